@@ -1,0 +1,3 @@
+#include "chart3d/Graph3D.h"
+
+void DrawGraph3D(CDC&, const CSorvDoc&, CPlotSettings&) {}

@@ -1,0 +1,37 @@
+#pragma once
+// The rules by which a settings field is read and checked. The dialogs and
+// the command-line options both use them, so the two always agree. Messages
+// are UTF-8.
+
+#include <string>
+#include <string_view>
+
+template <class T>
+struct FieldResult {
+    bool ok = false;
+    T value{};
+    std::string message;  // what to show when !ok
+};
+
+namespace FieldRules {
+
+// At most this many bytes of a field are read.
+constexpr std::size_t kMaxFieldBytes = 31;
+
+// A signed decimal integer (strtol rules) within min..max.
+FieldResult<int> ReadInt(std::string_view text, int min, int max);
+// An unsigned decimal integer (strtoul rules, no minus sign) within min..max.
+FieldResult<unsigned> ReadUnsigned(std::string_view text, unsigned min, unsigned max);
+// A finite floating-point number (strtod rules), any value.
+FieldResult<double> ReadDouble(std::string_view text);
+// A finite floating-point number within min..max.
+FieldResult<double> ReadDouble(std::string_view text, double min, double max);
+// A text of at most maxBytes bytes when counted in Shift-JIS.
+FieldResult<std::string> ReadText(std::string_view utf8, int maxBytes);
+
+// Length of a UTF-8 text in Shift-JIS bytes (a double-byte character counts two).
+int ShiftJisLength(std::string_view utf8);
+// A number as the dialogs show it: "%.*g" with 15 digits.
+std::string FormatNumber(double value);
+
+}  // namespace FieldRules

@@ -1,0 +1,52 @@
+#pragma once
+// A data document: the matrix of numbers read from one data file, one label
+// per row, the value range and the region that the charts show.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class CSorvDoc {
+public:
+    int m_nCols = 0;
+    int m_nRows = 0;
+    // Region, inclusive column and row indices. An empty document has an
+    // inverted region (x2 < x1) that no chart walks.
+    int m_nX1 = 0;
+    int m_nY1 = 0;
+    int m_nX2 = -1;
+    int m_nY2 = -1;
+    std::unique_ptr<double[]> m_pData;          // m_nRows x m_nCols, row-major
+    std::unique_ptr<std::string[]> m_pLabels;   // m_nRows labels, raw bytes
+    double m_dMin = 0.0;
+    double m_dMax = 0.0;
+    // TRUE when the whole file is valid UTF-8; labels and title are then UTF-8,
+    // otherwise Shift-JIS.
+    bool m_bUtf8 = false;
+
+    // Called after the region changed, so that every view of the document redraws.
+    std::function<void()> m_fnUpdateAllViews;
+
+    // Reads a data file. On failure the document stays empty and error says why.
+    bool ReadFile(const std::string& path, std::string& error);
+    // Reads a text already in memory, with the rules of ReadFile.
+    bool ReadText(std::string_view text, std::string& error);
+
+    bool IsEmpty() const { return m_pData == nullptr; }
+    double Value(int row, int col) const { return m_pData[std::size_t(row) * std::size_t(m_nCols) + std::size_t(col)]; }
+
+    // The document's title: the file's name.
+    const std::string& GetTitle() const { return m_strTitle; }
+    void SetTitle(std::string title) { m_strTitle = std::move(title); }
+
+    // Four zeros restore the whole matrix; anything else narrows the region to
+    // its intersection with the given one. A result that would be inverted or
+    // empty, and any change of an empty document, is refused: the region stays
+    // and false is returned. Every view is redrawn after a change.
+    bool SetRegion(int x1, int y1, int x2, int y2);
+
+private:
+    std::string m_strTitle;
+};

@@ -1,0 +1,107 @@
+#include "gfx/DC.h"
+
+int CDC::GetDeviceCaps(int index) const
+{
+    if (index == HORZSIZE)
+        return m_nHorzSize;
+    if (index == VERTSIZE)
+        return m_nVertSize;
+    return 0;
+}
+
+void CDC::SetPrintableSize(int widthMm, int heightMm)
+{
+    m_nHorzSize = widthMm;
+    m_nVertSize = heightMm;
+}
+
+void CDC::SetScreenMapping(int clientWidth, int clientHeight)
+{
+    m_mapping = Mapping::Screen;
+    m_nClientWidth = clientWidth;
+    m_nClientHeight = clientHeight;
+    OnMappingChanged();
+}
+
+void CDC::SetLoMetricMapping(int originX, int originY)
+{
+    m_mapping = Mapping::LoMetric;
+    m_nOriginX = originX;
+    m_nOriginY = originY;
+    OnMappingChanged();
+}
+
+void CDC::SetPageSize(int width, int height)
+{
+    OnPageSize(width, height);
+}
+
+CPen CDC::SelectObject(const CPen& pen)
+{
+    CPen old = m_pen;
+    if (!(pen == m_pen)) {
+        m_pen = pen;
+        OnPenChanged();
+    }
+    return old;
+}
+
+CBrush CDC::SelectObject(const CBrush& brush)
+{
+    CBrush old = m_brush;
+    if (!(brush == m_brush)) {
+        m_brush = brush;
+        OnBrushChanged();
+    }
+    return old;
+}
+
+CFont CDC::SelectObject(const CFont& font)
+{
+    CFont old = m_font;
+    if (!(font == m_font)) {
+        m_font = font;
+        OnFontChanged();
+    }
+    return old;
+}
+
+void CDC::LineTo(int x, int y)
+{
+    const CPoint to{x, y};
+    DoLine(m_ptCurrent, to);
+    m_ptCurrent = to;
+}
+
+void CDC::Rectangle(int left, int top, int right, int bottom)
+{
+    DoRectangle(left, top, right, bottom);
+}
+
+void CDC::Polygon(const CPoint* points, int count)
+{
+    if (count >= 2)
+        DoPolygon(points, count);
+}
+
+void CDC::Polyline(const CPoint* points, int count)
+{
+    if (count >= 2)
+        DoPolyline(points, count);
+}
+
+void CDC::TextOut(int x, int y, const char* text, int count)
+{
+    if (count > 0)
+        DoTextOut(x, y, text, count);
+}
+
+void CDC::IntersectClipRect(int left, int top, int right, int bottom)
+{
+    DoClip(left, top, right, bottom);
+}
+
+void CDC::SelectClipRgnNull()
+{
+    DoClipOff();
+}
