@@ -1,5 +1,9 @@
-// Placeholder entry point until the command line and the viewer land.
-int main()
+#include "app/BatchCommand.h"
+#include "app/SorvApp.h"
+
+int main(int argc, char** argv)
 {
-    return 0;
+    if (IsBatchCommand(argc, argv))
+        return RunBatchCommand(argc, argv);
+    return RunViewer(argc, argv);
 }

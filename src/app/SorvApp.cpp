@@ -1,0 +1,6 @@
+#include "app/SorvApp.h"
+
+int RunViewer(int, char**)
+{
+    return 0;
+}
