@@ -15,7 +15,6 @@ namespace {
 // Powers of ten, all exact in a double.
 constexpr double kExactPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-constexpr std::uint64_t kMaxExactMantissa = std::uint64_t(1) << 53;
 
 locale_t CLocale()
 {
@@ -87,10 +86,10 @@ std::uint64_t EightDigits(std::uint64_t w)
 }
 
 // The common plain decimal "[-]digits[.digits]" of at most 16 bytes, read
-// sixteen bytes at once (the token buffer has them). Its digits form an
-// integer of at most 2^53 and the point shifts it by at most 15 places, so one
-// division of two exact doubles gives the correctly rounded value. False for
-// anything else.
+// sixteen bytes at once (the token buffer has them). With a point it has at
+// most 15 digits, an integer below 2^53 that a double holds exactly, and one
+// division by an exact power of ten rounds it correctly; without one, the
+// conversion of its integer is the only rounding. False for anything else.
 bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& value)
 {
     static_assert(std::endian::native == std::endian::little);
@@ -119,8 +118,6 @@ bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& valu
     const int pad = 16 - count;
     text = (text << (8 * pad)) | (kZeros & kLowBytes[pad]);
     const std::uint64_t mantissa = EightDigits(std::uint64_t(text)) * 100000000 + EightDigits(std::uint64_t(text >> 64));
-    if (mantissa > kMaxExactMantissa)
-        return false;
     const double v = double(mantissa) / kExactPowers[fraction];
     value = std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) | std::uint64_t(negative) << 63);
     return true;
