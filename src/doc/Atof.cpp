@@ -101,13 +101,14 @@ bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& valu
         return false;
     U128 text;
     std::memcpy(&text, token, sizeof text);
-    text >>= 8 * negative;
+    if (negative)
+        text >>= 8;
     // One non-digit at most, and that a point with a digit beside it.
     const U128 nonDigits = NonDigitBytes(text) & kLowBytes[count];
     int fraction = 0;
     if (nonDigits) {
         const int point = FirstByte(nonDigits);
-        if ((nonDigits & (nonDigits - 1)) || std::uint8_t(text >> (8 * point)) != '.' || count == 1)
+        if ((nonDigits & (nonDigits - 1)) || token[negative + point] != '.' || count == 1)
             return false;
         fraction = count - point - 1;
         // The digits before the point move up over it and a '0' comes in front.
@@ -123,19 +124,22 @@ bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& valu
     return true;
 }
 
+// Everything else: from_chars where it reads the same grammar, else strtod.
+[[gnu::noinline]] double AtofGeneral(const TokenBuffer& token, std::size_t length)
+{
+    double value = 0.0;
+    // Out of range (overflow, underflow) and no digits at all ("." or
+    // ".e1") are left to strtod, which knows their exact results.
+    if (FromCharsDecides(token)
+        && std::from_chars(token, token + length, value, std::chars_format::general).ec == std::errc())
+        return value;
+    return strtod_l(token, nullptr, CLocale());
+}
+
 } // namespace
 
 double AtofC(const TokenBuffer& token, std::size_t length)
 {
-    double value = 0.0;
-    if (ReadShortDecimal(token, length, value))
-        return value;
-    if (FromCharsDecides(token)) {
-        const char* end = token + length;
-        // Out of range (overflow, underflow) and no digits at all ("." or
-        // ".e1") are left to strtod, which knows their exact results.
-        if (std::from_chars(token, end, value, std::chars_format::general).ec == std::errc())
-            return value;
-    }
-    return strtod_l(token, nullptr, CLocale());
+    double value;
+    return ReadShortDecimal(token, length, value) ? value : AtofGeneral(token, length);
 }

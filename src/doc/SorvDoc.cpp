@@ -23,44 +23,67 @@ namespace {
 
 constexpr char kTooFewCells[] = "the data has three cells or fewer (at least four are needed)";
 
-bool IsTerminator(char c)
-{
-    return c == ',' || c == ' ' || c == '\n';
-}
+// The tokenizer reads 64 bytes at a time as bit masks (bit i for byte i).
+constexpr std::size_t kBlock = 64;
 
-// The first comma, blank or LF at or after p; the text ends in LF at end - 1.
-// Where the processor has them, sixteen bytes are compared at once while
-// they lie inside the text, so that a usual token takes one step.
-inline const char* FindTerminator(const char* p, const char* end)
+// Bit i set where p[i] is c, for the 64 bytes at p.
+std::uint64_t ByteMask(const char* p, char c)
 {
+    std::uint64_t mask = 0;
 #ifdef __SSE2__
-    const __m128i commas = _mm_set1_epi8(','), blanks = _mm_set1_epi8(' '), lineFeeds = _mm_set1_epi8('\n');
-    for (; end - p >= 16; p += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, commas), _mm_cmpeq_epi8(bytes, blanks)),
-                                          _mm_cmpeq_epi8(bytes, lineFeeds));
-        if (const int mask = _mm_movemask_epi8(hits))
-            return p + std::countr_zero(unsigned(mask));
+    const __m128i needle = _mm_set1_epi8(c);
+    for (std::size_t i = 0; i < kBlock; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        mask |= std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, needle)))) << i;
     }
+#else
+    for (std::size_t i = 0; i < kBlock; ++i)
+        mask |= std::uint64_t(p[i] == c) << i;
 #endif
-    while (!IsTerminator(*p))
-        ++p;
-    return p;
+    return mask;
 }
 
-// Calls emit(token, length, terminator) for each token of [p, end), which
+// Calls emit(token, length, terminator) for each token of [text, end), which
 // must be non-empty text ending in LF: blanks before a token are skipped, a
 // token ends at a comma, blank or LF, and that terminator is consumed.
+//
+// On masks this reads: a comma or LF always ends a token; a blank ends one
+// when the byte before it is none of the three, and is skipped otherwise (it
+// follows a terminator or a skipped blank, or starts the text). A token
+// begins at the first byte after its predecessor's terminator that is not a
+// skipped blank.
 template <class Emit>
-void ForEachToken(const char* p, const char* end, Emit&& emit)
+void ForEachToken(const char* text, const char* end, Emit&& emit)
 {
-    while (p != end) {
-        while (*p == ' ')
-            ++p;
-        const char* token = p;
-        p = FindTerminator(p, end);
-        emit(token, std::size_t(p - token), *p);
-        ++p;
+    const char* begin = text;     // where the current token begins, unless seeking
+    bool seeking = true;          // still skipping blanks before the current token
+    std::uint64_t carry = 1;      // whether the byte before the block is a separator or before the text
+    for (const char* base = text; base < end; base += kBlock) {
+        const std::size_t n = std::min(std::size_t(end - base), kBlock);
+        char tail[kBlock] = {};   // the last, short block, read from a copy
+        const char* bytes = base;
+        if (n < kBlock)
+            bytes = static_cast<const char*>(std::memcpy(tail, base, n));
+        const std::uint64_t commas = ByteMask(bytes, ','), blanks = ByteMask(bytes, ' ');
+        const std::uint64_t lineFeeds = ByteMask(bytes, '\n');
+        const std::uint64_t separators = commas | blanks | lineFeeds;
+        const std::uint64_t afterSeparator = separators << 1 | carry;
+        carry = separators >> 63;
+        const std::uint64_t starts = (n < kBlock ? (std::uint64_t(1) << n) - 1 : ~std::uint64_t(0))
+                                   & ~(blanks & afterSeparator);
+        std::uint64_t terminators = commas | lineFeeds | (blanks & ~afterSeparator);
+        if (seeking && starts) {
+            begin = base + std::countr_zero(starts);
+            seeking = false;
+        }
+        for (; terminators; terminators &= terminators - 1) {
+            const int at = std::countr_zero(terminators);
+            emit(begin, std::size_t(base + at - begin), base[at]);
+            const std::uint64_t next = starts & ~((std::uint64_t(2) << at) - 1);
+            seeking = next == 0;
+            if (!seeking)
+                begin = base + std::countr_zero(next);
+        }
     }
 }
 
