@@ -58,12 +58,14 @@ void ForEachToken(const char* text, const char* end, Emit&& emit)
     const char* begin = text;     // where the current token begins, unless seeking
     bool seeking = true;          // still skipping blanks before the current token
     std::uint64_t carry = 1;      // whether the byte before the block is a separator or before the text
+    char tail[kBlock];            // the last, short block, read from a copy
     for (const char* base = text; base < end; base += kBlock) {
         const std::size_t n = std::min(std::size_t(end - base), kBlock);
-        char tail[kBlock] = {};   // the last, short block, read from a copy
         const char* bytes = base;
-        if (n < kBlock)
+        if (n < kBlock) {
+            std::memset(tail, 0, kBlock);
             bytes = static_cast<const char*>(std::memcpy(tail, base, n));
+        }
         const std::uint64_t commas = ByteMask(bytes, ','), blanks = ByteMask(bytes, ' ');
         const std::uint64_t lineFeeds = ByteMask(bytes, '\n');
         const std::uint64_t separators = commas | blanks | lineFeeds;
@@ -137,13 +139,13 @@ bool CheckShape(const Shape& shape, std::string& error)
 // converter reads the block back at once.
 void CopyToken(TokenBuffer& buffer, const char* p, std::size_t& length, const char* end)
 {
-    constexpr std::size_t kBlock = 16;
+    constexpr std::size_t kShort = 16;
     length = std::min(length, kTokenBufferSize - 1);
-    if (length < kBlock && std::size_t(end - p) >= kBlock) {
+    if (length < kShort && std::size_t(end - p) >= kShort) {
         unsigned __int128 block;
-        std::memcpy(&block, p, kBlock);
+        std::memcpy(&block, p, kShort);
         block &= (static_cast<unsigned __int128>(1) << (8 * length)) - 1;
-        std::memcpy(buffer, &block, kBlock);
+        std::memcpy(buffer, &block, kShort);
     } else {
         std::memcpy(buffer, p, length);
         buffer[length] = '\0';
@@ -365,12 +367,14 @@ void CSorvDoc::ScanRange()
 {
     const std::size_t cells = std::size_t(m_nRows) * std::size_t(m_nCols);
     const double* data = m_pData.get();
-    m_dMin = m_dMax = data[0];
+    double min = data[0], max = data[0];
     for (std::size_t i = 1; i < cells; ++i) {
         const double v = data[i];
-        if (v < m_dMin)
-            m_dMin = v;
-        else if (v > m_dMax)
-            m_dMax = v;
+        if (v < min)
+            min = v;
+        else if (v > max)
+            max = v;
     }
+    m_dMin = min;
+    m_dMax = max;
 }
