@@ -179,7 +179,10 @@ CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
 {
     FontEntry e;
     e.key = f;
-    QFont font(DecodeText(f.face.data(), int(f.face.size()), TextEncoding::ShiftJis));
+    // The substitute is named first, so that an SVG names a font its reader has.
+    const QString face = DecodeText(f.face.data(), int(f.face.size()), TextEncoding::ShiftJis);
+    QFont font;
+    font.setFamilies({QFont::substitute(face), face});
     font.setWeight(QFont::Medium);
     const FaceRatios ratios = MeasureFace(font);
     const double height = std::abs(double(f.height)) * m_dScale;
