@@ -70,11 +70,20 @@ int PrintDump(const CSorvDoc& doc)
     return std::fflush(stdout) == 0 ? 0 : kFileError;
 }
 
+// Qt's own notes (a missing runtime folder, font fallbacks) are not errors
+// of the command; only critical messages reach stderr.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "sorv: %s\n", message.toLocal8Bit().constData());
+}
+
 int Export(int argc, char** argv, const BatchOptions& o, CSorvDoc& doc)
 {
     // Drawing needs a GUI application but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
     QGuiApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
