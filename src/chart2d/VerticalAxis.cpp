@@ -6,6 +6,7 @@
 #include "gfx/DC.h"
 #include "view/PlotSettings.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
