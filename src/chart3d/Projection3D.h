@@ -30,8 +30,9 @@ public:
     int m_nOriginY = 0;
 
     // Computes the record from the settings and the document's region and
-    // leaves the fit scale in s.m_d3DScale. Every field stays finite for
-    // finite settings, also for a degenerate region or an empty value range.
+    // leaves the fit scale in s.m_d3DScale. A region of one column, row or
+    // cell, an inverted one and an empty value range keep both scales finite
+    // (the value scale is then 0); nothing is divided by zero.
     void Init(CPlotSettings& s, const CSorvDoc& doc);
 
     double ModelX(double col) const { return col - m_dCenterCol; }
