@@ -55,62 +55,40 @@ void ExpectLabels(const CRecordingDC& dc, const std::vector<Label>& labels, int 
     }
 }
 
-TEST(Box3D, SideBAtDefaultAngles)
-{
-    CPlotSettings s = ExampleSettings();
-    const CRecordingDC dc = DrawExample(s);
-    const CPoint k[8] = {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}};
-    ExpectBox(dc, k, 2);
-    ExpectLabels(dc,
-                 {{"0", {-28, 137}},
-                  {"10", {176, 217}},
-                  {"x", {78, 177}},
-                  {"0", {208, 217}},
-                  {"10", {420, 137}},
-                  {"y", {314, 177}},
-                  {"0.000", {420, 153}},
-                  {"100.000", {420, 163}},
-                  {"z", {420, 158}}},
-                 8);
-}
+struct BoxCase {
+    const char* name;
+    double rotY;
+    bool printing;
+    CPoint k[8];
+    std::vector<Label> labels;
+};
 
-TEST(Box3D, SideAWhenTurnedBy45)
+// Side B at the default angles, side A when turned by 45 degrees, and the
+// printed sizes (5-unit pen, 16-unit characters).
+TEST(Box3D, CornersAndLabels)
 {
-    CPlotSettings s = ExampleSettings();
-    s.m_dRotY = 45;
-    const CRecordingDC dc = DrawExample(s);
-    const CPoint k[8] = {{200, 217}, {412, 137}, {412, 163}, {200, 245}, {-12, 137}, {200, 55}, {200, 83}, {-12, 163}};
-    ExpectBox(dc, k, 2);
-    ExpectLabels(dc,
-                 {{"0", {208, 217}},
-                  {"10", {420, 137}},
-                  {"x", {314, 177}},
-                  {"0", {184, 217}},
-                  {"10", {-36, 137}},
-                  {"y", {78, 177}},
-                  {"0.000", {-60, 153}},
-                  {"100.000", {-76, 163}},
-                  {"z", {-28, 158}}},
-                 8);
-}
-
-TEST(Box3D, PrintingWidensPenAndCharacters)
-{
-    CPlotSettings s = ExampleSettings();
-    const CRecordingDC dc = DrawExample(s, true);
-    const CPoint k[8] = {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}};
-    ExpectBox(dc, k, 5);
-    ExpectLabels(dc,
-                 {{"0", {-44, 137}},
-                  {"10", {152, 217}},
-                  {"x", {62, 177}},
-                  {"0", {216, 217}},
-                  {"10", {428, 137}},
-                  {"y", {322, 177}},
-                  {"0.000", {428, 169}},
-                  {"100.000", {428, 163}},
-                  {"z", {428, 166}}},
-                 16);
+    const BoxCase cases[] = {
+        {"side B", 315, false,
+         {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}},
+         {{"0", {-28, 137}}, {"10", {176, 217}}, {"x", {78, 177}}, {"0", {208, 217}}, {"10", {420, 137}},
+          {"y", {314, 177}}, {"0.000", {420, 153}}, {"100.000", {420, 163}}, {"z", {420, 158}}}},
+        {"side A", 45, false,
+         {{200, 217}, {412, 137}, {412, 163}, {200, 245}, {-12, 137}, {200, 55}, {200, 83}, {-12, 163}},
+         {{"0", {208, 217}}, {"10", {420, 137}}, {"x", {314, 177}}, {"0", {184, 217}}, {"10", {-36, 137}},
+          {"y", {78, 177}}, {"0.000", {-60, 153}}, {"100.000", {-76, 163}}, {"z", {-28, 158}}}},
+        {"printing", 315, true,
+         {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}},
+         {{"0", {-44, 137}}, {"10", {152, 217}}, {"x", {62, 177}}, {"0", {216, 217}}, {"10", {428, 137}},
+          {"y", {322, 177}}, {"0.000", {428, 169}}, {"100.000", {428, 163}}, {"z", {428, 166}}}},
+    };
+    for (const BoxCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CPlotSettings s = ExampleSettings();
+        s.m_dRotY = c.rotY;
+        const CRecordingDC dc = DrawExample(s, c.printing);
+        ExpectBox(dc, c.k, c.printing ? 5 : 2);
+        ExpectLabels(dc, c.labels, c.printing ? 16 : 8);
+    }
 }
 
 TEST(Box3D, LabelFormatsAndRowScale)
