@@ -35,6 +35,10 @@ void CDataExchange::Fail(QLineEdit* edit, const std::string& message)
 {
     m_bFailed = true;
     QMessageBox::warning(m_pDialog, QGuiApplication::applicationDisplayName(), QString::fromStdString(message));
+    // Only the failing field shows a selection, even when the focus left
+    // another edit while the message was up.
+    for (QLineEdit* other : m_pDialog->findChildren<QLineEdit*>())
+        other->deselect();
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }

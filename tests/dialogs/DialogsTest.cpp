@@ -136,6 +136,7 @@ private slots:
     void areaFieldRules_data();
     void areaFieldRules();
     void areaCancelReturnsNothing();
+    void enterInAnEditPressesOk();
     void axisOpensWithValues();
     void axisChecksFieldsInDeclarationOrder_data();
     void axisChecksFieldsInDeclarationOrder();
@@ -224,6 +225,29 @@ void DialogsTest::areaCancelReturnsNothing()
     QCOMPARE(dlg.result(), int(QDialog::Rejected));
     QVERIFY(!dlg.isVisible());
     QCOMPARE(dlg.m_nX1, 4);
+}
+
+void DialogsTest::enterInAnEditPressesOk()
+{
+    CAreaDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.focusWidget(), dlg.m_editX1);
+    dlg.m_editY1->setText("65536");
+    QString message;
+    WhenModal<QMessageBox>([&message](QMessageBox* box) {
+        message = box->text();
+        box->accept();
+    });
+    QTest::keyClick(dlg.m_editX1, Qt::Key_Return);
+    QCOMPARE(message, "0 から 65535 までの整数を入力してください。");
+    QCOMPARE(dlg.focusWidget(), dlg.m_editY1);
+    QCOMPARE(dlg.m_editY1->selectedText(), "65536");
+    QVERIFY(!dlg.m_editX1->hasSelectedText());
+    dlg.m_editY1->setText("6");
+    QTest::keyClick(dlg.m_editY1, Qt::Key_Enter);
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(dlg.m_nY1, 6);
 }
 
 void DialogsTest::axisOpensWithValues()
