@@ -114,8 +114,9 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
-    // Chart windows go first, while the frame can still forget them.
-    for (QMdiSubWindow* child : m_wndMDIClient->subWindowList())
+    // Chart windows go first (also closed ones awaiting deletion), while the
+    // frame can still forget them.
+    for (CChildFrame* child : m_wndMDIClient->findChildren<CChildFrame*>())
         delete child;
 }
 

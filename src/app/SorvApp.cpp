@@ -14,13 +14,14 @@
 
 namespace {
 constexpr int kRecentFiles = 4;
-}
 
-void InstallFontSubstitutions()
+// The faces the program asks for, mapped to fonts with the same metrics.
+void SubstituteFonts()
 {
     QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
 }
+}  // namespace
 
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
@@ -50,7 +51,7 @@ int RunViewer(int argc, char** argv)
     QApplication app(argc, argv);
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
-    InstallFontSubstitutions();
+    SubstituteFonts();
 
     QStringList files = QApplication::arguments();
     files.removeFirst();

@@ -35,9 +35,6 @@ private:
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
 
-// Makes the fonts the charts ask for available under the names they use.
-void InstallFontSubstitutions();
-
 // Starts the viewer: the main window, the files named on the command line,
 // the event loop. Returns the exit status.
 int RunViewer(int argc, char** argv);
