@@ -74,7 +74,8 @@ int FirstByte(U128 mask)
     return (low ? inLow : inHigh) / 8;
 }
 
-// The value of eight ASCII digits, the first one in the lowest byte.
+// The value of eight ASCII digits, the first one in the lowest byte: pairs,
+// then fours, then all eight are combined with multiplications.
 std::uint64_t EightDigits(std::uint64_t w)
 {
     constexpr std::uint64_t kMask = 0x000000FF000000FFULL;
@@ -101,7 +102,7 @@ bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& valu
         return false;
     U128 text;
     std::memcpy(&text, token, sizeof text);
-    // Drop the sign without a branch: the signs of a column are random.
+    // Drop the sign without a branch: signs in data follow no pattern.
     const U128 signMask = U128(0) - U128(negative);
     text = (text >> 8 & signMask) | (text & ~signMask);
     // One non-digit at most, and that a point with a digit beside it.
@@ -120,7 +121,8 @@ bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& valu
     const int pad = 16 - count;
     text = (text << (8 * pad)) | (kZeros & kLowBytes[pad]);
     const std::uint64_t mantissa = EightDigits(std::uint64_t(text)) * 100000000 + EightDigits(std::uint64_t(text >> 64));
-    // Below 10^16, so the signed conversion (one instruction) is exact to use.
+    // Below 10^16: converted as a signed integer it gives the same double,
+    // in one instruction. Negating after the division rounds the same.
     constexpr double kSigns[] = {1.0, -1.0};
     value = double(std::int64_t(mantissa)) / kExactPowers[fraction] * kSigns[negative];
     return true;
