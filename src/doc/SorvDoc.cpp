@@ -1,5 +1,7 @@
 #include "doc/SorvDoc.h"
 
+#include <cmath>
+
 #include "doc/Atof.h"
 #include "doc/Utf8.h"
 
@@ -362,14 +364,22 @@ bool CSorvDoc::ReadBuffer(char* buffer, std::size_t length, std::string& error, 
     return true;
 }
 
-// Smallest and largest value of the whole matrix, in storage order.
+// Smallest and largest value of the whole matrix, in storage order. Values
+// that are not finite ("nan", "inf" in the file) would leave the axes without
+// a usable range, so the range is that of the finite values (0 when none is).
 void CSorvDoc::ScanRange()
 {
     const std::size_t cells = std::size_t(m_nRows) * std::size_t(m_nCols);
     const double* data = m_pData.get();
-    double min = data[0], max = data[0];
-    for (std::size_t i = 1; i < cells; ++i) {
+    std::size_t first = 0;
+    while (first < cells && !std::isfinite(data[first]))
+        ++first;
+    double min = first < cells ? data[first] : 0.0;
+    double max = min;
+    for (std::size_t i = first + 1; i < cells; ++i) {
         const double v = data[i];
+        if (!std::isfinite(v))
+            continue;
         if (v < min)
             min = v;
         else if (v > max)

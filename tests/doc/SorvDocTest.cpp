@@ -108,7 +108,9 @@ TEST(SorvDoc, RangeOfTheWholeMatrix)
         const char* text;
         double min, max;
     } cases[] = {{"A,5,-2\nB,7,7\n", -2, 7}, {"A,3,3\nB,3,3\n", 3, 3}, {"A,-1,-9\nB,-4,1e300\n", -9, 1e300},
-                 {"A,1,2,3\nB,4\n", 0, 4}};   // a short line's missing cells take part
+                 {"A,1,2,3\nB,4\n", 0, 4},    // a short line's missing cells take part
+                 // values that are not finite stay in the matrix but not in the range
+                 {"A,nan,2\nB,inf,-3\n", -3, 2}, {"A,nan,nan\nB,-inf,inf\n", 0, 0}};
     for (const auto& c : cases) {
         CSorvDoc doc;
         std::string error;
