@@ -40,10 +40,11 @@ void CSorvApp::InitInstance(const QStringList& files)
     // A desktop entry that cannot be written costs only the file association.
     CDesktopEntry::Register(QCoreApplication::applicationFilePath());
 
+    // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.
+    m_pMainFrame->show();
     for (const QString& file : files)
         m_pMainFrame->OpenDocumentFile(file);
-    m_pMainFrame->show();
 }
 
 int RunViewer(int argc, char** argv)
