@@ -1,9 +1,12 @@
 #include "gfx/TextCodec.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 
 namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
 
 // Converts with iconv; an invalid byte becomes one replacement character and
 // an incomplete character at the end is dropped.
@@ -40,37 +43,172 @@ std::string Convert(const char* from, const char* to, const char* bytes, std::si
     return out;
 }
 
-// Length of the longest prefix of bytes that ends on a whole UTF-8 character.
-int WholeUtf8Prefix(const char* bytes, int count)
+bool IsShiftJisLead(unsigned char c)
 {
-    int end = count;
-    int back = 0;
-    while (end > 0 && back < 4 && (static_cast<unsigned char>(bytes[end - 1]) & 0xC0) == 0x80) {
-        --end;
-        ++back;
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Code page 932 as a table, built once from iconv: single bytes at their
+// value, double bytes at 256 + (lead - 0x80) * 256 + trail. 0 = unmapped.
+class ShiftJisTable {
+public:
+    ShiftJisTable()
+    {
+        iconv_t cd = iconv_open("UTF-32LE", "CP932");
+        if (cd == iconv_t(-1))
+            return;
+        for (int c = 0; c < 0x100; ++c) {
+            if (!IsShiftJisLead(static_cast<unsigned char>(c)))
+                m_codes[std::size_t(c)] = ConvertOne(cd, char(c), 0, 1);
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsShiftJisLead(static_cast<unsigned char>(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail)
+                m_codes[Index(lead, trail)] = ConvertOne(cd, char(lead), char(trail), 2);
+        }
+        iconv_close(cd);
     }
-    if (end == 0)
-        return count;
-    const unsigned char lead = static_cast<unsigned char>(bytes[end - 1]);
-    int need = 1;
-    if (lead >= 0xF0)
-        need = 4;
-    else if (lead >= 0xE0)
-        need = 3;
-    else if (lead >= 0xC0)
-        need = 2;
-    return back + 1 < need ? end - 1 : count;
+
+    char32_t Single(unsigned char c) const { return m_codes[c]; }
+    char32_t Double(unsigned char lead, unsigned char trail) const { return m_codes[Index(lead, trail)]; }
+
+private:
+    static std::size_t Index(int lead, int trail) { return std::size_t(256 + (lead - 0x80) * 256 + trail); }
+
+    static char32_t ConvertOne(iconv_t cd, char a, char b, std::size_t count)
+    {
+        char in[2] = {a, b};
+        unsigned char out[8] = {};
+        char* src = in;
+        char* dst = reinterpret_cast<char*>(out);
+        std::size_t inLeft = count;
+        std::size_t outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &src, &inLeft, &dst, &outLeft) == std::size_t(-1) || outLeft != sizeof out - 4)
+            return 0;
+        const char32_t code = char32_t(out[0]) | char32_t(out[1]) << 8 | char32_t(out[2]) << 16 | char32_t(out[3]) << 24;
+        // NUL maps to itself but 0 marks "unmapped" in the table.
+        return code == 0 ? kReplacement : code;
+    }
+
+    std::array<char32_t, 256 + 128 * 256> m_codes{};
+};
+
+const ShiftJisTable& ShiftJis()
+{
+    static const ShiftJisTable table;
+    return table;
+}
+
+void DecodeShiftJis(const unsigned char* s, int count, std::vector<DecodedChar>& out)
+{
+    const ShiftJisTable& table = ShiftJis();
+    int i = 0;
+    while (i < count) {
+        if (IsShiftJisLead(s[i])) {
+            if (i + 1 >= count)
+                return;  // half a character at the end
+            const char32_t code = table.Double(s[i], s[i + 1]);
+            if (code != 0) {
+                out.push_back({i, 2, code});
+                i += 2;
+                continue;
+            }
+            out.push_back({i, 1, kReplacement});
+            ++i;
+            continue;
+        }
+        const char32_t code = table.Single(s[i]);
+        out.push_back({i, 1, s[i] == 0 ? U'\0' : code == 0 ? kReplacement : code});
+        ++i;
+    }
+}
+
+// Length of the UTF-8 sequence that starts with lead, 0 if lead starts none.
+int Utf8Length(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+void DecodeUtf8(const unsigned char* s, int count, std::vector<DecodedChar>& out)
+{
+    int i = 0;
+    while (i < count) {
+        const int len = Utf8Length(s[i]);
+        if (len == 0) {
+            out.push_back({i, 1, kReplacement});
+            ++i;
+            continue;
+        }
+        char32_t code = len == 1 ? s[i] : s[i] & (0x7F >> len);
+        int k = 1;
+        for (; k < len && i + k < count && (s[i + k] & 0xC0) == 0x80; ++k)
+            code = code << 6 | (s[i + k] & 0x3F);
+        if (k < len && i + k >= count)
+            return;  // half a character at the end
+        const bool valid = k == len && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF) &&
+                           !(len == 3 && code < 0x800) && !(len == 4 && code < 0x10000);
+        if (!valid) {
+            out.push_back({i, 1, kReplacement});
+            ++i;
+            continue;
+        }
+        out.push_back({i, len, code});
+        i += len;
+    }
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
 }
 
 }  // namespace
 
+void DecodeChars(const char* bytes, int count, TextEncoding encoding, std::vector<DecodedChar>& out)
+{
+    out.clear();
+    if (count <= 0)
+        return;
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes);
+    if (encoding == TextEncoding::Utf8)
+        DecodeUtf8(s, count, out);
+    else
+        DecodeShiftJis(s, count, out);
+}
+
 std::string DecodeToUtf8(const char* bytes, int count, TextEncoding encoding)
 {
-    if (count <= 0)
-        return {};
-    if (encoding == TextEncoding::Utf8)
-        return std::string(bytes, std::size_t(WholeUtf8Prefix(bytes, count)));
-    return Convert("CP932", "UTF-8", bytes, std::size_t(count), "\xEF\xBF\xBD");
+    std::vector<DecodedChar> chars;
+    DecodeChars(bytes, count, encoding, chars);
+    std::string out;
+    out.reserve(chars.size() * 3);
+    for (const DecodedChar& c : chars)
+        AppendUtf8(out, c.code);
+    return out;
 }
 
 QString DecodeText(const char* bytes, int count, TextEncoding encoding)

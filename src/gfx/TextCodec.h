@@ -6,6 +6,19 @@
 
 #include <QString>
 #include <string>
+#include <vector>
+
+// One whole character of a byte string: where its bytes lie and what it is.
+// A byte that starts no valid character becomes U+FFFD, one byte long.
+struct DecodedChar {
+    int offset = 0;
+    int bytes = 0;
+    char32_t code = 0;
+};
+
+// Splits count bytes into whole characters (out is cleared first; its
+// capacity is kept, so a caller can reuse it without allocating).
+void DecodeChars(const char* bytes, int count, TextEncoding encoding, std::vector<DecodedChar>& out);
 
 QString DecodeText(const char* bytes, int count, TextEncoding encoding);
 std::string DecodeToUtf8(const char* bytes, int count, TextEncoding encoding);

@@ -1,0 +1,307 @@
+#include "gfx/PainterDC.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPaintEngine>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QColor ToQColor(COLORREF c)
+{
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// Dash patterns of styles 1..4: in pixels for a one-pixel pen (as a screen
+// shows them), in pen widths for a wide pen.
+const QList<qreal>& DashPattern(int style, bool cosmetic)
+{
+    static const QList<qreal> thin[4] = {{18, 6}, {3, 3}, {9, 6, 3, 6}, {9, 3, 3, 3, 3, 3}};
+    static const QList<qreal> wide[4] = {{6, 2}, {1, 1}, {3, 2, 1, 2}, {3, 1, 1, 1, 1, 1}};
+    return cosmetic ? thin[style - 1] : wide[style - 1];
+}
+
+QPen ToQPen(const CPen& p)
+{
+    QPen pen(ToQColor(p.color));
+    const bool cosmetic = p.width <= 0;
+    pen.setWidth(cosmetic ? 0 : p.width);
+    pen.setCosmetic(cosmetic);
+    const bool styled = p.style >= PS_DASH && p.style <= PS_DASHDOTDOT;
+    if (styled)
+        pen.setDashPattern(DashPattern(p.style, cosmetic));
+    // Wide solid pens end and join round; thin and dashed ones end flat.
+    pen.setCapStyle(!cosmetic && !styled ? Qt::RoundCap : Qt::FlatCap);
+    pen.setJoinStyle(!cosmetic && !styled ? Qt::RoundJoin : Qt::MiterJoin);
+    return pen;
+}
+
+// Pixel size, stretch and metrics of a face, measured once at a large size.
+struct FaceRatios {
+    double cellHeight = 1.0;  // (ascent + descent) per pixel of size
+    double halfAdvance = 0.5;  // advance of a half-width character per pixel of size
+};
+
+FaceRatios MeasureFace(QFont font)
+{
+    constexpr int kReference = 1000;
+    font.setPixelSize(kReference);
+    const QFontMetricsF fm(font);
+    FaceRatios r;
+    if (fm.ascent() + fm.descent() > 0.0)
+        r.cellHeight = (fm.ascent() + fm.descent()) / kReference;
+    if (fm.horizontalAdvance(QLatin1Char('0')) > 0.0)
+        r.halfAdvance = fm.horizontalAdvance(QLatin1Char('0')) / kReference;
+    return r;
+}
+
+// A double that may be huge or not a number, as a count within lo..hi.
+int Clamped(double v, int lo, int hi)
+{
+    if (!(v >= lo))
+        return lo;
+    if (v >= hi)
+        return hi;
+    return int(std::lround(v));
+}
+
+}  // namespace
+
+void InstallFontSubstitutions()
+{
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
+}
+
+CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
+    : m_painter(painter)
+    , m_dDotsPerMm(dotsPerMm)
+    , m_base(painter.transform())
+    , m_transform(m_base)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+    const QPaintEngine* engine = painter.paintEngine();
+    m_bGlyphRuns = engine && engine->type() == QPaintEngine::Raster;
+    m_points.reserve(16);
+    m_chars.reserve(64);
+}
+
+void CPainterDC::OnMappingChanged()
+{
+    QTransform& map = m_map;
+    map.reset();
+    if (m_mapping == Mapping::Screen) {
+        m_dScale = 1.0;
+        map = QTransform(1.0, 0.0, 0.0, -1.0, 0.0, m_nClientHeight - 1.0);
+    } else if (m_mapping == Mapping::LoMetric) {
+        m_dScale = m_dDotsPerMm / 10.0;
+        map = QTransform(m_dScale, 0.0, 0.0, -m_dScale, -m_nOriginX * m_dScale, m_nOriginY * m_dScale);
+    }
+    m_transform = map * m_base;
+    m_painter.setTransform(m_transform);
+}
+
+void CPainterDC::UsePen()
+{
+    if (!m_bPenDirty)
+        return;
+    if (!m_bPenMade || !(GetCurrentPen() == m_lastPen)) {
+        m_lastPen = GetCurrentPen();
+        m_qpen = ToQPen(m_lastPen);
+        m_bPenMade = true;
+    }
+    m_painter.setPen(m_qpen);
+    m_bPenDirty = false;
+}
+
+void CPainterDC::UseBrush()
+{
+    if (!m_bBrushDirty)
+        return;
+    m_painter.setBrush(QBrush(ToQColor(GetCurrentBrush().color)));
+    m_bBrushDirty = false;
+}
+
+const QPoint* CPainterDC::ToQPoints(const CPoint* points, int count)
+{
+    m_points.resize(std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        m_points[std::size_t(i)] = QPoint(points[i].x, points[i].y);
+    return m_points.data();
+}
+
+void CPainterDC::DoLine(CPoint from, CPoint to)
+{
+    UsePen();
+    m_painter.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
+{
+    UsePen();
+    UseBrush();
+    const QPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    m_painter.drawPolygon(corners, 4);
+}
+
+void CPainterDC::DoPolygon(const CPoint* points, int count)
+{
+    UsePen();
+    UseBrush();
+    m_painter.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
+}
+
+void CPainterDC::DoPolyline(const CPoint* points, int count)
+{
+    UsePen();
+    m_painter.drawPolyline(ToQPoints(points, count), count);
+}
+
+void CPainterDC::DoClip(int left, int top, int right, int bottom)
+{
+    const QRectF r(QPointF(std::min(left, right), std::min(top, bottom)),
+                   QPointF(std::max(left, right), std::max(top, bottom)));
+    m_painter.setClipRect(r, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void CPainterDC::DoClipOff()
+{
+    m_painter.setClipping(false);
+}
+
+CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
+{
+    FontEntry e;
+    e.key = f;
+    // The substitute is named first, so that an SVG names a font its reader has.
+    const QString face = DecodeText(f.face.data(), int(f.face.size()), TextEncoding::ShiftJis);
+    QFont font;
+    font.setFamilies({QFont::substitute(face), face});
+    font.setWeight(QFont::Medium);
+    const FaceRatios ratios = MeasureFace(font);
+    const double height = std::abs(double(f.height)) * m_dScale;
+    const int pixels = Clamped(height / ratios.cellHeight, 1, 100000);
+    font.setPixelSize(pixels);
+    if (f.width > 0)
+        font.setStretch(Clamped(100.0 * f.width * m_dScale / (ratios.halfAdvance * pixels), 1, 4000));
+    font.setUnderline(false);
+    e.font = font;
+    const QFontMetricsF fm(font, m_painter.device());
+    e.ascent = fm.ascent();
+    e.underlinePos = fm.underlinePos();
+    e.lineWidth = std::max(1.0, fm.lineWidth());
+    e.metrics = fm;
+    if (m_bGlyphRuns)
+        e.raw = QRawFont::fromFont(font);
+    return e;
+}
+
+const CPainterDC::FontEntry& CPainterDC::UseFont()
+{
+    if (m_nFont < 0) {
+        const CFont& f = GetCurrentFont();
+        auto it = std::find_if(m_fonts.begin(), m_fonts.end(), [&](const FontEntry& e) { return e.key == f; });
+        if (it == m_fonts.end())
+            it = m_fonts.insert(m_fonts.end(), MakeFont(f));
+        m_nFont = int(it - m_fonts.begin());
+        m_painter.setFont(it->font);
+    }
+    return m_fonts[std::size_t(m_nFont)];
+}
+
+namespace {
+
+// UTF-16 of one character; returns the number of code units.
+int ToUtf16(char32_t code, char16_t* units)
+{
+    if (code < 0x10000) {
+        units[0] = char16_t(code);
+        return 1;
+    }
+    units[0] = char16_t(0xD800 + ((code - 0x10000) >> 10));
+    units[1] = char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+    return 2;
+}
+
+}  // namespace
+
+// Each character starts at its byte offset; a multi-byte one is centred in
+// its cell of bytes x width.
+bool CPainterDC::DrawGlyphRun(const FontEntry& f, double x, double baseline, double cell)
+{
+    m_utf16.clear();
+    for (const DecodedChar& c : m_chars) {
+        char16_t units[2];
+        const int n = ToUtf16(c.code, units);
+        m_utf16.insert(m_utf16.end(), units, units + n);
+    }
+    const int count = int(m_chars.size());
+    m_glyphs.resize(m_utf16.size());
+    int glyphCount = int(m_glyphs.size());
+    if (!f.raw.glyphIndexesForChars(reinterpret_cast<const QChar*>(m_utf16.data()), int(m_utf16.size()),
+                                    m_glyphs.data(), &glyphCount) ||
+        glyphCount != count)
+        return false;
+    m_advances.resize(std::size_t(count));
+    f.raw.advancesForGlyphIndexes(m_glyphs.data(), m_advances.data(), count);
+    m_positions.resize(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const DecodedChar& c = m_chars[std::size_t(i)];
+        double gx = x + c.offset * cell;
+        if (c.bytes > 1)
+            gx += (c.bytes * cell - m_advances[std::size_t(i)].x()) * 0.5;
+        m_positions[std::size_t(i)] = QPointF(gx, baseline);
+    }
+    QGlyphRun run;
+    run.setRawFont(f.raw);
+    run.setRawData(m_glyphs.data(), m_positions.data(), count);
+    m_painter.drawGlyphRun(QPointF(0.0, 0.0), run);
+    return true;
+}
+
+void CPainterDC::DrawEachChar(const FontEntry& f, double x, double baseline, double cell)
+{
+    for (const DecodedChar& c : m_chars) {
+        char16_t units[2];
+        const int n = ToUtf16(c.code, units);
+        const QString glyph = QString::fromRawData(reinterpret_cast<const QChar*>(units), n);
+        double gx = x + c.offset * cell;
+        if (c.bytes > 1)
+            gx += (c.bytes * cell - f.metrics.horizontalAdvance(glyph)) * 0.5;
+        m_painter.drawText(QPointF(gx, baseline), glyph);
+    }
+}
+
+void CPainterDC::DoTextOut(int x, int y, const char* text, int count)
+{
+    DecodeChars(text, count, GetTextEncoding(), m_chars);
+    if (m_chars.empty())
+        return;
+    const FontEntry& f = UseFont();
+    const CFont& font = GetCurrentFont();
+    const QPointF origin = m_map.map(QPointF(x, y));
+    const double cell = std::max(0, font.width) * m_dScale;
+    const DecodedChar& last = m_chars.back();
+    const double drawnWidth = (last.offset + last.bytes) * cell;
+    const double baseline = origin.y() + f.ascent;
+
+    // Text is placed in device pixels, never mirrored by the page's y flip.
+    m_painter.setTransform(m_base);
+    if (GetBkMode() == OPAQUE)
+        m_painter.fillRect(QRectF(origin.x(), origin.y(), drawnWidth, std::abs(font.height) * m_dScale),
+                           ToQColor(GetBkColor()));
+    m_painter.setPen(ToQColor(GetTextColor()));
+    m_bPenDirty = true;
+    if (!m_bGlyphRuns || !DrawGlyphRun(f, origin.x(), baseline, cell))
+        DrawEachChar(f, origin.x(), baseline, cell);
+    if (font.underline)
+        m_painter.fillRect(QRectF(origin.x(), baseline + f.underlinePos, drawnWidth, f.lineWidth),
+                           ToQColor(GetTextColor()));
+    m_painter.setTransform(m_transform);
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The QPainter back end of the drawing surface: the window, images, SVG, PDF,
+// the printer and the print preview. Page units are mapped to the device by
+// one transform; pens, brushes and fonts are converted only when they change.
+
+#include "gfx/DC.h"
+#include "gfx/TextCodec.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPen>
+#include <QRawFont>
+#include <QTransform>
+#include <vector>
+
+class QPainter;
+
+// Maps the Japanese face names the charts ask for ("ＭＳ ゴシック",
+// "ＭＳ Ｐゴシック") to the IPA fonts. Call once after the application object exists.
+void InstallFontSubstitutions();
+
+class CPainterDC : public CDC {
+public:
+    // dotsPerMm: the device's resolution, used by the paper mapping.
+    CPainterDC(QPainter& painter, double dotsPerMm);
+
+protected:
+    void OnMappingChanged() override;
+    void OnPenChanged() override { m_bPenDirty = true; }
+    void OnBrushChanged() override { m_bBrushDirty = true; }
+    void OnFontChanged() override { m_nFont = -1; }
+    void DoLine(CPoint from, CPoint to) override;
+    void DoRectangle(int left, int top, int right, int bottom) override;
+    void DoPolygon(const CPoint* points, int count) override;
+    void DoPolyline(const CPoint* points, int count) override;
+    void DoTextOut(int x, int y, const char* text, int count) override;
+    void DoClip(int left, int top, int right, int bottom) override;
+    void DoClipOff() override;
+
+private:
+    // A selected font made ready for drawing, kept while the DC lives.
+    struct FontEntry {
+        CFont key;
+        QFont font;
+        double ascent = 0.0;
+        double underlinePos = 0.0;
+        double lineWidth = 1.0;
+        QFontMetricsF metrics{QFont()};
+        QRawFont raw;
+    };
+
+    void UsePen();
+    void UseBrush();
+    const FontEntry& UseFont();
+    FontEntry MakeFont(const CFont& f) const;
+    const QPoint* ToQPoints(const CPoint* points, int count);
+    bool DrawGlyphRun(const FontEntry& f, double x, double baseline, double cell);
+    void DrawEachChar(const FontEntry& f, double x, double baseline, double cell);
+
+    QPainter& m_painter;
+    double m_dDotsPerMm;
+    double m_dScale = 1.0;  // device pixels per page unit
+    QTransform m_base;       // the painter's own transform when we got it
+    QTransform m_map;        // page to device
+    QTransform m_transform;  // m_map, then m_base
+    CPen m_lastPen;
+    QPen m_qpen;
+    bool m_bPenMade = false;
+    bool m_bPenDirty = true;
+    bool m_bBrushDirty = true;
+    std::vector<FontEntry> m_fonts;
+    int m_nFont = -1;
+    std::vector<QPoint> m_points;
+    // Raster devices take glyph runs with our own positions; others get one
+    // drawText per character (SVG and the preview need real text items).
+    bool m_bGlyphRuns = false;
+    std::vector<DecodedChar> m_chars;
+    std::vector<char16_t> m_utf16;
+    std::vector<quint32> m_glyphs;
+    std::vector<QPointF> m_advances;
+    std::vector<QPointF> m_positions;
+};

@@ -1,0 +1,207 @@
+#include "gfx/PainterDC.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const std::string kGothic = "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E";  // ＭＳ ゴシック
+
+void EnsureApp()
+{
+    static int argc = 1;
+    static char name[] = "gfx_test";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app;
+    if (!app) {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        InstallFontSubstitutions();
+    }
+}
+
+// A white image with a surface on it; pixels are checked after Finish().
+class Canvas {
+public:
+    Canvas(int w, int h, double dotsPerMm = 0.0) : image(w, h, QImage::Format_RGB32)
+    {
+        EnsureApp();
+        image.fill(Qt::white);
+        painter.begin(&image);
+        dc = std::make_unique<CPainterDC>(painter, dotsPerMm);
+    }
+    void Finish()
+    {
+        dc.reset();
+        painter.end();
+    }
+    COLORREF At(int x, int y) const
+    {
+        const QRgb p = image.pixel(x, y);
+        return RGB(qRed(p), qGreen(p), qBlue(p));
+    }
+    bool Dark(int x, int y) const { return qGray(image.pixel(x, y)) < 128; }
+
+    QImage image;
+    QPainter painter;
+    std::unique_ptr<CPainterDC> dc;
+};
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kBlue = 0xFF0000;
+
+TEST(PainterDC, ScreenMappingFlipsYAndThinPenIsOnePixel)
+{
+    Canvas c(40, 30);
+    c.dc->SetScreenMapping(40, 30);
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kBlack});
+    c.dc->MoveTo(0, 0);
+    c.dc->LineTo(20, 0);
+    c.dc->MoveTo(39, 29);
+    c.dc->LineTo(39, 20);
+    c.Finish();
+    EXPECT_EQ(c.At(0, 29), kBlack);   // page (0, 0) is the bottom-left pixel
+    EXPECT_EQ(c.At(10, 29), kBlack);
+    EXPECT_EQ(c.At(10, 28), kWhite);  // one pixel thick
+    EXPECT_EQ(c.At(39, 0), kBlack);   // page (39, 29) is the top-right pixel
+    EXPECT_EQ(c.At(38, 0), kWhite);
+}
+
+TEST(PainterDC, RectangleFillsWithBrushAndOutlinesWithPen)
+{
+    Canvas c(40, 30);
+    c.dc->SetScreenMapping(40, 30);
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kBlue});
+    c.dc->SelectObject(CBrush{kRed});
+    c.dc->Rectangle(10, 20, 30, 5);
+    c.Finish();
+    EXPECT_EQ(c.At(20, 29 - 12), kRed);   // inside
+    EXPECT_EQ(c.At(10, 29 - 12), kBlue);  // left edge
+    EXPECT_EQ(c.At(20, 29 - 20), kBlue);  // top edge
+    EXPECT_EQ(c.At(20, 29 - 5), kBlue);   // bottom edge
+    EXPECT_EQ(c.At(5, 29 - 12), kWhite);  // outside
+    EXPECT_EQ(c.At(20, 29 - 25), kWhite);
+}
+
+TEST(PainterDC, PaperMappingScalesPagePointsAndWidePens)
+{
+    Canvas c(40, 30, 20.0);  // 2 device pixels per 0.1 mm
+    c.dc->SetLoMetricMapping(0, 15);
+    c.dc->SelectObject(CPen{PS_SOLID, 2, kBlack});
+    c.dc->MoveTo(2, 10);
+    c.dc->LineTo(18, 10);
+    c.Finish();
+    // Page y 10 is device row (15 - 10) * 2 = 10; the 2-unit pen is 4 pixels thick.
+    EXPECT_EQ(c.At(20, 9), kBlack);
+    EXPECT_EQ(c.At(20, 11), kBlack);
+    EXPECT_EQ(c.At(20, 14), kWhite);
+    EXPECT_EQ(c.At(20, 6), kWhite);
+    EXPECT_EQ(c.At(1, 10), kWhite);  // page x 2 lies at device x 4; the round end reaches 2 pixels
+}
+
+TEST(PainterDC, SelfCrossingPolygonLeavesTheDoubleAreaEmpty)
+{
+    Canvas c(40, 40);
+    c.dc->SetScreenMapping(40, 40);
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kRed});
+    c.dc->SelectObject(CBrush{kRed});
+    // Two overlapping squares as one outline, the second wound the same way.
+    const CPoint pts[10] = {{2, 2}, {26, 2}, {26, 26}, {2, 26}, {2, 2}, {14, 14}, {38, 14}, {38, 38}, {14, 38}, {14, 14}};
+    c.dc->Polygon(pts, 10);
+    c.Finish();
+    EXPECT_EQ(c.At(8, 39 - 8), kRed);    // only the first square
+    EXPECT_EQ(c.At(20, 39 - 20), kWhite);  // both squares: alternate filling leaves it empty
+    EXPECT_EQ(c.At(32, 39 - 32), kRed);  // only the second
+}
+
+TEST(PainterDC, ClipCutsDrawingUntilSwitchedOff)
+{
+    Canvas c(40, 30);
+    c.dc->SetScreenMapping(40, 30);
+    c.dc->IntersectClipRect(0, 30, 20, 0);
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kRed});
+    c.dc->SelectObject(CBrush{kRed});
+    c.dc->Rectangle(0, 30, 40, 0);
+    c.dc->SelectClipRgnNull();
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kBlue});
+    c.dc->MoveTo(0, 10);
+    c.dc->LineTo(40, 10);
+    c.Finish();
+    EXPECT_EQ(c.At(10, 15), kRed);
+    EXPECT_EQ(c.At(19, 15), kRed);
+    EXPECT_EQ(c.At(20, 15), kWhite);
+    EXPECT_EQ(c.At(30, 29 - 10), kBlue);  // after the clip is off
+}
+
+// Bounding box of the dark pixels.
+QRect DarkBox(const Canvas& c)
+{
+    QRect box;
+    for (int y = 0; y < c.image.height(); ++y) {
+        for (int x = 0; x < c.image.width(); ++x) {
+            if (c.Dark(x, y))
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+struct TextCase {
+    const char* name;
+    std::string bytes;
+    TextEncoding encoding;
+    CFont font;
+};
+
+TEST(PainterDC, TextLandsInsideItsCell)
+{
+    const TextCase cases[] = {
+        {"digits", "0123.5", TextEncoding::ShiftJis, {16, 8, false, kGothic}},
+        {"narrow", "MMMMMM", TextEncoding::ShiftJis, {16, 4, false, kGothic}},
+        {"shift-jis", "\x93\x8C\x8B\x9E", TextEncoding::ShiftJis, {24, 12, false, kGothic}},
+        {"utf-8", "\xE6\x9D\xB1\xE4\xBA\xAC", TextEncoding::Utf8, {24, 12, false, kGothic}},
+        {"underlined", "ab", TextEncoding::ShiftJis, {20, 10, true, kGothic}},
+    };
+    for (const TextCase& t : cases) {
+        SCOPED_TRACE(t.name);
+        Canvas c(120, 60);
+        c.dc->SetScreenMapping(120, 60);
+        c.dc->SetBkMode(TRANSPARENT);
+        c.dc->SetTextColor(kBlack);
+        c.dc->SetTextEncoding(t.encoding);
+        c.dc->SelectObject(t.font);
+        c.dc->TextOut(10, 50, t.bytes);
+        c.Finish();
+        const QRect cell(10, 59 - 50, int(t.bytes.size()) * t.font.width, t.font.height);
+        const QRect ink = DarkBox(c);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(cell.adjusted(-1, 0, 1, 1).contains(ink)) << ink.x() << ',' << ink.y() << ' ' << ink.width() << 'x'
+                                                                << ink.height();
+        // The text fills most of its cell's width: nothing is squeezed or lost.
+        EXPECT_GT(ink.width(), cell.width() * 2 / 3);
+    }
+}
+
+TEST(PainterDC, TextIsNotMirrored)
+{
+    Canvas c(60, 40);
+    c.dc->SetScreenMapping(60, 40);
+    c.dc->SetTextColor(kBlack);
+    c.dc->SelectObject(CFont{32, 16, false, kGothic});
+    c.dc->TextOut(10, 36, "T");
+    c.Finish();
+    const QRect ink = DarkBox(c);
+    int top = 0;
+    int bottom = 0;
+    for (int x = ink.left(); x <= ink.right(); ++x) {
+        top += c.Dark(x, ink.top());
+        bottom += c.Dark(x, ink.bottom());
+    }
+    EXPECT_GT(top, 2 * bottom);  // the bar of the T is at the top
+}
+
+}  // namespace
