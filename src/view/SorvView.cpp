@@ -2,6 +2,7 @@
 
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
+#include "gfx/PainterDC.h"
 #include "view/CommandIds.h"
 #include "view/PageDraw.h"
 #include "view/ViewCommands.h"
@@ -144,18 +145,13 @@ void CSorvView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CSorvView::resizeEvent(QResizeEvent* event)
-{
-    m_bPageValid = false;
-    QWidget::resizeEvent(event);
-}
-
 void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
 {
     m_imgPage = QImage(deviceSize, QImage::Format_RGB32);
     m_imgPage.setDevicePixelRatio(ratio);
-    const COLORREF bk = m_settings.m_crBackground;
-    m_imgPage.fill(QColor(GetRValue(bk), GetGValue(bk), GetBValue(bk)));
+    QPainter painter(&m_imgPage);
+    CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
+    DrawPage(dc, m_doc, m_settings, width(), height());
     ++m_nDrawCount;
 }
 
