@@ -335,6 +335,40 @@ private slots:
         QVERIFY(MenuAction(SetView)->isEnabled());
     }
 
+    // Settings dialogs repaint on OK only; Line Attributes only in the line
+    // chart; the region redraws every window of the document.
+    void settingsCommandsRepaintOnOk()
+    {
+        Start({WriteFile("a.csv")});
+        CSorvView* view = View();
+        auto runAnswered = [&](int id, bool ok) {
+            AnswerLater<QDialog>([ok](QDialog* d) { ok ? d->accept() : d->reject(); });
+            ToolbarAction(id)->trigger();
+            view->grab();
+            return view->DrawCount();
+        };
+        view->grab();
+        const int base = view->DrawCount();
+        QCOMPARE(runAnswered(SetLineAttr, true), base);
+        QCOMPARE(runAnswered(SetAxis, false), base);
+        QCOMPARE(runAnswered(SetAxis, true), base + 1);
+        ToolbarAction(GraphLine)->trigger();
+        view->grab();
+        QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
+
+        MenuAction(WindowNew)->trigger();
+        CSorvView* second = View();
+        second->grab();
+        view->grab();
+        const int counts[2] = {view->DrawCount(), second->DrawCount()};
+        AnswerLater<QDialog>([](QDialog* d) { d->accept(); });
+        MenuAction(Region)->trigger();
+        view->grab();
+        second->grab();
+        QCOMPARE(view->DrawCount(), counts[0] + 1);
+        QCOMPARE(second->DrawCount(), counts[1] + 1);
+    }
+
     void recentFilesKeepFourNewestFirst()
     {
         QStringList paths;
