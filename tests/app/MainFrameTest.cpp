@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -441,6 +443,20 @@ private slots:
         QCOMPARE(file.read(5), QByteArray("%PDF-"));
         // The window keeps the layout of its screen paint.
         QVERIFY(!View()->Settings().m_bLayoutPrinted);
+
+        // Through the print dialog, from Ctrl+P.
+        QVERIFY(QFile::remove(pdf));
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        QTest::keyClick(View(), Qt::Key_P, Qt::ControlModifier);
+        auto* dialog = Frame()->findChild<QPrintDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->accept();
+        QVERIFY(QFileInfo(pdf).size() > 100);
+
+        Frame()->OnCommand(FilePrintSetup);
+        auto* setup = Frame()->findChild<QPageSetupDialog*>();
+        QVERIFY(setup && setup->isVisible());
+        setup->reject();
     }
 
     void previewAndAboutOpenTheirWindows()
