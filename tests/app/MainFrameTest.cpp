@@ -402,6 +402,10 @@ private slots:
         QApplication::sendEvent(Frame(), &drop);
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
+        // A file already open shows its window again.
+        QVERIFY(Frame()->OpenDocumentFile(m_dir.filePath("d1.csv")));
+        QCOMPARE(WindowCount(), 2);
+        QCOMPARE(View()->parentWidget()->windowTitle(), QString("d1.csv"));
     }
 
     void unreadableFileIsReportedAndOpensNoWindow()
