@@ -1,5 +1,6 @@
 #include "view/MouseZoom.h"
 
+#include "chart2d/TickWalk.h"
 #include "doc/SorvDoc.h"
 #include "view/PlotSettings.h"
 
@@ -23,9 +24,14 @@ bool ToInt(double v, int& out)
     return true;
 }
 
-double FlooredLog(double v)
+// Narrows the region to the given cells. Four zeros would mean the whole
+// matrix, so the cell (0, 0) asks for its row from -1, which the intersection
+// with the current region turns into the same row 0.
+bool NarrowRegion(CSorvDoc& doc, int x1, int y1, int x2, int y2)
 {
-    return v > 1e-6 ? std::log10(v) : std::log10(1e-6);
+    if (x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0)
+        y1 = -1;
+    return doc.SetRegion(x1, y1, x2, y2);
 }
 
 }  // namespace
@@ -52,7 +58,7 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
     double vMax = s.m_dVMin + vt;
     if (s.m_bVLog) {
         // The range follows the logarithmic axis, which starts at the floored log of the minimum.
-        const double lmin = FlooredLog(s.m_dVMin);
+        const double lmin = LogAxisEnd(s.m_dVMin);
         vMin = std::pow(10.0, lmin + vb);
         vMax = std::pow(10.0, lmin + vt);
     }
@@ -68,7 +74,7 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
     const double hMax = s.m_dHMin + span * hR / n;
     const double hMin = s.m_dHMin + span * hL / n;
     const int x1Region = doc.m_nX1;
-    if (!doc.SetRegion(x1Region + hL, doc.m_nY1, x1Region + hR, doc.m_nY2))
+    if (!NarrowRegion(doc, x1Region + hL, doc.m_nY1, x1Region + hR, doc.m_nY2))
         return false;
     s.m_dVMin = vMin;
     s.m_dVMax = vMax;
@@ -91,7 +97,7 @@ bool ZoomByDrag3D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
         !ToInt(cy + (std::min(start.y, end.y) - halfH) / s.m_d3DScale, rowFrom) ||
         !ToInt(cy + (std::max(start.y, end.y) - halfH) / s.m_d3DScale, rowTo))
         return false;
-    return doc.SetRegion(colFrom, rowFrom, colTo, rowTo);
+    return NarrowRegion(doc, colFrom, rowFrom, colTo, rowTo);
 }
 
 void ResetZoom(CPlotSettings& s, CSorvDoc& doc)

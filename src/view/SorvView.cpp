@@ -8,11 +8,13 @@
 #include "view/PageDraw.h"
 #include "view/ViewCommands.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -159,55 +161,102 @@ void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
     ++m_nDrawCount;
 }
 
-void CSorvView::paintEvent(QPaintEvent*)
+void CSorvView::EnsurePage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
-    if (!m_bPageValid || m_imgPage.size() != deviceSize || m_imgPage.devicePixelRatio() != ratio) {
-        RenderPage(deviceSize, ratio);
-        m_bPageValid = true;
-    }
+    if (m_bPageValid && !m_settings.m_bLayoutPrinted && m_imgPage.size() == deviceSize &&
+        m_imgPage.devicePixelRatio() == ratio)
+        return;
+    RenderPage(deviceSize, ratio);
+    m_bPageValid = true;
+}
+
+void CSorvView::paintEvent(QPaintEvent*)
+{
+    EnsurePage();
     QPainter painter(this);
     painter.drawImage(0, 0, m_imgPage);
     if (m_bDragging) {
         // The rubber band inverts what lies under it; it is never part of the page.
-        const CPoint a = m_settings.m_ptDragStart;
-        const CPoint b = m_settings.m_ptDragEnd;
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.fillRect(QRect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)),
-                         Qt::white);
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(BandRect(), Qt::black);
     }
 }
 
-CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+namespace {
+
+// A coordinate in whole pixels from 0 to size - 1.
+int ClampToPixel(double v, int size)
 {
-    const QPoint p = event->position().toPoint();
-    return {std::clamp(p.x(), 0, std::max(0, width() - 1)), std::clamp(p.y(), 0, std::max(0, height() - 1))};
+    if (!std::isfinite(v) || size <= 0)
+        return 0;
+    return int(std::clamp(std::floor(v), 0.0, double(size - 1)));
 }
 
+}  // namespace
+
+CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+{
+    const QPointF p = event->position();
+    return {ClampToPixel(p.x(), width()), ClampToPixel(p.y(), height())};
+}
+
+QRect CSorvView::BandRect() const
+{
+    const CPoint a = m_settings.m_ptDragStart;
+    const CPoint b = m_settings.m_ptDragEnd;
+    return QRect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y));
+}
+
+void CSorvView::KeepCursorInside(const QMouseEvent* event)
+{
+    const QRect area(mapToGlobal(QPoint(0, 0)), size());
+    if (area.isEmpty())
+        return;
+    const QPoint global = event->globalPosition().toPoint();
+    const QPoint inside(std::clamp(global.x(), area.left(), area.right()),
+                        std::clamp(global.y(), area.top(), area.bottom()));
+    if (inside != global)
+        QCursor::setPos(screen(), inside);
+}
+
+void CSorvView::EndDrag()
+{
+    if (!m_bDragging)
+        return;
+    m_bDragging = false;
+    update(BandRect());
+}
+
+// Qt grabs the mouse for the widget while a button is held.
 void CSorvView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
+    // The drag maps through the layout of the page it is drawn over.
+    EnsurePage();
     m_bDragging = true;
     m_settings.m_ptDragStart = m_settings.m_ptDragEnd = ClientPoint(event);
-    update();
 }
 
+// Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
     if (!m_bDragging)
         return QWidget::mouseMoveEvent(event);
+    KeepCursorInside(event);
+    const QRect oldBand = BandRect();
     m_settings.m_ptDragEnd = ClientPoint(event);
-    update();
+    update(oldBand.united(BandRect()));
 }
 
+// The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
-    m_bDragging = false;
-    update();
+    EndDrag();
     const CPoint a = m_settings.m_ptDragStart;
     const CPoint b = m_settings.m_ptDragEnd;
     // A click, or a drag along a line, zooms nothing.
@@ -223,6 +272,7 @@ void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(event);
+    EndDrag();
     ResetZoom(m_settings, m_doc);
     Invalidate();
 }

@@ -49,9 +49,19 @@ protected:
 private:
     void Rotate(double dx, double dy, double dz);
     void RenderPage(const QSize& deviceSize, qreal ratio);
+    // Draws the page again when it no longer fits the window, the settings or
+    // the document, or when the layout in the settings is a printed page's.
+    void EnsurePage();
     bool OnCharacter(QChar c);
-    // The event's position in client pixels, kept inside the window.
+    // The event's position in client pixels (logical pixels, like the page), kept inside the window.
     CPoint ClientPoint(const QMouseEvent* event) const;
+    // The client pixels the rubber band inverts: from the start up to, not
+    // including, the moving corner.
+    QRect BandRect() const;
+    // Moves the cursor back over the window when a drag takes it outside.
+    void KeepCursorInside(const QMouseEvent* event);
+    // Ends the drag and takes the band off the screen.
+    void EndDrag();
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;

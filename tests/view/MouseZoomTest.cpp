@@ -9,8 +9,8 @@
 
 namespace {
 
-// A 2D layout as a screen paint of an 1000 x 600 client area would leave it:
-// plot 80..880 wide (11 columns, 80 units each), 24..552 high.
+// A 2D layout in a 600 pixels high client area: plot 80..880 wide (11
+// columns, 80 units each), 24..552 high.
 struct Drag2D : ::testing::Test {
     std::unique_ptr<CSorvDoc> doc = MakeTestDoc(3, 11, [](int r, int c) { return r * 10.0 + c; });
     CPlotSettings s;
@@ -115,6 +115,33 @@ TEST(Drag3D, MapsTheClientAreaAsATopView)
     EXPECT_EQ(doc->m_nY2, 7);
     s.m_d3DScale = 0.0;
     EXPECT_FALSE(ZoomByDrag3D(s, *doc, {0, 0}, {100, 100}, 400, 300));
+}
+
+// Four zeros would restore the whole matrix; a drag onto the cell (0, 0) narrows to it.
+TEST(DragOntoFirstCell, NarrowsInsteadOfRestoring)
+{
+    auto doc = MakeTestDoc(1, 11, [](int, int c) { return double(c); });
+    CPlotSettings s;
+    s.m_nPlotLeft = 80;
+    s.m_nPlotRight = 880;
+    s.m_nPlotBottom = 24;
+    s.m_nPlotTop = 552;
+    s.m_dHScale = 80.0;
+    s.m_dVScale = 52.8;
+    s.m_dHMax = 10.0;
+    ASSERT_TRUE(ZoomByDrag2D(s, *doc, {85, 100}, {150, 300}, 600));
+    EXPECT_EQ(doc->m_nX1, 0);
+    EXPECT_EQ(doc->m_nX2, 0);
+    EXPECT_EQ(s.m_dHMax, 0.0);
+
+    auto grid = MakeTestDoc(11, 11, [](int r, int c) { return double(r + c); });
+    s.m_d3DScale = 30.0;
+    // Centre (5, 5) at (200, 150): x 50..70 and y 5..25 lie over cell (0, 0).
+    ASSERT_TRUE(ZoomByDrag3D(s, *grid, {50, 5}, {70, 25}, 400, 300));
+    EXPECT_EQ(grid->m_nX1, 0);
+    EXPECT_EQ(grid->m_nX2, 0);
+    EXPECT_EQ(grid->m_nY1, 0);
+    EXPECT_EQ(grid->m_nY2, 0);
 }
 
 TEST(ResetZoomTest, RestoresRangesOrZoomAndTheRegion)
