@@ -257,6 +257,8 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     if (!m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
+    // A change during the drag may have left a paint pending: map through the current layout.
+    EnsurePage();
     const CPoint a = m_settings.m_ptDragStart;
     const CPoint b = m_settings.m_ptDragEnd;
     // A click, or a drag along a line, zooms nothing.

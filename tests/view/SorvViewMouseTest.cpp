@@ -332,6 +332,20 @@ private slots:
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(200, 150));
     }
 
+    // A command during the drag changes the layout before the window is painted
+    // again: the release maps through the new one (legend on: 62 pixels a column).
+    void releaseUsesTheLayoutOfTheCurrentSettings()
+    {
+        Setup t;
+        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 2 + 3, ClientY(100)));
+        QTest::mouseMove(&t.view(), QPoint(80 + 62 * 5 + 3, ClientY(300)));
+        t.view().OnCommand(CommandId::Legend);
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 5 + 3, ClientY(300)));
+        QCOMPARE(t.settings().m_dHScale, 62.0);
+        QCOMPARE(t.doc->m_nX1, 2);
+        QCOMPARE(t.doc->m_nX2, 5);
+    }
+
     // Printing draws on a copy of the settings: the window keeps its screen
     // layout and the next drag maps as before.
     void dragAfterPrintingUsesTheScreenLayout()
