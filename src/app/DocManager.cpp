@@ -28,7 +28,6 @@ CSorvDoc* CDocManager::OpenDocumentFile(const QString& path, QString& error)
         error = QString::fromStdString(reason);
         return nullptr;
     }
-    doc->SetTitle(QFileInfo(path).fileName().toStdString());
     CSorvDoc* raw = doc.get();
     raw->m_fnUpdateAllViews = [this, raw] {
         for (CSorvView* view : GetViews(raw))

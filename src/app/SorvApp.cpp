@@ -5,22 +5,15 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/ViewPrinter.h"
+#include "gfx/PainterDC.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QPrinter>
 
 #include <clocale>
 
 namespace {
 constexpr int kRecentFiles = 4;
-
-// The faces the program asks for, mapped to fonts with the same metrics.
-void SubstituteFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-}
 }  // namespace
 
 CSorvApp::CSorvApp() = default;
@@ -40,10 +33,11 @@ void CSorvApp::InitInstance(const QStringList& files)
     // A desktop entry that cannot be written costs only the file association.
     CDesktopEntry::Register(QCoreApplication::applicationFilePath());
 
+    // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.
+    m_pMainFrame->show();
     for (const QString& file : files)
         m_pMainFrame->OpenDocumentFile(file);
-    m_pMainFrame->show();
 }
 
 int RunViewer(int argc, char** argv)
@@ -51,7 +45,7 @@ int RunViewer(int argc, char** argv)
     QApplication app(argc, argv);
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
-    SubstituteFonts();
+    InstallFontSubstitutions();
 
     QStringList files = QApplication::arguments();
     files.removeFirst();

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <cmath>
 #include <functional>
 
 using namespace CommandId;
@@ -37,8 +38,8 @@ void Axes(QPainter& p)
 void ArrowHead(QPainter& p, QPointF tip, QPointF dir, const QColor& color)
 {
     const QPointF n(-dir.y(), dir.x());
-    const QPointF base = tip - dir * 3.5;
-    const QPointF pts[3] = {tip, base + n * 2.5, base - n * 2.5};
+    const QPointF base = tip - dir * 4.5;
+    const QPointF pts[3] = {tip, base + n * 3.0, base - n * 3.0};
     p.setPen(Qt::NoPen);
     p.setBrush(color);
     p.drawPolygon(pts, 3);
@@ -107,19 +108,19 @@ void Stacked(QPainter& p)
 
 void Chart3D(QPainter& p)
 {
-    // A small surface with a hump, seen from above at an angle.
-    auto at = [](double u, double v, double h) { return QPointF(1.5 + u * 9 + v * 5, 12.5 - v * 5 - h); };
-    auto height = [](double u, double v) { return 6.0 * u * (1 - u) * (1.2 - v) * 1.6; };
-    for (int i = 0; i <= 3; ++i) {
-        QPolygonF row, col;
-        for (int j = 0; j <= 6; ++j) {
-            row << at(j / 6.0, i / 3.0, height(j / 6.0, i / 3.0));
-            col << at(i / 3.0, j / 6.0, height(i / 3.0, j / 6.0));
+    // A small surface with a hump, seen from above at an angle, cells coloured by height.
+    auto height = [](double u, double v) { return 5.0 * std::sin(u * 3.14159) * (1.1 - v); };
+    auto at = [&](double u, double v) { return QPointF(0.5 + u * 10 + v * 5, 14.5 - v * 7 - height(u, v)); };
+    const int nu = 4, nv = 3;
+    p.setPen(InkPen(QColor(20, 40, 90), 0.6));
+    for (int j = nv - 1; j >= 0; --j) {
+        for (int i = 0; i < nu; ++i) {
+            const double u0 = double(i) / nu, u1 = double(i + 1) / nu;
+            const double v0 = double(j) / nv, v1 = double(j + 1) / nv;
+            const double h = height((u0 + u1) / 2, (v0 + v1) / 2) / 5.5;
+            p.setBrush(QColor::fromHsvF(0.62 - 0.5 * h, 0.75, 0.95));
+            p.drawPolygon(QPolygonF({at(u0, v0), at(u1, v0), at(u1, v1), at(u0, v1)}));
         }
-        p.setPen(InkPen(kBlue.lighter(100 + 25 * i)));
-        p.drawPolyline(row);
-        p.setPen(InkPen(kRed));
-        p.drawPolyline(col);
     }
 }
 
@@ -209,8 +210,9 @@ void Magnifier(QPainter& p, bool plus)
         p.drawLine(QPointF(6, 3), QPointF(6, 8));
 }
 
-// A turn about an axis: the axis, and an arc with its arrow head. Vertical
-// axis for Y, horizontal for X; forward picks the arrow's end.
+// A turn about an axis: the axis, the far half of the circle thin, the near
+// half bold with an arrow head at the end the turn goes to. Vertical axis for
+// Y, horizontal for X.
 void Rotation(QPainter& p, bool vertical, bool forward)
 {
     p.save();
@@ -219,16 +221,18 @@ void Rotation(QPainter& p, bool vertical, bool forward)
         p.rotate(90);
         p.scale(15.0 / 16.0, 16.0 / 15.0);
     }
-    p.setPen(QPen(kInk, 1, Qt::DashLine));
-    p.drawLine(QPointF(8, 0), QPointF(8, 15));
-    p.setPen(InkPen(kRed, 1.5));
+    const QRectF ellipse(2, 4.5, 12, 6);
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(1.5, 5, 13, 6), 200 * 16, 140 * 16);
-    p.drawArc(QRectF(1.5, 5, 13, 6), 20 * 16, 140 * 16);
+    p.setPen(InkPen(kRed.lighter(150), 1));
+    p.drawArc(ellipse, 0, 180 * 16);
+    p.setPen(InkPen(kInk, 1));
+    p.drawLine(QPointF(8, 0), QPointF(8, 15));
+    p.setPen(InkPen(kRed, 2));
+    p.drawArc(ellipse, 200 * 16, 140 * 16);
     if (forward)
-        ArrowHead(p, {15, 7}, {0.2, -1}, kRed);
+        ArrowHead(p, {15.5, 6}, {0.35, -0.94}, kRed);
     else
-        ArrowHead(p, {1, 7}, {-0.2, -1}, kRed);
+        ArrowHead(p, {0.5, 6}, {-0.35, -0.94}, kRed);
     p.restore();
 }
 

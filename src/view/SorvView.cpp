@@ -2,12 +2,18 @@
 
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
+#include "gfx/PainterDC.h"
 #include "view/CommandIds.h"
+#include "view/MouseZoom.h"
 #include "view/PageDraw.h"
 #include "view/ViewCommands.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 constexpr double kRotationStep = 22.5;
@@ -17,7 +23,6 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     InitialUpdate(m_settings, m_doc);
 }
 
@@ -144,18 +149,13 @@ void CSorvView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CSorvView::resizeEvent(QResizeEvent* event)
-{
-    m_bPageValid = false;
-    QWidget::resizeEvent(event);
-}
-
 void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
 {
     m_imgPage = QImage(deviceSize, QImage::Format_RGB32);
     m_imgPage.setDevicePixelRatio(ratio);
-    const COLORREF bk = m_settings.m_crBackground;
-    m_imgPage.fill(QColor(GetRValue(bk), GetGValue(bk), GetBValue(bk)));
+    QPainter painter(&m_imgPage);
+    CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
+    DrawPage(dc, m_doc, m_settings, width(), height());
     ++m_nDrawCount;
 }
 
@@ -169,4 +169,60 @@ void CSorvView::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.drawImage(0, 0, m_imgPage);
+    if (m_bDragging) {
+        // The rubber band inverts what lies under it; it is never part of the page.
+        const CPoint a = m_settings.m_ptDragStart;
+        const CPoint b = m_settings.m_ptDragEnd;
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.fillRect(QRect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y)),
+                         Qt::white);
+    }
+}
+
+CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+{
+    const QPoint p = event->position().toPoint();
+    return {std::clamp(p.x(), 0, std::max(0, width() - 1)), std::clamp(p.y(), 0, std::max(0, height() - 1))};
+}
+
+void CSorvView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_bDragging = true;
+    m_settings.m_ptDragStart = m_settings.m_ptDragEnd = ClientPoint(event);
+    update();
+}
+
+void CSorvView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_bDragging)
+        return QWidget::mouseMoveEvent(event);
+    m_settings.m_ptDragEnd = ClientPoint(event);
+    update();
+}
+
+void CSorvView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_bDragging || event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    m_bDragging = false;
+    update();
+    const CPoint a = m_settings.m_ptDragStart;
+    const CPoint b = m_settings.m_ptDragEnd;
+    // A click, or a drag along a line, zooms nothing.
+    if (a.x == b.x || a.y == b.y)
+        return;
+    const bool changed = m_settings.m_nGraphType == 3 ? ZoomByDrag3D(m_settings, m_doc, a, b, width(), height())
+                                                      : ZoomByDrag2D(m_settings, m_doc, a, b, height());
+    if (changed)
+        Invalidate();
+}
+
+void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseDoubleClickEvent(event);
+    ResetZoom(m_settings, m_doc);
+    Invalidate();
 }

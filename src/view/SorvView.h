@@ -1,6 +1,6 @@
 #pragma once
 // A chart window onto a document: owns its plot settings, paints the page and
-// answers the view commands, the character keys and (later) the mouse.
+// answers the view commands, the character keys and the mouse.
 
 #include "view/PlotSettings.h"
 
@@ -39,17 +39,24 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Dragging a rectangle zooms into the data, a double click undoes it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void Rotate(double dx, double dy, double dz);
     void RenderPage(const QSize& deviceSize, qreal ratio);
     bool OnCharacter(QChar c);
+    // The event's position in client pixels, kept inside the window.
+    CPoint ClientPoint(const QMouseEvent* event) const;
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
     QImage m_imgPage;
     bool m_bPageValid = false;
+    bool m_bDragging = false;
     int m_nDrawCount = 0;
 };

@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -335,6 +337,40 @@ private slots:
         QVERIFY(MenuAction(SetView)->isEnabled());
     }
 
+    // Settings dialogs repaint on OK only; Line Attributes only in the line
+    // chart; the region redraws every window of the document.
+    void settingsCommandsRepaintOnOk()
+    {
+        Start({WriteFile("a.csv")});
+        CSorvView* view = View();
+        auto runAnswered = [&](int id, bool ok) {
+            AnswerLater<QDialog>([ok](QDialog* d) { ok ? d->accept() : d->reject(); });
+            ToolbarAction(id)->trigger();
+            view->grab();
+            return view->DrawCount();
+        };
+        view->grab();
+        const int base = view->DrawCount();
+        QCOMPARE(runAnswered(SetLineAttr, true), base);
+        QCOMPARE(runAnswered(SetAxis, false), base);
+        QCOMPARE(runAnswered(SetAxis, true), base + 1);
+        ToolbarAction(GraphLine)->trigger();
+        view->grab();
+        QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
+
+        MenuAction(WindowNew)->trigger();
+        CSorvView* second = View();
+        second->grab();
+        view->grab();
+        const int counts[2] = {view->DrawCount(), second->DrawCount()};
+        AnswerLater<QDialog>([](QDialog* d) { d->accept(); });
+        MenuAction(Region)->trigger();
+        view->grab();
+        second->grab();
+        QCOMPARE(view->DrawCount(), counts[0] + 1);
+        QCOMPARE(second->DrawCount(), counts[1] + 1);
+    }
+
     void recentFilesKeepFourNewestFirst()
     {
         QStringList paths;
@@ -366,6 +402,10 @@ private slots:
         QApplication::sendEvent(Frame(), &drop);
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
+        // A file already open shows its window again.
+        QVERIFY(Frame()->OpenDocumentFile(m_dir.filePath("d1.csv")));
+        QCOMPARE(WindowCount(), 2);
+        QCOMPARE(View()->parentWidget()->windowTitle(), QString("d1.csv"));
     }
 
     void unreadableFileIsReportedAndOpensNoWindow()
@@ -407,6 +447,20 @@ private slots:
         QCOMPARE(file.read(5), QByteArray("%PDF-"));
         // The window keeps the layout of its screen paint.
         QVERIFY(!View()->Settings().m_bLayoutPrinted);
+
+        // Through the print dialog, from Ctrl+P.
+        QVERIFY(QFile::remove(pdf));
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        QTest::keyClick(View(), Qt::Key_P, Qt::ControlModifier);
+        auto* dialog = Frame()->findChild<QPrintDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->accept();
+        QVERIFY(QFileInfo(pdf).size() > 100);
+
+        Frame()->OnCommand(FilePrintSetup);
+        auto* setup = Frame()->findChild<QPageSetupDialog*>();
+        QVERIFY(setup && setup->isVisible());
+        setup->reject();
     }
 
     void previewAndAboutOpenTheirWindows()

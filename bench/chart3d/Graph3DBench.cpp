@@ -1,0 +1,188 @@
+// The 3D chart of a 1000 x 1000 cell region in each model on an 800 x 600
+// image, next to QPainter drawing the same polygons with the same pen and
+// brush changes, and next to the chart code alone on a surface that draws nothing.
+
+#include "chart3d/Graph3D.h"
+#include "doc/SorvDoc.h"
+#include "gfx/DC.h"
+#include "gfx/PainterDC.h"
+#include "view/PlotSettings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kSide = 1001;  // grid points per side: 1000 x 1000 cells
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+const CSorvDoc& BenchDoc()
+{
+    static const std::unique_ptr<CSorvDoc> doc = [] {
+        auto d = std::make_unique<CSorvDoc>();
+        d->m_nCols = kSide;
+        d->m_nRows = kSide;
+        d->m_pData = std::make_unique<double[]>(std::size_t(kSide) * kSide);
+        for (int r = 0; r < kSide; ++r)
+            for (int c = 0; c < kSide; ++c)
+                d->m_pData[std::size_t(r) * kSide + c] = 40.0 * std::sin(c * 0.013) * std::cos(r * 0.021) + 0.01 * ((c * 7 + r * 3) % 100);
+        d->m_dMin = -41.0;
+        d->m_dMax = 41.0;
+        d->m_nX2 = kSide - 1;
+        d->m_nY2 = kSide - 1;
+        return d;
+    }();
+    return *doc;
+}
+
+CPlotSettings BenchSettings(int model)
+{
+    CPlotSettings s;
+    s.m_nGraphType = 3;
+    s.m_nModel = model;
+    s.m_dVMin = BenchDoc().m_dMin;
+    s.m_dVMax = BenchDoc().m_dMax;
+    s.m_nPageWidth = kWidth;
+    s.m_nPageHeight = kHeight;
+    return s;
+}
+
+// Keeps the cells of a draw as bare points and colours.
+class CCaptureDC : public CDC {
+public:
+    struct Shape {
+        int first;
+        int count;
+        QRgb pen;
+        QRgb brush;
+    };
+    std::vector<QPoint> m_points;
+    std::vector<Shape> m_shapes;
+
+protected:
+    void DoLine(CPoint, CPoint) override {}
+    void DoRectangle(int, int, int, int) override {}
+    void DoPolygon(const CPoint* p, int n) override { Add(p, n); }
+    void DoPolyline(const CPoint* p, int n) override { Add(p, n); }
+    void DoTextOut(int, int, const char*, int) override {}
+    void DoClip(int, int, int, int) override {}
+    void DoClipOff() override {}
+
+private:
+    static QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+    void Add(const CPoint* p, int n)
+    {
+        m_shapes.push_back({int(m_points.size()), n, Rgb(GetCurrentPen().color), Rgb(GetCurrentBrush().color)});
+        for (int i = 0; i < n; ++i)
+            m_points.emplace_back(p[i].x, p[i].y);
+    }
+};
+
+// Draws nothing: what the chart code costs by itself.
+class CNullDC : public CDC {
+protected:
+    void DoLine(CPoint, CPoint) override {}
+    void DoRectangle(int, int, int, int) override {}
+    void DoPolygon(const CPoint*, int) override {}
+    void DoPolyline(const CPoint*, int) override {}
+    void DoTextOut(int, int, const char*, int) override {}
+    void DoClip(int, int, int, int) override {}
+    void DoClipOff() override {}
+};
+
+const CCaptureDC& Captured(int model)
+{
+    static std::map<int, std::unique_ptr<CCaptureDC>> cache;
+    auto& slot = cache[model];
+    if (!slot) {
+        slot = std::make_unique<CCaptureDC>();
+        CPlotSettings s = BenchSettings(model);
+        DrawGraph3D(*slot, BenchDoc(), s);
+    }
+    return *slot;
+}
+
+void BM_Chart3D(benchmark::State& state)
+{
+    const int model = int(state.range(0));
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        CPainterDC dc(painter, 1.0);
+        dc.SetScreenMapping(kWidth, kHeight);
+        CPlotSettings s = BenchSettings(model);
+        DrawGraph3D(dc, BenchDoc(), s);
+    }
+    state.counters["cells"] = double(Captured(model).m_shapes.size());
+}
+
+void BM_BareQPainter(benchmark::State& state)
+{
+    const CCaptureDC& cap = Captured(int(state.range(0)));
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setTransform(QTransform(1.0, 0.0, 0.0, -1.0, 0.0, kHeight - 1.0));
+        QRgb pen = 1, brush = 1;  // no colour has alpha 0 here, so the first shape sets both
+        for (const CCaptureDC::Shape& sh : cap.m_shapes) {
+            if (sh.pen != pen) {
+                pen = sh.pen;
+                QPen qpen{QColor(pen)};
+                qpen.setCosmetic(true);
+                qpen.setWidth(0);
+                painter.setPen(qpen);
+            }
+            if (sh.brush != brush) {
+                brush = sh.brush;
+                painter.setBrush(QColor(brush));
+            }
+            if (sh.count == 4)
+                painter.drawPolygon(&cap.m_points[std::size_t(sh.first)], 4);
+            else
+                painter.drawPolyline(&cap.m_points[std::size_t(sh.first)], sh.count);
+        }
+    }
+    state.counters["cells"] = double(cap.m_shapes.size());
+}
+
+void BM_ChartCodeOnly(benchmark::State& state)
+{
+    const int model = int(state.range(0));
+    for (auto _ : state) {
+        CNullDC dc;
+        CPlotSettings s = BenchSettings(model);
+        DrawGraph3D(dc, BenchDoc(), s);
+        benchmark::DoNotOptimize(s.m_d3DScale);
+    }
+}
+
+BENCHMARK(BM_Chart3D)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareQPainter)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartCodeOnly)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
