@@ -146,8 +146,8 @@ void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
     UsePen();
     UseBrush();
-    const QPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-    m_painter.drawPolygon(corners, 4);
+    m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
+                              QPointF(std::max(left, right), std::max(top, bottom))));
 }
 
 void CPainterDC::DoPolygon(const CPoint* points, int count)
