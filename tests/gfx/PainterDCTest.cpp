@@ -16,9 +16,10 @@ void EnsureApp()
     static int argc = 1;
     static char name[] = "gfx_test";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
+    // Kept until the process ends: destroying it after Qt's own statics faults.
+    static QGuiApplication* app = nullptr;
     if (!app) {
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = new QGuiApplication(argc, argv);
         InstallFontSubstitutions();
     }
 }
