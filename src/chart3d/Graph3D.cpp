@@ -1,3 +1,67 @@
 #include "chart3d/Graph3D.h"
 
-void DrawGraph3D(CDC&, const CSorvDoc&, CPlotSettings&) {}
+#include "chart3d/Box3D.h"
+#include "chart3d/Cells3D.h"
+#include "chart3d/PageInt.h"
+#include "chart3d/Projection3D.h"
+#include "chart3d/Tables3D.h"
+#include "doc/SorvDoc.h"
+#include "gfx/DC.h"
+#include "view/PlotSettings.h"
+
+#include <optional>
+
+namespace {
+
+// The whole page in the view colour with a one-pixel border in the foreground colour.
+void DrawPageArea(CDC& dc, const CPlotSettings& s)
+{
+    const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
+    const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crView});
+    dc.Rectangle(0, s.m_nPageHeight, s.m_nPageWidth, 0);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+}
+
+// The underlined title, centred, its top edge one text height below the top of the page.
+void Draw3DTitle(CDC& dc, const CPlotSettings& s)
+{
+    double h = s.m_nPageHeight * 0.05;
+    if (h < 2.0)
+        h = 2.0;
+    const double w = h * 0.5;
+    const double n = double(s.m_strTitle.size());
+    const std::optional<int> x = TruncToInt(s.m_nPageWidth * 0.5 - n * w * 0.5);
+    const std::optional<int> y = TruncToInt(s.m_nPageHeight - h);
+    const std::optional<int> fh = TruncToInt(h);
+    const std::optional<int> fw = TruncToInt(w);
+    if (!x || !y || !fh || !fw)
+        return;
+    const CFont oldFont = dc.SelectObject(CFont{*fh, *fw, true, s.m_strFontFace});
+    dc.TextOut(*x, *y, s.m_strTitle);
+    dc.SelectObject(oldFont);
+}
+
+}  // namespace
+
+void DrawGraph3D(CDC& dc, const CSorvDoc& doc, CPlotSettings& s)
+{
+    DrawPageArea(dc, s);
+    Draw3DTitle(dc, s);
+
+    // Built once per draw; the cells only select from them.
+    C3DTables tables;
+    tables.Build(s.m_nModel);
+
+    C3DProjection proj;
+    proj.Init(s, doc);
+
+    const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
+    const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crView});
+    Draw3DCells(dc, doc, s, proj, tables);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+
+    if (s.m_bLegend)
+        Draw3DBox(dc, doc, s, proj);
+}

@@ -1,10 +1,10 @@
 #include "dialogs/FieldRules.h"
 
-#include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 
 namespace {
 
@@ -35,11 +35,26 @@ bool OnlyBlanks(const char* p)
     return *p == '\0';
 }
 
+// U+FF61..U+FF9F in UTF-8: EF BD A1..BF and EF BE 80..9F.
+bool IsHalfWidthKana(unsigned char b0, char c1, char c2)
+{
+    const unsigned char b1 = static_cast<unsigned char>(c1);
+    const unsigned char b2 = static_cast<unsigned char>(c2);
+    return b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
+}
+
 std::string Replace(std::string pattern, const std::string& a, const std::string& b)
 {
     pattern.replace(pattern.find("%1"), 2, a);
     pattern.replace(pattern.find("%2"), 2, b);
     return pattern;
+}
+
+// strtod in the "C" locale, whatever the process locale says about the decimal point.
+double StrtodC(const char* begin, char** end)
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return strtod_l(begin, end, c);
 }
 
 template <class T>
@@ -68,7 +83,6 @@ FieldResult<int> ReadInt(std::string_view text, int min, int max)
     const std::string field = Prepared(text);
     const char* begin = field.c_str();
     char* end = nullptr;
-    errno = 0;
     long long v = std::strtoll(begin, &end, 10);
     // Fields hold 32-bit values: out of range saturates as a 32-bit strtol does.
     if (v > INT_MAX)
@@ -104,7 +118,7 @@ FieldResult<double> ReadDouble(std::string_view text)
     const std::string field = Prepared(text);
     const char* begin = field.c_str();
     char* end = nullptr;
-    const double v = std::strtod(begin, &end);
+    const double v = StrtodC(begin, &end);
     if (end == begin || !OnlyBlanks(end) || (v == 0.0 && field[0] != '0') || !std::isfinite(v))
         return Fail<double>(kNotNumber);
     return Pass(v);
@@ -140,11 +154,7 @@ int ShiftJisLength(std::string_view utf8)
         }
         std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
         // Half-width katakana (U+FF61..U+FF9F) is one byte in Shift-JIS.
-        const bool halfWidthKana = len == 3 && i + 2 < utf8.size() && c == 0xEF &&
-                                   ((static_cast<unsigned char>(utf8[i + 1]) == 0xBD &&
-                                     static_cast<unsigned char>(utf8[i + 2]) >= 0xA1) ||
-                                    static_cast<unsigned char>(utf8[i + 1]) == 0xBE);
-        bytes += halfWidthKana ? 1 : 2;
+        bytes += len == 3 && i + 2 < utf8.size() && IsHalfWidthKana(c, utf8[i + 1], utf8[i + 2]) ? 1 : 2;
         i += len;
     }
     return bytes;
@@ -152,9 +162,13 @@ int ShiftJisLength(std::string_view utf8)
 
 std::string FormatNumber(double value)
 {
+    // The same text as "%.*g" with precision 15, independent of the locale;
+    // -0 is shown as 0 so that the field reads back as the value it shows.
+    if (value == 0.0)
+        value = 0.0;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*g", 15, value);
-    return buf;
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return std::string(buf, r.ptr);
 }
 
 }  // namespace FieldRules

@@ -31,7 +31,7 @@ FieldResult<std::string> ReadText(std::string_view utf8, int maxBytes);
 
 // Length of a UTF-8 text in Shift-JIS bytes (a double-byte character counts two).
 int ShiftJisLength(std::string_view utf8);
-// A number as the dialogs show it: "%.*g" with 15 digits.
+// A number as the dialogs show it: "%.*g" with 15 digits (-0 as "0").
 std::string FormatNumber(double value);
 
 }  // namespace FieldRules

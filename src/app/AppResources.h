@@ -1,0 +1,42 @@
+#pragma once
+// The program's menus, toolbar, accelerators and command prompts as data.
+
+#include <QKeySequence>
+#include <QString>
+#include <vector>
+
+// One item of a popup menu: a command (text shown, "\t" before the key hint),
+// a separator (id 0, empty text) or a submenu (id 0, its own items).
+struct MenuItem {
+    int id = 0;
+    QString text;
+    std::vector<MenuItem> submenu;
+};
+
+struct MenuPopup {
+    QString title;
+    std::vector<MenuItem> items;
+};
+
+struct Accelerator {
+    QKeySequence key;
+    int id = 0;
+};
+
+// Menu 128: the main frame while no chart window is open.
+const std::vector<MenuPopup>& MainFrameMenu();
+// Menu 129: while a chart window is active.
+const std::vector<MenuPopup>& ChartMenu();
+// The toolbar's items in order; 0 is a separator.
+const std::vector<int>& ToolbarCommands();
+const std::vector<Accelerator>& Accelerators();
+// The status-bar prompt and the tool tip of a command (empty when it has none).
+QString CommandPrompt(int id);
+QString CommandToolTip(int id);
+
+// Strings of the application.
+QString AppTitle();         // "Sorv"
+QString IdleStatusText();   // "Ready"
+QString OpenDialogTitle();  // "開く"
+QString OpenDialogFilters();
+QString RecentFilePlaceholder();

@@ -1,0 +1,86 @@
+#include "app/ViewPrinter.h"
+
+#include "app/PagePrinter.h"
+#include "doc/SorvDoc.h"
+#include "view/SorvView.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+CViewPrinter::CViewPrinter(QPrinter& printer, QWidget* parent) : QObject(parent), m_printer(printer), m_pParent(parent) {}
+
+void CViewPrinter::UsePdfWithoutPrinters(QPrinter& printer)
+{
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+}
+
+// A PDF printer without a file name writes "<document>.pdf" in the user's documents.
+void CViewPrinter::PrepareOutput(const CSorvView* view)
+{
+    m_printer.setDocName(QString::fromStdString(view->GetDocument().GetTitle()));
+    if (m_printer.outputFormat() != QPrinter::PdfFormat || !m_printer.outputFileName().isEmpty())
+        return;
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        dir = QDir::homePath();
+    m_printer.setOutputFileName(dir + '/' + QFileInfo(m_printer.docName()).completeBaseName() + ".pdf");
+}
+
+// The page is drawn on a copy of the settings: the window keeps the layout of
+// its last screen paint, which the mouse relies on.
+bool CViewPrinter::PrintNow(const CSorvView* view, QPrinter& printer)
+{
+    CPlotSettings settings = view->Settings();
+    PrintPage(printer, view->GetDocument(), settings, view->width(), view->height());
+    return printer.printerState() != QPrinter::Error;
+}
+
+void CViewPrinter::Print(CSorvView* view, bool withDialog)
+{
+    PrepareOutput(view);
+    if (!withDialog) {
+        if (!PrintNow(view, m_printer))
+            QMessageBox::warning(m_pParent, QStringLiteral("Sorv"), QStringLiteral("印刷できませんでした。"));
+        return;
+    }
+    auto* dialog = new QPrintDialog(&m_printer, m_pParent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<CSorvView> target(view);
+    connect(dialog, &QDialog::accepted, this, [this, target] {
+        if (target)
+            Print(target, false);
+    });
+    dialog->open();
+}
+
+void CViewPrinter::Preview(CSorvView* view)
+{
+    PrepareOutput(view);
+    auto* preview = new QPrintPreviewDialog(&m_printer, m_pParent);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
+    QPointer<CSorvView> target(view);
+    connect(preview, &QPrintPreviewDialog::paintRequested, this, [this, target](QPrinter* printer) {
+        if (target)
+            PrintNow(target, *printer);
+    });
+    if (m_pParent)
+        preview->resize(m_pParent->size() * 0.9);
+    preview->open();
+}
+
+void CViewPrinter::PageSetup()
+{
+    auto* dialog = new QPageSetupDialog(&m_printer, m_pParent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}

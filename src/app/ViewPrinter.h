@@ -1,0 +1,30 @@
+#pragma once
+// Printing of chart windows on the application's one printer: print with or
+// without the dialog, print preview, and the page set-up.
+
+#include <QObject>
+
+class CSorvView;
+class QPrinter;
+class QWidget;
+
+class CViewPrinter : public QObject {
+    Q_OBJECT
+public:
+    CViewPrinter(QPrinter& printer, QWidget* parent);
+
+    // Without a printer on the machine the printer writes PDF files.
+    static void UsePdfWithoutPrinters(QPrinter& printer);
+
+    // One page of the view; asks first when withDialog.
+    void Print(CSorvView* view, bool withDialog);
+    void Preview(CSorvView* view);
+    void PageSetup();
+
+private:
+    void PrepareOutput(const CSorvView* view);
+    bool PrintNow(const CSorvView* view, QPrinter& printer);
+
+    QPrinter& m_printer;
+    QWidget* m_pParent;
+};

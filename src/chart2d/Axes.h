@@ -1,0 +1,13 @@
+#pragma once
+// The frame of a 2D chart: plot rectangle, plot area, scale factors, title and
+// both axes, and the border drawn over the finished plot.
+
+class CDC;
+class CSorvDoc;
+struct CPlotSettings;
+
+// Writes the plot rectangle and the scale factors into s, then draws the plot
+// area, the title, the vertical axis and the horizontal axis.
+void DrawAxes(CDC& dc, const CSorvDoc& doc, CPlotSettings& s);
+// The width-2 border around the plot rectangle.
+void DrawPlotFrame(CDC& dc, const CPlotSettings& s);

@@ -1,0 +1,12 @@
+#pragma once
+// Formatting of the axis tick labels.
+
+#include <string>
+
+// The number of characters before the first blank or the end of text.
+int GetLabelLength(const char* text);
+
+// v with the given decimals (taken as 0..9) in a field of 12 characters:
+// right-justified for the vertical axis, left-justified (blank-padded) for the
+// horizontal one. A wider number is written whole.
+std::string FormatAxisNumber(double v, int decimals, bool leftJustified);

@@ -1,0 +1,91 @@
+#include "chart2d/HorizontalAxis.h"
+
+#include "chart2d/AxisLabel.h"
+#include "chart2d/PageUnits.h"
+#include "chart2d/TickWalk.h"
+#include "gfx/DC.h"
+#include "view/PlotSettings.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+struct HAxis {
+    CDC& dc;
+    const CPlotSettings& s;
+    double hh;  // font height
+    double hw;  // character width
+    int ly;     // top of the labels, hanging below B
+
+    // A label centred on x, its trailing blanks not drawn.
+    void Label(double v, int x) const
+    {
+        const std::string text = FormatAxisNumber(v, s.m_nHLimit, true);
+        const int n = GetLabelLength(text.c_str());
+        if (const auto left = ToPage(x - std::trunc(n * hw * 0.5)))
+            dc.TextOut(*left, ly, text.data(), n);
+    }
+
+    void Line(int x) const
+    {
+        dc.MoveTo(x, s.m_nPlotBottom);
+        dc.LineTo(x, s.m_nPlotTop);
+    }
+
+    void DrawEnds() const
+    {
+        Label(s.m_dHMin, s.m_nPlotLeft);
+        Label(s.m_dHMax, s.m_nPlotRight);
+    }
+
+    void DrawLinear() const
+    {
+        const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
+        ForEachLinearTick(s.m_dHMin, s.m_dHMax, s.m_dHStep, [&](double v) {
+            if (const auto x = ToPage(std::trunc((v - s.m_dHMin) * hs) + s.m_nPlotLeft)) {
+                Line(*x);
+                Label(v, *x);
+            }
+        });
+    }
+
+    // Decade labels on a lowered line: "10" ends on the grid line and the
+    // raised exponent begins there.
+    void DrawLogarithmic() const
+    {
+        const double lmin = LogAxisEnd(s.m_dHMin);
+        const double lmax = LogAxisEnd(s.m_dHMax);
+        const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (lmax - lmin);
+        const int ly2 = ly + int(hh * -0.25);
+        ForEachDecadeTick(lmin, lmax, [&](double lv, int e, int k) {
+            const auto x = ToPage(std::trunc((lv - lmin) * hs) + s.m_nPlotLeft);
+            if (!x)
+                return;
+            Line(*x);
+            const auto tenLeft = ToPage(*x - std::trunc(2 * hw));
+            if (k != 1 || !tenLeft)
+                return;
+            dc.TextOut(*tenLeft, ly2, "10", 2);
+            dc.TextOut(*x, ly2 + int(0.5 * hh), std::to_string(e));
+        });
+    }
+};
+
+}  // namespace
+
+void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s)
+{
+    const double b = s.m_nPlotBottom * 0.5;
+    const double hh = b < 2.0 ? 2.0 : b;
+    const double hw = hh * 0.5;
+    const HAxis axis{dc, s, hh, hw, int(s.m_nPlotBottom - hw)};
+    const CFont oldFont = dc.SelectObject(CFont{int(hh), int(hw), false, s.m_strFontFace});
+    if (!(s.m_dHMin < s.m_dHMax) || s.m_dHStep == 0)
+        axis.DrawEnds();
+    else if (!s.m_bHLog)
+        axis.DrawLinear();
+    else
+        axis.DrawLogarithmic();
+    dc.SelectObject(oldFont);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Where the series of a 2D chart go: the region's rows and columns, and the
+// page position of a column and of a value, shared by every series drawing.
+
+#include <optional>
+
+class CSorvDoc;
+struct CPlotSettings;
+
+class CSeriesMapping {
+public:
+    // Takes the plot rectangle and scales that DrawAxes left in s.
+    CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s);
+
+    // The region's rows and columns; both 0 when there is no matrix or the
+    // region is inverted or not inside it, so that nothing is read.
+    int Rows() const { return m_nRows; }
+    int Columns() const { return m_nColumns; }
+
+    // x of the region's column c: column 0 on L, the others c * m_dHScale right of it.
+    std::optional<int> X(int c) const;
+    // y of a value, log10 of it on a logarithmic axis. Nothing when the position
+    // is infinite, undefined or beyond the int range (a value of 0 or below on
+    // a logarithmic axis, an empty V range): such a point is left out.
+    std::optional<int> Y(double v) const;
+
+private:
+    int m_nRows = 0;
+    int m_nColumns = 0;
+    int m_nLeft;
+    int m_nBottom;
+    double m_dHScale;
+    double m_dVScale;
+    double m_dYMin;
+    bool m_bLog;
+};

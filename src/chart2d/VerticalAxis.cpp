@@ -1,0 +1,90 @@
+#include "chart2d/VerticalAxis.h"
+
+#include "chart2d/AxisLabel.h"
+#include "chart2d/PageUnits.h"
+#include "chart2d/TickWalk.h"
+#include "gfx/DC.h"
+#include "view/PlotSettings.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+struct VAxis {
+    CDC& dc;
+    const CPlotSettings& s;
+    double cw;  // character width of the labels
+
+    // A label right-justified in 12 characters ending one character left of L;
+    // a wider number is drawn whole and ends there too.
+    void Label(double v, int top) const
+    {
+        const std::string text = FormatAxisNumber(v, s.m_nVLimit, false);
+        const int n = int(text.size());
+        dc.TextOut(int(s.m_nPlotLeft - (n + 1) * cw), top, text.data(), n);
+    }
+
+    // The grid line at y and, centred on it, the label of v.
+    void Tick(double v, int y) const
+    {
+        Line(y);
+        if (const auto top = ToPage(double(y) + int(cw)))
+            Label(v, *top);
+    }
+
+    void Line(int y) const
+    {
+        dc.MoveTo(s.m_nPlotLeft, y);
+        dc.LineTo(s.m_nPlotRight, y);
+    }
+
+    void DrawEnds() const
+    {
+        Label(s.m_dVMin, s.m_nPlotBottom + int(cw));
+        Label(s.m_dVMax, s.m_nPlotTop + int(cw));
+    }
+
+    void DrawLinear() const
+    {
+        ForEachLinearTick(s.m_dVMin, s.m_dVMax, s.m_dVStep, [&](double v) {
+            if (const auto y = ToPage(std::trunc((v - s.m_dVMin) * s.m_dVScale) + s.m_nPlotBottom))
+                Tick(v, *y);
+        });
+    }
+
+    // Grid lines at 1..9 times each power of ten; "10" with a raised exponent at each power.
+    void DrawLogarithmic() const
+    {
+        const double lmin = LogAxisEnd(s.m_dVMin);
+        ForEachDecadeTick(lmin, LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
+            const auto y = ToPage(std::trunc((lv - lmin) * s.m_dVScale) + s.m_nPlotBottom);
+            if (!y)
+                return;
+            Line(*y);
+            if (k != 1)
+                return;
+            const auto ty = ToPage(*y + cw);
+            const auto exponentTop = ty ? ToPage(*ty + cw) : std::nullopt;
+            if (!exponentTop)
+                return;
+            dc.TextOut(int(s.m_nPlotLeft - 5 * cw), *ty, "10", 2);
+            dc.TextOut(int(s.m_nPlotLeft - 3 * cw), *exponentTop, std::to_string(e));
+        });
+    }
+};
+
+}  // namespace
+
+void DrawVerticalAxis(CDC& dc, const CPlotSettings& s)
+{
+    const VAxis axis{dc, s, LabelCharWidth(s.m_nPlotLeft)};
+    const CFont oldFont = dc.SelectObject(CFont{int(2 * axis.cw), int(axis.cw), false, s.m_strFontFace});
+    if (!(s.m_dVMin < s.m_dVMax) || s.m_dVStep == 0)
+        axis.DrawEnds();
+    else if (!s.m_bVLog)
+        axis.DrawLinear();
+    else
+        axis.DrawLogarithmic();
+    dc.SelectObject(oldFont);
+}

@@ -1,0 +1,141 @@
+#include "chart3d/Cells3D.h"
+
+#include "chart3d/Projection3D.h"
+#include "chart3d/Tables3D.h"
+#include "doc/SorvDoc.h"
+#include "gfx/DC.h"
+#include "view/PlotSettings.h"
+
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+namespace {
+
+struct Corner {
+    C3DPoint view;
+    std::optional<CPoint> page;
+};
+
+// What every cell shares: the value range and the model's objects.
+struct CellStyle {
+    int model;
+    double vmin;
+    double vmax;
+    double range;
+    const C3DTables& tables;
+};
+
+Corner MapCorner(const C3DProjection& proj, double x, double y, double value)
+{
+    const C3DPoint p = proj.Rotate(x, y, proj.ModelV(value));
+    return {p, proj.ToPage(p.X, p.Y)};
+}
+
+bool InRange(const CellStyle& st, double v)
+{
+    return v >= st.vmin && v <= st.vmax;  // false for NaN
+}
+
+// The mean of the cell spread over the ramp, kept inside the table also when
+// rounding of a tiny range against large values strays past either end.
+int RampIndex(const CellStyle& st, double sum)
+{
+    const double q = (sum * 0.25 - st.vmin) / st.range * 1023.0;
+    if (!(q > 0.0))
+        return 0;
+    if (q >= 1023.0)
+        return 1023;
+    return int(q);
+}
+
+// The shading level 0..255 of a cell from its corners A, C and D; -1 when the
+// cell is seen from below or its normal has no usable length.
+int ShadeLevel(const C3DPoint& a, const C3DPoint& c, const C3DPoint& d)
+{
+    const double ux = a.X - c.X, uy = a.Y - c.Y, uz = a.Z - c.Z;
+    const double wx = c.X - d.X, wy = c.Y - d.Y, wz = c.Z - d.Z;
+    const double nx = uz * wy - uy * wz;
+    const double ny = ux * wz - uz * wx;
+    const double nz = uy * wx - ux * wy;
+    const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
+    if (!(len > 0.0) || !std::isfinite(len))
+        return -1;
+    const double t = nz / len;
+    if (!(t >= 0.0))
+        return -1;
+    const double q = t * 255.0;
+    return q >= 255.0 ? 255 : int(q);
+}
+
+void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* (&k)[4])
+{
+    for (int n = 0; n < 4; ++n) {
+        if (!InRange(st, v[n]) || !k[n]->page)
+            return;
+    }
+    const CPoint pts[5] = {*k[0]->page, *k[1]->page, *k[2]->page, *k[3]->page, *k[0]->page};
+    switch (st.model) {
+    case 0:
+        dc.Polyline(pts, 5);
+        return;
+    case 1:
+        break;
+    case 2:
+    case 3: {
+        const double sum = ((v[2] + v[3]) + v[1]) + v[0];
+        const int idx = RampIndex(st, sum);
+        if (st.model == 2)
+            dc.SelectObject(st.tables.m_pens[idx]);
+        else
+            dc.SelectObject(st.tables.m_brushes[idx]);
+        break;
+    }
+    default: {
+        const int level = ShadeLevel(k[0]->view, k[2]->view, k[3]->view);
+        if (level < 0)
+            return;
+        dc.SelectObject(st.tables.m_pens[level]);
+        dc.SelectObject(st.tables.m_brushes[level]);
+        break;
+    }
+    }
+    dc.Polygon(pts, 4);
+}
+
+bool RegionInMatrix(const CSorvDoc& doc)
+{
+    return !doc.IsEmpty() && doc.m_nX1 >= 0 && doc.m_nX1 <= doc.m_nX2 && doc.m_nX2 < doc.m_nCols &&
+           doc.m_nY1 >= 0 && doc.m_nY1 <= doc.m_nY2 && doc.m_nY2 < doc.m_nRows;
+}
+
+}  // namespace
+
+void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+                 const C3DTables& tables)
+{
+    const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
+    if (!RegionInMatrix(doc) || !(st.range > 0.0) || st.model < 0 || st.model > 5)
+        return;
+    const std::size_t cols = std::size_t(doc.m_nCols);
+    for (int j = doc.m_nY1; j < doc.m_nY2; ++j) {
+        const double* row0 = &doc.m_pData[std::size_t(j) * cols];
+        const double* row1 = row0 + cols;
+        const double y0 = proj.ModelY(j);
+        const double y1 = proj.ModelY(j + 1.0);
+        const double x0 = proj.ModelX(doc.m_nX1);
+        // The right edge of one cell is the left edge of the next.
+        Corner a = MapCorner(proj, x0, y0, row0[doc.m_nX1]);
+        Corner d = MapCorner(proj, x0, y1, row1[doc.m_nX1]);
+        for (int i = doc.m_nX1; i < doc.m_nX2; ++i) {
+            const double x1 = proj.ModelX(i + 1.0);
+            const Corner b = MapCorner(proj, x1, y0, row0[i + 1]);
+            const Corner c = MapCorner(proj, x1, y1, row1[i + 1]);
+            const double values[4] = {row0[i], row0[i + 1], row1[i + 1], row1[i]};
+            const Corner* corners[4] = {&a, &b, &c, &d};
+            DrawCell(dc, st, values, corners);
+            a = b;
+            d = c;
+        }
+    }
+}

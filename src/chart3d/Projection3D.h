@@ -1,0 +1,56 @@
+#pragma once
+// The mapping of the 3D chart: a grid point (column, row, value) is centred
+// and scaled to model coordinates, turned by the three view angles, projected
+// in parallel and scaled to fit the page. Filled once per draw.
+
+#include "gfx/GdiTypes.h"
+
+#include <optional>
+
+class CSorvDoc;
+struct CPlotSettings;
+
+// A point after the rotation: X right, Y up on the page, Z depth.
+struct C3DPoint {
+    double X = 0.0;
+    double Y = 0.0;
+    double Z = 0.0;
+};
+
+class C3DProjection {
+public:
+    double m_dCenterCol = 0.0;
+    double m_dCenterRow = 0.0;
+    double m_dCenterValue = 0.0;
+    double m_dValueScale = 0.0;
+    double m_dScaleY = 1.0;
+    double m_dRot[3][3] = {};
+    double m_dScale = 0.0;
+    int m_nOriginX = 0;
+    int m_nOriginY = 0;
+
+    // Computes the record from the settings and the document's region and
+    // leaves the fit scale in s.m_d3DScale. A region of one column, row or
+    // cell, an inverted one and an empty value range keep both scales finite
+    // (the value scale is then 0); nothing is divided by zero.
+    void Init(CPlotSettings& s, const CSorvDoc& doc);
+
+    double ModelX(double col) const { return col - m_dCenterCol; }
+    double ModelY(double row) const { return m_dCenterRow - row * m_dScaleY; }
+    double ModelV(double value) const { return (value - m_dCenterValue) * m_dValueScale; }
+
+    // Model point to view point: nine multiplications.
+    C3DPoint Rotate(double x, double y, double v) const
+    {
+        return {m_dRot[0][0] * x + m_dRot[0][1] * y + m_dRot[0][2] * v,
+                m_dRot[1][0] * x + m_dRot[1][1] * y + m_dRot[1][2] * v,
+                m_dRot[2][0] * x + m_dRot[2][1] * y + m_dRot[2][2] * v};
+    }
+    C3DPoint ToView(double col, double row, double value) const
+    {
+        return Rotate(ModelX(col), ModelY(row), ModelV(value));
+    }
+    // The page point of a view point; none when it is not finite or lies
+    // beyond the range of int.
+    std::optional<CPoint> ToPage(double X, double Y) const;
+};

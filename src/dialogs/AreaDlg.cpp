@@ -1,0 +1,26 @@
+#include "dialogs/AreaDlg.h"
+
+#include "dialogs/DataExchange.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+CAreaDlg::CAreaDlg(QWidget* parent)
+    : CSettingsDialog(QStringLiteral("Area"), parent), m_editX1(NewEdit(60)), m_editY1(NewEdit(60)),
+      m_editX2(NewEdit(60)), m_editY2(NewEdit(60))
+{
+    QGridLayout* grid = NewEditGrid({{"x1", m_editX1}, {"y1", m_editY1}, {"x2", m_editX2}, {"y2", m_editY2}}, 25);
+    auto* controls = new QVBoxLayout;
+    controls->addWidget(NewGroup(QStringLiteral("Index"), grid));
+    FinishLayout(controls, {m_editX1, m_editY1, m_editX2, m_editY2});
+}
+
+void CAreaDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Int(m_editX1, m_nX1, 0, 65535);
+    dx.Int(m_editY1, m_nY1, 0, 65535);
+    dx.Int(m_editX2, m_nX2, 0, 65535);
+    dx.Int(m_editY2, m_nY2, 0, 65535);
+}

@@ -1,0 +1,51 @@
+#include "dialogs/AxisDlg.h"
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+CAxisDlg::CAxisDlg(QWidget* parent) : CSettingsDialog(QStringLiteral("Axis"), parent)
+{
+    auto* controls = new QVBoxLayout;
+    controls->setSpacing(DluY(10));
+    m_V = NewAxisGroup(QStringLiteral("V Axis"), controls);
+    m_H = NewAxisGroup(QStringLiteral("H Axis"), controls);
+    FinishLayout(controls, {m_V.min, m_V.max, m_V.step, m_V.log, m_V.limit, m_H.min, m_H.max, m_H.step, m_H.log,
+                            m_H.limit});
+}
+
+CAxisDlg::AxisControls CAxisDlg::NewAxisGroup(const QString& title, QVBoxLayout* controls)
+{
+    AxisControls c{NewEdit(65), NewEdit(65), NewEdit(65), new QCheckBox(QStringLiteral("Log"), this),
+                   new CSpinEdit(0, 9, this)};
+    c.limit->setMinimumWidth(DluX(24));
+    QGridLayout* grid = NewEditGrid({{"min", c.min}, {"max", c.max}, {"step", c.step}}, 30);
+    auto* limitRow = new QHBoxLayout;
+    limitRow->addWidget(NewLabel(QStringLiteral("limit"), 35));
+    limitRow->addWidget(c.limit);
+    grid->addWidget(c.log, 3, 0);
+    grid->addLayout(limitRow, 3, 1);
+    controls->addWidget(NewGroup(title, grid));
+    return c;
+}
+
+void CAxisDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Number(m_V.min, m_dVMin);
+    dx.Number(m_V.max, m_dVMax);
+    dx.Number(m_V.step, m_dVStep);
+    dx.Number(m_H.min, m_dHMin);
+    dx.Number(m_H.max, m_dHMax);
+    dx.Number(m_H.step, m_dHStep);
+    dx.Check(m_V.log, m_bVLog);
+    dx.Check(m_H.log, m_bHLog);
+    dx.Unsigned(m_V.limit->Edit(), m_nVLimit, 0, 9);
+    dx.Unsigned(m_H.limit->Edit(), m_nHLimit, 0, 9);
+}

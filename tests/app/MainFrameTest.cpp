@@ -1,0 +1,503 @@
+// The viewer's main window driven as a user would: start-up, menus, opening,
+// chart windows and their commands from every source, printing, closing.
+
+#include "app/AboutDlg.h"
+#include "app/DesktopEntry.h"
+#include "app/DocManager.h"
+#include "app/MainFrame.h"
+#include "app/MDIClientWnd.h"
+#include "app/RecentFileList.h"
+#include "app/SorvApp.h"
+#include "doc/SorvDoc.h"
+#include "view/CommandIds.h"
+#include "view/SorvView.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using namespace CommandId;
+
+namespace {
+
+// The texts of a menu bar as a list: popups as "[title]", separators as "-",
+// submenus as "title>" followed by their items and "<".
+void Describe(const QList<QAction*>& actions, QStringList& out)
+{
+    for (QAction* a : actions) {
+        if (!a->isVisible())
+            continue;
+        if (a->isSeparator())
+            out << "-";
+        else if (a->menu()) {
+            out << a->text() + ">";
+            Describe(a->menu()->actions(), out);
+            out << "<";
+        } else
+            out << a->text();
+    }
+}
+
+QStringList MenuBarTexts(QMenuBar* bar)
+{
+    QStringList out;
+    for (QAction* popup : bar->actions()) {
+        out << "[" + popup->text() + "]";
+        Describe(popup->menu()->actions(), out);
+    }
+    return out;
+}
+
+QAction* FindIn(const QList<QAction*>& actions, int id)
+{
+    for (QAction* a : actions) {
+        if (a->menu()) {
+            if (QAction* found = FindIn(a->menu()->actions(), id))
+                return found;
+        } else if (!a->isSeparator() && a->data().toInt() == id) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+// Runs answer on the first modal dialog of type T once it shows.
+template <class T>
+void AnswerLater(std::function<void(T*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<T*>(w); dialog && dialog->isVisible())
+                return answer(dialog);
+    });
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CSorvApp> m_app;
+
+    QString WriteFile(const QString& name, const QByteArray& text = "a,1,2,3\nb,4,5,6\nc,7,8,9\n")
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        return path;
+    }
+    CMainFrame* Start(const QStringList& files = {})
+    {
+        m_app = std::make_unique<CSorvApp>();
+        m_app->InitInstance(files);
+        CMainFrame* frame = m_app->GetMainFrame();
+        QApplication::setActiveWindow(frame);
+        return frame;
+    }
+    CMainFrame* Frame() const { return m_app->GetMainFrame(); }
+    QAction* MenuAction(int id) const { return FindIn(Frame()->menuBar()->actions(), id); }
+    QAction* ToolbarAction(int id) const { return FindIn(Frame()->GetToolBar()->actions(), id); }
+    int WindowCount() const { return int(Frame()->GetMDIClient()->subWindowList().size()); }
+    CSorvView* View() const { return Frame()->GetActiveView(); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", m_dir.filePath("data").toUtf8());
+    }
+    void init() { QSettings("Local AppWizard-Generated Applications", "Sorv").clear(); }
+    void cleanup() { m_app.reset(); }
+
+    void startWithoutFileShowsMenu128AndNoDocument()
+    {
+        Start();
+        QCOMPARE(WindowCount(), 0);
+        QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
+        QCOMPARE(Frame()->windowTitle(), QString("Sorv"));
+        QCOMPARE(MenuBarTexts(Frame()->menuBar()),
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "-", "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "最新のﾌｧｲﾙ", "-",
+                              "終了(&X)", "[表示(&V)]", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "[ﾍﾙﾌﾟ(&H)]",
+                              "ﾊﾞｰｼﾞｮﾝ情報(Sorv)(&A)..."}));
+        QVERIFY(!FindIn(Frame()->menuBar()->actions(), FileMruFirst) ||
+                !FindIn(Frame()->menuBar()->actions(), FileMruFirst)->isVisible());
+        QVERIFY(!ToolbarAction(FilePrint)->isEnabled());
+        QVERIFY(ToolbarAction(FileOpen)->isEnabled());
+        QCOMPARE(Frame()->GetToolBar()->actions().size(), 24);
+    }
+
+    void startWithFilesOpensEachWithMenu129()
+    {
+        const QString a = WriteFile("a.csv"), b = WriteFile("b.csv");
+        Start({a, b});
+        QCOMPARE(WindowCount(), 2);
+        QCOMPARE(View()->parentWidget()->windowTitle(), QString("b.csv"));
+        QCOMPARE(Frame()->windowTitle(), QString("Sorv - b.csv"));
+        QCOMPARE(MenuBarTexts(Frame()->menuBar()),
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "閉じる(&C)", "-", "印刷(&P)...\tCtrl+P",
+                              "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾟﾘﾝﾀの設定(&R)...", "-",
+                              "&1 " + QDir::toNativeSeparators(b), "&2 " + QDir::toNativeSeparators(a), "-",
+                              "終了(&X)", "[表示(&V)]", "散布図(&D)", "折れ線(&L)", "積層図(&A)", "３Ｄ(&3)", "-",
+                              "凡例(&G)", "-", "拡大(&I)\t+", "縮小(&OI)\t-", "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
+                              "[設定(&S)]", "Region(&R)", "-", "Axis(&A)", "Color(&C)", "Line Attributes(&L)",
+                              "Title(&T)", "-", "View(&V)", "Rotate>", "X+", "X-", "Y+", "Y-", "Z+", "Z-", "<",
+                              "[ｳｨﾝﾄﾞｳ(&W)]", "新しいｳｨﾝﾄﾞｳを開く(&N)", "重ねて表示(&C)", "上下に並べて表示(&H)",
+                              "左右に並べて表示(&T)", "ｱｲｺﾝの整列(&A)", "[ﾍﾙﾌﾟ(&H)]", "ﾊﾞｰｼﾞｮﾝ情報(Sorv) (&A)..."}));
+        // The last window closed brings menu 128 back.
+        Frame()->OnCommand(FileClose);
+        QTRY_COMPARE(WindowCount(), 1);
+        Frame()->OnCommand(FileClose);
+        QTRY_COMPARE(WindowCount(), 0);
+        QTRY_COMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
+        QCOMPARE(Frame()->menuBar()->actions().size(), 3);
+    }
+
+    void promptsAndToolTips()
+    {
+        Start();
+        QCOMPARE(ToolbarAction(FileOpen)->statusTip(), QString("既存のﾌｧｲﾙを開く"));
+        QCOMPARE(ToolbarAction(FileOpen)->toolTip(), QString("開く"));
+        QCOMPARE(ToolbarAction(RotateYMinus)->toolTip(), QString("Rotation"));
+        QCOMPARE(ToolbarAction(AppAbout)->statusTip(), QString("ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示"));
+        QCOMPARE(MenuAction(ViewToolbar)->statusTip(), QString("ﾂｰﾙ ﾊﾞｰの表示/非表示"));
+        QVERIFY(ToolbarAction(SetAxis)->statusTip().isEmpty());
+        const QStringList panes = [&] {
+            QStringList texts;
+            for (QLabel* label : Frame()->GetStatusBar()->findChildren<QLabel*>())
+                texts << label->text();
+            return texts;
+        }();
+        QCOMPARE(panes, QStringList({"Ready", "ｶﾅ", "CAP", "NUM", "SCRL"}));
+    }
+
+    void newWindowHasItsOwnSettingsAndLastCloseDestroysDocument()
+    {
+        Start({WriteFile("a.csv")});
+        CSorvView* first = View();
+        MenuAction(WindowNew)->trigger();
+        CSorvView* second = View();
+        QVERIFY(second != first);
+        QCOMPARE(&second->GetDocument(), &first->GetDocument());
+        QCOMPARE(first->parentWidget()->windowTitle(), QString("a.csv:1"));
+        QCOMPARE(second->parentWidget()->windowTitle(), QString("a.csv:2"));
+        MenuAction(Graph3D)->trigger();
+        QCOMPARE(second->Settings().m_nGraphType, 3);
+        QCOMPARE(first->Settings().m_nGraphType, 0);
+        QCOMPARE(second->Settings().m_dVMax, 9.0);
+
+        second->parentWidget()->close();
+        QTRY_COMPARE(WindowCount(), 1);
+        QTRY_COMPARE(first->parentWidget()->windowTitle(), QString("a.csv"));
+        QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 1);
+        first->parentWidget()->close();
+        QTRY_COMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
+    }
+
+    void chartTypeCommandsCheckTheirItems()
+    {
+        Start({WriteFile("a.csv")});
+        const int types[4] = {GraphScatter, GraphLine, GraphStacked, Graph3D};
+        for (int source = 0; source < 2; ++source) {
+            for (int t = 0; t < 4; ++t) {
+                (source == 0 ? MenuAction(types[t]) : ToolbarAction(types[t]))->trigger();
+                QCOMPARE(View()->Settings().m_nGraphType, t);
+                for (int u = 0; u < 4; ++u) {
+                    QCOMPARE(MenuAction(types[u])->isChecked(), u == t);
+                    QCOMPARE(ToolbarAction(types[u])->isChecked(), u == t);
+                }
+            }
+        }
+        QVERIFY(MenuAction(Legend)->isChecked());
+        MenuAction(Legend)->trigger();
+        QVERIFY(!View()->Settings().m_bLegend);
+        QVERIFY(!MenuAction(Legend)->isChecked());
+    }
+
+    // In a 2D chart the X/Y rotations, zoom and View are disabled from every
+    // source; Z+ and Z- still work.
+    void twoDimensionalChartIgnoresThreeDimensionalCommands()
+    {
+        Start({WriteFile("a.csv")});
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        CSorvView* view = View();
+        view->setFocus();
+        const CPlotSettings before = view->Settings();
+        for (int id : {RotateXPlus, RotateXMinus, RotateYPlus, RotateYMinus, ViewZoomIn, ViewZoomOut, SetView}) {
+            QVERIFY2(!MenuAction(id)->isEnabled(), qPrintable(QString::number(id)));
+            if (QAction* button = ToolbarAction(id))
+                QVERIFY(!button->isEnabled());
+            Frame()->OnCommand(id);
+        }
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Plus, Qt::Key_Minus,
+                            Qt::Key_Asterisk, Qt::Key_Slash, Qt::Key_X, Qt::Key_I, Qt::Key_Z})
+            QTest::keyClick(view, key);
+        QCOMPARE(view->Settings().m_dRotX, before.m_dRotX);
+        QCOMPARE(view->Settings().m_dRotY, before.m_dRotY);
+        QCOMPARE(view->Settings().m_dRotZ, before.m_dRotZ);
+        QCOMPARE(view->Settings().m_dZoom, before.m_dZoom);
+        QCOMPARE(view->Settings().m_dScaleZ, before.m_dScaleZ);
+
+        QVERIFY(MenuAction(RotateZPlus)->isEnabled());
+        MenuAction(RotateZPlus)->trigger();
+        QCOMPARE(view->Settings().m_dRotZ, 22.5);
+        MenuAction(RotateZMinus)->trigger();
+        MenuAction(RotateZMinus)->trigger();
+        QCOMPARE(view->Settings().m_dRotZ, 337.5);
+    }
+
+    void rotationFromMenuToolbarAcceleratorAndKeys_data()
+    {
+        QTest::addColumn<int>("source");  // 0 menu, 1 toolbar, 2 accelerator, 3 character key
+        QTest::newRow("menu") << 0;
+        QTest::newRow("toolbar") << 1;
+        QTest::newRow("accelerator") << 2;
+        QTest::newRow("key") << 3;
+    }
+    void rotationFromMenuToolbarAcceleratorAndKeys()
+    {
+        QFETCH(int, source);
+        Start({WriteFile("a.csv")});
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        CSorvView* view = View();
+        view->setFocus();
+        MenuAction(Graph3D)->trigger();
+        auto run = [&](int id, Qt::Key accel, char key) {
+            if (source == 0)
+                MenuAction(id)->trigger();
+            else if (source == 1)
+                ToolbarAction(id)->trigger();
+            else if (source == 2)
+                QTest::keyClick(view, accel);
+            else
+                QTest::keyClick(view, key);
+        };
+        CPlotSettings& s = view->Settings();
+        run(RotateXPlus, Qt::Key_Up, 'x');  // 337.5 -> 360, not 0
+        QCOMPARE(s.m_dRotX, 360.0);
+        run(RotateXPlus, Qt::Key_Up, 'X');
+        QCOMPARE(s.m_dRotX, 22.5);
+        run(RotateYPlus, Qt::Key_Right, 'y');
+        QCOMPARE(s.m_dRotY, 337.5);
+        if (source == 3)
+            return;  // no character keys for the negative turns
+        s.m_dRotX = 0.0;
+        run(RotateXMinus, Qt::Key_Down, 0);
+        QCOMPARE(s.m_dRotX, 337.5);
+        run(RotateYMinus, Qt::Key_Left, 0);
+        QCOMPARE(s.m_dRotY, 315.0);
+    }
+
+    void zoomAndScaleInThreeDimensions()
+    {
+        Start({WriteFile("a.csv")});
+        CSorvView* view = View();
+        ToolbarAction(Graph3D)->trigger();
+        CPlotSettings& s = view->Settings();
+        for (int i = 0; i < 8; ++i)
+            ToolbarAction(ViewZoomIn)->trigger();
+        QVERIFY(std::abs(s.m_dZoom - std::pow(1.25, 7)) < 1e-12);
+        s.m_dZoom = 1.0;
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(view, i % 2 ? 'o' : '-');
+        QVERIFY(std::abs(s.m_dZoom - std::pow(0.8, 7)) < 1e-12);
+        s.m_dZoom = 1.0;
+        for (int i = 0; i < 8; ++i)
+            MenuAction(ViewZoomIn)->trigger();
+        QVERIFY(std::abs(s.m_dZoom - 4.76837158203125) < 1e-12);
+        QTest::keyClick(view, 'i');
+        QVERIFY(std::abs(s.m_dZoom - 4.76837158203125) < 1e-12);
+
+        const double scale = s.m_dScaleZ;
+        QTest::keyClick(view, '*');
+        QTest::keyClick(view, '*');
+        QVERIFY(std::abs(s.m_dScaleZ - scale * 2.25) < 1e-15);
+        QTest::keyClick(view, '/');
+        QVERIFY(std::abs(s.m_dScaleZ - scale * 1.5) < 1e-15);
+        QTest::keyClick(view, 'z');
+        QCOMPARE(s.m_dRotZ, 22.5);
+        QVERIFY(MenuAction(SetView)->isEnabled());
+    }
+
+    void recentFilesKeepFourNewestFirst()
+    {
+        QStringList paths;
+        for (int i = 0; i < 5; ++i)
+            paths << WriteFile(QString("r%1.csv").arg(i));
+        Start(paths);
+        const QStringList& files = m_app->GetRecentFiles().Files();
+        QCOMPARE(files, QStringList({paths[4], paths[3], paths[2], paths[1]}));
+        QCOMPARE(MenuAction(FileMruFirst)->text(), "&1 " + QDir::toNativeSeparators(paths[4]));
+        QVERIFY(MenuAction(FileMruFirst + 3)->isVisible());
+        // Kept across runs.
+        cleanup();
+        Start();
+        QCOMPARE(m_app->GetRecentFiles().Files().size(), 4);
+        MenuAction(FileMruFirst + 2)->trigger();
+        QCOMPARE(View()->parentWidget()->windowTitle(), QString("r2.csv"));
+        QCOMPARE(m_app->GetRecentFiles().Files().front(), paths[2]);
+    }
+
+    void droppedFilesOpen()
+    {
+        Start();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(WriteFile("d1.csv")), QUrl::fromLocalFile(WriteFile("d2.csv"))});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &drop);
+        QCOMPARE(WindowCount(), 2);
+        QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
+    }
+
+    void unreadableFileIsReportedAndOpensNoWindow()
+    {
+        Start();
+        const QString missing = m_dir.filePath("missing.csv");
+        QString shown;
+        AnswerLater<QMessageBox>([&](QMessageBox* box) {
+            shown = box->text();
+            box->accept();
+        });
+        QVERIFY(!Frame()->OpenDocumentFile(missing));
+        QVERIFY(shown.contains(QDir::toNativeSeparators(missing)));
+        QCOMPARE(WindowCount(), 0);
+        QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
+        QVERIFY(m_app->GetRecentFiles().Files().isEmpty());
+    }
+
+    void exitClosesWithoutPrompt()
+    {
+        Start({WriteFile("a.csv")});
+        QVERIFY(Frame()->isVisible());
+        MenuAction(AppExit)->trigger();
+        QVERIFY(!Frame()->isVisible());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<QMessageBox*>(w) || !w->isVisible());
+    }
+
+    void printsOnePageToPdf()
+    {
+        Start({WriteFile("a.csv")});
+        const QString pdf = m_dir.filePath("out.pdf");
+        m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+        m_app->GetPrinter().setOutputFileName(pdf);
+        Frame()->OnCommand(FilePrintDirect);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.size() > 100);
+        QCOMPARE(file.read(5), QByteArray("%PDF-"));
+        // The window keeps the layout of its screen paint.
+        QVERIFY(!View()->Settings().m_bLayoutPrinted);
+    }
+
+    void previewAndAboutOpenTheirWindows()
+    {
+        Start({WriteFile("a.csv")});
+        Frame()->OnCommand(FilePrintPreview);
+        auto* preview = Frame()->findChild<QPrintPreviewDialog*>();
+        QVERIFY(preview && preview->isVisible());
+        preview->close();
+        Frame()->OnCommand(AppAbout);
+        auto* about = Frame()->findChild<CAboutDlg*>();
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->windowTitle(), QString("ﾊﾞｰｼﾞｮﾝ情報(Sorv)"));
+        QVERIFY(about->findChild<QLabel*>() != nullptr);
+        about->accept();
+    }
+
+    void tilesStackAndSideBySideAndIconsAlongTheBottom()
+    {
+        Start({WriteFile("a.csv"), WriteFile("b.csv")});
+        MenuAction(WindowNew)->trigger();
+        CMDIClientWnd* client = Frame()->GetMDIClient();
+        MenuAction(WindowTileHorz)->trigger();
+        auto windows = client->subWindowList();
+        QCOMPARE(windows.size(), 3);
+        const int h = client->viewport()->height();
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(windows[i]->geometry(), QRect(0, h * i / 3, client->viewport()->width(), h * (i + 1) / 3 - h * i / 3));
+        }
+        MenuAction(WindowTileVert)->trigger();
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(windows[i]->y(), 0);
+        QVERIFY(windows[0]->x() < windows[1]->x() && windows[1]->x() < windows[2]->x());
+
+        windows[0]->showMinimized();
+        windows[1]->showMinimized();
+        MenuAction(WindowArrange)->trigger();
+        QCOMPARE(windows[0]->geometry().bottom(), client->viewport()->rect().bottom());
+        QCOMPARE(windows[1]->x(), windows[0]->geometry().right() + 1);
+    }
+
+    void tileRects_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("stacked");
+        QTest::addColumn<QList<QRect>>("rects");
+        const QRect a(0, 0, 600, 400);
+        QTest::newRow("one") << 1 << true << QList<QRect>{a};
+        QTest::newRow("two stacked") << 2 << true << QList<QRect>{{0, 0, 600, 200}, {0, 200, 600, 200}};
+        QTest::newRow("two side by side") << 2 << false << QList<QRect>{{0, 0, 300, 400}, {300, 0, 300, 400}};
+        QTest::newRow("four stacked: 2 x 2") << 4 << true
+                                             << QList<QRect>{{0, 0, 300, 200}, {0, 200, 300, 200},
+                                                             {300, 0, 300, 200}, {300, 200, 300, 200}};
+        QTest::newRow("five stacked: 2 + 3") << 5 << true
+                                             << QList<QRect>{{0, 0, 300, 200}, {0, 200, 300, 200},
+                                                             {300, 0, 300, 133}, {300, 133, 300, 133},
+                                                             {300, 266, 300, 134}};
+    }
+    void tileRects()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, stacked);
+        QFETCH(QList<QRect>, rects);
+        const std::vector<QRect> got = CMDIClientWnd::TileRects(QRect(0, 0, 600, 400), count, stacked);
+        QCOMPARE(QList<QRect>(got.begin(), got.end()), rects);
+    }
+
+    void backgroundTilesColumnsThenRows()
+    {
+        const std::vector<QPoint> tiles = CMDIClientWnd::TilePositions(400, 150);
+        const QList<QPoint> expected = {{0, 0}, {0, 64}, {0, 128}, {160, 0}, {160, 64}, {160, 128},
+                                        {320, 0}, {320, 64}, {320, 128}};
+        QCOMPARE(QList<QPoint>(tiles.begin(), tiles.end()), expected);
+        QVERIFY(CMDIClientWnd::TilePositions(-1, 10).empty());
+        const QImage tile = CMDIClientWnd::BackgroundTile(1.0).toImage();
+        QCOMPARE(tile.size(), QSize(160, 64));
+    }
+
+    void desktopEntryOpensCsvWithThisProgram()
+    {
+        const QString text = CDesktopEntry::Text("/opt/my apps/sorv");
+        QVERIFY(text.contains("Exec=\"/opt/my apps/sorv\" %F\n"));
+        QVERIFY(text.contains("MimeType=text/csv;\n"));
+        QVERIFY(CDesktopEntry::Text("/usr/bin/sorv").contains("Exec=/usr/bin/sorv %F\n"));
+        QVERIFY(CDesktopEntry::Text("/a/100%/sorv").contains("Exec=/a/100%%/sorv %F\n"));
+        Start();
+        QFile entry(m_dir.filePath("data/applications/sorv.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("Exec="));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

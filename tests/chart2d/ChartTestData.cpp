@@ -1,0 +1,108 @@
+#include "ChartTestData.h"
+
+#include "chart2d/Graph2D.h"
+
+#include <algorithm>
+#include <memory>
+
+CSorvDoc MakeDoc(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& labels)
+{
+    CSorvDoc doc;
+    doc.m_nRows = int(rows.size());
+    doc.m_nCols = rows.empty() ? 0 : int(rows[0].size());
+    doc.m_pData = std::make_unique<double[]>(std::size_t(doc.m_nRows) * std::size_t(doc.m_nCols));
+    doc.m_pLabels = std::make_unique<std::string[]>(std::size_t(doc.m_nRows));
+    doc.m_dMin = rows[0][0];
+    doc.m_dMax = rows[0][0];
+    for (int r = 0; r < doc.m_nRows; ++r) {
+        doc.m_pLabels[r] = r < int(labels.size()) ? labels[r] : "row" + std::to_string(r);
+        for (int c = 0; c < doc.m_nCols; ++c) {
+            const double v = rows[r][c];
+            doc.m_pData[std::size_t(r) * doc.m_nCols + c] = v;
+            doc.m_dMin = std::min(doc.m_dMin, v);
+            doc.m_dMax = std::max(doc.m_dMax, v);
+        }
+    }
+    doc.m_nX1 = 0;
+    doc.m_nY1 = 0;
+    doc.m_nX2 = doc.m_nCols - 1;
+    doc.m_nY2 = doc.m_nRows - 1;
+    return doc;
+}
+
+CPlotSettings MakeSettings(const CSorvDoc& doc, int width, int height)
+{
+    CPlotSettings s;
+    s.m_nPageWidth = width;
+    s.m_nPageHeight = height;
+    s.m_dVMin = doc.m_dMin;
+    s.m_dVMax = doc.m_dMax;
+    s.m_dVStep = (doc.m_dMax - doc.m_dMin) * 0.1;
+    s.m_dHMin = 0.0;
+    s.m_dHMax = doc.m_nCols - 1.0;
+    s.m_dHStep = 0.0;
+    s.m_strTitle = "title";
+    return s;
+}
+
+CRecordingDC DrawChart(const CSorvDoc& doc, CPlotSettings& s)
+{
+    CRecordingDC dc;
+    DrawGraph2D(dc, doc, s);
+    return dc;
+}
+
+std::vector<Op> OpsOf(const CRecordingDC& dc, OpKind kind)
+{
+    std::vector<Op> out;
+    for (const Op& op : dc.Ops())
+        if (op.kind == kind)
+            out.push_back(op);
+    return out;
+}
+
+std::vector<Op> SeriesOps(const CRecordingDC& dc)
+{
+    const auto& ops = dc.Ops();
+    auto begin = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.kind == OpKind::Clip; });
+    auto end = std::find_if(begin, ops.end(), [](const Op& op) { return op.kind == OpKind::ClipOff; });
+    return begin == ops.end() ? std::vector<Op>{} : std::vector<Op>(begin + 1, end);
+}
+
+std::vector<Op> TextsIn(const std::vector<Op>& ops)
+{
+    std::vector<Op> out;
+    for (const Op& op : ops)
+        if (op.kind == OpKind::Text)
+            out.push_back(op);
+    return out;
+}
+
+namespace {
+
+bool IsGrid(const Op& op, const CPlotSettings& s)
+{
+    return op.kind == OpKind::Line && op.pen == CPen{PS_SOLID, 0, s.m_crAxis};
+}
+
+}  // namespace
+
+std::vector<int> GridYs(const CRecordingDC& dc, const CPlotSettings& s)
+{
+    std::vector<int> ys;
+    for (const Op& op : dc.Ops())
+        if (IsGrid(op, s) && op.points[0].x == s.m_nPlotLeft && op.points[1].x == s.m_nPlotRight &&
+            op.points[0].y == op.points[1].y)
+            ys.push_back(op.points[0].y);
+    return ys;
+}
+
+std::vector<int> GridXs(const CRecordingDC& dc, const CPlotSettings& s)
+{
+    std::vector<int> xs;
+    for (const Op& op : dc.Ops())
+        if (IsGrid(op, s) && op.points[0].y == s.m_nPlotBottom && op.points[1].y == s.m_nPlotTop &&
+            op.points[0].x == op.points[1].x)
+            xs.push_back(op.points[0].x);
+    return xs;
+}

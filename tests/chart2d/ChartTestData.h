@@ -1,0 +1,32 @@
+#pragma once
+// Documents, settings and recorded operations for the 2D chart tests.
+
+#include "doc/SorvDoc.h"
+#include "gfx/RecordingDC.h"
+#include "view/PlotSettings.h"
+
+#include <string>
+#include <vector>
+
+// A document of the given rows (all of one length), labels "row0", "row1", ...
+// unless given, region the whole matrix, range the values' minimum and maximum.
+CSorvDoc MakeDoc(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& labels = {});
+
+// Settings of a page W x H after the first update of a view onto doc.
+CPlotSettings MakeSettings(const CSorvDoc& doc, int width, int height);
+
+// DrawGraph2D on a fresh recording surface.
+CRecordingDC DrawChart(const CSorvDoc& doc, CPlotSettings& s);
+
+using Op = CRecordingDC::Op;
+using OpKind = CRecordingDC::OpKind;
+
+std::vector<Op> OpsOf(const CRecordingDC& dc, OpKind kind);
+// Operations recorded between the clip and the end of the clip: the series.
+std::vector<Op> SeriesOps(const CRecordingDC& dc);
+// The texts drawn, with the font in force.
+std::vector<Op> TextsIn(const std::vector<Op>& ops);
+// Horizontal lines drawn with the grid pen (colour c) spanning L..R: their ys.
+std::vector<int> GridYs(const CRecordingDC& dc, const CPlotSettings& s);
+// Vertical grid lines spanning B..T: their xs.
+std::vector<int> GridXs(const CRecordingDC& dc, const CPlotSettings& s);

@@ -1,0 +1,756 @@
+#include "dialogs/AngleDlg.h"
+#include "dialogs/AreaDlg.h"
+#include "dialogs/AxisDlg.h"
+#include "dialogs/ColorDlg.h"
+#include "dialogs/ColorSwatch.h"
+#include "dialogs/LineAttrDlg.h"
+#include "dialogs/SettingsCommands.h"
+#include "dialogs/SpinEdit.h"
+#include "dialogs/TitleDlg.h"
+#include "doc/SorvDoc.h"
+#include "view/PlotSettings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <clocale>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The timers still waiting for a modal widget.
+QObject& Waiting()
+{
+    static QObject waiting;
+    return waiting;
+}
+
+// Waits for a modal widget of type T and acts on it, from the event loop of
+// whatever exec() is running by then.
+template <class T>
+QTimer* WhenModal(std::function<void(T*)> act)
+{
+    auto* timer = new QTimer(&Waiting());
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
+        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!w && ++*tries < 500)
+            return;
+        timer->stop();
+        timer->setParent(nullptr);
+        timer->deleteLater();
+        if (w)
+            act(w);
+    });
+    timer->start(10);
+    return timer;
+}
+
+// Clicks OK, answers the message box that may appear, and returns its text
+// ("" when none appeared).
+QString ClickOk(QPushButton* ok)
+{
+    auto message = std::make_shared<QString>();
+    QPointer<QTimer> answer = WhenModal<QMessageBox>([message](QMessageBox* box) {
+        *message = box->text();
+        box->accept();
+    });
+    QTest::mouseClick(ok, Qt::LeftButton);
+    delete answer;  // the box, if any, came and went during the click
+    return *message;
+}
+
+QPushButton* OkOf(QDialog& dlg)
+{
+    for (QPushButton* b : dlg.findChildren<QPushButton*>())
+        if (b->text() == "OK")
+            return b;
+    return nullptr;
+}
+
+QPushButton* CancelOf(QDialog& dlg)
+{
+    for (QPushButton* b : dlg.findChildren<QPushButton*>())
+        if (b->text() == "Cancel")
+            return b;
+    return nullptr;
+}
+
+// The widgets that Tab visits, starting from the one focused on opening.
+QList<QWidget*> TabChain(QDialog& dlg, int count)
+{
+    QList<QWidget*> chain;
+    for (int i = 0; i < count; ++i) {
+        QWidget* w = dlg.focusWidget();
+        chain.append(w);
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    return chain;
+}
+
+QColor SwatchColor(CColorSwatch* swatch)
+{
+    const QImage image = swatch->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+// A document of 10 columns and 20 rows.
+void ReadMatrix(CSorvDoc& doc)
+{
+    doc.m_nCols = 10;
+    doc.m_nRows = 20;
+    doc.m_pData = std::make_unique<double[]>(200);
+    doc.m_pLabels = std::make_unique<std::string[]>(20);
+    for (int i = 0; i < 200; ++i)
+        doc.m_pData[i] = i;
+    doc.m_nX1 = 0;
+    doc.m_nY1 = 0;
+    doc.m_nX2 = 9;
+    doc.m_nY2 = 19;
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { std::setlocale(LC_NUMERIC, "C"); }
+    // Every dialog a test waited for must have come.
+    void cleanup()
+    {
+        const QList<QTimer*> left = Waiting().findChildren<QTimer*>();
+        qDeleteAll(left);
+        QVERIFY2(left.isEmpty(), "an expected dialog never appeared");
+    }
+
+    void areaOpensWithValuesAndTabOrder();
+    void areaFieldRules_data();
+    void areaFieldRules();
+    void areaCancelReturnsNothing();
+    void enterInAnEditPressesOk();
+    void axisOpensWithValues();
+    void axisChecksFieldsInDeclarationOrder_data();
+    void axisChecksFieldsInDeclarationOrder();
+    void axisCancelAfterToggle();
+    void spinArrowsStepTheText();
+    void colorSwatchesAndPicker();
+    void colorCommandCancelDiscardsPicks();
+    void titleLimit();
+    void titleCommandKeepsDocumentEncoding();
+    void lineAttr();
+    void angle_data();
+    void angle();
+    void viewCommand();
+    void regionCommand();
+    void regionRefused();
+};
+
+void DialogsTest::areaOpensWithValuesAndTabOrder()
+{
+    CAreaDlg dlg;
+    dlg.m_nX1 = 2;
+    dlg.m_nY1 = 3;
+    dlg.m_nX2 = 9;
+    dlg.m_nY2 = 5;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.windowTitle(), "Area");
+    QCOMPARE(dlg.m_editX1->text(), "2");
+    QCOMPARE(dlg.m_editY1->text(), "3");
+    QCOMPARE(dlg.m_editX2->text(), "9");
+    QCOMPARE(dlg.m_editY2->text(), "5");
+    QCOMPARE(dlg.m_editX1->selectedText(), "2");
+    QVERIFY(OkOf(dlg)->isDefault());
+    const QList<QWidget*> expected = {dlg.m_editX1, dlg.m_editY1, dlg.m_editX2, dlg.m_editY2,
+                                      OkOf(dlg),    CancelOf(dlg), dlg.m_editX1};
+    QCOMPARE(TabChain(dlg, 7), expected);
+}
+
+void DialogsTest::areaFieldRules_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("failing");  // index of the field that fails, -1 for none
+    QTest::addColumn<QString>("message");
+    const QString range = "0 から 65535 までの整数を入力してください。";
+    QTest::newRow("65535 everywhere") << QStringList{"65535", "65535", "65535", "65535"} << -1 << "";
+    QTest::newRow("four zeros") << QStringList{"0", "0", "0", "0"} << -1 << "";
+    QTest::newRow("x1 above x2") << QStringList{"7", " 1\t", "3", "2"} << -1 << "";
+    QTest::newRow("65536") << QStringList{"1", "65536", "2", "3"} << 1 << range;
+    QTest::newRow("-1") << QStringList{"1", "2", "-1", "3"} << 2 << range;
+    QTest::newRow("empty") << QStringList{"1", "2", "3", ""} << 3 << "整数を入力してください。";
+    QTest::newRow("first failing wins") << QStringList{"x", "-1", "", ""} << 0 << "整数を入力してください。";
+}
+
+void DialogsTest::areaFieldRules()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, failing);
+    QFETCH(QString, message);
+    CAreaDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QLineEdit* const edits[4] = {dlg.m_editX1, dlg.m_editY1, dlg.m_editX2, dlg.m_editY2};
+    for (int i = 0; i < 4; ++i)
+        edits[i]->setText(texts[i]);
+    QCOMPARE(ClickOk(OkOf(dlg)), message);
+    if (failing < 0) {
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QVERIFY(!dlg.isVisible());
+        const int values[4] = {dlg.m_nX1, dlg.m_nY1, dlg.m_nX2, dlg.m_nY2};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(values[i], texts[i].trimmed().toInt());
+        return;
+    }
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(dlg.focusWidget(), edits[failing]);
+    QCOMPARE(edits[failing]->selectedText(), texts[failing]);
+}
+
+void DialogsTest::areaCancelReturnsNothing()
+{
+    CAreaDlg dlg;
+    dlg.m_nX1 = 4;
+    dlg.show();
+    dlg.m_editX1->setText("8");
+    QTest::mouseClick(CancelOf(dlg), Qt::LeftButton);
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.m_nX1, 4);
+}
+
+void DialogsTest::enterInAnEditPressesOk()
+{
+    CAreaDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.focusWidget(), dlg.m_editX1);
+    dlg.m_editY1->setText("65536");
+    QString message;
+    WhenModal<QMessageBox>([&message](QMessageBox* box) {
+        message = box->text();
+        box->accept();
+    });
+    QTest::keyClick(dlg.m_editX1, Qt::Key_Return);
+    QCOMPARE(message, "0 から 65535 までの整数を入力してください。");
+    QCOMPARE(dlg.focusWidget(), dlg.m_editY1);
+    QCOMPARE(dlg.m_editY1->selectedText(), "65536");
+    QVERIFY(!dlg.m_editX1->hasSelectedText());
+    dlg.m_editY1->setText("6");
+    QTest::keyClick(dlg.m_editY1, Qt::Key_Enter);
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(dlg.m_nY1, 6);
+}
+
+void DialogsTest::axisOpensWithValues()
+{
+    CAxisDlg dlg;
+    dlg.m_dVMin = -0.0;
+    dlg.m_dVMax = 1.0 / 3;
+    dlg.m_dVStep = 0.1;
+    dlg.m_dHMin = 1e-6;
+    dlg.m_dHMax = 123456789012345678.0;
+    dlg.m_dHStep = 2;
+    dlg.m_bVLog = true;
+    dlg.m_nVLimit = 3;
+    dlg.m_nHLimit = 9;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.m_V.min->text(), "0");
+    QCOMPARE(dlg.m_V.max->text(), "0.333333333333333");
+    QCOMPARE(dlg.m_V.step->text(), "0.1");
+    QCOMPARE(dlg.m_H.min->text(), "1e-06");
+    QCOMPARE(dlg.m_H.max->text(), "1.23456789012346e+17");
+    QCOMPARE(dlg.m_H.step->text(), "2");
+    QVERIFY(dlg.m_V.log->isChecked());
+    QVERIFY(!dlg.m_H.log->isChecked());
+    QCOMPARE(dlg.m_V.limit->Edit()->text(), "3");
+    QCOMPARE(dlg.m_H.limit->Edit()->text(), "9");
+    const QList<QWidget*> expected = {dlg.m_V.min, dlg.m_V.max, dlg.m_V.step, dlg.m_V.log, dlg.m_V.limit,
+                                      dlg.m_H.min, dlg.m_H.max, dlg.m_H.step, dlg.m_H.log, dlg.m_H.limit,
+                                      OkOf(dlg),   CancelOf(dlg)};
+    QCOMPARE(TabChain(dlg, 12), expected);
+
+    // Pressing OK unchanged returns what was shown.
+    dlg.m_H.log->setChecked(true);
+    QCOMPARE(ClickOk(OkOf(dlg)), "");
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(dlg.m_dVMax, 0.333333333333333);
+    QCOMPARE(dlg.m_dHMax, 1.23456789012346e+17);
+    QVERIFY(dlg.m_bHLog);
+    QCOMPARE(dlg.m_nHLimit, 9u);
+}
+
+void DialogsTest::axisChecksFieldsInDeclarationOrder_data()
+{
+    // Fields: V min, max, step, H min, max, step, V limit, H limit.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("failing");
+    QTest::addColumn<QString>("message");
+    const QString number = "数字を入力してください。";
+    const QString range = "0 から 9 までの整数を入力してください。";
+    QTest::newRow("all good") << QStringList{"5", "1", "-2", "0", "0", "0", "9", "0"} << -1 << "";
+    QTest::newRow("limit 10") << QStringList{"0", "1", "1", "0", "1", "1", "10", "0"} << 6 << range;
+    QTest::newRow("limit -1") << QStringList{"0", "1", "1", "0", "1", "1", "1", "-1"} << 7
+                              << "正の整数を入力してください。";
+    QTest::newRow(".0") << QStringList{"0", ".0", "1", "0", "1", "1", "1", "1"} << 1 << number;
+    QTest::newRow("-0") << QStringList{"0", "1", "-0", "0", "1", "1", "1", "1"} << 2 << number;
+    QTest::newRow("H step before V limit") << QStringList{"0", "1", "1", "0", "1", "x", "10", "1"} << 5 << number;
+}
+
+void DialogsTest::axisChecksFieldsInDeclarationOrder()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, failing);
+    QFETCH(QString, message);
+    CAxisDlg dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QLineEdit* const edits[8] = {dlg.m_V.min, dlg.m_V.max,          dlg.m_V.step,         dlg.m_H.min,
+                                 dlg.m_H.max, dlg.m_H.step,         dlg.m_V.limit->Edit(), dlg.m_H.limit->Edit()};
+    for (int i = 0; i < 8; ++i)
+        edits[i]->setText(texts[i]);
+    QCOMPARE(ClickOk(OkOf(dlg)), message);
+    if (failing < 0) {
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.m_dVMin, 5.0);
+        QCOMPARE(dlg.m_dVStep, -2.0);
+        QCOMPARE(dlg.m_nVLimit, 9u);
+        return;
+    }
+    QVERIFY(dlg.isVisible());
+    QWidget* const focus = dlg.focusWidget();
+    QVERIFY(focus == edits[failing] || focus == edits[failing]->focusProxy());
+    QCOMPARE(edits[failing]->selectedText(), texts[failing]);
+}
+
+void DialogsTest::axisCancelAfterToggle()
+{
+    CPlotSettings s;
+    s.m_bVLog = false;
+    s.m_dVMin = 1;
+    WhenModal<CAxisDlg>([](CAxisDlg* dlg) {
+        dlg->m_V.log->setChecked(true);
+        dlg->m_V.min->setText("7");
+        QTest::mouseClick(CancelOf(*dlg), Qt::LeftButton);
+    });
+    QVERIFY(!RunAxisCommand(s));
+    QVERIFY(!s.m_bVLog);
+    QCOMPARE(s.m_dVMin, 1.0);
+
+    // OK copies everything back; the step stays what was entered.
+    WhenModal<CAxisDlg>([](CAxisDlg* dlg) {
+        dlg->m_V.log->setChecked(true);
+        dlg->m_V.max->setText("1");
+        dlg->m_H.limit->Edit()->setText("4");
+        QTest::mouseClick(OkOf(*dlg), Qt::LeftButton);
+    });
+    s.m_dVStep = 10;
+    QVERIFY(RunAxisCommand(s));
+    QVERIFY(s.m_bVLog);
+    QCOMPARE(s.m_dVMax, 1.0);
+    QCOMPARE(s.m_dVStep, 10.0);
+    QCOMPARE(s.m_nHLimit, 4);
+}
+
+void DialogsTest::spinArrowsStepTheText()
+{
+    CLineAttrDlg dlg;
+    dlg.m_nWidth = 98;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QLineEdit* edit = dlg.m_spinWidth->Edit();
+    QCOMPARE(edit->text(), "98");
+    QTest::keyClick(dlg.m_spinWidth, Qt::Key_Up);
+    QCOMPARE(edit->text(), "99");
+    QTest::keyClick(dlg.m_spinWidth, Qt::Key_Up);  // the top of the range
+    QCOMPARE(edit->text(), "99");
+    QTest::keyClick(dlg.m_spinWidth, Qt::Key_Down);
+    QCOMPARE(edit->text(), "98");
+    // Any text may be typed; the arrows restart a non-number from 0.
+    edit->selectAll();
+    QTest::keyClicks(dlg.m_spinWidth, "a1");
+    QCOMPARE(edit->text(), "a1");
+    QCOMPARE(ClickOk(OkOf(dlg)), "整数を入力してください。");
+    QTest::keyClick(dlg.m_spinWidth, Qt::Key_Up);
+    QCOMPARE(edit->text(), "0");
+}
+
+void DialogsTest::colorSwatchesAndPicker()
+{
+    CColorDlg dlg;
+    dlg.m_crForeground = RGB(0, 0, 0x60);
+    dlg.m_crBackground = RGB(0xDF, 0xDF, 0xDF);
+    dlg.m_crView = RGB(0xFF, 0xFF, 0xFF);
+    dlg.m_crAxis = RGB(0x80, 0x80, 0x80);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QCOMPARE(SwatchColor(dlg.m_swForeground), QColor(0, 0, 0x60));
+    QCOMPARE(SwatchColor(dlg.m_swBackground), QColor(0xDF, 0xDF, 0xDF));
+    QCOMPARE(SwatchColor(dlg.m_swView), QColor(0xFF, 0xFF, 0xFF));
+    QCOMPARE(SwatchColor(dlg.m_swAxis), QColor(0x80, 0x80, 0x80));
+    // The swatch is outlined in black.
+    const QImage swatch = dlg.m_swAxis->grab().toImage();
+    const QRect inner = dlg.m_swAxis->contentsRect();
+    QCOMPARE(swatch.pixelColor(inner.left(), inner.center().y()), QColor(Qt::black));
+
+    // The picker opens with the current colour; its Cancel changes nothing.
+    QColor initial;
+    WhenModal<QColorDialog>([&initial](QColorDialog* picker) {
+        initial = picker->currentColor();
+        picker->setCurrentColor(Qt::green);
+        picker->reject();
+    });
+    QTest::mouseClick(dlg.m_btnAxis, Qt::LeftButton);
+    QCOMPARE(initial, QColor(0x80, 0x80, 0x80));
+    QCOMPARE(dlg.m_crAxis, RGB(0x80, 0x80, 0x80));
+
+    // Red picked for Axis is stored and painted before OK.
+    WhenModal<QColorDialog>([](QColorDialog* picker) {
+        picker->setCurrentColor(Qt::red);
+        picker->accept();
+    });
+    QTest::mouseClick(dlg.m_btnAxis, Qt::LeftButton);
+    QCOMPARE(dlg.m_crAxis, COLORREF(0x0000FF));
+    QCOMPARE(SwatchColor(dlg.m_swAxis), QColor(Qt::red));
+    QVERIFY(dlg.isVisible());
+}
+
+void DialogsTest::colorCommandCancelDiscardsPicks()
+{
+    CPlotSettings s;
+    const COLORREF axis = s.m_crAxis;
+    const auto pickRedThen = [](const char* button) {
+        WhenModal<CColorDlg>([button](CColorDlg* dlg) {
+            WhenModal<QColorDialog>([](QColorDialog* picker) {
+                picker->setCurrentColor(Qt::red);
+                picker->accept();
+            });
+            QTest::mouseClick(dlg->m_btnView, Qt::LeftButton);
+            QTest::mouseClick(QString(button) == "OK" ? OkOf(*dlg) : CancelOf(*dlg), Qt::LeftButton);
+        });
+    };
+    pickRedThen("Cancel");
+    QVERIFY(!RunColorCommand(s));
+    QCOMPARE(s.m_crView, COLORREF(0xFFFFFF));
+    pickRedThen("OK");
+    QVERIFY(RunColorCommand(s));
+    QCOMPARE(s.m_crView, COLORREF(0x0000FF));
+    QCOMPARE(s.m_crAxis, axis);
+}
+
+void DialogsTest::titleLimit()
+{
+    CTitleDlg dlg;
+    dlg.m_strTitle = QString(130, 'a');
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QLineEdit* edit = dlg.m_editTitle;
+    // A longer preset is shown whole but refused on OK.
+    QCOMPARE(edit->text(), QString(130, 'a'));
+    QCOMPARE(ClickOk(OkOf(dlg)), "128 文字以内で入力してください。");
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(dlg.focusWidget(), edit);
+    QCOMPARE(edit->selectedText(), QString(130, 'a'));
+    // It can be shortened but not lengthened.
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_B);
+    QCOMPARE(edit->text().size(), 130);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text().size(), 128);
+    QTest::keyClick(edit, Qt::Key_B);
+    QCOMPARE(edit->text().size(), 128);
+
+    // Typing stops at 128 bytes, a double-byte character counting two.
+    edit->setText(QString(120, 'a'));
+    edit->end(false);
+    edit->insert(QString::fromUtf8("漢漢漢漢漢"));
+    QCOMPARE(edit->text(), QString(120, 'a') + QString::fromUtf8("漢漢漢漢"));
+    edit->setText(QString(127, 'a'));
+    edit->home(false);
+    edit->insert(QString::fromUtf8("漢"));
+    QCOMPARE(edit->text(), QString(127, 'a'));
+    QTest::keyClicks(edit, "xyz");
+    QCOMPARE(edit->text(), "x" + QString(127, 'a'));
+    QCOMPARE(ClickOk(OkOf(dlg)), "");
+    QCOMPARE(dlg.m_strTitle, "x" + QString(127, 'a'));
+
+    // An empty title is accepted.
+    CTitleDlg empty;
+    empty.m_strTitle = "old";
+    empty.show();
+    empty.m_editTitle->clear();
+    QCOMPARE(ClickOk(OkOf(empty)), "");
+    QCOMPARE(empty.m_strTitle, "");
+}
+
+void DialogsTest::titleCommandKeepsDocumentEncoding()
+{
+    CPlotSettings s;
+    s.m_strTitle = "\x8a\xbf" "abc";  // "漢abc" in Shift-JIS
+    QString shown;
+    WhenModal<CTitleDlg>([&shown](CTitleDlg* dlg) {
+        shown = dlg->m_editTitle->text();
+        dlg->m_editTitle->setText(QString::fromUtf8("題名"));
+        QTest::mouseClick(OkOf(*dlg), Qt::LeftButton);
+    });
+    QVERIFY(RunTitleCommand(s, TextEncoding::ShiftJis));
+    QCOMPARE(shown, QString::fromUtf8("漢abc"));
+    QCOMPARE(QByteArray::fromStdString(s.m_strTitle), QByteArray("\x91\xe8\x96\xbc"));
+
+    s.m_strTitle = "題名";
+    WhenModal<CTitleDlg>([&shown](CTitleDlg* dlg) {
+        shown = dlg->m_editTitle->text();
+        dlg->m_editTitle->setText("changed");
+        QTest::mouseClick(CancelOf(*dlg), Qt::LeftButton);
+    });
+    QVERIFY(!RunTitleCommand(s, TextEncoding::Utf8));
+    QCOMPARE(shown, QString::fromUtf8("題名"));
+    QCOMPARE(s.m_strTitle, std::string("題名"));
+}
+
+void DialogsTest::lineAttr()
+{
+    CLineAttrDlg dlg;
+    dlg.m_nStyle = 2;
+    dlg.m_nWidth = 5;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.windowTitle(), "Line Attributes");
+    QCOMPARE(dlg.m_comboStyle->currentText(), "DOT");
+    QCOMPARE(dlg.m_comboStyle->count(), 5);
+    QCOMPARE(dlg.m_spinWidth->Edit()->text(), "5");
+    const QList<QWidget*> expected = {dlg.m_spinWidth, dlg.m_comboStyle, OkOf(dlg), CancelOf(dlg)};
+    QCOMPARE(TabChain(dlg, 4), expected);
+
+    dlg.m_spinWidth->Edit()->setText("100");
+    QCOMPARE(ClickOk(OkOf(dlg)), "0 から 99 までの整数を入力してください。");
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(dlg.m_spinWidth->Edit()->selectedText(), "100");
+    for (const char* width : {"0", "99"}) {
+        dlg.show();  // shows the members again: the texts follow
+        dlg.m_spinWidth->Edit()->setText(width);
+        dlg.m_comboStyle->setCurrentIndex(4);
+        QCOMPARE(ClickOk(OkOf(dlg)), "");
+        QCOMPARE(dlg.m_nWidth, QByteArray(width).toInt());
+        QCOMPARE(dlg.m_nStyle, 4);
+    }
+
+    // The command copies both back; Cancel copies nothing.
+    CPlotSettings s;
+    WhenModal<CLineAttrDlg>([](CLineAttrDlg* d) {
+        d->m_spinWidth->Edit()->setText("7");
+        d->m_comboStyle->setCurrentIndex(1);
+        QTest::mouseClick(OkOf(*d), Qt::LeftButton);
+    });
+    QVERIFY(RunLineAttrCommand(s));
+    QCOMPARE(s.m_nLineWidth, 7);
+    QCOMPARE(s.m_nLineStyle, 1);
+    WhenModal<CLineAttrDlg>([](CLineAttrDlg* d) {
+        d->m_spinWidth->Edit()->setText("9");
+        QTest::mouseClick(CancelOf(*d), Qt::LeftButton);
+    });
+    QVERIFY(!RunLineAttrCommand(s));
+    QCOMPARE(s.m_nLineWidth, 7);
+}
+
+void DialogsTest::angle_data()
+{
+    // Fields: x, y, z, scale z, scale y.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("failing");
+    QTest::addColumn<QString>("message");
+    const QString angle = "0 から 360 までの数字を入力してください。";
+    const QString scale = "1e-06 から 1000000 までの数字を入力してください。";
+    QTest::newRow("bounds") << QStringList{"360", "0", "0.5", "1e-6", "1000000"} << -1 << "";
+    QTest::newRow("360.5") << QStringList{"360.5", "0", "0", "1", "1"} << 0 << angle;
+    QTest::newRow("-0.1") << QStringList{"0", "0", "-0.1", "1", "1"} << 2 << angle;
+    QTest::newRow("scale 0") << QStringList{"0", "0", "0", "0", "1"} << 3 << scale;
+    QTest::newRow("scale y 2e6") << QStringList{"0", "0", "0", "1", "2e6"} << 4 << scale;
+    QTest::newRow("not a number") << QStringList{"0", "1O", "0", "1", "1"} << 1 << "数字を入力してください。";
+}
+
+void DialogsTest::angle()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, failing);
+    QFETCH(QString, message);
+    CAngleDlg dlg;
+    dlg.m_dRotX = 337.5;
+    dlg.m_dRotY = 315;
+    dlg.m_dScaleZ = 0.1;
+    dlg.m_dScaleY = 1;
+    dlg.m_nModel = 1;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.m_editRotX->text(), "337.5");
+    QCOMPARE(dlg.m_editRotY->text(), "315");
+    QCOMPARE(dlg.m_editRotZ->text(), "0");
+    QCOMPARE(dlg.m_editScaleZ->text(), "0.1");
+    QCOMPARE(dlg.m_editScaleY->text(), "1");
+    QCOMPARE(dlg.m_comboModel->currentText(), "Surface");
+    QLineEdit* const edits[5] = {dlg.m_editRotX, dlg.m_editRotY, dlg.m_editRotZ, dlg.m_editScaleZ, dlg.m_editScaleY};
+    for (int i = 0; i < 5; ++i)
+        edits[i]->setText(texts[i]);
+    dlg.m_comboModel->setCurrentIndex(5);
+    QCOMPARE(ClickOk(OkOf(dlg)), message);
+    if (failing < 0) {
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.m_dRotX, 360.0);
+        QCOMPARE(dlg.m_dRotZ, 0.5);
+        QCOMPARE(dlg.m_dScaleZ, 1e-6);
+        QCOMPARE(dlg.m_dScaleY, 1e6);
+        QCOMPARE(dlg.m_nModel, 5);
+        return;
+    }
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(dlg.focusWidget(), edits[failing]);
+    QCOMPARE(edits[failing]->selectedText(), texts[failing]);
+}
+
+void DialogsTest::viewCommand()
+{
+    CPlotSettings s;
+    WhenModal<CAngleDlg>([](CAngleDlg* d) {
+        d->m_editRotX->setText("360");
+        d->m_editRotY->setText("90");
+        d->m_editScaleZ->setText("2");
+        d->m_editScaleY->setText("3");
+        d->m_comboModel->setCurrentIndex(4);
+        QTest::mouseClick(OkOf(*d), Qt::LeftButton);
+    });
+    QVERIFY(RunViewCommand(s));
+    QCOMPARE(s.m_dRotX, 360.0);
+    QCOMPARE(s.m_dRotY, 90.0);
+    QCOMPARE(s.m_dRotZ, 0.0);
+    QCOMPARE(s.m_dScaleZ, 2.0);
+    QCOMPARE(s.m_dScaleY, 3.0);
+    QCOMPARE(s.m_nModel, 4);
+    WhenModal<CAngleDlg>([](CAngleDlg* d) {
+        d->m_editRotX->setText("10");
+        QTest::mouseClick(CancelOf(*d), Qt::LeftButton);
+    });
+    QVERIFY(!RunViewCommand(s));
+    QCOMPARE(s.m_dRotX, 360.0);
+}
+
+namespace {
+
+// Answers the Area dialog of the Region command with four values (or Cancel).
+void AnswerArea(const QStringList& values, QStringList* shown = nullptr)
+{
+    WhenModal<CAreaDlg>([values, shown](CAreaDlg* dlg) {
+        QLineEdit* const edits[4] = {dlg->m_editX1, dlg->m_editY1, dlg->m_editX2, dlg->m_editY2};
+        for (int i = 0; i < 4; ++i) {
+            if (shown)
+                shown->append(edits[i]->text());
+            if (!values.isEmpty())
+                edits[i]->setText(values[i]);
+        }
+        QTest::mouseClick(values.isEmpty() ? CancelOf(*dlg) : OkOf(*dlg), Qt::LeftButton);
+    });
+}
+
+// A widget standing for a chart window: counts its paints.
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+}  // namespace
+
+void DialogsTest::regionCommand()
+{
+    CSorvDoc doc;
+    ReadMatrix(doc);
+    PaintCounter view1, view2;
+    view1.show();
+    view2.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view1));
+    QVERIFY(QTest::qWaitForWindowExposed(&view2));
+    doc.m_fnUpdateAllViews = [&] {
+        view1.update();
+        view2.update();
+    };
+    const auto region = [&doc] { return QList<int>{doc.m_nX1, doc.m_nY1, doc.m_nX2, doc.m_nY2}; };
+
+    const struct {
+        QStringList entry;
+        QList<int> result;
+    } steps[] = {
+        {{"2", "3", "50", "5"}, {2, 3, 9, 5}},
+        {{"0", "0", "4", "100"}, {2, 3, 4, 5}},
+        {{"0", "0", "0", "0"}, {0, 0, 9, 19}},
+        {{"0", "0", "0", "1"}, {0, 0, 0, 1}},
+    };
+    QList<int> before = region();
+    for (const auto& step : steps) {
+        QStringList shown;
+        AnswerArea(step.entry, &shown);
+        const int paints1 = view1.paints;
+        const int paints2 = view2.paints;
+        RunRegionCommand(doc);
+        QCOMPARE(shown, (QStringList{QString::number(before[0]), QString::number(before[1]),
+                                     QString::number(before[2]), QString::number(before[3])}));
+        QCOMPARE(region(), step.result);
+        QTRY_VERIFY(view1.paints > paints1 && view2.paints > paints2);
+        before = region();
+    }
+
+    // Cancel changes nothing and redraws nothing.
+    bool updated = false;
+    doc.m_fnUpdateAllViews = [&updated] { updated = true; };
+    AnswerArea({});
+    RunRegionCommand(doc);
+    QCOMPARE(region(), (QList<int>{0, 0, 0, 1}));
+    QVERIFY(!updated);
+}
+
+void DialogsTest::regionRefused()
+{
+    CSorvDoc doc;
+    ReadMatrix(doc);
+    QVERIFY(doc.SetRegion(2, 3, 4, 5));
+    bool updated = false;
+    doc.m_fnUpdateAllViews = [&updated] { updated = true; };
+    // An entry beside the region, and an inverted one, leave it as it was.
+    for (const QStringList& entry : {QStringList{"5", "0", "9", "19"}, QStringList{"4", "5", "3", "5"}}) {
+        QString message;
+        AnswerArea(entry);
+        WhenModal<QMessageBox>([&message](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        RunRegionCommand(doc);
+        QVERIFY(message.contains("重なりません"));
+        QCOMPARE((QList<int>{doc.m_nX1, doc.m_nY1, doc.m_nX2, doc.m_nY2}), (QList<int>{2, 3, 4, 5}));
+        QVERIFY(!updated);
+    }
+
+    // An empty document keeps its empty region.
+    CSorvDoc empty;
+    QString message;
+    AnswerArea({"0", "0", "0", "0"});
+    WhenModal<QMessageBox>([&message](QMessageBox* box) {
+        message = box->text();
+        box->accept();
+    });
+    RunRegionCommand(empty);
+    QVERIFY(!message.isEmpty());
+    QCOMPARE((QList<int>{empty.m_nX1, empty.m_nY1, empty.m_nX2, empty.m_nY2}), (QList<int>{0, 0, -1, -1}));
+}
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
