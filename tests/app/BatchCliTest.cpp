@@ -51,6 +51,7 @@ protected:
         QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
         files.removeAll(QStringLiteral("data.csv"));
         files.removeAll(QStringLiteral("empty.csv"));
+        files.removeAll(QStringLiteral("sjis.csv"));
         return files;
     }
     QTemporaryDir dir;
@@ -146,6 +147,18 @@ TEST_F(BatchCli, WritesEveryFormat)
         EXPECT_EQ(Outputs(), QStringList{QString::fromUtf8(c.file)});
         QFile::remove(dir.filePath(QString::fromUtf8(c.file)));
     }
+}
+
+TEST_F(BatchCli, TitleIsDrawnInTheDocumentsEncoding)
+{
+    Write("sjis.csv", "\x93\x8C\x8B\x9E,1,2,3\nb,4,5,6\n");  // a Shift-JIS label
+    for (const char* data : {"data.csv", "sjis.csv"}) {
+        SCOPED_TRACE(data);
+        const Result r = Sorv(dir.path(), QStringList{"--export", "t.ops", "--title", "東京タワー", data});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(Read("t.ops").contains("\"東京タワー\" font=")) << Read("t.ops").toStdString();
+    }
+    EXPECT_TRUE(Read("t.ops").contains("\"東京\" font="));  // the legend decodes the label
 }
 
 TEST_F(BatchCli, PngHasTheClientSize)
