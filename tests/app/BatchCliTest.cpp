@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -159,6 +160,24 @@ TEST_F(BatchCli, TitleIsDrawnInTheDocumentsEncoding)
         EXPECT_TRUE(Read("t.ops").contains("\"東京タワー\" font=")) << Read("t.ops").toStdString();
     }
     EXPECT_TRUE(Read("t.ops").contains("\"東京\" font="));  // the legend decodes the label
+}
+
+TEST_F(BatchCli, PdfPageIsThePrintableArea)
+{
+    const struct {
+        QStringList options;
+        double widthMm;
+        double heightMm;
+    } cases[] = {{{}, 200, 287}, {{"--print-area", "180x250"}, 180, 250}, {{"--print-area", "297x210"}, 297, 210}};
+    for (const auto& c : cases) {
+        const Result r = Sorv(dir.path(), QStringList{"--export", "p.pdf"} << c.options << QStringLiteral("data.csv"));
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(Read("p.pdf")));
+        ASSERT_TRUE(m.hasMatch());
+        EXPECT_NEAR(m.captured(1).toDouble(), c.widthMm / 25.4 * 72, 1.0);
+        EXPECT_NEAR(m.captured(2).toDouble(), c.heightMm / 25.4 * 72, 1.0);
+    }
 }
 
 TEST_F(BatchCli, PngHasTheClientSize)
