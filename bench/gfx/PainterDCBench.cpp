@@ -116,6 +116,48 @@ void DrawBare(QPainter& p, const QFont& font)
     p.drawPolyline(frame, 5);
 }
 
+// A 40 x 40 surface of shaded cells, pen and brush changing per cell.
+constexpr int kCells = 40;
+
+CPoint Corner(int i, int j)
+{
+    return CPoint{100 + i * 12 + j * 3, 80 + j * 10 + (i * j) % 17};
+}
+
+int Level(int i, int j)
+{
+    return (i * 7 + j * 13) % 256;
+}
+
+void DrawCellsWithDC(CDC& dc)
+{
+    dc.SetScreenMapping(kW, kH);
+    for (int j = 0; j < kCells; ++j) {
+        for (int i = 0; i < kCells; ++i) {
+            const COLORREF c = RGB(Level(i, j), Level(i, j), Level(i, j));
+            dc.SelectObject(CPen{PS_SOLID, 0, c});
+            dc.SelectObject(CBrush{c});
+            const CPoint quad[4] = {Corner(i, j), Corner(i + 1, j), Corner(i + 1, j + 1), Corner(i, j + 1)};
+            dc.Polygon(quad, 4);
+        }
+    }
+}
+
+void DrawCellsBare(QPainter& p)
+{
+    p.setTransform(QTransform(1, 0, 0, -1, 0, kH - 1));
+    for (int j = 0; j < kCells; ++j) {
+        for (int i = 0; i < kCells; ++i) {
+            const QColor c(Level(i, j), Level(i, j), Level(i, j));
+            p.setPen(QPen(c, 0));
+            p.setBrush(c);
+            const CPoint a = Corner(i, j), b = Corner(i + 1, j), cc = Corner(i + 1, j + 1), d = Corner(i, j + 1);
+            const QPoint quad[4] = {{a.x, a.y}, {b.x, b.y}, {cc.x, cc.y}, {d.x, d.y}};
+            p.drawPolygon(quad, 4, Qt::OddEvenFill);
+        }
+    }
+}
+
 QGuiApplication& App()
 {
     static int argc = 1;
@@ -150,6 +192,29 @@ void BM_ChartBareQPainter(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChartBareQPainter)->Unit(benchmark::kMicrosecond);
+
+void BM_CellsThroughPainterDC(benchmark::State& state)
+{
+    App();
+    QImage image(kW, kH, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        DrawCellsWithDC(dc);
+    }
+}
+BENCHMARK(BM_CellsThroughPainterDC)->Unit(benchmark::kMicrosecond);
+
+void BM_CellsBareQPainter(benchmark::State& state)
+{
+    App();
+    QImage image(kW, kH, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        DrawCellsBare(painter);
+    }
+}
+BENCHMARK(BM_CellsBareQPainter)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
