@@ -2,6 +2,8 @@
 // A data document: the matrix of numbers read from one data file, one label
 // per row, the value range and the region that the charts show.
 
+#include "doc/Atof.h"
+
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -29,10 +31,17 @@ public:
     // Called after the region changed, so that every view of the document redraws.
     std::function<void()> m_fnUpdateAllViews;
 
-    // Reads a data file. On failure the document stays empty and error says why.
+    // Converts one value token (held as AtofC takes it).
+    using ValueConverter = double (*)(const TokenBuffer& token, std::size_t length);
+
+    // Reads a data file and takes its base name as the title. On failure the
+    // document stays empty and error says why.
     bool ReadFile(const std::string& path, std::string& error);
-    // Reads a text already in memory, with the rules of ReadFile.
+    // Reads a text already in memory (a whole file's bytes), with the rules of ReadFile.
     bool ReadText(std::string_view text, std::string& error);
+    // The same readers with another value converter (for measuring the reader).
+    bool ReadFile(const std::string& path, std::string& error, ValueConverter convert);
+    bool ReadText(std::string_view text, std::string& error, ValueConverter convert);
 
     bool IsEmpty() const { return m_pData == nullptr; }
     double Value(int row, int col) const { return m_pData[std::size_t(row) * std::size_t(m_nCols) + std::size_t(col)]; }
@@ -49,4 +58,9 @@ public:
 
 private:
     std::string m_strTitle;
+
+    void Clear();
+    // Reads the length bytes of buffer, which has room for one more byte.
+    bool ReadBuffer(char* buffer, std::size_t length, std::string& error, ValueConverter convert);
+    void ScanRange();
 };
