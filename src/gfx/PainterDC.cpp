@@ -146,8 +146,8 @@ void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
     UsePen();
     UseBrush();
-    const QPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-    m_painter.drawPolygon(corners, 4);
+    m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
+                              QPointF(std::max(left, right), std::max(top, bottom))));
 }
 
 void CPainterDC::DoPolygon(const CPoint* points, int count)
@@ -188,8 +188,12 @@ CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
     const double height = std::abs(double(f.height)) * m_dScale;
     const int pixels = Clamped(height / ratios.cellHeight, 1, 100000);
     font.setPixelSize(pixels);
-    if (f.width > 0)
-        font.setStretch(Clamped(100.0 * f.width * m_dScale / (ratios.halfAdvance * pixels), 1, 4000));
+    // Width 0 asks for the face's own proportions.
+    e.cell = ratios.halfAdvance * pixels;
+    if (f.width > 0) {
+        e.cell = f.width * m_dScale;
+        font.setStretch(Clamped(100.0 * e.cell / (ratios.halfAdvance * pixels), 1, 4000));
+    }
     font.setUnderline(false);
     e.font = font;
     const QFontMetricsF fm(font, m_painter.device());
@@ -286,7 +290,7 @@ void CPainterDC::DoTextOut(int x, int y, const char* text, int count)
     const FontEntry& f = UseFont();
     const CFont& font = GetCurrentFont();
     const QPointF origin = m_map.map(QPointF(x, y));
-    const double cell = std::max(0, font.width) * m_dScale;
+    const double cell = f.cell;
     const DecodedChar& last = m_chars.back();
     const double drawnWidth = (last.offset + last.bytes) * cell;
     const double baseline = origin.y() + f.ascent;

@@ -42,6 +42,7 @@ private:
     struct FontEntry {
         CFont key;
         QFont font;
+        double cell = 0.0;  // device pixels a byte
         double ascent = 0.0;
         double underlinePos = 0.0;
         double lineWidth = 1.0;
