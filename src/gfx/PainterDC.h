@@ -55,6 +55,7 @@ private:
     const FontEntry& UseFont();
     FontEntry MakeFont(const CFont& f) const;
     const QPoint* ToQPoints(const CPoint* points, int count);
+    int LayOutCells();
     bool DrawGlyphRun(const FontEntry& f, double x, double baseline, double cell);
     void DrawEachChar(const FontEntry& f, double x, double baseline, double cell);
 

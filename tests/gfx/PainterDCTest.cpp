@@ -157,16 +157,18 @@ struct TextCase {
     std::string bytes;
     TextEncoding encoding;
     CFont font;
+    int cells;  // character cells the text takes: its width in Shift-JIS bytes
 };
 
 TEST(PainterDC, TextLandsInsideItsCell)
 {
     const TextCase cases[] = {
-        {"digits", "0123.5", TextEncoding::ShiftJis, {16, 8, false, kGothic}},
-        {"narrow", "MMMMMM", TextEncoding::ShiftJis, {16, 4, false, kGothic}},
-        {"shift-jis", "\x93\x8C\x8B\x9E", TextEncoding::ShiftJis, {24, 12, false, kGothic}},
-        {"utf-8", "\xE6\x9D\xB1\xE4\xBA\xAC", TextEncoding::Utf8, {24, 12, false, kGothic}},
-        {"underlined", "ab", TextEncoding::ShiftJis, {20, 10, true, kGothic}},
+        {"digits", "0123.5", TextEncoding::ShiftJis, {16, 8, false, kGothic}, 6},
+        {"narrow", "MMMMMM", TextEncoding::ShiftJis, {16, 4, false, kGothic}, 6},
+        {"shift-jis", "\x93\x8C\x8B\x9E", TextEncoding::ShiftJis, {24, 12, false, kGothic}, 4},
+        // Two three-byte characters take two cells each, as they would in Shift-JIS.
+        {"utf-8", "\xE6\x9D\xB1\xE4\xBA\xAC", TextEncoding::Utf8, {24, 12, false, kGothic}, 4},
+        {"underlined", "ab", TextEncoding::ShiftJis, {20, 10, true, kGothic}, 2},
     };
     for (const TextCase& t : cases) {
         SCOPED_TRACE(t.name);
@@ -178,7 +180,7 @@ TEST(PainterDC, TextLandsInsideItsCell)
         c.dc->SelectObject(t.font);
         c.dc->TextOut(10, 50, t.bytes);
         c.Finish();
-        const QRect cell(10, 59 - 50, int(t.bytes.size()) * t.font.width, t.font.height);
+        const QRect cell(10, 59 - 50, t.cells * t.font.width, t.font.height);
         const QRect ink = DarkBox(c);
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_TRUE(cell.adjusted(-1, 0, 1, 1).contains(ink)) << ink.x() << ',' << ink.y() << ' ' << ink.width() << 'x'
