@@ -7,7 +7,6 @@
 #include "view/ViewCommands.h"
 
 #include <QString>
-#include <cstring>
 #include <map>
 
 namespace {
@@ -84,10 +83,9 @@ private:
 
 bool OptionReader::TakesValue(const std::string& name)
 {
-    static const char* const names[] = {"--chart", "--size",     "--print-area", "--region",     "--vaxis",
-                                        "--haxis", "--vlimit",   "--hlimit",     "--title",      "--colors",
-                                        "--line-style", "--line-width", "--rotate", "--scale-y", "--scale-z",
-                                        "--model", "--zoom"};
+    static const char* const names[] = {
+        "--chart",  "--size",   "--print-area", "--region",     "--vaxis",      "--haxis",  "--vlimit",  "--hlimit", "--title",
+        "--colors", "--line-style", "--line-width", "--rotate", "--scale-y", "--scale-z", "--model", "--zoom"};
     for (const char* n : names) {
         if (name == n)
             return true;

@@ -6,7 +6,6 @@
 #include "gfx/DC.h"
 #include "view/PlotSettings.h"
 
-#include <cmath>
 #include <string>
 
 namespace {
@@ -23,7 +22,7 @@ struct HAxis {
     {
         const std::string text = FormatAxisNumber(v, s.m_nHLimit, true);
         const int n = GetLabelLength(text.c_str());
-        if (const auto left = ToPage(x - std::trunc(n * hw * 0.5)))
+        if (const auto left = ToPage(n * hw * -0.5, x))
             dc.TextOut(*left, ly, text.data(), n);
     }
 
@@ -43,7 +42,7 @@ struct HAxis {
     {
         const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
         ForEachLinearTick(s.m_dHMin, s.m_dHMax, s.m_dHStep, [&](double v) {
-            if (const auto x = ToPage(std::trunc((v - s.m_dHMin) * hs) + s.m_nPlotLeft)) {
+            if (const auto x = ToPage((v - s.m_dHMin) * hs, s.m_nPlotLeft)) {
                 Line(*x);
                 Label(v, *x);
             }
@@ -59,11 +58,11 @@ struct HAxis {
         const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (lmax - lmin);
         const int ly2 = ly + int(hh * -0.25);
         ForEachDecadeTick(lmin, lmax, [&](double lv, int e, int k) {
-            const auto x = ToPage(std::trunc((lv - lmin) * hs) + s.m_nPlotLeft);
+            const auto x = ToPage((lv - lmin) * hs, s.m_nPlotLeft);
             if (!x)
                 return;
             Line(*x);
-            const auto tenLeft = ToPage(*x - std::trunc(2 * hw));
+            const auto tenLeft = ToPage(-2 * hw, *x);
             if (k != 1 || !tenLeft)
                 return;
             dc.TextOut(*tenLeft, ly2, "10", 2);

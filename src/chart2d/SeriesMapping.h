@@ -3,6 +3,7 @@
 // page position of a column and of a value, shared by every series drawing.
 
 #include <optional>
+#include <vector>
 
 class CSorvDoc;
 struct CPlotSettings;
@@ -18,7 +19,7 @@ public:
     int Columns() const { return m_nColumns; }
 
     // x of the region's column c: column 0 on L, the others c * m_dHScale right of it.
-    std::optional<int> X(int c) const;
+    std::optional<int> X(int c) const { return m_xs[std::size_t(c)]; }
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
@@ -27,9 +28,8 @@ public:
 private:
     int m_nRows = 0;
     int m_nColumns = 0;
-    int m_nLeft;
+    std::vector<std::optional<int>> m_xs;  // worked out once for every row
     int m_nBottom;
-    double m_dHScale;
     double m_dVScale;
     double m_dYMin;
     bool m_bLog;

@@ -29,12 +29,14 @@ std::vector<std::optional<int>> TotalPositions(const CSorvDoc& doc, const CSerie
 
 // The band of one row: a quadrilateral from B up to the total line between
 // each pair of neighbouring columns; a pair with a point left out draws nothing.
-void DrawBand(CDC& dc, const std::vector<std::optional<int>>& xs, const std::optional<int>* ys, int bottom)
+void DrawBand(CDC& dc, const CSeriesMapping& map, const std::optional<int>* ys, int bottom)
 {
-    for (std::size_t j = 1; j < xs.size(); ++j) {
-        if (!xs[j - 1] || !xs[j] || !ys[j - 1] || !ys[j])
+    for (int j = 1; j < map.Columns(); ++j) {
+        const auto x0 = map.X(j - 1);
+        const auto x1 = map.X(j);
+        if (!x0 || !x1 || !ys[j - 1] || !ys[j])
             continue;
-        const CPoint quad[4] = {{*xs[j - 1], *ys[j - 1]}, {*xs[j - 1], bottom}, {*xs[j], bottom}, {*xs[j], *ys[j]}};
+        const CPoint quad[4] = {{*x0, *ys[j - 1]}, {*x0, bottom}, {*x1, bottom}, {*x1, *ys[j]}};
         dc.Polygon(quad, 4);
     }
 }
@@ -47,15 +49,12 @@ void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s)
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[0]});
     if (map.Columns() >= 2) {
-        std::vector<std::optional<int>> xs(std::size_t(map.Columns()));
-        for (int c = 0; c < map.Columns(); ++c)
-            xs[c] = map.X(c);
         const auto ys = TotalPositions(doc, map);
         for (int r = map.Rows() - 1; r >= 0; --r) {
             const int row = doc.m_nY1 + r;
             dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
             dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[row % 7]});
-            DrawBand(dc, xs, ys.data() + std::size_t(r) * xs.size(), s.m_nPlotBottom);
+            DrawBand(dc, map, ys.data() + std::size_t(r) * std::size_t(map.Columns()), s.m_nPlotBottom);
         }
     }
     dc.SelectObject(oldPen);

@@ -6,7 +6,6 @@
 #include "gfx/DC.h"
 #include "view/PlotSettings.h"
 
-#include <cmath>
 #include <string>
 
 namespace {
@@ -29,7 +28,7 @@ struct VAxis {
     void Tick(double v, int y) const
     {
         Line(y);
-        if (const auto top = ToPage(double(y) + int(cw)))
+        if (const auto top = ToPage(cw, y))
             Label(v, *top);
     }
 
@@ -48,7 +47,7 @@ struct VAxis {
     void DrawLinear() const
     {
         ForEachLinearTick(s.m_dVMin, s.m_dVMax, s.m_dVStep, [&](double v) {
-            if (const auto y = ToPage(std::trunc((v - s.m_dVMin) * s.m_dVScale) + s.m_nPlotBottom))
+            if (const auto y = ToPage((v - s.m_dVMin) * s.m_dVScale, s.m_nPlotBottom))
                 Tick(v, *y);
         });
     }
@@ -58,7 +57,7 @@ struct VAxis {
     {
         const double lmin = LogAxisEnd(s.m_dVMin);
         ForEachDecadeTick(lmin, LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
-            const auto y = ToPage(std::trunc((lv - lmin) * s.m_dVScale) + s.m_nPlotBottom);
+            const auto y = ToPage((lv - lmin) * s.m_dVScale, s.m_nPlotBottom);
             if (!y)
                 return;
             Line(*y);

@@ -44,6 +44,9 @@ struct FaceRatios {
     double halfAdvance = 0.5;  // advance of a half-width character per pixel of size
 };
 
+// Fonts up to this pixel size are drawn without smoothing.
+constexpr int kCrispPixels = 16;
+
 FaceRatios MeasureFace(QFont font)
 {
     constexpr int kReference = 1000;
@@ -146,8 +149,8 @@ void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
     UsePen();
     UseBrush();
-    const QPoint corners[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-    m_painter.drawPolygon(corners, 4);
+    m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
+                              QPointF(std::max(left, right), std::max(top, bottom))));
 }
 
 void CPainterDC::DoPolygon(const CPoint* points, int count)
@@ -188,9 +191,17 @@ CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
     const double height = std::abs(double(f.height)) * m_dScale;
     const int pixels = Clamped(height / ratios.cellHeight, 1, 100000);
     font.setPixelSize(pixels);
-    if (f.width > 0)
-        font.setStretch(Clamped(100.0 * f.width * m_dScale / (ratios.halfAdvance * pixels), 1, 4000));
+    // Width 0 asks for the face's own proportions.
+    e.cell = ratios.halfAdvance * pixels;
+    if (f.width > 0) {
+        e.cell = f.width * m_dScale;
+        font.setStretch(Clamped(100.0 * e.cell / (ratios.halfAdvance * pixels), 1, 4000));
+    }
     font.setUnderline(false);
+    // Small label text is drawn with whole pixels, as screens draw such fonts:
+    // smoothed, a decimal point smears into something like a comma.
+    if (pixels <= kCrispPixels)
+        font.setStyleStrategy(QFont::NoAntialias);
     e.font = font;
     const QFontMetricsF fm(font, m_painter.device());
     e.ascent = fm.ascent();
@@ -229,10 +240,32 @@ int ToUtf16(char32_t code, char16_t* units)
     return 2;
 }
 
+// Cells a character takes: its bytes in Shift-JIS. For Shift-JIS text that
+// is its byte count; a UTF-8 character takes the cells it would in Shift-JIS,
+// so Japanese labels keep their natural spacing in either encoding.
+int Cells(const DecodedChar& c)
+{
+    if (c.bytes == 1 || (c.code >= 0xFF61 && c.code <= 0xFF9F))
+        return 1;
+    return 2;
+}
+
 }  // namespace
 
-// Each character starts at its byte offset; a multi-byte one is centred in
-// its cell of bytes x width.
+// Lays the decoded characters out in cells: each starts where the cells of
+// the ones before it end. Returns the cells of the whole text.
+int CPainterDC::LayOutCells()
+{
+    int cells = 0;
+    for (DecodedChar& c : m_chars) {
+        c.offset = cells;
+        c.bytes = Cells(c);
+        cells += c.bytes;
+    }
+    return cells;
+}
+
+// Each character starts at its cell; a double-width one is centred in its cells.
 bool CPainterDC::DrawGlyphRun(const FontEntry& f, double x, double baseline, double cell)
 {
     m_utf16.clear();
@@ -286,10 +319,10 @@ void CPainterDC::DoTextOut(int x, int y, const char* text, int count)
     const FontEntry& f = UseFont();
     const CFont& font = GetCurrentFont();
     const QPointF origin = m_map.map(QPointF(x, y));
-    const double cell = std::max(0, font.width) * m_dScale;
-    const DecodedChar& last = m_chars.back();
-    const double drawnWidth = (last.offset + last.bytes) * cell;
-    const double baseline = origin.y() + f.ascent;
+    const double cell = f.cell;
+    const double drawnWidth = LayOutCells() * cell;
+    // A whole-pixel baseline keeps small glyphs such as the decimal point crisp.
+    const double baseline = std::round(origin.y() + f.ascent);
 
     // Text is placed in device pixels, never mirrored by the page's y flip.
     m_painter.setTransform(m_base);

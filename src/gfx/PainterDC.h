@@ -42,6 +42,7 @@ private:
     struct FontEntry {
         CFont key;
         QFont font;
+        double cell = 0.0;  // device pixels a byte
         double ascent = 0.0;
         double underlinePos = 0.0;
         double lineWidth = 1.0;
@@ -54,6 +55,7 @@ private:
     const FontEntry& UseFont();
     FontEntry MakeFont(const CFont& f) const;
     const QPoint* ToQPoints(const CPoint* points, int count);
+    int LayOutCells();
     bool DrawGlyphRun(const FontEntry& f, double x, double baseline, double cell);
     void DrawEachChar(const FontEntry& f, double x, double baseline, double cell);
 

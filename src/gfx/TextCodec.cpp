@@ -87,9 +87,7 @@ private:
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         if (iconv(cd, &src, &inLeft, &dst, &outLeft) == std::size_t(-1) || outLeft != sizeof out - 4)
             return 0;
-        const char32_t code = char32_t(out[0]) | char32_t(out[1]) << 8 | char32_t(out[2]) << 16 | char32_t(out[3]) << 24;
-        // NUL maps to itself but 0 marks "unmapped" in the table.
-        return code == 0 ? kReplacement : code;
+        return char32_t(out[0]) | char32_t(out[1]) << 8 | char32_t(out[2]) << 16 | char32_t(out[3]) << 24;
     }
 
     std::array<char32_t, 256 + 128 * 256> m_codes{};
@@ -119,8 +117,9 @@ void DecodeShiftJis(const unsigned char* s, int count, std::vector<DecodedChar>&
             ++i;
             continue;
         }
+        // NUL is itself; any other 0 in the table is an unmapped byte.
         const char32_t code = table.Single(s[i]);
-        out.push_back({i, 1, s[i] == 0 ? U'\0' : code == 0 ? kReplacement : code});
+        out.push_back({i, 1, code == 0 && s[i] != 0 ? kReplacement : code});
         ++i;
     }
 }

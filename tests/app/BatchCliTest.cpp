@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -51,6 +52,7 @@ protected:
         QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
         files.removeAll(QStringLiteral("data.csv"));
         files.removeAll(QStringLiteral("empty.csv"));
+        files.removeAll(QStringLiteral("sjis.csv"));
         return files;
     }
     QTemporaryDir dir;
@@ -145,6 +147,36 @@ TEST_F(BatchCli, WritesEveryFormat)
         EXPECT_TRUE(Read(c.file).startsWith(c.start)) << Read(c.file).left(80).toStdString();
         EXPECT_EQ(Outputs(), QStringList{QString::fromUtf8(c.file)});
         QFile::remove(dir.filePath(QString::fromUtf8(c.file)));
+    }
+}
+
+TEST_F(BatchCli, TitleIsDrawnInTheDocumentsEncoding)
+{
+    Write("sjis.csv", "\x93\x8C\x8B\x9E,1,2,3\nb,4,5,6\n");  // a Shift-JIS label
+    for (const char* data : {"data.csv", "sjis.csv"}) {
+        SCOPED_TRACE(data);
+        const Result r = Sorv(dir.path(), QStringList{"--export", "t.ops", "--title", "東京タワー", data});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(Read("t.ops").contains("\"東京タワー\" font=")) << Read("t.ops").toStdString();
+    }
+    EXPECT_TRUE(Read("t.ops").contains("\"東京\" font="));  // the legend decodes the label
+}
+
+TEST_F(BatchCli, PdfPageIsThePrintableArea)
+{
+    const struct {
+        QStringList options;
+        double widthMm;
+        double heightMm;
+    } cases[] = {{{}, 200, 287}, {{"--print-area", "180x250"}, 180, 250}, {{"--print-area", "297x210"}, 297, 210}};
+    for (const auto& c : cases) {
+        const Result r = Sorv(dir.path(), QStringList{"--export", "p.pdf"} << c.options << QStringLiteral("data.csv"));
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(Read("p.pdf")));
+        ASSERT_TRUE(m.hasMatch());
+        EXPECT_NEAR(m.captured(1).toDouble(), c.widthMm / 25.4 * 72, 1.0);
+        EXPECT_NEAR(m.captured(2).toDouble(), c.heightMm / 25.4 * 72, 1.0);
     }
 }
 

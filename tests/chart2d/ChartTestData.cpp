@@ -1,33 +1,17 @@
 #include "ChartTestData.h"
 
 #include "chart2d/Graph2D.h"
+#include "support/TestDoc.h"
 
 #include <algorithm>
 #include <memory>
 
 CSorvDoc MakeDoc(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& labels)
 {
-    CSorvDoc doc;
-    doc.m_nRows = int(rows.size());
-    doc.m_nCols = rows.empty() ? 0 : int(rows[0].size());
-    doc.m_pData = std::make_unique<double[]>(std::size_t(doc.m_nRows) * std::size_t(doc.m_nCols));
-    doc.m_pLabels = std::make_unique<std::string[]>(std::size_t(doc.m_nRows));
-    doc.m_dMin = rows[0][0];
-    doc.m_dMax = rows[0][0];
-    for (int r = 0; r < doc.m_nRows; ++r) {
-        doc.m_pLabels[r] = r < int(labels.size()) ? labels[r] : "row" + std::to_string(r);
-        for (int c = 0; c < doc.m_nCols; ++c) {
-            const double v = rows[r][c];
-            doc.m_pData[std::size_t(r) * doc.m_nCols + c] = v;
-            doc.m_dMin = std::min(doc.m_dMin, v);
-            doc.m_dMax = std::max(doc.m_dMax, v);
-        }
-    }
-    doc.m_nX1 = 0;
-    doc.m_nY1 = 0;
-    doc.m_nX2 = doc.m_nCols - 1;
-    doc.m_nY2 = doc.m_nRows - 1;
-    return doc;
+    const auto doc = MakeTestDoc(int(rows.size()), int(rows[0].size()), [&](int r, int c) { return rows[r][c]; });
+    for (std::size_t r = 0; r < labels.size(); ++r)
+        doc->m_pLabels[r] = labels[r];
+    return std::move(*doc);
 }
 
 CPlotSettings MakeSettings(const CSorvDoc& doc, int width, int height)

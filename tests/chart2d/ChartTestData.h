@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// A document of the given rows (all of one length), labels "row0", "row1", ...
+// A document of the given rows (all of one length), labels "r0", "r1", ...
 // unless given, region the whole matrix, range the values' minimum and maximum.
 CSorvDoc MakeDoc(const std::vector<std::vector<double>>& rows, const std::vector<std::string>& labels = {});
 

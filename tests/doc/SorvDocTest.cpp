@@ -24,6 +24,12 @@ struct ReadCase {
     std::vector<double> values;        // the whole matrix in storage order
 };
 
+// Test names say enough; keep the byte dump of the case out of the listing.
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::string Repeat(const std::string& s, int n)
 {
     std::string out;

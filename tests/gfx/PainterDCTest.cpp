@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <climits>
 #include <memory>
 
 namespace {
@@ -15,7 +16,7 @@ void EnsureApp()
     static int argc = 1;
     static char name[] = "gfx_test";
     static char* argv[] = {name, nullptr};
-    // Kept until the process ends: destroying it after the test's statics crashes.
+    // Kept until the process ends: destroying it after Qt's own statics faults.
     static QGuiApplication* app = nullptr;
     if (!app) {
         app = new QGuiApplication(argc, argv);
@@ -156,16 +157,18 @@ struct TextCase {
     std::string bytes;
     TextEncoding encoding;
     CFont font;
+    int cells;  // character cells the text takes: its width in Shift-JIS bytes
 };
 
 TEST(PainterDC, TextLandsInsideItsCell)
 {
     const TextCase cases[] = {
-        {"digits", "0123.5", TextEncoding::ShiftJis, {16, 8, false, kGothic}},
-        {"narrow", "MMMMMM", TextEncoding::ShiftJis, {16, 4, false, kGothic}},
-        {"shift-jis", "\x93\x8C\x8B\x9E", TextEncoding::ShiftJis, {24, 12, false, kGothic}},
-        {"utf-8", "\xE6\x9D\xB1\xE4\xBA\xAC", TextEncoding::Utf8, {24, 12, false, kGothic}},
-        {"underlined", "ab", TextEncoding::ShiftJis, {20, 10, true, kGothic}},
+        {"digits", "0123.5", TextEncoding::ShiftJis, {16, 8, false, kGothic}, 6},
+        {"narrow", "MMMMMM", TextEncoding::ShiftJis, {16, 4, false, kGothic}, 6},
+        {"shift-jis", "\x93\x8C\x8B\x9E", TextEncoding::ShiftJis, {24, 12, false, kGothic}, 4},
+        // Two three-byte characters take two cells each, as they would in Shift-JIS.
+        {"utf-8", "\xE6\x9D\xB1\xE4\xBA\xAC", TextEncoding::Utf8, {24, 12, false, kGothic}, 4},
+        {"underlined", "ab", TextEncoding::ShiftJis, {20, 10, true, kGothic}, 2},
     };
     for (const TextCase& t : cases) {
         SCOPED_TRACE(t.name);
@@ -177,7 +180,7 @@ TEST(PainterDC, TextLandsInsideItsCell)
         c.dc->SelectObject(t.font);
         c.dc->TextOut(10, 50, t.bytes);
         c.Finish();
-        const QRect cell(10, 59 - 50, int(t.bytes.size()) * t.font.width, t.font.height);
+        const QRect cell(10, 59 - 50, t.cells * t.font.width, t.font.height);
         const QRect ink = DarkBox(c);
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_TRUE(cell.adjusted(-1, 0, 1, 1).contains(ink)) << ink.x() << ',' << ink.y() << ' ' << ink.width() << 'x'
@@ -203,6 +206,39 @@ TEST(PainterDC, TextIsNotMirrored)
         bottom += c.Dark(x, ink.bottom());
     }
     EXPECT_GT(top, 2 * bottom);  // the bar of the T is at the top
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PainterDC, ExtremeCoordinatesDrawWithoutFault)
+{
+    const int far[] = {INT_MIN, -2000000000, -70000, 70000, 2000000000, INT_MAX};
+    for (double dotsPerMm : {0.0, 23.6}) {
+        Canvas c(50, 50, dotsPerMm);
+        if (dotsPerMm > 0.0)
+            c.dc->SetLoMetricMapping(-200, 1350);
+        else
+            c.dc->SetScreenMapping(50, 50);
+        c.dc->SelectObject(CFont{INT_MAX, INT_MAX, true, kGothic});
+        for (int a : far) {
+            for (int b : far) {
+                c.dc->SelectObject(CPen{PS_DASHDOT, a == b ? 3 : 0, 0});
+                c.dc->MoveTo(a, 10);
+                c.dc->LineTo(b, 20);
+                c.dc->Rectangle(a, b, 10, 10);
+                const CPoint quad[4] = {{a, b}, {b, a}, {0, a}, {b, 0}};
+                c.dc->Polygon(quad, 4);
+                c.dc->Polyline(quad, 4);
+                c.dc->IntersectClipRect(a, b, 25, 25);
+                c.dc->TextOut(a, b, "x\x93\x8C");
+                c.dc->SelectClipRgnNull();
+            }
+        }
+        c.Finish();
+    }
+    SUCCEED();
 }
 
 }  // namespace
