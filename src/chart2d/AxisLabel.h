@@ -10,3 +10,11 @@ int GetLabelLength(const char* text);
 // right-justified for the vertical axis, left-justified (blank-padded) for the
 // horizontal one. A wider number is written whole.
 std::string FormatAxisNumber(double v, int decimals, bool leftJustified);
+
+// Character width of the vertical labels and the legend: a fourteenth of the
+// plot's left edge, at least one unit.
+inline double LabelCharWidth(int plotLeft)
+{
+    const double cw = plotLeft * (1.0 / 14);
+    return cw < 1.0 ? 1.0 : cw;
+}

@@ -1,9 +1,9 @@
 #include "chart2d/HorizontalAxis.h"
 
 #include "chart2d/AxisLabel.h"
-#include "chart2d/PageUnits.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <string>
@@ -22,7 +22,7 @@ struct HAxis {
     {
         const std::string text = FormatAxisNumber(v, s.m_nHLimit, true);
         const int n = GetLabelLength(text.c_str());
-        if (const auto left = ToPage(n * hw * -0.5, x))
+        if (const auto left = TruncToInt(n * hw * -0.5, x))
             dc.TextOut(*left, ly, text.data(), n);
     }
 
@@ -42,7 +42,7 @@ struct HAxis {
     {
         const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
         ForEachLinearTick(s.m_dHMin, s.m_dHMax, s.m_dHStep, [&](double v) {
-            if (const auto x = ToPage((v - s.m_dHMin) * hs, s.m_nPlotLeft)) {
+            if (const auto x = TruncToInt((v - s.m_dHMin) * hs, s.m_nPlotLeft)) {
                 Line(*x);
                 Label(v, *x);
             }
@@ -58,11 +58,11 @@ struct HAxis {
         const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (lmax - lmin);
         const int ly2 = ly + int(hh * -0.25);
         ForEachDecadeTick(lmin, lmax, [&](double lv, int e, int k) {
-            const auto x = ToPage((lv - lmin) * hs, s.m_nPlotLeft);
+            const auto x = TruncToInt((lv - lmin) * hs, s.m_nPlotLeft);
             if (!x)
                 return;
             Line(*x);
-            const auto tenLeft = ToPage(-2 * hw, *x);
+            const auto tenLeft = TruncToInt(-2 * hw, *x);
             if (k != 1 || !tenLeft)
                 return;
             dc.TextOut(*tenLeft, ly2, "10", 2);

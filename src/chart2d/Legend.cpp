@@ -1,6 +1,6 @@
 #include "chart2d/Legend.h"
 
-#include "chart2d/PageUnits.h"
+#include "chart2d/AxisLabel.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "view/PlotSettings.h"

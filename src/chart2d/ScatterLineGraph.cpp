@@ -1,9 +1,9 @@
 #include "chart2d/ScatterLineGraph.h"
 
-#include "chart2d/PageUnits.h"
 #include "chart2d/SeriesMapping.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <climits>
@@ -23,7 +23,7 @@ int LineWidth(const CDC& dc, const CPlotSettings& s)
 {
     if (!dc.m_bPrinting)
         return s.m_nLineWidth;
-    return ToPage(dc.GetDeviceCaps(HORZSIZE) * (1.0 / 297) * s.m_nLineWidth * 2.5).value_or(0);
+    return TruncToInt(dc.GetDeviceCaps(HORZSIZE) * (1.0 / 297) * s.m_nLineWidth * 2.5).value_or(0);
 }
 
 // Whether a marker of half-size f around v stays within the int range.

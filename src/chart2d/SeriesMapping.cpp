@@ -1,8 +1,8 @@
 #include "chart2d/SeriesMapping.h"
 
-#include "chart2d/PageUnits.h"
 #include "chart2d/TickWalk.h"
 #include "doc/SorvDoc.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <cmath>
@@ -30,11 +30,11 @@ CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s)
     // A one-column region has an infinite scale; its column still lies on L.
     m_xs.reserve(std::size_t(m_nColumns));
     for (int c = 0; c < m_nColumns; ++c)
-        m_xs.push_back(c == 0 ? s.m_nPlotLeft : ToPage(c * s.m_dHScale, s.m_nPlotLeft));
+        m_xs.push_back(c == 0 ? s.m_nPlotLeft : TruncToInt(c * s.m_dHScale, s.m_nPlotLeft));
 }
 
 std::optional<int> CSeriesMapping::Y(double v) const
 {
     const double t = m_bLog ? std::log10(v) : v;
-    return ToPage((t - m_dYMin) * m_dVScale, m_nBottom);
+    return TruncToInt((t - m_dYMin) * m_dVScale, m_nBottom);
 }

@@ -1,9 +1,9 @@
 #include "chart2d/VerticalAxis.h"
 
 #include "chart2d/AxisLabel.h"
-#include "chart2d/PageUnits.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <string>
@@ -28,7 +28,7 @@ struct VAxis {
     void Tick(double v, int y) const
     {
         Line(y);
-        if (const auto top = ToPage(cw, y))
+        if (const auto top = TruncToInt(cw, y))
             Label(v, *top);
     }
 
@@ -47,7 +47,7 @@ struct VAxis {
     void DrawLinear() const
     {
         ForEachLinearTick(s.m_dVMin, s.m_dVMax, s.m_dVStep, [&](double v) {
-            if (const auto y = ToPage((v - s.m_dVMin) * s.m_dVScale, s.m_nPlotBottom))
+            if (const auto y = TruncToInt((v - s.m_dVMin) * s.m_dVScale, s.m_nPlotBottom))
                 Tick(v, *y);
         });
     }
@@ -57,14 +57,14 @@ struct VAxis {
     {
         const double lmin = LogAxisEnd(s.m_dVMin);
         ForEachDecadeTick(lmin, LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
-            const auto y = ToPage((lv - lmin) * s.m_dVScale, s.m_nPlotBottom);
+            const auto y = TruncToInt((lv - lmin) * s.m_dVScale, s.m_nPlotBottom);
             if (!y)
                 return;
             Line(*y);
             if (k != 1)
                 return;
-            const auto ty = ToPage(*y + cw);
-            const auto exponentTop = ty ? ToPage(*ty + cw) : std::nullopt;
+            const auto ty = TruncToInt(*y + cw);
+            const auto exponentTop = ty ? TruncToInt(*ty + cw) : std::nullopt;
             if (!exponentTop)
                 return;
             dc.TextOut(int(s.m_nPlotLeft - 5 * cw), *ty, "10", 2);

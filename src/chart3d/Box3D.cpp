@@ -1,9 +1,9 @@
 #include "chart3d/Box3D.h"
 
-#include "chart3d/PageInt.h"
 #include "chart3d/Projection3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "chart3d/Projection3D.h"
 
-#include "chart3d/PageInt.h"
 #include "doc/SorvDoc.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <cmath>
@@ -67,12 +67,8 @@ void C3DProjection::Init(CPlotSettings& s, const CSorvDoc& doc)
 
 std::optional<CPoint> C3DProjection::ToPage(double X, double Y) const
 {
-    const std::optional<int> dx = TruncToInt(m_dScale * X);
-    const std::optional<int> dy = TruncToInt(m_dScale * Y);
-    if (!dx || !dy)
-        return std::nullopt;
-    const std::optional<int> px = AddInts(*dx, m_nOriginX);
-    const std::optional<int> py = AddInts(*dy, m_nOriginY);
+    const std::optional<int> px = TruncToInt(m_dScale * X, m_nOriginX);
+    const std::optional<int> py = TruncToInt(m_dScale * Y, m_nOriginY);
     if (!px || !py)
         return std::nullopt;
     return CPoint{*px, *py};

@@ -2,26 +2,18 @@
 
 #include "chart2d/TickWalk.h"
 #include "doc/SorvDoc.h"
+#include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 bool UsableScale(double scale)
 {
     return std::isfinite(scale) && scale != 0.0;
-}
-
-// Truncates toward zero when the value fits an int.
-bool ToInt(double v, int& out)
-{
-    if (!(v > double(INT_MIN) - 1.0 && v < double(INT_MAX) + 1.0))
-        return false;
-    out = int(v);
-    return true;
 }
 
 // Narrows the region to the given cells. Four zeros would mean the whole
@@ -62,11 +54,12 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
         vMin = std::pow(10.0, lmin + vb);
         vMax = std::pow(10.0, lmin + vt);
     }
-    int hL = 0, hR = 0;
-    if (!ToInt((left - s.m_nPlotLeft) / s.m_dHScale, hL) || !ToInt((right - s.m_nPlotLeft) / s.m_dHScale, hR))
+    const std::optional<int> truncL = TruncToInt((left - s.m_nPlotLeft) / s.m_dHScale);
+    const std::optional<int> truncR = TruncToInt((right - s.m_nPlotLeft) / s.m_dHScale);
+    if (!truncL || !truncR)
         return false;
-    hL = std::clamp(hL, 0, n);
-    hR = std::clamp(hR, 0, n);
+    const int hL = std::clamp(*truncL, 0, n);
+    const int hR = std::clamp(*truncR, 0, n);
     if (!std::isfinite(vMin) || !std::isfinite(vMax))
         return false;
 
@@ -91,13 +84,13 @@ bool ZoomByDrag3D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
     const double cy = (doc.m_nY1 + doc.m_nY2) * 0.5;
     const double halfW = clientWidth * 0.5;
     const double halfH = clientHeight * 0.5;
-    int colFrom = 0, colTo = 0, rowFrom = 0, rowTo = 0;
-    if (!ToInt(cx + (std::min(start.x, end.x) - halfW) / s.m_d3DScale, colFrom) ||
-        !ToInt(cx + (std::max(start.x, end.x) - halfW) / s.m_d3DScale, colTo) ||
-        !ToInt(cy + (std::min(start.y, end.y) - halfH) / s.m_d3DScale, rowFrom) ||
-        !ToInt(cy + (std::max(start.y, end.y) - halfH) / s.m_d3DScale, rowTo))
+    const std::optional<int> colFrom = TruncToInt(cx + (std::min(start.x, end.x) - halfW) / s.m_d3DScale);
+    const std::optional<int> colTo = TruncToInt(cx + (std::max(start.x, end.x) - halfW) / s.m_d3DScale);
+    const std::optional<int> rowFrom = TruncToInt(cy + (std::min(start.y, end.y) - halfH) / s.m_d3DScale);
+    const std::optional<int> rowTo = TruncToInt(cy + (std::max(start.y, end.y) - halfH) / s.m_d3DScale);
+    if (!colFrom || !colTo || !rowFrom || !rowTo)
         return false;
-    return NarrowRegion(doc, colFrom, rowFrom, colTo, rowTo);
+    return NarrowRegion(doc, *colFrom, *rowFrom, *colTo, *rowTo);
 }
 
 void ResetZoom(CPlotSettings& s, CSorvDoc& doc)
