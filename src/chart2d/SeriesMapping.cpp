@@ -7,23 +7,13 @@
 
 #include <cmath>
 
-namespace {
-
-bool RegionInMatrix(const CSorvDoc& doc)
-{
-    return doc.m_pData && 0 <= doc.m_nX1 && doc.m_nX1 <= doc.m_nX2 && doc.m_nX2 < doc.m_nCols && 0 <= doc.m_nY1 &&
-           doc.m_nY1 <= doc.m_nY2 && doc.m_nY2 < doc.m_nRows;
-}
-
-}  // namespace
-
 CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s)
     : m_nBottom(s.m_nPlotBottom),
       m_dVScale(s.m_dVScale),
       m_dYMin(s.m_bVLog ? LogAxisEnd(s.m_dVMin) : s.m_dVMin),
       m_bLog(s.m_bVLog)
 {
-    if (RegionInMatrix(doc)) {
+    if (doc.RegionInMatrix()) {
         m_nRows = doc.m_nY2 - doc.m_nY1 + 1;
         m_nColumns = doc.m_nX2 - doc.m_nX1 + 1;
     }

@@ -103,19 +103,13 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
     dc.Polygon(pts, 4);
 }
 
-bool RegionInMatrix(const CSorvDoc& doc)
-{
-    return !doc.IsEmpty() && doc.m_nX1 >= 0 && doc.m_nX1 <= doc.m_nX2 && doc.m_nX2 < doc.m_nCols &&
-           doc.m_nY1 >= 0 && doc.m_nY1 <= doc.m_nY2 && doc.m_nY2 < doc.m_nRows;
-}
-
 }  // namespace
 
 void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
                  const C3DTables& tables)
 {
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
-    if (!RegionInMatrix(doc) || !(st.range > 0.0) || st.model < 0 || st.model > 5)
+    if (!doc.RegionInMatrix() || !(st.range > 0.0) || st.model < 0 || st.model > 5)
         return;
     const std::size_t cols = std::size_t(doc.m_nCols);
     for (int j = doc.m_nY1; j < doc.m_nY2; ++j) {

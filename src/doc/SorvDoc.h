@@ -44,6 +44,13 @@ public:
     bool ReadText(std::string_view text, std::string& error, ValueConverter convert);
 
     bool IsEmpty() const { return m_pData == nullptr; }
+    // TRUE when there is a matrix and the region is a rectangle of at least one
+    // cell inside it: only then may a chart walk the region.
+    bool RegionInMatrix() const
+    {
+        return !IsEmpty() && 0 <= m_nX1 && m_nX1 <= m_nX2 && m_nX2 < m_nCols && 0 <= m_nY1 && m_nY1 <= m_nY2 &&
+               m_nY2 < m_nRows;
+    }
     double Value(int row, int col) const { return m_pData[std::size_t(row) * std::size_t(m_nCols) + std::size_t(col)]; }
 
     // The document's title: the file's name.
