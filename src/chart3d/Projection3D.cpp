@@ -26,8 +26,9 @@ void C3DProjection::Init(CPlotSettings& s, const CSorvDoc& doc)
     m_dCenterCol = doc.m_nX1 + nc * 0.5;
     m_dCenterRow = doc.m_nY1 + nr * s.m_dScaleY * 0.5;
     m_dCenterValue = s.m_dVMin + range * 0.5;
-    // An empty (or inverted) value range has no height: the surface lies flat.
-    m_dValueScale = range > 0.0 ? nc / range * s.m_dScaleZ : 0.0;
+    // An empty value range has no height: the surface lies flat. An inverted
+    // one keeps its height, m_dVMin still at the bottom.
+    m_dValueScale = range != 0.0 ? nc / range * s.m_dScaleZ : 0.0;
     if (!std::isfinite(m_dValueScale))
         m_dValueScale = 0.0;
     m_dScaleY = s.m_dScaleY;

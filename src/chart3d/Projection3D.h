@@ -31,8 +31,8 @@ public:
 
     // Computes the record from the settings and the document's region and
     // leaves the fit scale in s.m_d3DScale. A region of one column, row or
-    // cell, an inverted one and an empty value range keep both scales finite
-    // (the value scale is then 0); nothing is divided by zero.
+    // cell and an inverted one keep the fit scale finite; an empty value range
+    // gives a value scale of 0. Nothing is divided by zero.
     void Init(CPlotSettings& s, const CSorvDoc& doc);
 
     double ModelX(double col) const { return col - m_dCenterCol; }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -59,6 +60,7 @@ struct BoxCase {
     const char* name;
     double rotY;
     bool printing;
+    bool invertedRange;  // m_dVMin 100 above m_dVMax 0
     CPoint k[8];
     std::vector<Label> labels;
 };
@@ -68,23 +70,30 @@ struct BoxCase {
 TEST(Box3D, CornersAndLabels)
 {
     const BoxCase cases[] = {
-        {"side B", 315, false,
+        {"side B", 315, false, false,
          {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}},
          {{"0", {-28, 137}}, {"10", {176, 217}}, {"x", {78, 177}}, {"0", {208, 217}}, {"10", {420, 137}},
           {"y", {314, 177}}, {"0.000", {420, 153}}, {"100.000", {420, 163}}, {"z", {420, 158}}}},
-        {"side A", 45, false,
+        {"side A", 45, false, false,
          {{200, 217}, {412, 137}, {412, 163}, {200, 245}, {-12, 137}, {200, 55}, {200, 83}, {-12, 163}},
          {{"0", {208, 217}}, {"10", {420, 137}}, {"x", {314, 177}}, {"0", {184, 217}}, {"10", {-36, 137}},
           {"y", {78, 177}}, {"0.000", {-60, 153}}, {"100.000", {-76, 163}}, {"z", {-28, 158}}}},
-        {"printing", 315, true,
+        {"printing", 315, true, false,
          {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}},
          {{"0", {-44, 137}}, {"10", {152, 217}}, {"x", {62, 177}}, {"0", {216, 217}}, {"10", {428, 137}},
           {"y", {322, 177}}, {"0.000", {428, 169}}, {"100.000", {428, 163}}, {"z", {428, 166}}}},
+        // An inverted range keeps its height: m_dVMin still lies at the bottom.
+        {"inverted range", 315, false, true,
+         {{-12, 137}, {200, 217}, {200, 245}, {-12, 163}, {200, 55}, {412, 137}, {412, 163}, {200, 83}},
+         {{"0", {-28, 137}}, {"10", {176, 217}}, {"x", {78, 177}}, {"0", {208, 217}}, {"10", {420, 137}},
+          {"y", {314, 177}}, {"100.000", {420, 153}}, {"0.000", {420, 163}}, {"z", {420, 158}}}},
     };
     for (const BoxCase& c : cases) {
         SCOPED_TRACE(c.name);
         CPlotSettings s = ExampleSettings();
         s.m_dRotY = c.rotY;
+        if (c.invertedRange)
+            std::swap(s.m_dVMin, s.m_dVMax);
         const CRecordingDC dc = DrawExample(s, c.printing);
         ExpectBox(dc, c.k, c.printing ? 5 : 2);
         ExpectLabels(dc, c.labels, c.printing ? 16 : 8);
