@@ -36,30 +36,12 @@ CRecordingDC DrawChart(const CSorvDoc& doc, CPlotSettings& s)
     return dc;
 }
 
-std::vector<Op> OpsOf(const CRecordingDC& dc, OpKind kind)
-{
-    std::vector<Op> out;
-    for (const Op& op : dc.Ops())
-        if (op.kind == kind)
-            out.push_back(op);
-    return out;
-}
-
 std::vector<Op> SeriesOps(const CRecordingDC& dc)
 {
     const auto& ops = dc.Ops();
     auto begin = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.kind == OpKind::Clip; });
     auto end = std::find_if(begin, ops.end(), [](const Op& op) { return op.kind == OpKind::ClipOff; });
     return begin == ops.end() ? std::vector<Op>{} : std::vector<Op>(begin + 1, end);
-}
-
-std::vector<Op> TextsIn(const std::vector<Op>& ops)
-{
-    std::vector<Op> out;
-    for (const Op& op : ops)
-        if (op.kind == OpKind::Text)
-            out.push_back(op);
-    return out;
 }
 
 namespace {

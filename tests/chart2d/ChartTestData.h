@@ -3,6 +3,7 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/RecordingDC.h"
+#include "support/RecordedOps.h"
 #include "view/PlotSettings.h"
 
 #include <string>
@@ -21,11 +22,8 @@ CRecordingDC DrawChart(const CSorvDoc& doc, CPlotSettings& s);
 using Op = CRecordingDC::Op;
 using OpKind = CRecordingDC::OpKind;
 
-std::vector<Op> OpsOf(const CRecordingDC& dc, OpKind kind);
 // Operations recorded between the clip and the end of the clip: the series.
 std::vector<Op> SeriesOps(const CRecordingDC& dc);
-// The texts drawn, with the font in force.
-std::vector<Op> TextsIn(const std::vector<Op>& ops);
 // Horizontal lines drawn with the grid pen (colour c) spanning L..R: their ys.
 std::vector<int> GridYs(const CRecordingDC& dc, const CPlotSettings& s);
 // Vertical grid lines spanning B..T: their xs.

@@ -30,9 +30,8 @@ CPlotSettings UnitSettings(const CSorvDoc& doc, int type)
 std::vector<std::vector<CPoint>> LineSegments(const std::vector<Op>& ops)
 {
     std::vector<std::vector<CPoint>> out;
-    for (const Op& op : ops)
-        if (op.kind == OpKind::Line)
-            out.push_back(op.points);
+    for (const Op& op : OpsOf(ops, OpKind::Line))
+        out.push_back(op.points);
     return out;
 }
 
