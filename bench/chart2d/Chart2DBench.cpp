@@ -4,6 +4,7 @@
 #include "chart2d/Graph2D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
+#include "support/TestDoc.h"
 #include "view/PageDraw.h"
 #include "view/PlotSettings.h"
 
@@ -25,24 +26,9 @@ constexpr int kHeight = 600;
 
 const CSorvDoc& BigDoc()
 {
-    static const CSorvDoc doc = [] {
-        CSorvDoc d;
-        d.m_nRows = kRows;
-        d.m_nCols = kCols;
-        d.m_pData = std::make_unique<double[]>(std::size_t(kRows) * kCols);
-        d.m_pLabels = std::make_unique<std::string[]>(kRows);
-        for (int r = 0; r < kRows; ++r) {
-            d.m_pLabels[r] = "series" + std::to_string(r);
-            for (int c = 0; c < kCols; ++c)
-                d.m_pData[std::size_t(r) * kCols + c] = r * 10.0 + 10.0 * std::sin(c * 0.001 * (r + 1));
-        }
-        d.m_dMin = -10.0;
-        d.m_dMax = 100.0;
-        d.m_nX2 = kCols - 1;
-        d.m_nY2 = kRows - 1;
-        return d;
-    }();
-    return doc;
+    static const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(
+        kRows, kCols, [](int r, int c) { return r * 10.0 + 10.0 * std::sin(c * 0.001 * (r + 1)); });
+    return *doc;
 }
 
 CPlotSettings Settings(int type)

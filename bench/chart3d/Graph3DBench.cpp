@@ -6,6 +6,7 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PainterDC.h"
+#include "support/TestDoc.h"
 #include "view/PlotSettings.h"
 
 #include <benchmark/benchmark.h>
@@ -31,20 +32,9 @@ constexpr int kHeight = 600;
 
 const CSorvDoc& BenchDoc()
 {
-    static const std::unique_ptr<CSorvDoc> doc = [] {
-        auto d = std::make_unique<CSorvDoc>();
-        d->m_nCols = kSide;
-        d->m_nRows = kSide;
-        d->m_pData = std::make_unique<double[]>(std::size_t(kSide) * kSide);
-        for (int r = 0; r < kSide; ++r)
-            for (int c = 0; c < kSide; ++c)
-                d->m_pData[std::size_t(r) * kSide + c] = 40.0 * std::sin(c * 0.013) * std::cos(r * 0.021) + 0.01 * ((c * 7 + r * 3) % 100);
-        d->m_dMin = -41.0;
-        d->m_dMax = 41.0;
-        d->m_nX2 = kSide - 1;
-        d->m_nY2 = kSide - 1;
-        return d;
-    }();
+    static const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(kSide, kSide, [](int r, int c) {
+        return 40.0 * std::sin(c * 0.013) * std::cos(r * 0.021) + 0.01 * ((c * 7 + r * 3) % 100);
+    });
     return *doc;
 }
 

@@ -1,7 +1,7 @@
 // A window showing a 1000 x 1000 surface: a paint without a change against a
 // paint that draws the chart again.
 
-#include "../../tests/support/TestDoc.h"
+#include "support/TestDoc.h"
 #include "view/CommandIds.h"
 #include "view/SorvView.h"
 
