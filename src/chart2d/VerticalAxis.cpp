@@ -20,8 +20,8 @@ struct VAxis {
     void Label(double v, int top) const
     {
         const std::string text = FormatAxisNumber(v, s.m_nVLimit, false);
-        const int n = int(text.size());
-        dc.TextOut(int(s.m_nPlotLeft - (n + 1) * cw), top, text.data(), n);
+        if (const auto left = TruncToInt(s.m_nPlotLeft - (double(text.size()) + 1) * cw))
+            dc.TextOut(*left, top, text);
     }
 
     // The grid line at y and, centred on it, the label of v.
