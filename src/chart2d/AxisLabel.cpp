@@ -1,7 +1,6 @@
 #include "chart2d/AxisLabel.h"
 
-#include <algorithm>
-#include <cstdio>
+#include "gfx/NumberText.h"
 
 int GetLabelLength(const char* text)
 {
@@ -13,13 +12,5 @@ int GetLabelLength(const char* text)
 
 std::string FormatAxisNumber(double v, int decimals, bool leftJustified)
 {
-    const int width = 12;
-    const int prec = std::clamp(decimals, 0, 9);
-    const char* format = leftJustified ? "%-*.*f" : "%*.*f";
-    const int n = std::snprintf(nullptr, 0, format, width, prec, v);
-    if (n <= 0)
-        return {};
-    std::string text(std::size_t(n), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, width, prec, v);
-    return text;
+    return FormatFixed(v, decimals, 12, leftJustified);
 }

@@ -3,10 +3,10 @@
 #include "chart3d/Projection3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
+#include "gfx/NumberText.h"
 #include "gfx/PageInt.h"
 #include "view/PlotSettings.h"
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -29,18 +29,6 @@ void DrawOutline(CDC& dc, const OptPoint (&k)[8], const int (&order)[5])
         else
             dc.MoveTo(p->x, p->y);
     }
-}
-
-// The number as printf's "%.*f" writes it, of whatever length.
-std::string FormatNumber(int decimals, double value)
-{
-    const int n = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-    if (n <= 0)
-        return {};
-    std::string text(std::size_t(n) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-    text.resize(std::size_t(n));
-    return text;
 }
 
 struct LabelWriter {
@@ -81,14 +69,14 @@ void DrawLabels(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const OptP
     const bool colsRight = sideA;
     const bool rowsRight = !sideA;
     const LabelWriter w{dc, cw};
-    w.Beside(k[0], colsRight, 0, FormatNumber(s.m_nHLimit, double(doc.m_nX1)));
-    w.Beside(k[1], colsRight, 0, FormatNumber(s.m_nHLimit, double(doc.m_nX2)));
+    w.Beside(k[0], colsRight, 0, FormatFixed(double(doc.m_nX1), s.m_nHLimit));
+    w.Beside(k[1], colsRight, 0, FormatFixed(double(doc.m_nX2), s.m_nHLimit));
     w.BesideMiddle(k[0], k[1], colsRight, 0, "x");
-    w.Beside(a, rowsRight, 0, FormatNumber(s.m_nHLimit, doc.m_nY1 * s.m_dScaleY));
-    w.Beside(b, rowsRight, 0, FormatNumber(s.m_nHLimit, doc.m_nY2 * s.m_dScaleY));
+    w.Beside(a, rowsRight, 0, FormatFixed(doc.m_nY1 * s.m_dScaleY, s.m_nHLimit));
+    w.Beside(b, rowsRight, 0, FormatFixed(doc.m_nY2 * s.m_dScaleY, s.m_nHLimit));
     w.BesideMiddle(a, b, rowsRight, 0, "y");
-    w.Beside(b, rowsRight, 2 * cw, FormatNumber(s.m_nVLimit, s.m_dVMin));
-    w.Beside(c, rowsRight, 0, FormatNumber(s.m_nVLimit, s.m_dVMax));
+    w.Beside(b, rowsRight, 2 * cw, FormatFixed(s.m_dVMin, s.m_nVLimit));
+    w.Beside(c, rowsRight, 0, FormatFixed(s.m_dVMax, s.m_nVLimit));
     w.BesideMiddle(b, c, rowsRight, cw, "z");
 }
 
