@@ -14,11 +14,13 @@ void SetupPage(CDC& dc, CPlotSettings& s, int clientWidth, int clientHeight)
     const int wc = clientWidth;
     const int hc = clientHeight;
     if (dc.m_bPrinting) {
-        const double wp = dc.GetDeviceCaps(HORZSIZE) * 10;
-        const double hp = dc.GetDeviceCaps(VERTSIZE) * 10;
+        // In 0.1 mm; in doubles, so that no printable size overflows.
+        const double wp = dc.GetDeviceCaps(HORZSIZE) * 10.0;
+        const double hp = dc.GetDeviceCaps(VERTSIZE) * 10.0;
         double r = wp / wc < hp / hc ? wp / wc : hp / hc;
-        // A window without area prints an empty page.
-        if (!(r >= 0.0 && r < 1e9))
+        // A window without area, or a printable area that no paper has, prints
+        // an empty page.
+        if (!(r >= 0.0 && wc * r < 1e9 && hc * r < 1e9))
             r = 0.0;
         const double pw = wc * r;
         const double ph = hc * r;

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <climits>
 #include <sstream>
 
 namespace {
@@ -105,6 +107,26 @@ TEST(PageDraw, EmptyWindowPrintsWithoutFault)
         EXPECT_GE(s.m_nPageHeight, 0);
         EXPECT_LE(s.m_nPageWidth, 2000);
         EXPECT_LE(s.m_nPageHeight, 2870);
+    }
+}
+
+// A printable area no paper has (a broken driver) prints an empty page; one
+// side far too long leaves the other to fit the page.
+TEST(PageDraw, AbsurdPrintableAreaNeitherOverflowsNorWraps)
+{
+    const struct {
+        int widthMm, heightMm;
+        int pageWidth, pageHeight;
+    } cases[] = {{INT_MAX, INT_MAX, 0, 0}, {-5, 287, 0, 0}, {INT_MAX, 287, 3061, 2296}};
+    for (const auto& c : cases) {
+        CSorvDoc doc;
+        CPlotSettings s;
+        ProbeDC dc;
+        dc.m_bPrinting = true;
+        dc.SetPrintableSize(c.widthMm, c.heightMm);
+        DrawPage(dc, doc, s, 400, 300);
+        EXPECT_EQ(s.m_nPageWidth, c.pageWidth) << c.widthMm << "x" << c.heightMm;
+        EXPECT_EQ(s.m_nPageHeight, c.pageHeight) << c.widthMm << "x" << c.heightMm;
     }
 }
 
