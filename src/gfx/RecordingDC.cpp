@@ -24,14 +24,23 @@ std::string BrushText(const CBrush& b)
     return "brush=" + Hex(b.color);
 }
 
+// Quotes and backslashes escaped; line breaks (a title from the command
+// line, a label that kept its CR) written as \n and \r, so that every
+// operation stays on one line.
 std::string Escaped(const std::string& utf8)
 {
     std::string out;
     out.reserve(utf8.size() + 2);
     for (char ch : utf8) {
-        if (ch == '"' || ch == '\\')
-            out += '\\';
-        out += ch;
+        if (ch == '\n') {
+            out += "\\n";
+        } else if (ch == '\r') {
+            out += "\\r";
+        } else {
+            if (ch == '"' || ch == '\\')
+                out += '\\';
+            out += ch;
+        }
     }
     return out;
 }

@@ -55,9 +55,11 @@ TEST(RecordingDC, PrintedPageTextDecodedAndDegenerateShapesDropped)
     dc.TextOut(1, 2, "\x93\x8C\x8B\x9E");  // 東京
     dc.SetTextEncoding(TextEncoding::Utf8);
     dc.TextOut(3, 4, "\xE6\x9D\xB1\xE4");  // 東 and a cut character
+    dc.TextOut(5, 6, "a\nb\r");                 // line breaks stay on the line
     EXPECT_EQ(OpsOf(dc), "page 1600 1200 print\n"
                          "text 1 2 \"東京\" font=32,16,0\n"
-                         "text 3 4 \"東\" font=32,16,0\n");
+                         "text 3 4 \"東\" font=32,16,0\n"
+                         "text 5 6 \"a\\nb\\r\" font=32,16,0\n");
 }
 
 TEST(RecordingDC, SelectReturnsThePreviousObject)
