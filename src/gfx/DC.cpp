@@ -15,10 +15,10 @@ void CDC::SetPrintableSize(int widthMm, int heightMm)
     m_nVertSize = heightMm;
 }
 
-void CDC::SetScreenMapping(int clientWidth, int clientHeight)
+void CDC::SetScreenMapping(int /*clientWidth*/, int clientHeight)
 {
+    // The width maps one to one; only the height flips the y axis.
     m_mapping = Mapping::Screen;
-    m_nClientWidth = clientWidth;
     m_nClientHeight = clientHeight;
     OnMappingChanged();
 }

@@ -56,7 +56,6 @@ public:
     const CPen& GetCurrentPen() const { return m_pen; }
     const CBrush& GetCurrentBrush() const { return m_brush; }
     const CFont& GetCurrentFont() const { return m_font; }
-    CPoint GetCurrentPosition() const { return m_ptCurrent; }
     COLORREF GetTextColor() const { return m_crText; }
     COLORREF GetBkColor() const { return m_crBk; }
     int GetBkMode() const { return m_nBkMode; }
@@ -80,7 +79,6 @@ protected:
     virtual void DoClipOff() = 0;
 
     Mapping m_mapping = Mapping::None;
-    int m_nClientWidth = 0;
     int m_nClientHeight = 0;
     int m_nOriginX = 0;
     int m_nOriginY = 0;

@@ -24,8 +24,6 @@ public:
     };
 
     const std::vector<Op>& Ops() const { return m_ops; }
-    int PageWidth() const { return m_nPageWidth; }
-    int PageHeight() const { return m_nPageHeight; }
 
     // Writes the recording in the .ops format, texts decoded as the surface decodes them.
     void WriteOps(std::ostream& out) const;
