@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstddef>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,6 +32,17 @@ Corner MapCorner(const C3DProjection& proj, double x, double y, double value)
 {
     const C3DPoint p = proj.Rotate(x, y, proj.ModelV(value));
     return {p, proj.ToPage(p.X, p.Y)};
+}
+
+// The grid points of row j over the region's columns.
+void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, std::vector<Corner>& out)
+{
+    const double y = proj.ModelY(j);
+    const double* values = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols)];
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const int col = doc.m_nX1 + int(i);
+        out[i] = MapCorner(proj, proj.ModelX(col), y, values[col]);
+    }
 }
 
 bool InRange(const CellStyle& st, double v)
@@ -111,25 +124,21 @@ void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3D
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
     if (!doc.RegionInMatrix() || !(st.range > 0.0) || st.model < 0 || st.model > 5)
         return;
-    const std::size_t cols = std::size_t(doc.m_nCols);
+    // Each grid point is mapped once: the lower edge of one row of cells is
+    // the upper edge of the next.
+    const int points = doc.m_nX2 - doc.m_nX1 + 1;
+    std::vector<Corner> upper(static_cast<std::size_t>(points));
+    std::vector<Corner> lower(upper.size());
+    MapRow(proj, doc, doc.m_nY1, upper);
     for (int j = doc.m_nY1; j < doc.m_nY2; ++j) {
-        const double* row0 = &doc.m_pData[std::size_t(j) * cols];
-        const double* row1 = row0 + cols;
-        const double y0 = proj.ModelY(j);
-        const double y1 = proj.ModelY(j + 1.0);
-        const double x0 = proj.ModelX(doc.m_nX1);
-        // The right edge of one cell is the left edge of the next.
-        Corner a = MapCorner(proj, x0, y0, row0[doc.m_nX1]);
-        Corner d = MapCorner(proj, x0, y1, row1[doc.m_nX1]);
-        for (int i = doc.m_nX1; i < doc.m_nX2; ++i) {
-            const double x1 = proj.ModelX(i + 1.0);
-            const Corner b = MapCorner(proj, x1, y0, row0[i + 1]);
-            const Corner c = MapCorner(proj, x1, y1, row1[i + 1]);
+        MapRow(proj, doc, j + 1, lower);
+        const double* row0 = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols) + std::size_t(doc.m_nX1)];
+        const double* row1 = row0 + doc.m_nCols;
+        for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
             const double values[4] = {row0[i], row0[i + 1], row1[i + 1], row1[i]};
-            const Corner* corners[4] = {&a, &b, &c, &d};
+            const Corner* corners[4] = {&upper[i], &upper[i + 1], &lower[i + 1], &lower[i]};
             DrawCell(dc, st, values, corners);
-            a = b;
-            d = c;
         }
+        std::swap(upper, lower);
     }
 }
