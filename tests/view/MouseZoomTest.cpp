@@ -118,17 +118,9 @@ TEST(Drag3D, MapsTheClientAreaAsATopView)
 }
 
 // Four zeros would restore the whole matrix; a drag onto the cell (0, 0) narrows to it.
-TEST(DragOntoFirstCell, NarrowsInsteadOfRestoring)
+TEST_F(Drag2D, OntoTheFirstCellNarrowsInsteadOfRestoring)
 {
-    auto doc = MakeTestDoc(1, 11, [](int, int c) { return double(c); });
-    CPlotSettings s;
-    s.m_nPlotLeft = 80;
-    s.m_nPlotRight = 880;
-    s.m_nPlotBottom = 24;
-    s.m_nPlotTop = 552;
-    s.m_dHScale = 80.0;
-    s.m_dVScale = 52.8;
-    s.m_dHMax = 10.0;
+    doc = MakeTestDoc(1, 11, [](int, int c) { return double(c); });
     ASSERT_TRUE(ZoomByDrag2D(s, *doc, {85, 100}, {150, 300}, 600));
     EXPECT_EQ(doc->m_nX1, 0);
     EXPECT_EQ(doc->m_nX2, 0);
