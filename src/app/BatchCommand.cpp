@@ -7,7 +7,6 @@
 #include "view/PageDraw.h"
 #include "view/PlotSettings.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <charconv>
 #include <clocale>
@@ -32,15 +31,6 @@ void AppendNumber(std::string& out, double v)
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
     out.append(buf, r.ptr);
-}
-
-bool ReadDocument(const std::string& file, CSorvDoc& doc, std::string& error)
-{
-    if (!doc.ReadFile(file, error))
-        return false;
-    if (doc.GetTitle().empty())
-        doc.SetTitle(QFileInfo(QFile::decodeName(file.c_str())).fileName().toStdString());
-    return true;
 }
 
 int PrintInfo(const CSorvDoc& doc)
@@ -124,7 +114,7 @@ int RunBatchCommand(int argc, char** argv)
     if (!ParseBatchOptions(argc, argv, o, error))
         return Fail(kUsageError, error);
     CSorvDoc doc;
-    if (!ReadDocument(o.file, doc, error))
+    if (!doc.ReadFile(o.file, error))
         return Fail(kFileError, o.file + ": " + error);
     switch (o.command) {
     case BatchOptions::Command::Info:
