@@ -1,5 +1,6 @@
 #pragma once
-// Formatting of the axis tick labels.
+// The axis tick labels: their text, its drawn length, and the character
+// width that the vertical labels share with the legend.
 
 #include <string>
 
