@@ -1,6 +1,7 @@
 // The line and scatter charts of 10 rows x 100,000 columns drawn into an
 // 800 x 600 image, next to QPainter drawing the same lines and rectangles bare.
 
+#include "DrawingBenchMain.h"
 #include "chart2d/Graph2D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
@@ -8,7 +9,6 @@
 #include "view/PageDraw.h"
 #include "view/PlotSettings.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -119,10 +119,5 @@ BENCHMARK(BM_BareRectangles)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunDrawingBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // image, next to QPainter drawing the same polygons with the same pen and
 // brush changes, and next to the chart code alone on a surface that draws nothing.
 
+#include "DrawingBenchMain.h"
 #include "chart3d/Graph3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
@@ -12,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QColor>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -168,11 +168,5 @@ BENCHMARK(BM_ChartCodeOnly)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunDrawingBenchmarks(argc, argv);
 }
