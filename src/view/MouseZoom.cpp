@@ -80,8 +80,9 @@ bool ZoomByDrag3D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
 {
     if (s.m_bLayoutPrinted || !UsableScale(s.m_d3DScale))
         return false;
-    const double cx = (doc.m_nX1 + doc.m_nX2) * 0.5;
-    const double cy = (doc.m_nY1 + doc.m_nY2) * 0.5;
+    // The sums in double: two large indices would overflow an int.
+    const double cx = (double(doc.m_nX1) + doc.m_nX2) * 0.5;
+    const double cy = (double(doc.m_nY1) + doc.m_nY2) * 0.5;
     const double halfW = clientWidth * 0.5;
     const double halfH = clientHeight * 0.5;
     const std::optional<int> colFrom = TruncToInt(cx + (std::min(start.x, end.x) - halfW) / s.m_d3DScale);

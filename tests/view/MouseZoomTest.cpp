@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -115,6 +116,12 @@ TEST(Drag3D, MapsTheClientAreaAsATopView)
     EXPECT_EQ(doc->m_nY2, 7);
     s.m_d3DScale = 0.0;
     EXPECT_FALSE(ZoomByDrag3D(s, *doc, {0, 0}, {100, 100}, 400, 300));
+
+    // A region at the far end of the int range: its centre is found without overflow.
+    CSorvDoc far;
+    far.m_nX1 = far.m_nX2 = far.m_nY1 = far.m_nY2 = INT_MAX - 1;
+    s.m_d3DScale = 30.0;
+    EXPECT_FALSE(ZoomByDrag3D(s, far, {0, 0}, {100, 100}, 400, 300));
 }
 
 // Four zeros would restore the whole matrix; a drag onto the cell (0, 0) narrows to it.
