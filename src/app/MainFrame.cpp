@@ -343,6 +343,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
     child->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 3 / 4, 240));
+    m_wndMDIClient->PlaceNewWindow(child);
     UpdateChildTitles(&doc);
     child->show();
     m_wndMDIClient->setActiveSubWindow(child);

@@ -528,6 +528,37 @@ private slots:
         QCOMPARE(QList<QRect>(got.begin(), got.end()), rects);
     }
 
+    // New windows step down and right and start over where the next would stick out.
+    void cascadePosition_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("first") << 0 << QSize(450, 300) << QPoint(0, 0);
+        QTest::newRow("second") << 1 << QSize(450, 300) << QPoint(24, 24);
+        QTest::newRow("last that fits") << 4 << QSize(450, 300) << QPoint(96, 96);
+        QTest::newRow("starts over") << 5 << QSize(450, 300) << QPoint(0, 0);
+        QTest::newRow("larger than the area") << 3 << QSize(700, 500) << QPoint(0, 0);
+    }
+    void cascadePosition()
+    {
+        QFETCH(int, index);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, at);
+        QCOMPARE(CMDIClientWnd::CascadePosition(index, QSize(600, 400), window, 24), at);
+    }
+
+    void newWindowsCascade()
+    {
+        Start({WriteFile("a.csv"), WriteFile("b.csv")});
+        const auto windows = Frame()->GetMDIClient()->subWindowList();
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->pos(), QPoint(0, 0));
+        QVERIFY(windows[1]->x() > 0);
+        QCOMPARE(windows[1]->y(), windows[1]->x());
+        QVERIFY(Frame()->GetMDIClient()->viewport()->rect().contains(windows[1]->geometry()));
+    }
+
     void backgroundTilesColumnsThenRows()
     {
         const std::vector<QPoint> tiles = CMDIClientWnd::TilePositions(400, 150);
