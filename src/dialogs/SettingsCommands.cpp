@@ -14,47 +14,54 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+namespace {
+
+// The view's settings and the dialogs' members carry the same names, so one
+// copy serves both ways: into the dialog, and back on OK.
+template <class From, class To>
+void CopyAxes(const From& from, To& to)
+{
+    to.m_dVMin = from.m_dVMin;
+    to.m_dVMax = from.m_dVMax;
+    to.m_dVStep = from.m_dVStep;
+    to.m_dHMin = from.m_dHMin;
+    to.m_dHMax = from.m_dHMax;
+    to.m_dHStep = from.m_dHStep;
+    to.m_bVLog = from.m_bVLog;
+    to.m_bHLog = from.m_bHLog;
+    // Signed in the view, unsigned in the dialog; 0..9 either way.
+    to.m_nVLimit = static_cast<decltype(to.m_nVLimit)>(from.m_nVLimit);
+    to.m_nHLimit = static_cast<decltype(to.m_nHLimit)>(from.m_nHLimit);
+}
+
+template <class From, class To>
+void CopyColors(const From& from, To& to)
+{
+    to.m_crForeground = from.m_crForeground;
+    to.m_crBackground = from.m_crBackground;
+    to.m_crView = from.m_crView;
+    to.m_crAxis = from.m_crAxis;
+}
+
+}  // namespace
+
 bool RunAxisCommand(CPlotSettings& s)
 {
     CAxisDlg dlg;
-    dlg.m_dVMin = s.m_dVMin;
-    dlg.m_dVMax = s.m_dVMax;
-    dlg.m_dVStep = s.m_dVStep;
-    dlg.m_dHMin = s.m_dHMin;
-    dlg.m_dHMax = s.m_dHMax;
-    dlg.m_dHStep = s.m_dHStep;
-    dlg.m_bVLog = s.m_bVLog;
-    dlg.m_bHLog = s.m_bHLog;
-    dlg.m_nVLimit = unsigned(s.m_nVLimit);
-    dlg.m_nHLimit = unsigned(s.m_nHLimit);
+    CopyAxes(s, dlg);
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    s.m_dVMin = dlg.m_dVMin;
-    s.m_dVMax = dlg.m_dVMax;
-    s.m_dVStep = dlg.m_dVStep;
-    s.m_dHMin = dlg.m_dHMin;
-    s.m_dHMax = dlg.m_dHMax;
-    s.m_dHStep = dlg.m_dHStep;
-    s.m_bVLog = dlg.m_bVLog;
-    s.m_bHLog = dlg.m_bHLog;
-    s.m_nVLimit = int(dlg.m_nVLimit);  // 0..9 after the dialog's check
-    s.m_nHLimit = int(dlg.m_nHLimit);
+    CopyAxes(dlg, s);
     return true;
 }
 
 bool RunColorCommand(CPlotSettings& s)
 {
     CColorDlg dlg;
-    dlg.m_crForeground = s.m_crForeground;
-    dlg.m_crBackground = s.m_crBackground;
-    dlg.m_crView = s.m_crView;
-    dlg.m_crAxis = s.m_crAxis;
+    CopyColors(s, dlg);
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    s.m_crForeground = dlg.m_crForeground;
-    s.m_crBackground = dlg.m_crBackground;
-    s.m_crView = dlg.m_crView;
-    s.m_crAxis = dlg.m_crAxis;
+    CopyColors(dlg, s);
     return true;
 }
 
