@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
@@ -72,6 +73,12 @@ QStringList LocalFiles(const QMimeData* mime)
         if (url.isLocalFile())
             files.append(url.toLocalFile());
     return files;
+}
+
+// "&n text": an item of a numbered list in a menu, n its mnemonic.
+QString NumberedItem(int n, QString text)
+{
+    return QStringLiteral("&%1 %2").arg(n).arg(text.replace('&', QStringLiteral("&&")));
 }
 
 bool NeedsChartWindow(int id)
@@ -176,8 +183,12 @@ void CMainFrame::CreateMenus()
 {
     for (const MenuPopup& popup : MainFrameMenu())
         m_menuMain.push_back(CreatePopup(popup.title, popup.items));
-    for (const MenuPopup& popup : ChartMenu())
+    for (const MenuPopup& popup : ChartMenu()) {
         m_menuChart.push_back(CreatePopup(popup.title, popup.items));
+        if (!PlainMenuText(WindowNew, popup.items).isEmpty())
+            m_menuWindow = m_menuChart.back();
+    }
+    connect(m_menuWindow, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowList);
 }
 
 void CMainFrame::CreateToolBar()
@@ -278,11 +289,32 @@ void CMainFrame::UpdateRecentFileMenu()
         for (int i = 0; i < int(items.size()); ++i) {
             const bool shown = i < files.size();
             items[i]->setVisible(shown);
-            if (shown) {
-                QString path = QDir::toNativeSeparators(files.at(i));
-                items[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path.replace('&', QStringLiteral("&&"))));
-            }
+            if (shown)
+                items[i]->setText(NumberedItem(i + 1, QDir::toNativeSeparators(files.at(i))));
         }
+    }
+}
+
+void CMainFrame::UpdateWindowList()
+{
+    for (QAction* item : m_windowItems)
+        delete item;
+    m_windowItems.clear();
+    const QList<QMdiSubWindow*> windows = m_wndMDIClient->subWindowList();
+    if (windows.isEmpty())
+        return;
+    m_windowItems.push_back(m_menuWindow->addSeparator());
+    for (int i = 0; i < int(windows.size()); ++i) {
+        QPointer<QMdiSubWindow> child = windows[i];
+        QAction* item = m_menuWindow->addAction(NumberedItem(i + 1, child->windowTitle()));
+        item->setData(WindowFirstChild + i);
+        item->setCheckable(true);
+        item->setChecked(child == m_wndMDIClient->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, child] {
+            if (child)
+                m_wndMDIClient->setActiveSubWindow(child);
+        });
+        m_windowItems.push_back(item);
     }
 }
 

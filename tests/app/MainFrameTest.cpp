@@ -478,6 +478,28 @@ private slots:
         about->accept();
     }
 
+    // The window menu ends with the open windows, the active one checked; one activates its window.
+    void windowMenuListsTheWindows()
+    {
+        const QString a = WriteFile("a&b.csv"), b = WriteFile("b.csv");
+        Start({a, b});
+        MenuAction(WindowNew)->trigger();
+        QMenu* menu = nullptr;
+        for (QAction* popup : Frame()->menuBar()->actions())
+            if (popup->menu()->actions().contains(MenuAction(WindowNew)))
+                menu = popup->menu();
+        QVERIFY(menu);
+        for (int shown = 0; shown < 2; ++shown) {
+            emit menu->aboutToShow();
+            QStringList texts;
+            Describe(menu->actions(), texts);
+            QCOMPARE(texts.mid(5), QStringList({"-", "&1 a&&b.csv", "&2 b.csv:1", "&3 b.csv:2"}));
+        }
+        QVERIFY(FindIn(menu->actions(), WindowFirstChild + 2)->isChecked());
+        FindIn(menu->actions(), WindowFirstChild)->trigger();
+        QCOMPARE(View()->parentWidget()->windowTitle(), QString("a&b.csv"));
+    }
+
     void tilesStackAndSideBySideAndIconsAlongTheBottom()
     {
         Start({WriteFile("a.csv"), WriteFile("b.csv")});
