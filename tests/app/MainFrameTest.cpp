@@ -1,6 +1,7 @@
 // The viewer's main window driven as a user would: start-up, menus, opening,
 // chart windows and their commands from every source, printing, closing.
 
+#include "../support/ModalAnswer.h"
 #include "app/AboutDlg.h"
 #include "app/DesktopEntry.h"
 #include "app/DocManager.h"
@@ -76,17 +77,6 @@ QAction* FindIn(const QList<QAction*>& actions, int id)
         }
     }
     return nullptr;
-}
-
-// Runs answer on the first modal dialog of type T once it shows.
-template <class T>
-void AnswerLater(std::function<void(T*)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<T*>(w); dialog && dialog->isVisible())
-                return answer(dialog);
-    });
 }
 
 }  // namespace
@@ -344,7 +334,7 @@ private slots:
         Start({WriteFile("a.csv")});
         CSorvView* view = View();
         auto runAnswered = [&](int id, bool ok) {
-            AnswerLater<QDialog>([ok](QDialog* d) { ok ? d->accept() : d->reject(); });
+            WhenModal<QDialog>([ok](QDialog* d) { ok ? d->accept() : d->reject(); });
             ToolbarAction(id)->trigger();
             view->grab();
             return view->DrawCount();
@@ -363,7 +353,7 @@ private slots:
         second->grab();
         view->grab();
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
-        AnswerLater<QDialog>([](QDialog* d) { d->accept(); });
+        WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
         view->grab();
         second->grab();
@@ -413,7 +403,7 @@ private slots:
         Start();
         const QString missing = m_dir.filePath("missing.csv");
         QString shown;
-        AnswerLater<QMessageBox>([&](QMessageBox* box) {
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
             shown = box->text();
             box->accept();
         });

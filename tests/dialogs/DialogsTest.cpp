@@ -1,3 +1,4 @@
+#include "../support/ModalAnswer.h"
 #include "dialogs/AngleDlg.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
@@ -25,34 +26,6 @@
 #include <memory>
 
 namespace {
-
-// The timers still waiting for a modal widget.
-QObject& Waiting()
-{
-    static QObject waiting;
-    return waiting;
-}
-
-// Waits for a modal widget of type T and acts on it, from the event loop of
-// whatever exec() is running by then.
-template <class T>
-QTimer* WhenModal(std::function<void(T*)> act)
-{
-    auto* timer = new QTimer(&Waiting());
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!w && ++*tries < 500)
-            return;
-        timer->stop();
-        timer->setParent(nullptr);
-        timer->deleteLater();
-        if (w)
-            act(w);
-    });
-    timer->start(10);
-    return timer;
-}
 
 // Clicks OK, answers the message box that may appear, and returns its text
 // ("" when none appeared).
@@ -138,7 +111,7 @@ private slots:
     // Every dialog a test waited for must have come.
     void cleanup()
     {
-        const QList<QTimer*> left = Waiting().findChildren<QTimer*>();
+        const QList<QTimer*> left = WaitingForModal().findChildren<QTimer*>();
         qDeleteAll(left);
         QVERIFY2(left.isEmpty(), "an expected dialog never appeared");
     }
