@@ -453,6 +453,24 @@ private slots:
         setup->reject();
     }
 
+    // Without a file named by the user, each document prints to a PDF of its own name.
+    void pdfFileFollowsThePrintedDocument()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QString fakeHome = m_dir.filePath("home");
+        QVERIFY(QDir().mkpath(fakeHome));
+        qputenv("HOME", fakeHome.toUtf8());
+        Start({WriteFile("a.csv"), WriteFile("b.csv")});
+        m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+        m_app->GetPrinter().setOutputFileName(QString());
+        Frame()->OnCommand(FilePrintDirect);
+        Frame()->GetMDIClient()->activatePreviousSubWindow();
+        Frame()->OnCommand(FilePrintDirect);
+        qputenv("HOME", home);
+        QVERIFY(QFileInfo(fakeHome + "/b.pdf").size() > 100);
+        QVERIFY(QFileInfo(fakeHome + "/a.pdf").size() > 100);
+    }
+
     void previewAndAboutOpenTheirWindows()
     {
         Start({WriteFile("a.csv")});
