@@ -45,9 +45,9 @@ void CopyColors(const From& from, To& to)
 
 }  // namespace
 
-bool RunAxisCommand(CPlotSettings& s)
+bool RunAxisCommand(CPlotSettings& s, QWidget* owner)
 {
-    CAxisDlg dlg;
+    CAxisDlg dlg(owner);
     CopyAxes(s, dlg);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -55,9 +55,9 @@ bool RunAxisCommand(CPlotSettings& s)
     return true;
 }
 
-bool RunColorCommand(CPlotSettings& s)
+bool RunColorCommand(CPlotSettings& s, QWidget* owner)
 {
-    CColorDlg dlg;
+    CColorDlg dlg(owner);
     CopyColors(s, dlg);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -65,9 +65,9 @@ bool RunColorCommand(CPlotSettings& s)
     return true;
 }
 
-bool RunTitleCommand(CPlotSettings& s, TextEncoding encoding)
+bool RunTitleCommand(CPlotSettings& s, TextEncoding encoding, QWidget* owner)
 {
-    CTitleDlg dlg;
+    CTitleDlg dlg(owner);
     dlg.m_strTitle = DecodeText(s.m_strTitle.data(), int(s.m_strTitle.size()), encoding);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -75,9 +75,9 @@ bool RunTitleCommand(CPlotSettings& s, TextEncoding encoding)
     return true;
 }
 
-bool RunLineAttrCommand(CPlotSettings& s)
+bool RunLineAttrCommand(CPlotSettings& s, QWidget* owner)
 {
-    CLineAttrDlg dlg;
+    CLineAttrDlg dlg(owner);
     dlg.m_nStyle = s.m_nLineStyle;
     dlg.m_nWidth = s.m_nLineWidth;
     if (dlg.exec() != QDialog::Accepted)
@@ -87,9 +87,9 @@ bool RunLineAttrCommand(CPlotSettings& s)
     return true;
 }
 
-bool RunViewCommand(CPlotSettings& s)
+bool RunViewCommand(CPlotSettings& s, QWidget* owner)
 {
-    CAngleDlg dlg;
+    CAngleDlg dlg(owner);
     dlg.m_dRotX = s.m_dRotX;
     dlg.m_dRotY = s.m_dRotY;
     dlg.m_dRotZ = s.m_dRotZ;
@@ -105,9 +105,9 @@ bool RunViewCommand(CPlotSettings& s)
     return true;
 }
 
-void RunRegionCommand(CSorvDoc& doc)
+void RunRegionCommand(CSorvDoc& doc, QWidget* owner)
 {
-    CAreaDlg dlg;
+    CAreaDlg dlg(owner);
     dlg.m_nX1 = doc.m_nX1;
     dlg.m_nY1 = doc.m_nY1;
     dlg.m_nX2 = doc.m_nX2;
@@ -119,5 +119,5 @@ void RunRegionCommand(CSorvDoc& doc)
     // The region only narrows: an entry that leaves nothing to chart is refused.
     const QString message = doc.IsEmpty() ? QStringLiteral("このドキュメントにはデータがありません。")
                                           : QStringLiteral("指定された範囲は現在の範囲と重なりません。範囲は変更されません。");
-    QMessageBox::warning(nullptr, QGuiApplication::applicationDisplayName(), message);
+    QMessageBox::warning(owner, QGuiApplication::applicationDisplayName(), message);
 }

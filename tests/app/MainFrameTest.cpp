@@ -333,11 +333,16 @@ private slots:
     {
         Start({WriteFile("a.csv")});
         CSorvView* view = View();
+        // Each dialog opens over the main window.
         auto runAnswered = [&](int id, bool ok) {
-            WhenModal<QDialog>([ok](QDialog* d) { ok ? d->accept() : d->reject(); });
+            QWidget* owner = nullptr;
+            WhenModal<QDialog>([ok, &owner](QDialog* d) {
+                owner = d->parentWidget();
+                ok ? d->accept() : d->reject();
+            });
             ToolbarAction(id)->trigger();
             view->grab();
-            return view->DrawCount();
+            return owner == Frame() ? view->DrawCount() : -1;
         };
         view->grab();
         const int base = view->DrawCount();
