@@ -185,6 +185,7 @@ void CMainFrame::CreateMenus()
         m_menuMain.push_back(CreatePopup(popup.title, popup.items));
     for (const MenuPopup& popup : ChartMenu()) {
         m_menuChart.push_back(CreatePopup(popup.title, popup.items));
+        // The popup with the window commands also lists the open windows.
         if (!PlainMenuText(WindowNew, popup.items).isEmpty())
             m_menuWindow = m_menuChart.back();
     }
