@@ -311,9 +311,13 @@ void CMainFrame::UpdateWindowList()
         item->setData(WindowFirstChild + i);
         item->setCheckable(true);
         item->setChecked(child == m_wndMDIClient->activeSubWindow());
+        // A minimised window chosen here comes back to its size.
         connect(item, &QAction::triggered, this, [this, child] {
-            if (child)
-                m_wndMDIClient->setActiveSubWindow(child);
+            if (!child)
+                return;
+            if (child->isMinimized())
+                child->showNormal();
+            m_wndMDIClient->setActiveSubWindow(child);
         });
         m_windowItems.push_back(item);
     }

@@ -509,8 +509,10 @@ private slots:
             QCOMPARE(texts.mid(5), QStringList({"-", "&1 a&&b.csv", "&2 b.csv:1", "&3 b.csv:2"}));
         }
         QVERIFY(FindIn(menu->actions(), WindowFirstChild + 2)->isChecked());
+        Frame()->GetMDIClient()->subWindowList().first()->showMinimized();
         FindIn(menu->actions(), WindowFirstChild)->trigger();
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("a&b.csv"));
+        QVERIFY(!View()->parentWidget()->isMinimized());
     }
 
     void tilesStackAndSideBySideAndIconsAlongTheBottom()
