@@ -114,8 +114,14 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     UpdateCommandUI();
     qApp->installEventFilter(this);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize() * 3 / 4);
+    // Three quarters of the screen, yet wide enough for the whole toolbar
+    // where the screen allows (on large scale factors three quarters is not).
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize available = screen->availableSize();
+        QSize size = available * 3 / 4;
+        size.setWidth(std::min(std::max(size.width(), m_wndToolBar->sizeHint().width()), available.width()));
+        resize(size);
+    }
 }
 
 CMainFrame::~CMainFrame()
