@@ -587,7 +587,10 @@ private slots:
 
     void newWindowsCascade()
     {
-        Start({WriteFile("a.csv"), WriteFile("b.csv")});
+        Start();
+        Frame()->resize(1000, 800);
+        Frame()->OpenDocumentFile(WriteFile("a.csv"));
+        Frame()->OpenDocumentFile(WriteFile("b.csv"));
         const auto windows = Frame()->GetMDIClient()->subWindowList();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->pos(), QPoint(0, 0));
