@@ -375,7 +375,8 @@ void DialogsTest::colorSwatchesAndPicker()
     // The swatch is outlined in black.
     const QImage swatch = dlg.m_swAxis->grab().toImage();
     const QRect inner = dlg.m_swAxis->contentsRect();
-    QCOMPARE(swatch.pixelColor(inner.left(), inner.center().y()), QColor(Qt::black));
+    const qreal ratio = swatch.devicePixelRatio();
+    QCOMPARE(swatch.pixelColor(int(inner.left() * ratio), int(inner.center().y() * ratio)), QColor(Qt::black));
 
     // The picker opens with the current colour; its Cancel changes nothing.
     QColor initial;
