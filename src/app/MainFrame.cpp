@@ -276,14 +276,15 @@ void CMainFrame::UpdateCommandUI()
     }
 }
 
+// Menu 129 while a chart window is active, menu 128 otherwise.
 void CMainFrame::UpdateMenuBar()
 {
-    const bool chart = GetActiveView() != nullptr;
-    if (chart == m_bChartMenu && !menuBar()->actions().isEmpty())
+    const std::vector<QMenu*>& menus = GetActiveView() ? m_menuChart : m_menuMain;
+    const QList<QAction*> shown = menuBar()->actions();
+    if (!shown.isEmpty() && shown.first()->menu() == menus.front())
         return;
-    m_bChartMenu = chart;
     menuBar()->clear();
-    for (QMenu* menu : chart ? m_menuChart : m_menuMain)
+    for (QMenu* menu : menus)
         menuBar()->addMenu(menu);
 }
 

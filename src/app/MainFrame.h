@@ -84,7 +84,6 @@ private:
 
     std::vector<QMenu*> m_menuMain;   // menu 128
     std::vector<QMenu*> m_menuChart;  // menu 129
-    bool m_bChartMenu = false;
     std::multimap<int, QAction*> m_actions;
     std::vector<QAction*> m_recentPlaceholders;
     std::vector<std::vector<QAction*>> m_recentItems;  // per File menu
