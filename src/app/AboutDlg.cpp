@@ -1,6 +1,7 @@
 #include "app/AboutDlg.h"
 
 #include "app/ToolbarArt.h"
+#include "dialogs/SettingsDialog.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,7 +10,7 @@
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(Sorv)"));
-    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setFont(CSettingsDialog::DialogFont());
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(32, 32));

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QMdiSubWindow>
 #include <QPaintEvent>
+#include <QStyle>
 
 #include <cmath>
 
@@ -88,6 +89,23 @@ std::vector<QRect> CMDIClientWnd::TileRects(const QRect& area, int count, bool s
         }
     }
     return rects;
+}
+
+QPoint CMDIClientWnd::CascadePosition(int index, const QSize& area, const QSize& window, int step)
+{
+    if (index <= 0 || step <= 0)
+        return {0, 0};
+    const int room = std::min(area.width() - window.width(), area.height() - window.height());
+    const int positions = std::max(room, 0) / step + 1;
+    const int at = index % positions * step;
+    return {at, at};
+}
+
+void CMDIClientWnd::PlaceNewWindow(QMdiSubWindow* child)
+{
+    const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child);
+    const int others = int(subWindowList().size()) - 1;
+    child->move(CascadePosition(others, viewport()->size(), child->size(), step));
 }
 
 int CMDIClientWnd::IconRowHeight() const

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <vector>
 
+class QMdiSubWindow;
+
 class CMDIClientWnd : public QMdiArea {
     Q_OBJECT
 public:
@@ -22,6 +24,14 @@ public:
     // Places count windows in area: stacked top to bottom (or side by side),
     // in as many columns (rows) as the square root of count allows.
     static std::vector<QRect> TileRects(const QRect& area, int count, bool stacked);
+    // Top-left corner of the index-th new window of size window in area: each
+    // one step down and right of the one before, starting over at the top left
+    // where the next would stick out of the area.
+    static QPoint CascadePosition(int index, const QSize& area, const QSize& window, int step);
+
+    // Puts a window just added where CascadePosition says, one title bar on from
+    // the windows already there.
+    void PlaceNewWindow(QMdiSubWindow* child);
 
     void TileStacked() { Tile(true); }
     void TileSideBySide() { Tile(false); }

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
@@ -74,6 +75,12 @@ QStringList LocalFiles(const QMimeData* mime)
     return files;
 }
 
+// "&n text": an item of a numbered list in a menu, n its mnemonic.
+QString NumberedItem(int n, QString text)
+{
+    return QStringLiteral("&%1 %2").arg(n).arg(text.replace('&', QStringLiteral("&&")));
+}
+
 bool NeedsChartWindow(int id)
 {
     switch (id) {
@@ -107,8 +114,14 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     UpdateCommandUI();
     qApp->installEventFilter(this);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        resize(screen->availableSize() * 3 / 4);
+    // Three quarters of the screen, yet wide enough for the whole toolbar
+    // where the screen allows (on large scale factors three quarters is not).
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize available = screen->availableSize();
+        QSize size = available * 3 / 4;
+        size.setWidth(std::min(std::max(size.width(), m_wndToolBar->sizeHint().width()), available.width()));
+        resize(size);
+    }
 }
 
 CMainFrame::~CMainFrame()
@@ -176,8 +189,13 @@ void CMainFrame::CreateMenus()
 {
     for (const MenuPopup& popup : MainFrameMenu())
         m_menuMain.push_back(CreatePopup(popup.title, popup.items));
-    for (const MenuPopup& popup : ChartMenu())
+    for (const MenuPopup& popup : ChartMenu()) {
         m_menuChart.push_back(CreatePopup(popup.title, popup.items));
+        // The popup with the window commands also lists the open windows.
+        if (!PlainMenuText(WindowNew, popup.items).isEmpty())
+            m_menuWindow = m_menuChart.back();
+    }
+    connect(m_menuWindow, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowList);
 }
 
 void CMainFrame::CreateToolBar()
@@ -258,14 +276,15 @@ void CMainFrame::UpdateCommandUI()
     }
 }
 
+// Menu 129 while a chart window is active, menu 128 otherwise.
 void CMainFrame::UpdateMenuBar()
 {
-    const bool chart = GetActiveView() != nullptr;
-    if (chart == m_bChartMenu && !menuBar()->actions().isEmpty())
+    const std::vector<QMenu*>& menus = GetActiveView() ? m_menuChart : m_menuMain;
+    const QList<QAction*> shown = menuBar()->actions();
+    if (!shown.isEmpty() && shown.first()->menu() == menus.front())
         return;
-    m_bChartMenu = chart;
     menuBar()->clear();
-    for (QMenu* menu : chart ? m_menuChart : m_menuMain)
+    for (QMenu* menu : menus)
         menuBar()->addMenu(menu);
 }
 
@@ -278,11 +297,36 @@ void CMainFrame::UpdateRecentFileMenu()
         for (int i = 0; i < int(items.size()); ++i) {
             const bool shown = i < files.size();
             items[i]->setVisible(shown);
-            if (shown) {
-                QString path = QDir::toNativeSeparators(files.at(i));
-                items[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path.replace('&', QStringLiteral("&&"))));
-            }
+            if (shown)
+                items[i]->setText(NumberedItem(i + 1, QDir::toNativeSeparators(files.at(i))));
         }
+    }
+}
+
+void CMainFrame::UpdateWindowList()
+{
+    for (QAction* item : m_windowItems)
+        delete item;
+    m_windowItems.clear();
+    const QList<QMdiSubWindow*> windows = m_wndMDIClient->subWindowList();
+    if (windows.isEmpty())
+        return;
+    m_windowItems.push_back(m_menuWindow->addSeparator());
+    for (int i = 0; i < int(windows.size()); ++i) {
+        QPointer<QMdiSubWindow> child = windows[i];
+        QAction* item = m_menuWindow->addAction(NumberedItem(i + 1, child->windowTitle()));
+        item->setData(WindowFirstChild + i);
+        item->setCheckable(true);
+        item->setChecked(child == m_wndMDIClient->activeSubWindow());
+        // A minimised window chosen here comes back to its size.
+        connect(item, &QAction::triggered, this, [this, child] {
+            if (!child)
+                return;
+            if (child->isMinimized())
+                child->showNormal();
+            m_wndMDIClient->setActiveSubWindow(child);
+        });
+        m_windowItems.push_back(item);
     }
 }
 
@@ -343,6 +387,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
     child->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 3 / 4, 240));
+    m_wndMDIClient->PlaceNewWindow(child);
     UpdateChildTitles(&doc);
     child->show();
     m_wndMDIClient->setActiveSubWindow(child);

@@ -63,6 +63,8 @@ private:
     void UpdateFrameTitle();
     void UpdateMenuBar();
     void UpdateRecentFileMenu();
+    // Lists the open chart windows at the end of the window menu, the active one checked.
+    void UpdateWindowList();
     void UpdateIndicators();
     void OnActivated();
 
@@ -82,9 +84,10 @@ private:
 
     std::vector<QMenu*> m_menuMain;   // menu 128
     std::vector<QMenu*> m_menuChart;  // menu 129
-    bool m_bChartMenu = false;
     std::multimap<int, QAction*> m_actions;
     std::vector<QAction*> m_recentPlaceholders;
     std::vector<std::vector<QAction*>> m_recentItems;  // per File menu
+    QMenu* m_menuWindow = nullptr;
+    std::vector<QAction*> m_windowItems;  // the list of windows in m_menuWindow
     QLabel* m_indicators[4] = {};
 };

@@ -8,7 +8,10 @@
 #include "gfx/PainterDC.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPrinter>
+#include <QTranslator>
 
 #include <clocale>
 
@@ -46,6 +49,12 @@ int RunViewer(int argc, char** argv)
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
+    // The toolkit's own dialogs (files, printing, colours, message buttons)
+    // speak the user's language where a translation is installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
 
     QStringList files = QApplication::arguments();
     files.removeFirst();

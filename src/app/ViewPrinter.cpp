@@ -23,16 +23,19 @@ void CViewPrinter::UsePdfWithoutPrinters(QPrinter& printer)
         printer.setOutputFormat(QPrinter::PdfFormat);
 }
 
-// A PDF printer without a file name writes "<document>.pdf" in the user's documents.
+// A PDF printer writes "<document>.pdf" in the user's documents unless the
+// user chose a file; a name chosen here follows the document printed next.
 void CViewPrinter::PrepareOutput(const CSorvView* view)
 {
     m_printer.setDocName(QString::fromStdString(view->GetDocument().GetTitle()));
-    if (m_printer.outputFormat() != QPrinter::PdfFormat || !m_printer.outputFileName().isEmpty())
+    const QString current = m_printer.outputFileName();
+    if (m_printer.outputFormat() != QPrinter::PdfFormat || (!current.isEmpty() && current != m_strOwnFileName))
         return;
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty() || !QFileInfo(dir).isDir())
         dir = QDir::homePath();
-    m_printer.setOutputFileName(dir + '/' + QFileInfo(m_printer.docName()).completeBaseName() + ".pdf");
+    m_strOwnFileName = dir + '/' + QFileInfo(m_printer.docName()).completeBaseName() + ".pdf";
+    m_printer.setOutputFileName(m_strOwnFileName);
 }
 
 // The page is drawn on a copy of the settings: the window keeps the layout of

@@ -3,6 +3,7 @@
 // without the dialog, print preview, and the page set-up.
 
 #include <QObject>
+#include <QString>
 
 class CSorvView;
 class QPrinter;
@@ -27,4 +28,5 @@ private:
 
     QPrinter& m_printer;
     QWidget* m_pParent;
+    QString m_strOwnFileName;  // the PDF file name last chosen here, not by the user
 };

@@ -14,53 +14,60 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-bool RunAxisCommand(CPlotSettings& s)
+namespace {
+
+// The view's settings and the dialogs' members carry the same names, so one
+// copy serves both ways: into the dialog, and back on OK.
+template <class From, class To>
+void CopyAxes(const From& from, To& to)
 {
-    CAxisDlg dlg;
-    dlg.m_dVMin = s.m_dVMin;
-    dlg.m_dVMax = s.m_dVMax;
-    dlg.m_dVStep = s.m_dVStep;
-    dlg.m_dHMin = s.m_dHMin;
-    dlg.m_dHMax = s.m_dHMax;
-    dlg.m_dHStep = s.m_dHStep;
-    dlg.m_bVLog = s.m_bVLog;
-    dlg.m_bHLog = s.m_bHLog;
-    dlg.m_nVLimit = unsigned(s.m_nVLimit);
-    dlg.m_nHLimit = unsigned(s.m_nHLimit);
+    to.m_dVMin = from.m_dVMin;
+    to.m_dVMax = from.m_dVMax;
+    to.m_dVStep = from.m_dVStep;
+    to.m_dHMin = from.m_dHMin;
+    to.m_dHMax = from.m_dHMax;
+    to.m_dHStep = from.m_dHStep;
+    to.m_bVLog = from.m_bVLog;
+    to.m_bHLog = from.m_bHLog;
+    // Signed in the view, unsigned in the dialog; 0..9 either way.
+    to.m_nVLimit = static_cast<decltype(to.m_nVLimit)>(from.m_nVLimit);
+    to.m_nHLimit = static_cast<decltype(to.m_nHLimit)>(from.m_nHLimit);
+}
+
+template <class From, class To>
+void CopyColors(const From& from, To& to)
+{
+    to.m_crForeground = from.m_crForeground;
+    to.m_crBackground = from.m_crBackground;
+    to.m_crView = from.m_crView;
+    to.m_crAxis = from.m_crAxis;
+}
+
+}  // namespace
+
+bool RunAxisCommand(CPlotSettings& s, QWidget* owner)
+{
+    CAxisDlg dlg(owner);
+    CopyAxes(s, dlg);
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    s.m_dVMin = dlg.m_dVMin;
-    s.m_dVMax = dlg.m_dVMax;
-    s.m_dVStep = dlg.m_dVStep;
-    s.m_dHMin = dlg.m_dHMin;
-    s.m_dHMax = dlg.m_dHMax;
-    s.m_dHStep = dlg.m_dHStep;
-    s.m_bVLog = dlg.m_bVLog;
-    s.m_bHLog = dlg.m_bHLog;
-    s.m_nVLimit = int(dlg.m_nVLimit);  // 0..9 after the dialog's check
-    s.m_nHLimit = int(dlg.m_nHLimit);
+    CopyAxes(dlg, s);
     return true;
 }
 
-bool RunColorCommand(CPlotSettings& s)
+bool RunColorCommand(CPlotSettings& s, QWidget* owner)
 {
-    CColorDlg dlg;
-    dlg.m_crForeground = s.m_crForeground;
-    dlg.m_crBackground = s.m_crBackground;
-    dlg.m_crView = s.m_crView;
-    dlg.m_crAxis = s.m_crAxis;
+    CColorDlg dlg(owner);
+    CopyColors(s, dlg);
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    s.m_crForeground = dlg.m_crForeground;
-    s.m_crBackground = dlg.m_crBackground;
-    s.m_crView = dlg.m_crView;
-    s.m_crAxis = dlg.m_crAxis;
+    CopyColors(dlg, s);
     return true;
 }
 
-bool RunTitleCommand(CPlotSettings& s, TextEncoding encoding)
+bool RunTitleCommand(CPlotSettings& s, TextEncoding encoding, QWidget* owner)
 {
-    CTitleDlg dlg;
+    CTitleDlg dlg(owner);
     dlg.m_strTitle = DecodeText(s.m_strTitle.data(), int(s.m_strTitle.size()), encoding);
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -68,9 +75,9 @@ bool RunTitleCommand(CPlotSettings& s, TextEncoding encoding)
     return true;
 }
 
-bool RunLineAttrCommand(CPlotSettings& s)
+bool RunLineAttrCommand(CPlotSettings& s, QWidget* owner)
 {
-    CLineAttrDlg dlg;
+    CLineAttrDlg dlg(owner);
     dlg.m_nStyle = s.m_nLineStyle;
     dlg.m_nWidth = s.m_nLineWidth;
     if (dlg.exec() != QDialog::Accepted)
@@ -80,9 +87,9 @@ bool RunLineAttrCommand(CPlotSettings& s)
     return true;
 }
 
-bool RunViewCommand(CPlotSettings& s)
+bool RunViewCommand(CPlotSettings& s, QWidget* owner)
 {
-    CAngleDlg dlg;
+    CAngleDlg dlg(owner);
     dlg.m_dRotX = s.m_dRotX;
     dlg.m_dRotY = s.m_dRotY;
     dlg.m_dRotZ = s.m_dRotZ;
@@ -98,9 +105,9 @@ bool RunViewCommand(CPlotSettings& s)
     return true;
 }
 
-void RunRegionCommand(CSorvDoc& doc)
+void RunRegionCommand(CSorvDoc& doc, QWidget* owner)
 {
-    CAreaDlg dlg;
+    CAreaDlg dlg(owner);
     dlg.m_nX1 = doc.m_nX1;
     dlg.m_nY1 = doc.m_nY1;
     dlg.m_nX2 = doc.m_nX2;
@@ -112,5 +119,5 @@ void RunRegionCommand(CSorvDoc& doc)
     // The region only narrows: an entry that leaves nothing to chart is refused.
     const QString message = doc.IsEmpty() ? QStringLiteral("このドキュメントにはデータがありません。")
                                           : QStringLiteral("指定された範囲は現在の範囲と重なりません。範囲は変更されません。");
-    QMessageBox::warning(nullptr, QGuiApplication::applicationDisplayName(), message);
+    QMessageBox::warning(owner, QGuiApplication::applicationDisplayName(), message);
 }

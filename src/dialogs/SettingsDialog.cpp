@@ -2,6 +2,7 @@
 
 #include "dialogs/DataExchange.h"
 #include "dialogs/SpinEdit.h"
+#include "gfx/PainterDC.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -12,21 +13,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-namespace {
-
-// "ＭＳ Ｐゴシック" 9 pt, drawn with the IPA face of the same metrics.
-QFont DialogFont()
-{
-    const QString face = QStringLiteral("ＭＳ Ｐゴシック");
-    if (QFont::substitutes(face).isEmpty())
-        QFont::insertSubstitution(face, QStringLiteral("IPAPGothic"));
-    QFont font(face);
-    font.setPointSize(9);
-    return font;
-}
-
-}  // namespace
 
 CSettingsDialog::CSettingsDialog(const QString& caption, QWidget* parent)
     : QDialog(parent), m_btnOK(new QPushButton(QStringLiteral("OK"), this)),
@@ -39,6 +25,17 @@ CSettingsDialog::CSettingsDialog(const QString& caption, QWidget* parent)
     m_btnCancel->setMinimumWidth(DluX(50));
     connect(m_btnOK, &QPushButton::clicked, this, &CSettingsDialog::accept);
     connect(m_btnCancel, &QPushButton::clicked, this, &CSettingsDialog::reject);
+}
+
+QFont CSettingsDialog::DialogFont()
+{
+    // Also when no window has asked for the substitutions yet.
+    const QString face = QStringLiteral("ＭＳ Ｐゴシック");
+    if (QFont::substitutes(face).isEmpty())
+        InstallFontSubstitutions();
+    QFont font(face);
+    font.setPointSize(9);
+    return font;
 }
 
 void CSettingsDialog::accept()

@@ -4,6 +4,7 @@
 // members into the controls on opening and reads and checks them on OK.
 
 #include <QDialog>
+#include <QFont>
 #include <initializer_list>
 #include <utility>
 
@@ -18,6 +19,10 @@ class QPushButton;
 class CSettingsDialog : public QDialog {
     Q_OBJECT
 public:
+    // "ＭＳ Ｐゴシック" 9 pt, drawn with the IPA face of the same metrics; the
+    // font of every dialog of the program.
+    static QFont DialogFont();
+
     // Reads and checks every field; the dialog closes only when all pass.
     void accept() override;
 

@@ -94,16 +94,16 @@ bool CSorvView::OnCommand(int id)
     case RotateYMinus: Rotate(0, -kRotationStep, 0); break;
     case RotateZPlus: Rotate(0, 0, kRotationStep); break;
     case RotateZMinus: Rotate(0, 0, -kRotationStep); break;
-    case SetAxis: repaint = RunAxisCommand(m_settings); break;
-    case SetColor: repaint = RunColorCommand(m_settings); break;
+    case SetAxis: repaint = RunAxisCommand(m_settings, window()); break;
+    case SetColor: repaint = RunColorCommand(m_settings, window()); break;
     case SetTitle:
-        repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
+        repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
         break;
     // The line pen shows only in the line chart.
-    case SetLineAttr: repaint = RunLineAttrCommand(m_settings) && m_settings.m_nGraphType == 1; break;
-    case SetView: repaint = RunViewCommand(m_settings); break;
+    case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
+    case SetView: repaint = RunViewCommand(m_settings, window()); break;
     // The region belongs to the document, which redraws all its views.
-    case Region: RunRegionCommand(m_doc); repaint = false; break;
+    case Region: RunRegionCommand(m_doc, window()); repaint = false; break;
     default: break;
     }
     if (repaint)

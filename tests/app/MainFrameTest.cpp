@@ -1,6 +1,7 @@
 // The viewer's main window driven as a user would: start-up, menus, opening,
 // chart windows and their commands from every source, printing, closing.
 
+#include "../support/ModalAnswer.h"
 #include "app/AboutDlg.h"
 #include "app/DesktopEntry.h"
 #include "app/DocManager.h"
@@ -76,17 +77,6 @@ QAction* FindIn(const QList<QAction*>& actions, int id)
         }
     }
     return nullptr;
-}
-
-// Runs answer on the first modal dialog of type T once it shows.
-template <class T>
-void AnswerLater(std::function<void(T*)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<T*>(w); dialog && dialog->isVisible())
-                return answer(dialog);
-    });
 }
 
 }  // namespace
@@ -343,11 +333,16 @@ private slots:
     {
         Start({WriteFile("a.csv")});
         CSorvView* view = View();
+        // Each dialog opens over the main window.
         auto runAnswered = [&](int id, bool ok) {
-            AnswerLater<QDialog>([ok](QDialog* d) { ok ? d->accept() : d->reject(); });
+            QWidget* owner = nullptr;
+            WhenModal<QDialog>([ok, &owner](QDialog* d) {
+                owner = d->parentWidget();
+                ok ? d->accept() : d->reject();
+            });
             ToolbarAction(id)->trigger();
             view->grab();
-            return view->DrawCount();
+            return owner == Frame() ? view->DrawCount() : -1;
         };
         view->grab();
         const int base = view->DrawCount();
@@ -363,7 +358,7 @@ private slots:
         second->grab();
         view->grab();
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
-        AnswerLater<QDialog>([](QDialog* d) { d->accept(); });
+        WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
         view->grab();
         second->grab();
@@ -413,7 +408,7 @@ private slots:
         Start();
         const QString missing = m_dir.filePath("missing.csv");
         QString shown;
-        AnswerLater<QMessageBox>([&](QMessageBox* box) {
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
             shown = box->text();
             box->accept();
         });
@@ -463,6 +458,24 @@ private slots:
         setup->reject();
     }
 
+    // Without a file named by the user, each document prints to a PDF of its own name.
+    void pdfFileFollowsThePrintedDocument()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QString fakeHome = m_dir.filePath("home");
+        QVERIFY(QDir().mkpath(fakeHome));
+        qputenv("HOME", fakeHome.toUtf8());
+        Start({WriteFile("a.csv"), WriteFile("b.csv")});
+        m_app->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+        m_app->GetPrinter().setOutputFileName(QString());
+        Frame()->OnCommand(FilePrintDirect);
+        Frame()->GetMDIClient()->activatePreviousSubWindow();
+        Frame()->OnCommand(FilePrintDirect);
+        qputenv("HOME", home);
+        QVERIFY(QFileInfo(fakeHome + "/b.pdf").size() > 100);
+        QVERIFY(QFileInfo(fakeHome + "/a.pdf").size() > 100);
+    }
+
     void previewAndAboutOpenTheirWindows()
     {
         Start({WriteFile("a.csv")});
@@ -476,6 +489,30 @@ private slots:
         QCOMPARE(about->windowTitle(), QString("ﾊﾞｰｼﾞｮﾝ情報(Sorv)"));
         QVERIFY(about->findChild<QLabel*>() != nullptr);
         about->accept();
+    }
+
+    // The window menu ends with the open windows, the active one checked; one activates its window.
+    void windowMenuListsTheWindows()
+    {
+        const QString a = WriteFile("a&b.csv"), b = WriteFile("b.csv");
+        Start({a, b});
+        MenuAction(WindowNew)->trigger();
+        QMenu* menu = nullptr;
+        for (QAction* popup : Frame()->menuBar()->actions())
+            if (popup->menu()->actions().contains(MenuAction(WindowNew)))
+                menu = popup->menu();
+        QVERIFY(menu);
+        for (int shown = 0; shown < 2; ++shown) {
+            emit menu->aboutToShow();
+            QStringList texts;
+            Describe(menu->actions(), texts);
+            QCOMPARE(texts.mid(5), QStringList({"-", "&1 a&&b.csv", "&2 b.csv:1", "&3 b.csv:2"}));
+        }
+        QVERIFY(FindIn(menu->actions(), WindowFirstChild + 2)->isChecked());
+        Frame()->GetMDIClient()->subWindowList().first()->showMinimized();
+        FindIn(menu->actions(), WindowFirstChild)->trigger();
+        QCOMPARE(View()->parentWidget()->windowTitle(), QString("a&b.csv"));
+        QVERIFY(!View()->parentWidget()->isMinimized());
     }
 
     void tilesStackAndSideBySideAndIconsAlongTheBottom()
@@ -526,6 +563,40 @@ private slots:
         QFETCH(QList<QRect>, rects);
         const std::vector<QRect> got = CMDIClientWnd::TileRects(QRect(0, 0, 600, 400), count, stacked);
         QCOMPARE(QList<QRect>(got.begin(), got.end()), rects);
+    }
+
+    // New windows step down and right and start over where the next would stick out.
+    void cascadePosition_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("first") << 0 << QSize(450, 300) << QPoint(0, 0);
+        QTest::newRow("second") << 1 << QSize(450, 300) << QPoint(24, 24);
+        QTest::newRow("last that fits") << 4 << QSize(450, 300) << QPoint(96, 96);
+        QTest::newRow("starts over") << 5 << QSize(450, 300) << QPoint(0, 0);
+        QTest::newRow("larger than the area") << 3 << QSize(700, 500) << QPoint(0, 0);
+    }
+    void cascadePosition()
+    {
+        QFETCH(int, index);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, at);
+        QCOMPARE(CMDIClientWnd::CascadePosition(index, QSize(600, 400), window, 24), at);
+    }
+
+    void newWindowsCascade()
+    {
+        Start();
+        Frame()->resize(1000, 800);
+        Frame()->OpenDocumentFile(WriteFile("a.csv"));
+        Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        const auto windows = Frame()->GetMDIClient()->subWindowList();
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->pos(), QPoint(0, 0));
+        QVERIFY(windows[1]->x() > 0);
+        QCOMPARE(windows[1]->y(), windows[1]->x());
+        QVERIFY(Frame()->GetMDIClient()->viewport()->rect().contains(windows[1]->geometry()));
     }
 
     void backgroundTilesColumnsThenRows()

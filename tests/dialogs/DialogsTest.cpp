@@ -1,3 +1,4 @@
+#include "../support/ModalAnswer.h"
 #include "dialogs/AngleDlg.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
@@ -26,34 +27,6 @@
 
 namespace {
 
-// The timers still waiting for a modal widget.
-QObject& Waiting()
-{
-    static QObject waiting;
-    return waiting;
-}
-
-// Waits for a modal widget of type T and acts on it, from the event loop of
-// whatever exec() is running by then.
-template <class T>
-QTimer* WhenModal(std::function<void(T*)> act)
-{
-    auto* timer = new QTimer(&Waiting());
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        T* w = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!w && ++*tries < 500)
-            return;
-        timer->stop();
-        timer->setParent(nullptr);
-        timer->deleteLater();
-        if (w)
-            act(w);
-    });
-    timer->start(10);
-    return timer;
-}
-
 // Clicks OK, answers the message box that may appear, and returns its text
 // ("" when none appeared).
 QString ClickOk(QPushButton* ok)
@@ -68,20 +41,31 @@ QString ClickOk(QPushButton* ok)
     return *message;
 }
 
-QPushButton* OkOf(QDialog& dlg)
+QPushButton* ButtonOf(QDialog& dlg, const QString& text)
 {
     for (QPushButton* b : dlg.findChildren<QPushButton*>())
-        if (b->text() == "OK")
+        if (b->text() == text)
             return b;
     return nullptr;
 }
 
-QPushButton* CancelOf(QDialog& dlg)
+QPushButton* OkOf(QDialog& dlg) { return ButtonOf(dlg, "OK"); }
+QPushButton* CancelOf(QDialog& dlg) { return ButtonOf(dlg, "Cancel"); }
+
+// Types the texts into the edits and presses OK; returns the message shown ("" for none).
+QString EnterAndOk(QDialog& dlg, const QList<QLineEdit*>& edits, const QStringList& texts)
 {
-    for (QPushButton* b : dlg.findChildren<QPushButton*>())
-        if (b->text() == "Cancel")
-            return b;
-    return nullptr;
+    for (int i = 0; i < edits.size(); ++i)
+        edits[i]->setText(texts[i]);
+    return ClickOk(OkOf(dlg));
+}
+
+// After a refused OK the dialog stays open, and the failing edit (or the spin
+// box it belongs to) has the focus with its whole text selected.
+bool StaysOnField(QDialog& dlg, QLineEdit* edit)
+{
+    const QWidget* focus = dlg.focusWidget();
+    return dlg.isVisible() && (focus == edit || focus == edit->focusProxy()) && edit->selectedText() == edit->text();
 }
 
 // The widgets that Tab visits, starting from the one focused on opening.
@@ -127,7 +111,7 @@ private slots:
     // Every dialog a test waited for must have come.
     void cleanup()
     {
-        const QList<QTimer*> left = Waiting().findChildren<QTimer*>();
+        const QList<QTimer*> left = WaitingForModal().findChildren<QTimer*>();
         qDeleteAll(left);
         QVERIFY2(left.isEmpty(), "an expected dialog never appeared");
     }
@@ -198,10 +182,8 @@ void DialogsTest::areaFieldRules()
     CAreaDlg dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    QLineEdit* const edits[4] = {dlg.m_editX1, dlg.m_editY1, dlg.m_editX2, dlg.m_editY2};
-    for (int i = 0; i < 4; ++i)
-        edits[i]->setText(texts[i]);
-    QCOMPARE(ClickOk(OkOf(dlg)), message);
+    const QList<QLineEdit*> edits = {dlg.m_editX1, dlg.m_editY1, dlg.m_editX2, dlg.m_editY2};
+    QCOMPARE(EnterAndOk(dlg, edits, texts), message);
     if (failing < 0) {
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(!dlg.isVisible());
@@ -210,9 +192,7 @@ void DialogsTest::areaFieldRules()
             QCOMPARE(values[i], texts[i].trimmed().toInt());
         return;
     }
-    QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.focusWidget(), edits[failing]);
-    QCOMPARE(edits[failing]->selectedText(), texts[failing]);
+    QVERIFY(StaysOnField(dlg, edits[failing]));
 }
 
 void DialogsTest::areaCancelReturnsNothing()
@@ -314,11 +294,9 @@ void DialogsTest::axisChecksFieldsInDeclarationOrder()
     CAxisDlg dlg;
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    QLineEdit* const edits[8] = {dlg.m_V.min, dlg.m_V.max,          dlg.m_V.step,         dlg.m_H.min,
-                                 dlg.m_H.max, dlg.m_H.step,         dlg.m_V.limit->Edit(), dlg.m_H.limit->Edit()};
-    for (int i = 0; i < 8; ++i)
-        edits[i]->setText(texts[i]);
-    QCOMPARE(ClickOk(OkOf(dlg)), message);
+    const QList<QLineEdit*> edits = {dlg.m_V.min, dlg.m_V.max, dlg.m_V.step, dlg.m_H.min,
+                                     dlg.m_H.max, dlg.m_H.step, dlg.m_V.limit->Edit(), dlg.m_H.limit->Edit()};
+    QCOMPARE(EnterAndOk(dlg, edits, texts), message);
     if (failing < 0) {
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.m_dVMin, 5.0);
@@ -326,10 +304,7 @@ void DialogsTest::axisChecksFieldsInDeclarationOrder()
         QCOMPARE(dlg.m_nVLimit, 9u);
         return;
     }
-    QVERIFY(dlg.isVisible());
-    QWidget* const focus = dlg.focusWidget();
-    QVERIFY(focus == edits[failing] || focus == edits[failing]->focusProxy());
-    QCOMPARE(edits[failing]->selectedText(), texts[failing]);
+    QVERIFY(StaysOnField(dlg, edits[failing]));
 }
 
 void DialogsTest::axisCancelAfterToggle()
@@ -400,7 +375,8 @@ void DialogsTest::colorSwatchesAndPicker()
     // The swatch is outlined in black.
     const QImage swatch = dlg.m_swAxis->grab().toImage();
     const QRect inner = dlg.m_swAxis->contentsRect();
-    QCOMPARE(swatch.pixelColor(inner.left(), inner.center().y()), QColor(Qt::black));
+    const qreal ratio = swatch.devicePixelRatio();
+    QCOMPARE(swatch.pixelColor(int(inner.left() * ratio), int(inner.center().y() * ratio)), QColor(Qt::black));
 
     // The picker opens with the current colour; its Cancel changes nothing.
     QColor initial;
@@ -457,9 +433,7 @@ void DialogsTest::titleLimit()
     // A longer preset is shown whole but refused on OK.
     QCOMPARE(edit->text(), QString(130, 'a'));
     QCOMPARE(ClickOk(OkOf(dlg)), "128 文字以内で入力してください。");
-    QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.focusWidget(), edit);
-    QCOMPARE(edit->selectedText(), QString(130, 'a'));
+    QVERIFY(StaysOnField(dlg, edit));
     // It can be shortened but not lengthened.
     edit->end(false);
     QTest::keyClick(edit, Qt::Key_B);
@@ -532,10 +506,8 @@ void DialogsTest::lineAttr()
     const QList<QWidget*> expected = {dlg.m_spinWidth, dlg.m_comboStyle, OkOf(dlg), CancelOf(dlg)};
     QCOMPARE(TabChain(dlg, 4), expected);
 
-    dlg.m_spinWidth->Edit()->setText("100");
-    QCOMPARE(ClickOk(OkOf(dlg)), "0 から 99 までの整数を入力してください。");
-    QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.m_spinWidth->Edit()->selectedText(), "100");
+    QCOMPARE(EnterAndOk(dlg, {dlg.m_spinWidth->Edit()}, {"100"}), "0 から 99 までの整数を入力してください。");
+    QVERIFY(StaysOnField(dlg, dlg.m_spinWidth->Edit()));
     for (const char* width : {"0", "99"}) {
         dlg.show();  // shows the members again: the texts follow
         dlg.m_spinWidth->Edit()->setText(width);
@@ -598,11 +570,10 @@ void DialogsTest::angle()
     QCOMPARE(dlg.m_editScaleZ->text(), "0.1");
     QCOMPARE(dlg.m_editScaleY->text(), "1");
     QCOMPARE(dlg.m_comboModel->currentText(), "Surface");
-    QLineEdit* const edits[5] = {dlg.m_editRotX, dlg.m_editRotY, dlg.m_editRotZ, dlg.m_editScaleZ, dlg.m_editScaleY};
-    for (int i = 0; i < 5; ++i)
-        edits[i]->setText(texts[i]);
     dlg.m_comboModel->setCurrentIndex(5);
-    QCOMPARE(ClickOk(OkOf(dlg)), message);
+    const QList<QLineEdit*> edits = {dlg.m_editRotX, dlg.m_editRotY, dlg.m_editRotZ, dlg.m_editScaleZ,
+                                     dlg.m_editScaleY};
+    QCOMPARE(EnterAndOk(dlg, edits, texts), message);
     if (failing < 0) {
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.m_dRotX, 360.0);
@@ -612,9 +583,7 @@ void DialogsTest::angle()
         QCOMPARE(dlg.m_nModel, 5);
         return;
     }
-    QVERIFY(dlg.isVisible());
-    QCOMPARE(dlg.focusWidget(), edits[failing]);
-    QCOMPARE(edits[failing]->selectedText(), texts[failing]);
+    QVERIFY(StaysOnField(dlg, edits[failing]));
 }
 
 void DialogsTest::viewCommand()

@@ -70,39 +70,6 @@ private slots:
         QTest::keyClick(&view, 'O');
         QCOMPARE(view.Settings().m_dZoom, 1.25 * 0.8);
     }
-
-    // A drag narrows the region, a click does nothing, a double click undoes the zoom.
-    void mouseZoomsAndDoubleClickResets()
-    {
-        auto doc = MakeTestDoc(20, 20, [](int r, int c) { return double(r + c); });
-        CSorvView view(*doc);
-        doc->m_fnUpdateAllViews = [&view] { view.Invalidate(); };
-        view.OnCommand(CommandId::Graph3D);
-        view.resize(400, 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.repaint();
-        const int drawn = view.DrawCount();
-
-        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(200, 150));
-        view.repaint();
-        QCOMPARE(view.DrawCount(), drawn);
-        QCOMPARE(doc->m_nX2, 19);
-
-        QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(150, 100));
-        QTest::mouseMove(&view, QPoint(250, 200));
-        view.repaint();  // the band alone draws no page
-        QCOMPARE(view.DrawCount(), drawn);
-        QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(250, 200));
-        QVERIFY(doc->m_nX1 > 0 || doc->m_nX2 < 19);
-        QVERIFY(doc->m_nY1 > 0 || doc->m_nY2 < 19);
-
-        view.Settings().m_dZoom = 2.0;
-        QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(200, 150));
-        QCOMPARE(view.Settings().m_dZoom, 1.0);
-        QCOMPARE(doc->m_nX2 - doc->m_nX1, 19);
-        QCOMPARE(doc->m_nY2 - doc->m_nY1, 19);
-    }
 };
 
 QTEST_MAIN(SorvViewTest)
