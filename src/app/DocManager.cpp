@@ -1,5 +1,7 @@
 #include "app/DocManager.h"
 
+#include "app/ReadFailureText.h"
+
 #include "doc/SorvDoc.h"
 #include "view/SorvView.h"
 
@@ -25,7 +27,7 @@ CSorvDoc* CDocManager::OpenDocumentFile(const QString& path, QString& error)
     auto doc = std::make_unique<CSorvDoc>();
     std::string reason;
     if (!doc->ReadFile(QFile::encodeName(path).toStdString(), reason)) {
-        error = QString::fromStdString(reason);
+        error = ReadFailureText(doc->GetReadFailure());
         return nullptr;
     }
     CSorvDoc* raw = doc.get();

@@ -120,15 +120,16 @@ std::uint64_t CellCount(const Shape& shape)
     return shape.rows * shape.cols;
 }
 
-bool CheckShape(const Shape& shape, std::string& error)
+bool CheckShape(const Shape& shape, ReadFailure& error)
 {
     const std::uint64_t cells = CellCount(shape);
     if (cells < 4) {
-        error = kTooFewCells;
+        error = {ReadError::TooFewCells, kTooFewCells};
         return false;
     }
     if (cells > std::uint64_t(INT_MAX)) {
-        error = "the data is too large: " + std::to_string(shape.rows) + " rows x " + std::to_string(shape.cols)
+        error.code = ReadError::TooLarge;
+        error.text = "the data is too large: " + std::to_string(shape.rows) + " rows x " + std::to_string(shape.cols)
               + " columns (at most " + std::to_string(INT_MAX) + " cells)";
         return false;
     }
@@ -196,9 +197,9 @@ const char* EndText(char* text, std::size_t length)
     return text + n;
 }
 
-std::string Reason(const char* what, int errorNumber)
+ReadFailure CannotOpen(int errorNumber)
 {
-    return std::string(what) + ": " + std::strerror(errorNumber);
+    return {ReadError::CannotOpen, std::string("cannot open: ") + std::strerror(errorNumber), errorNumber};
 }
 
 // A large block that is about to be filled at once: asking for huge pages
@@ -219,31 +220,31 @@ void AdviseHugePages(void* block, std::size_t bytes)
 }
 
 // A buffer of length + 1 bytes, or null with the reason.
-std::unique_ptr<char[]> AllocateText(std::size_t length, std::string& error)
+std::unique_ptr<char[]> AllocateText(std::size_t length, ReadFailure& error)
 {
     try {
         auto buffer = std::make_unique_for_overwrite<char[]>(length + 1);
         AdviseHugePages(buffer.get(), length + 1);
         return buffer;
     } catch (const std::bad_alloc&) {
-        error = "not enough memory to read the file (" + std::to_string(length) + " bytes)";
+        error = {ReadError::NoMemory, "not enough memory to read the file (" + std::to_string(length) + " bytes)"};
         return nullptr;
     }
 }
 
-bool ReadDescriptor(int fd, std::unique_ptr<char[]>& buffer, std::size_t& length, std::string& error)
+bool ReadDescriptor(int fd, std::unique_ptr<char[]>& buffer, std::size_t& length, ReadFailure& error)
 {
     struct stat st {};
     if (fstat(fd, &st) != 0) {
-        error = Reason("cannot open", errno);
+        error = CannotOpen(errno);
         return false;
     }
     if (S_ISDIR(st.st_mode)) {
-        error = Reason("cannot open", EISDIR);
+        error = CannotOpen(EISDIR);
         return false;
     }
     if (st.st_size <= 0) {
-        error = "the file is empty";
+        error = {ReadError::Empty, "the file is empty"};
         return false;
     }
     length = std::size_t(st.st_size);
@@ -260,17 +261,17 @@ bool ReadDescriptor(int fd, std::unique_ptr<char[]>& buffer, std::size_t& length
         got += std::size_t(n);
     }
     if (got < length) {
-        error = "the file could not be read completely";
+        error = {ReadError::ShortRead, "the file could not be read completely"};
         return false;
     }
     return true;
 }
 
-bool LoadFile(const std::string& path, std::unique_ptr<char[]>& buffer, std::size_t& length, std::string& error)
+bool LoadFile(const std::string& path, std::unique_ptr<char[]>& buffer, std::size_t& length, ReadFailure& error)
 {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        error = Reason("cannot open", errno);
+        error = CannotOpen(errno);
         return false;
     }
     const bool ok = ReadDescriptor(fd, buffer, length, error);
@@ -302,21 +303,23 @@ bool CSorvDoc::ReadFile(const std::string& path, std::string& error, ValueConver
     SetTitle(BaseName(path));
     std::unique_ptr<char[]> buffer;
     std::size_t length = 0;
-    return LoadFile(path, buffer, length, error) && ReadBuffer(buffer.get(), length, error, convert);
+    const bool ok = LoadFile(path, buffer, length, m_failure) && ReadBuffer(buffer.get(), length, convert);
+    error = m_failure.text;
+    return ok;
 }
 
 bool CSorvDoc::ReadText(std::string_view text, std::string& error, ValueConverter convert)
 {
     Clear();
+    bool ok = false;
     if (text.empty()) {
-        error = "the file is empty";
-        return false;
+        m_failure = {ReadError::Empty, "the file is empty"};
+    } else if (std::unique_ptr<char[]> buffer = AllocateText(text.size(), m_failure)) {
+        std::memcpy(buffer.get(), text.data(), text.size());
+        ok = ReadBuffer(buffer.get(), text.size(), convert);
     }
-    std::unique_ptr<char[]> buffer = AllocateText(text.size(), error);
-    if (!buffer)
-        return false;
-    std::memcpy(buffer.get(), text.data(), text.size());
-    return ReadBuffer(buffer.get(), text.size(), error, convert);
+    error = m_failure.text;
+    return ok;
 }
 
 void CSorvDoc::Clear()
@@ -328,9 +331,10 @@ void CSorvDoc::Clear()
     m_nX2 = m_nY2 = -1;
     m_dMin = m_dMax = 0.0;
     m_bUtf8 = false;
+    m_failure = {};
 }
 
-bool CSorvDoc::ReadBuffer(char* buffer, std::size_t length, std::string& error, ValueConverter convert)
+bool CSorvDoc::ReadBuffer(char* buffer, std::size_t length, ValueConverter convert)
 {
     const bool utf8 = IsValidUtf8(buffer, length);
     buffer[length] = '\0';
@@ -341,7 +345,7 @@ bool CSorvDoc::ReadBuffer(char* buffer, std::size_t length, std::string& error, 
     }
     const char* end = EndText(text, length);
     const Shape shape = CountCells(text, end);
-    if (!CheckShape(shape, error))
+    if (!CheckShape(shape, m_failure))
         return false;
     try {
         m_pData = std::make_unique_for_overwrite<double[]>(shape.rows * shape.cols);
@@ -350,8 +354,8 @@ bool CSorvDoc::ReadBuffer(char* buffer, std::size_t length, std::string& error, 
         ParseCells(text, end, shape.cols, m_pData.get(), m_pLabels.get(), convert);
     } catch (const std::bad_alloc&) {
         Clear();
-        error = "not enough memory for the data (" + std::to_string(shape.rows) + " rows x "
-              + std::to_string(shape.cols) + " columns)";
+        m_failure = {ReadError::NoMemory, "not enough memory for the data (" + std::to_string(shape.rows) + " rows x "
+                                              + std::to_string(shape.cols) + " columns)"};
         return false;
     }
     m_nCols = int(shape.cols);

@@ -3,6 +3,7 @@
 // per row, the value range and the region that the charts show.
 
 #include "doc/Atof.h"
+#include "doc/ReadFailure.h"
 
 #include <cstddef>
 #include <functional>
@@ -43,6 +44,9 @@ public:
     bool ReadFile(const std::string& path, std::string& error, ValueConverter convert);
     bool ReadText(std::string_view text, std::string& error, ValueConverter convert);
 
+    // Why the last read failed (code None after a successful read).
+    const ReadFailure& GetReadFailure() const { return m_failure; }
+
     bool IsEmpty() const { return m_pData == nullptr; }
     // TRUE when there is a matrix and the region is a rectangle of at least one
     // cell inside it: only then may a chart walk the region.
@@ -65,9 +69,10 @@ public:
 
 private:
     std::string m_strTitle;
+    ReadFailure m_failure;
 
     void Clear();
     // Reads the length bytes of buffer, which has room for one more byte.
-    bool ReadBuffer(char* buffer, std::size_t length, std::string& error, ValueConverter convert);
+    bool ReadBuffer(char* buffer, std::size_t length, ValueConverter convert);
     void ScanRange();
 };

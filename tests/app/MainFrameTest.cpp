@@ -414,6 +414,7 @@ private slots:
         });
         QVERIFY(!Frame()->OpenDocumentFile(missing));
         QVERIFY(shown.contains(QDir::toNativeSeparators(missing)));
+        QVERIFY(shown.contains(QStringLiteral("ﾌｧｲﾙが見つかりません。")));
         QCOMPARE(WindowCount(), 0);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
         QVERIFY(m_app->GetRecentFiles().Files().isEmpty());

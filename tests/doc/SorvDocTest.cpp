@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <algorithm>
 #include <cstdlib>
 #include <random>
@@ -295,18 +297,25 @@ TEST_F(ReadFile, FailuresSayWhy)
     struct {
         std::string path;
         std::string error;
+        ReadError code;
+        int errorNumber;
     } cases[] = {
-        {(dir / "missing.csv").string(), "cannot open: No such file or directory"},
-        {dir.string(), "cannot open: Is a directory"},
-        {Write("empty.csv", ""), "the file is empty"},
-        {Write("small.csv", "A,1,2,3\n"), kTooFew},
+        {(dir / "missing.csv").string(), "cannot open: No such file or directory", ReadError::CannotOpen, ENOENT},
+        {dir.string(), "cannot open: Is a directory", ReadError::CannotOpen, EISDIR},
+        {Write("empty.csv", ""), "the file is empty", ReadError::Empty, 0},
+        {Write("small.csv", "A,1,2,3\n"), kTooFew, ReadError::TooFewCells, 0},
     };
     for (const auto& c : cases) {
         CSorvDoc doc;
         std::string error;
         EXPECT_FALSE(doc.ReadFile(c.path, error)) << c.path;
         EXPECT_EQ(error, c.error) << c.path;
+        EXPECT_EQ(doc.GetReadFailure().code, c.code) << c.path;
+        EXPECT_EQ(doc.GetReadFailure().errorNumber, c.errorNumber) << c.path;
         EXPECT_TRUE(doc.IsEmpty());
+        // A later successful read forgets the failure.
+        EXPECT_TRUE(doc.ReadText("A,1,2\nB,3,4\n", error));
+        EXPECT_EQ(doc.GetReadFailure().code, ReadError::None);
     }
 }
 
