@@ -94,9 +94,10 @@ int Export(int argc, char** argv, const BatchOptions& o, CSorvDoc& doc)
 
 bool IsBatchCommand(int argc, char** argv)
 {
+    // Every long option belongs to the batch commands, so that an unknown one
+    // is reported as a usage error instead of being opened as a file.
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--export") || !std::strcmp(argv[i], "--info") || !std::strcmp(argv[i], "--dump") ||
-            !std::strcmp(argv[i], "--help"))
+        if (!std::strncmp(argv[i], "--", 2))
             return true;
     }
     return false;

@@ -90,6 +90,7 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--export", "out.png", "--vlimit"},
         {"--info", "--vlog", "data.csv"},
         {"--info", "--dump", "data.csv"},
+        {"--bogus", "data.csv"},  // not a viewer option either
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
