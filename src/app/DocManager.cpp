@@ -25,8 +25,8 @@ CSorvDoc* CDocManager::FindDocument(const QString& path) const
 CSorvDoc* CDocManager::OpenDocumentFile(const QString& path, QString& error)
 {
     auto doc = std::make_unique<CSorvDoc>();
-    std::string reason;
-    if (!doc->ReadFile(QFile::encodeName(path).toStdString(), reason)) {
+    std::string english;  // the command line's words; the window says it in its own
+    if (!doc->ReadFile(QFile::encodeName(path).toStdString(), english)) {
         error = ReadFailureText(doc->GetReadFailure());
         return nullptr;
     }

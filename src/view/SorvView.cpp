@@ -132,9 +132,9 @@ bool CSorvView::OnCharacter(QChar c)
     case '/': m_settings.m_dScaleZ *= 2.0 / 3.0; break;
     case '+': case 'I': case 'i': return OnCommand(CommandId::ViewZoomIn);
     case '-': case 'O': case 'o': return OnCommand(CommandId::ViewZoomOut);
-    case 'X': case 'x': Rotate(kRotationStep, 0, 0); break;
-    case 'Y': case 'y': Rotate(0, kRotationStep, 0); break;
-    case 'Z': case 'z': Rotate(0, 0, kRotationStep); break;
+    case 'X': case 'x': return OnCommand(CommandId::RotateXPlus);
+    case 'Y': case 'y': return OnCommand(CommandId::RotateYPlus);
+    case 'Z': case 'z': return OnCommand(CommandId::RotateZPlus);
     default: return false;
     }
     Invalidate();
