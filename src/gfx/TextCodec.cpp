@@ -1,5 +1,6 @@
 #include "gfx/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <iconv.h>
@@ -8,40 +9,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Converts with iconv; an invalid byte becomes one replacement character and
-// an incomplete character at the end is dropped.
-std::string Convert(const char* from, const char* to, const char* bytes, std::size_t count, const char* replacement)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == iconv_t(-1))
-        return std::string(bytes, count);
-    std::string out;
-    out.resize(count * 4 + 16);
-    char* in = const_cast<char*>(bytes);
-    std::size_t inLeft = count;
-    char* dst = out.data();
-    std::size_t dstLeft = out.size();
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &dst, &dstLeft) != std::size_t(-1))
-            break;
-        if (errno == EILSEQ) {
-            for (const char* r = replacement; *r && dstLeft > 0; ++r, --dstLeft)
-                *dst++ = *r;
-            ++in;
-            --inLeft;
-        } else if (errno == E2BIG) {
-            const std::size_t used = std::size_t(dst - out.data());
-            out.resize(out.size() * 2);
-            dst = out.data() + used;
-            dstLeft = out.size() - used;
-        } else {
-            break;  // EINVAL: incomplete character at the end
-        }
-    }
-    iconv_close(cd);
-    out.resize(std::size_t(dst - out.data()));
-    return out;
-}
 
 bool IsShiftJisLead(unsigned char c)
 {
@@ -138,6 +105,31 @@ int Utf8Length(unsigned char lead)
     return 0;
 }
 
+// UTF-8 (valid, as a QString gives it) to code page 932; a character that
+// code page 932 lacks becomes one "?". Shift-JIS never takes more bytes than
+// UTF-8 for the same text, so the output fits the input's size.
+std::string EncodeShiftJis(const char* utf8, std::size_t count)
+{
+    std::string out(count, '\0');
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == iconv_t(-1))
+        return std::string(utf8, count);
+    char* in = const_cast<char*>(utf8);
+    std::size_t inLeft = count;
+    char* dst = out.data();
+    std::size_t dstLeft = out.size();
+    while (inLeft > 0 && iconv(cd, &in, &inLeft, &dst, &dstLeft) == std::size_t(-1) && errno == EILSEQ) {
+        const std::size_t skip = std::max<std::size_t>(1, std::min<std::size_t>(inLeft, Utf8Length(*in)));
+        *dst++ = '?';
+        --dstLeft;
+        in += skip;
+        inLeft -= skip;
+    }
+    iconv_close(cd);
+    out.resize(std::size_t(dst - out.data()));
+    return out;
+}
+
 void DecodeUtf8(const unsigned char* s, int count, std::vector<DecodedChar>& out)
 {
     int i = 0;
@@ -221,5 +213,5 @@ std::string EncodeText(const QString& text, TextEncoding encoding)
     const QByteArray utf8 = text.toUtf8();
     if (encoding == TextEncoding::Utf8)
         return utf8.toStdString();
-    return Convert("UTF-8", "CP932", utf8.constData(), std::size_t(utf8.size()), "?");
+    return EncodeShiftJis(utf8.constData(), std::size_t(utf8.size()));
 }

@@ -61,6 +61,8 @@ TEST(TextCodec, EncodesTitlesBackToTheDocumentEncoding)
 {
     EXPECT_EQ(EncodeText(QString::fromUtf8("東京 1"), TextEncoding::ShiftJis), "\x93\x8C\x8B\x9E 1");
     EXPECT_EQ(EncodeText(QString::fromUtf8("東京 1"), TextEncoding::Utf8), "東京 1");
+    // A character that Shift-JIS lacks becomes one question mark, whatever its UTF-8 length.
+    EXPECT_EQ(EncodeText(QString::fromUtf8("a\U0001F600b\u0101c"), TextEncoding::ShiftJis), "a?b?c");
 }
 
 }  // namespace
