@@ -7,8 +7,8 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PainterDC.h"
+#include "settings/PlotSettings.h"
 #include "support/TestDoc.h"
-#include "view/PlotSettings.h"
 
 #include <benchmark/benchmark.h>
 

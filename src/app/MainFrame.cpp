@@ -6,11 +6,11 @@
 #include "app/LockKeys.h"
 #include "app/MDIClientWnd.h"
 #include "app/RecentFileList.h"
+#include "app/SorvView.h"
 #include "app/ToolbarArt.h"
 #include "app/ViewPrinter.h"
 #include "doc/SorvDoc.h"
-#include "view/CommandIds.h"
-#include "view/SorvView.h"
+#include "settings/CommandIds.h"
 
 #include <QApplication>
 #include <QDir>

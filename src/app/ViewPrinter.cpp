@@ -1,12 +1,13 @@
 #include "app/ViewPrinter.h"
 
-#include "app/PagePrinter.h"
+#include "app/SorvView.h"
 #include "doc/SorvDoc.h"
-#include "view/SorvView.h"
+#include "page/PrintedPage.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
@@ -14,6 +15,23 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+
+namespace {
+
+// Draws the chart window's page on a printer (or the preview's printer).
+void PrintPage(QPrinter& printer, const CSorvDoc& doc, CPlotSettings& s, int clientWidth, int clientHeight)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    // The painter's origin is the printable area's top-left corner.
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    DrawPrintedPage(painter, printer.resolution() / 25.4, int(area.width()), int(area.height()), doc, s, clientWidth,
+                    clientHeight);
+    painter.end();
+}
+
+}  // namespace
 
 CViewPrinter::CViewPrinter(QPrinter& printer, QWidget* parent) : QObject(parent), m_printer(printer), m_pParent(parent) {}
 

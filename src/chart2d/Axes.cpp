@@ -6,7 +6,7 @@
 #include "chart2d/VerticalAxis.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "chart2d/ScatterLineGraph.h"
 #include "chart2d/StackedGraph.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 // Grid and labels lie under the series, the frame over their edges; the
 // series are cut to the plot rectangle.

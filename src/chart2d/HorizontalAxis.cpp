@@ -4,7 +4,7 @@
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "chart2d/AxisLabel.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <algorithm>
 

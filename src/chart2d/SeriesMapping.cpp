@@ -3,7 +3,7 @@
 #include "chart2d/TickWalk.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "chart2d/SeriesMapping.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <optional>
 #include <vector>

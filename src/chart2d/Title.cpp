@@ -2,7 +2,7 @@
 
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 void DrawTitle(CDC& dc, const CPlotSettings& s)
 {

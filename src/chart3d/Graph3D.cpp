@@ -7,7 +7,7 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/RecordingDC.h"
+#include "settings/PlotSettings.h"
 #include "support/RecordedOps.h"
-#include "view/PlotSettings.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,3 @@
-#include "../support/ModalAnswer.h"
 #include "dialogs/AngleDlg.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
@@ -9,7 +8,8 @@
 #include "dialogs/SpinEdit.h"
 #include "dialogs/TitleDlg.h"
 #include "doc/SorvDoc.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QCheckBox>
