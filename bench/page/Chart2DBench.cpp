@@ -57,12 +57,12 @@ std::vector<QPoint> SeriesPoints()
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     CPainterDC dc(painter, 1.0);
-    DrawPage(dc, BigDoc(), s, kWidth, kHeight);
+    const CPageLayout l = DrawPage(dc, BigDoc(), s, kWidth, kHeight);
     std::vector<QPoint> points;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c)
-            points.emplace_back(s.m_nPlotLeft + int(c * s.m_dHScale),
-                                s.m_nPlotBottom + int((BigDoc().Value(r, c) - s.m_dVMin) * s.m_dVScale));
+            points.emplace_back(l.m_nPlotLeft + int(c * l.m_dHScale),
+                                l.m_nPlotBottom + int((BigDoc().Value(r, c) - s.m_dVMin) * l.m_dVScale));
     return points;
 }
 

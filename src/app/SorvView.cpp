@@ -157,7 +157,7 @@ void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
     m_imgPage.setDevicePixelRatio(ratio);
     QPainter painter(&m_imgPage);
     CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
-    DrawPage(dc, m_doc, m_settings, width(), height());
+    m_layout = DrawPage(dc, m_doc, m_settings, width(), height());
     ++m_nDrawCount;
 }
 
@@ -165,8 +165,7 @@ void CSorvView::EnsurePage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
-    if (m_bPageValid && !m_settings.m_bLayoutPrinted && m_imgPage.size() == deviceSize &&
-        m_imgPage.devicePixelRatio() == ratio)
+    if (m_bPageValid && m_imgPage.size() == deviceSize && m_imgPage.devicePixelRatio() == ratio)
         return;
     RenderPage(deviceSize, ratio);
     m_bPageValid = true;
@@ -177,7 +176,7 @@ void CSorvView::paintEvent(QPaintEvent*)
     EnsurePage();
     QPainter painter(this);
     painter.drawImage(0, 0, m_imgPage);
-    if (m_bDragging) {
+    if (m_drag.m_bDragging) {
         // The rubber band inverts what lies under it; it is never part of the page.
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
         painter.fillRect(BandRect(), Qt::black);
@@ -204,8 +203,8 @@ CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
 
 QRect CSorvView::BandRect() const
 {
-    const CPoint a = m_settings.m_ptDragStart;
-    const CPoint b = m_settings.m_ptDragEnd;
+    const CPoint a = m_drag.m_ptDragStart;
+    const CPoint b = m_drag.m_ptDragEnd;
     return QRect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y));
 }
 
@@ -223,9 +222,9 @@ void CSorvView::KeepCursorInside(const QMouseEvent* event)
 
 void CSorvView::EndDrag()
 {
-    if (!m_bDragging)
+    if (!m_drag.m_bDragging)
         return;
-    m_bDragging = false;
+    m_drag.m_bDragging = false;
     update(BandRect());
 }
 
@@ -236,36 +235,37 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
         return QWidget::mousePressEvent(event);
     // The drag maps through the layout of the page it is drawn over.
     EnsurePage();
-    m_bDragging = true;
-    m_settings.m_ptDragStart = m_settings.m_ptDragEnd = ClientPoint(event);
+    m_drag.m_bDragging = true;
+    m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
 }
 
 // Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_bDragging)
+    if (!m_drag.m_bDragging)
         return QWidget::mouseMoveEvent(event);
     KeepCursorInside(event);
     const QRect oldBand = BandRect();
-    m_settings.m_ptDragEnd = ClientPoint(event);
+    m_drag.m_ptDragEnd = ClientPoint(event);
     update(oldBand.united(BandRect()));
 }
 
 // The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!m_bDragging || event->button() != Qt::LeftButton)
+    if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
     // A change during the drag may have left a paint pending: map through the current layout.
     EnsurePage();
-    const CPoint a = m_settings.m_ptDragStart;
-    const CPoint b = m_settings.m_ptDragEnd;
+    const CPoint a = m_drag.m_ptDragStart;
+    const CPoint b = m_drag.m_ptDragEnd;
     // A click, or a drag along a line, zooms nothing.
     if (a.x == b.x || a.y == b.y)
         return;
-    const bool changed = m_settings.m_nGraphType == 3 ? ZoomByDrag3D(m_settings, m_doc, a, b, width(), height())
-                                                      : ZoomByDrag2D(m_settings, m_doc, a, b, height());
+    const bool changed = m_settings.m_nGraphType == 3
+                             ? ZoomByDrag3D(m_doc, m_layout, a, b, width(), height())
+                             : ZoomByDrag2D(m_settings, m_doc, m_layout, a, b, height());
     if (changed)
         Invalidate();
 }

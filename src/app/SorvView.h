@@ -2,12 +2,21 @@
 // A chart window onto a document: owns its plot settings, paints the page and
 // answers the view commands, the character keys and the mouse.
 
+#include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
 #include <QImage>
 #include <QWidget>
 
 class CSorvDoc;
+
+// A drag of the mouse over the chart, in client pixels: where the button went
+// down and the moving corner. The band is shown while the drag lasts.
+struct CDragState {
+    CPoint m_ptDragStart;
+    CPoint m_ptDragEnd;
+    bool m_bDragging = false;
+};
 
 class CSorvView : public QWidget {
     Q_OBJECT
@@ -18,6 +27,9 @@ public:
     CSorvDoc& GetDocument() const { return m_doc; }
     CPlotSettings& Settings() { return m_settings; }
     const CPlotSettings& Settings() const { return m_settings; }
+    // The layout of the last page painted on the screen, which the mouse maps through.
+    const CPageLayout& Layout() const { return m_layout; }
+    const CDragState& Drag() const { return m_drag; }
 
     // TRUE when id is one of the commands this window answers.
     static bool HandlesCommand(int id);
@@ -49,8 +61,7 @@ protected:
 private:
     void Rotate(double dx, double dy, double dz);
     void RenderPage(const QSize& deviceSize, qreal ratio);
-    // Draws the page again when it no longer fits the window, the settings or
-    // the document, or when the layout in the settings is a printed page's.
+    // Draws the page again when it no longer fits the window, the settings or the document.
     void EnsurePage();
     bool OnCharacter(QChar c);
     // The event's position in client pixels (logical pixels, like the page), kept inside the window.
@@ -65,8 +76,9 @@ private:
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
+    CPageLayout m_layout;
+    CDragState m_drag;
     QImage m_imgPage;
     bool m_bPageValid = false;
-    bool m_bDragging = false;
     int m_nDrawCount = 0;
 };

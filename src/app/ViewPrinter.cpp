@@ -19,7 +19,7 @@
 namespace {
 
 // Draws the chart window's page on a printer (or the preview's printer).
-void PrintPage(QPrinter& printer, const CSorvDoc& doc, CPlotSettings& s, int clientWidth, int clientHeight)
+void PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -56,12 +56,11 @@ void CViewPrinter::PrepareOutput(const CSorvView* view)
     m_printer.setOutputFileName(m_strOwnFileName);
 }
 
-// The page is drawn on a copy of the settings: the window keeps the layout of
-// its last screen paint, which the mouse relies on.
+// The printed page has a layout of its own; the window keeps the one of its
+// last screen paint, which the mouse relies on.
 bool CViewPrinter::PrintNow(const CSorvView* view, QPrinter& printer)
 {
-    CPlotSettings settings = view->Settings();
-    PrintPage(printer, view->GetDocument(), settings, view->width(), view->height());
+    PrintPage(printer, view->GetDocument(), view->Settings(), view->width(), view->height());
     return printer.printerState() != QPrinter::Error;
 }
 

@@ -4,6 +4,7 @@
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
+#include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
 #include <string>
@@ -13,6 +14,7 @@ namespace {
 struct HAxis {
     CDC& dc;
     const CPlotSettings& s;
+    const CPageLayout& l;
     double hh;  // font height
     double hw;  // character width
     int ly;     // top of the labels, hanging below B
@@ -28,21 +30,21 @@ struct HAxis {
 
     void Line(int x) const
     {
-        dc.MoveTo(x, s.m_nPlotBottom);
-        dc.LineTo(x, s.m_nPlotTop);
+        dc.MoveTo(x, l.m_nPlotBottom);
+        dc.LineTo(x, l.m_nPlotTop);
     }
 
     void DrawEnds() const
     {
-        Label(s.m_dHMin, s.m_nPlotLeft);
-        Label(s.m_dHMax, s.m_nPlotRight);
+        Label(s.m_dHMin, l.m_nPlotLeft);
+        Label(s.m_dHMax, l.m_nPlotRight);
     }
 
     void DrawLinear() const
     {
-        const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
+        const double hs = (double(l.m_nPlotRight) - l.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
         ForEachLinearTick(s.m_dHMin, s.m_dHMax, s.m_dHStep, [&](double v) {
-            if (const auto x = TruncToInt((v - s.m_dHMin) * hs, s.m_nPlotLeft)) {
+            if (const auto x = TruncToInt((v - s.m_dHMin) * hs, l.m_nPlotLeft)) {
                 Line(*x);
                 Label(v, *x);
             }
@@ -55,10 +57,10 @@ struct HAxis {
     {
         const double lmin = LogAxisEnd(s.m_dHMin);
         const double lmax = LogAxisEnd(s.m_dHMax);
-        const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (lmax - lmin);
+        const double hs = (double(l.m_nPlotRight) - l.m_nPlotLeft) / (lmax - lmin);
         const int ly2 = ly + int(hh * -0.25);
         ForEachDecadeTick(lmin, lmax, [&](double lv, int e, int k) {
-            const auto x = TruncToInt((lv - lmin) * hs, s.m_nPlotLeft);
+            const auto x = TruncToInt((lv - lmin) * hs, l.m_nPlotLeft);
             if (!x)
                 return;
             Line(*x);
@@ -73,12 +75,12 @@ struct HAxis {
 
 }  // namespace
 
-void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s)
+void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const double b = s.m_nPlotBottom * 0.5;
+    const double b = l.m_nPlotBottom * 0.5;
     const double hh = b < 2.0 ? 2.0 : b;
     const double hw = hh * 0.5;
-    const HAxis axis{dc, s, hh, hw, int(s.m_nPlotBottom - hw)};
+    const HAxis axis{dc, s, l, hh, hw, int(l.m_nPlotBottom - hw)};
     const CFont oldFont = dc.SelectObject(CFont{int(hh), int(hw), false, s.m_strFontFace});
     if (!(s.m_dHMin < s.m_dHMax) || s.m_dHStep == 0)
         axis.DrawEnds();

@@ -3,13 +3,14 @@
 #include "chart2d/TickWalk.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
+#include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
 #include <cmath>
 
-CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s)
-    : m_nBottom(s.m_nPlotBottom),
-      m_dVScale(s.m_dVScale),
+CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
+    : m_nBottom(l.m_nPlotBottom),
+      m_dVScale(l.m_dVScale),
       m_dYMin(s.m_bVLog ? LogAxisEnd(s.m_dVMin) : s.m_dVMin),
       m_bLog(s.m_bVLog)
 {
@@ -20,7 +21,7 @@ CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s)
     // A one-column region has an infinite scale; its column still lies on L.
     m_xs.reserve(std::size_t(m_nColumns));
     for (int c = 0; c < m_nColumns; ++c)
-        m_xs.push_back(c == 0 ? s.m_nPlotLeft : TruncToInt(c * s.m_dHScale, s.m_nPlotLeft));
+        m_xs.push_back(c == 0 ? l.m_nPlotLeft : TruncToInt(c * l.m_dHScale, l.m_nPlotLeft));
 }
 
 std::optional<int> CSeriesMapping::Y(double v) const

@@ -6,12 +6,13 @@
 #include <vector>
 
 class CSorvDoc;
+struct CPageLayout;
 struct CPlotSettings;
 
 class CSeriesMapping {
 public:
-    // Takes the plot rectangle and scales that DrawAxes left in s.
-    CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s);
+    // Takes the plot rectangle and scales that DrawAxes left in layout.
+    CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout);
 
     // The region's rows and columns; both 0 when there is no matrix or the
     // region is inverted or not inside it, so that nothing is read.

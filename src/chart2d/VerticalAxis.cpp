@@ -4,6 +4,7 @@
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
+#include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
 #include <string>
@@ -13,6 +14,7 @@ namespace {
 struct VAxis {
     CDC& dc;
     const CPlotSettings& s;
+    const CPageLayout& l;
     double cw;  // character width of the labels
 
     // A label right-justified in 12 characters ending one character left of L;
@@ -20,7 +22,7 @@ struct VAxis {
     void Label(double v, int top) const
     {
         const std::string text = FormatAxisNumber(v, s.m_nVLimit, false);
-        if (const auto left = TruncToInt(s.m_nPlotLeft - (double(text.size()) + 1) * cw))
+        if (const auto left = TruncToInt(l.m_nPlotLeft - (double(text.size()) + 1) * cw))
             dc.TextOut(*left, top, text);
     }
 
@@ -34,20 +36,20 @@ struct VAxis {
 
     void Line(int y) const
     {
-        dc.MoveTo(s.m_nPlotLeft, y);
-        dc.LineTo(s.m_nPlotRight, y);
+        dc.MoveTo(l.m_nPlotLeft, y);
+        dc.LineTo(l.m_nPlotRight, y);
     }
 
     void DrawEnds() const
     {
-        Label(s.m_dVMin, s.m_nPlotBottom + int(cw));
-        Label(s.m_dVMax, s.m_nPlotTop + int(cw));
+        Label(s.m_dVMin, l.m_nPlotBottom + int(cw));
+        Label(s.m_dVMax, l.m_nPlotTop + int(cw));
     }
 
     void DrawLinear() const
     {
         ForEachLinearTick(s.m_dVMin, s.m_dVMax, s.m_dVStep, [&](double v) {
-            if (const auto y = TruncToInt((v - s.m_dVMin) * s.m_dVScale, s.m_nPlotBottom))
+            if (const auto y = TruncToInt((v - s.m_dVMin) * l.m_dVScale, l.m_nPlotBottom))
                 Tick(v, *y);
         });
     }
@@ -57,7 +59,7 @@ struct VAxis {
     {
         const double lmin = LogAxisEnd(s.m_dVMin);
         ForEachDecadeTick(lmin, LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
-            const auto y = TruncToInt((lv - lmin) * s.m_dVScale, s.m_nPlotBottom);
+            const auto y = TruncToInt((lv - lmin) * l.m_dVScale, l.m_nPlotBottom);
             if (!y)
                 return;
             Line(*y);
@@ -67,17 +69,17 @@ struct VAxis {
             const auto exponentTop = ty ? TruncToInt(*ty + cw) : std::nullopt;
             if (!exponentTop)
                 return;
-            dc.TextOut(int(s.m_nPlotLeft - 5 * cw), *ty, "10", 2);
-            dc.TextOut(int(s.m_nPlotLeft - 3 * cw), *exponentTop, std::to_string(e));
+            dc.TextOut(int(l.m_nPlotLeft - 5 * cw), *ty, "10", 2);
+            dc.TextOut(int(l.m_nPlotLeft - 3 * cw), *exponentTop, std::to_string(e));
         });
     }
 };
 
 }  // namespace
 
-void DrawVerticalAxis(CDC& dc, const CPlotSettings& s)
+void DrawVerticalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const VAxis axis{dc, s, LabelCharWidth(s.m_nPlotLeft)};
+    const VAxis axis{dc, s, l, LabelCharWidth(l.m_nPlotLeft)};
     const CFont oldFont = dc.SelectObject(CFont{int(2 * axis.cw), int(axis.cw), false, s.m_strFontFace});
     if (!(s.m_dVMin < s.m_dVMax) || s.m_dVStep == 0)
         axis.DrawEnds();

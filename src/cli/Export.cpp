@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kPdfResolution = 600;
 
-bool WritePng(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page)
+bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     QImage image(page.clientWidth, page.clientHeight, QImage::Format_RGB32);
     if (image.isNull())
@@ -35,7 +35,7 @@ bool WritePng(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const Expor
     return image.save(&out, "PNG");
 }
 
-bool WriteSvg(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page)
+bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
@@ -50,7 +50,7 @@ bool WriteSvg(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const Expor
     return painter.end();
 }
 
-bool WritePdf(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page)
+bool WritePdf(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     QPdfWriter pdf(&out);
     pdf.setCreator(QStringLiteral("Sorv"));
@@ -65,7 +65,7 @@ bool WritePdf(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const Expor
     return painter.end();
 }
 
-bool WriteOps(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page)
+bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     CRecordingDC dc;
     if (page.printArea) {
@@ -79,7 +79,7 @@ bool WriteOps(QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const Expor
     return out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
-bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page)
+bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     switch (format) {
     case ExportFormat::Png:
@@ -120,7 +120,7 @@ ExportFormat ExportFormatOf(const std::string& path)
     return ExportFormat::Unknown;
 }
 
-bool ExportChart(const std::string& path, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page,
+bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page,
                  std::string& error)
 {
     const ExportFormat format = ExportFormatOf(path);

@@ -23,5 +23,5 @@ ExportFormat ExportFormatOf(const std::string& path);
 
 // Writes the page to path through a temporary file in the same folder, so
 // that a failure leaves nothing behind. On failure error says why.
-bool ExportChart(const std::string& path, const CSorvDoc& doc, CPlotSettings& s, const ExportPage& page,
+bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page,
                  std::string& error);

@@ -3,6 +3,7 @@
 #include "chart2d/TickWalk.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
+#include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
@@ -28,24 +29,25 @@ bool NarrowRegion(CSorvDoc& doc, int x1, int y1, int x2, int y2)
 
 }  // namespace
 
-bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int clientHeight)
+bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end,
+                  int clientHeight)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
-    if (s.m_bLayoutPrinted || n <= 0 || !UsableScale(s.m_dVScale) || !UsableScale(s.m_dHScale))
+    if (l.m_bPrinted || n <= 0 || !UsableScale(l.m_dVScale) || !UsableScale(l.m_dHScale))
         return false;
     // Page units: y up.
     const int x0 = start.x, y0 = clientHeight - 1 - start.y;
     const int x1 = end.x, y1 = clientHeight - 1 - end.y;
 
-    const int left = std::max(s.m_nPlotLeft, std::min(x0, x1));
-    const int right = std::min(s.m_nPlotRight, std::max(x0, x1));
-    const int bottom = std::max(s.m_nPlotBottom, std::min(y0, y1));
-    const int top = std::min(s.m_nPlotTop, std::max(y0, y1));
-    if (left > s.m_nPlotRight || bottom > s.m_nPlotTop || right < s.m_nPlotLeft || top < s.m_nPlotBottom)
+    const int left = std::max(l.m_nPlotLeft, std::min(x0, x1));
+    const int right = std::min(l.m_nPlotRight, std::max(x0, x1));
+    const int bottom = std::max(l.m_nPlotBottom, std::min(y0, y1));
+    const int top = std::min(l.m_nPlotTop, std::max(y0, y1));
+    if (left > l.m_nPlotRight || bottom > l.m_nPlotTop || right < l.m_nPlotLeft || top < l.m_nPlotBottom)
         return false;
 
-    const double vb = (bottom - s.m_nPlotBottom) / s.m_dVScale;
-    const double vt = (top - s.m_nPlotBottom) / s.m_dVScale;
+    const double vb = (bottom - l.m_nPlotBottom) / l.m_dVScale;
+    const double vt = (top - l.m_nPlotBottom) / l.m_dVScale;
     double vMin = s.m_dVMin + vb;
     double vMax = s.m_dVMin + vt;
     if (s.m_bVLog) {
@@ -54,8 +56,8 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
         vMin = std::pow(10.0, lmin + vb);
         vMax = std::pow(10.0, lmin + vt);
     }
-    const std::optional<int> truncL = TruncToInt((left - s.m_nPlotLeft) / s.m_dHScale);
-    const std::optional<int> truncR = TruncToInt((right - s.m_nPlotLeft) / s.m_dHScale);
+    const std::optional<int> truncL = TruncToInt((left - l.m_nPlotLeft) / l.m_dHScale);
+    const std::optional<int> truncR = TruncToInt((right - l.m_nPlotLeft) / l.m_dHScale);
     if (!truncL || !truncR)
         return false;
     const int hL = std::clamp(*truncL, 0, n);
@@ -76,19 +78,20 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int
     return true;
 }
 
-bool ZoomByDrag3D(CPlotSettings& s, CSorvDoc& doc, CPoint start, CPoint end, int clientWidth, int clientHeight)
+bool ZoomByDrag3D(CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end, int clientWidth,
+                  int clientHeight)
 {
-    if (s.m_bLayoutPrinted || !UsableScale(s.m_d3DScale))
+    if (l.m_bPrinted || !UsableScale(l.m_d3DScale))
         return false;
     // The sums in double: two large indices would overflow an int.
     const double cx = (double(doc.m_nX1) + doc.m_nX2) * 0.5;
     const double cy = (double(doc.m_nY1) + doc.m_nY2) * 0.5;
     const double halfW = clientWidth * 0.5;
     const double halfH = clientHeight * 0.5;
-    const std::optional<int> colFrom = TruncToInt(cx + (std::min(start.x, end.x) - halfW) / s.m_d3DScale);
-    const std::optional<int> colTo = TruncToInt(cx + (std::max(start.x, end.x) - halfW) / s.m_d3DScale);
-    const std::optional<int> rowFrom = TruncToInt(cy + (std::min(start.y, end.y) - halfH) / s.m_d3DScale);
-    const std::optional<int> rowTo = TruncToInt(cy + (std::max(start.y, end.y) - halfH) / s.m_d3DScale);
+    const std::optional<int> colFrom = TruncToInt(cx + (std::min(start.x, end.x) - halfW) / l.m_d3DScale);
+    const std::optional<int> colTo = TruncToInt(cx + (std::max(start.x, end.x) - halfW) / l.m_d3DScale);
+    const std::optional<int> rowFrom = TruncToInt(cy + (std::min(start.y, end.y) - halfH) / l.m_d3DScale);
+    const std::optional<int> rowTo = TruncToInt(cy + (std::max(start.y, end.y) - halfH) / l.m_d3DScale);
     if (!colFrom || !colTo || !rowFrom || !rowTo)
         return false;
     return NarrowRegion(doc, *colFrom, *rowFrom, *colTo, *rowTo);

@@ -9,10 +9,12 @@
 
 #include <QString>
 
-void SetupPage(CDC& dc, CPlotSettings& s, int clientWidth, int clientHeight)
+CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     const int wc = clientWidth;
     const int hc = clientHeight;
+    CPageLayout l;
+    l.m_bPrinted = dc.m_bPrinting;
     if (dc.m_bPrinting) {
         // In 0.1 mm; in doubles, so that no printable size overflows.
         const double wp = dc.GetDeviceCaps(HORZSIZE) * 10.0;
@@ -25,48 +27,49 @@ void SetupPage(CDC& dc, CPlotSettings& s, int clientWidth, int clientHeight)
         const double pw = wc * r;
         const double ph = hc * r;
         dc.SetLoMetricMapping(int(pw * -0.1), int(ph * 0.9));
-        s.m_nPageWidth = int(pw * 0.8);
-        s.m_nPageHeight = int(ph * 0.8);
+        l.m_nPageWidth = int(pw * 0.8);
+        l.m_nPageHeight = int(ph * 0.8);
     } else {
         dc.SetScreenMapping(wc, hc);
-        s.m_nPageWidth = wc;
-        s.m_nPageHeight = hc;
+        l.m_nPageWidth = wc;
+        l.m_nPageHeight = hc;
     }
-    dc.SetPageSize(s.m_nPageWidth, s.m_nPageHeight);
+    dc.SetPageSize(l.m_nPageWidth, l.m_nPageHeight);
     dc.SetBkMode(TRANSPARENT);
     dc.SetBkColor(s.m_crBackground);
     dc.SetTextColor(s.m_crForeground);
 
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crBackground});
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crBackground});
-    dc.Rectangle(0, 0, s.m_nPageWidth, s.m_nPageHeight);
+    dc.Rectangle(0, 0, l.m_nPageWidth, l.m_nPageHeight);
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
+    return l;
 }
 
-void DrawPageFrame(CDC& dc, const CPlotSettings& s)
+void DrawPageFrame(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
     if (!dc.m_bPrinting)
         return;
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 5, s.m_crForeground});
     dc.MoveTo(0, 0);
-    dc.LineTo(s.m_nPageWidth, 0);
-    dc.LineTo(s.m_nPageWidth, s.m_nPageHeight);
-    dc.LineTo(0, s.m_nPageHeight);
+    dc.LineTo(l.m_nPageWidth, 0);
+    dc.LineTo(l.m_nPageWidth, l.m_nPageHeight);
+    dc.LineTo(0, l.m_nPageHeight);
     dc.LineTo(0, 0);
     dc.SelectObject(oldPen);
 }
 
-void DrawPage(CDC& dc, const CSorvDoc& doc, CPlotSettings& s, int clientWidth, int clientHeight)
+CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     dc.SetTextEncoding(doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
-    SetupPage(dc, s, clientWidth, clientHeight);
-    s.m_bLayoutPrinted = dc.m_bPrinting;
+    CPageLayout layout = SetupPage(dc, s, clientWidth, clientHeight);
     if (s.m_nGraphType >= 0 && s.m_nGraphType <= 2)
-        DrawGraph2D(dc, doc, s);
+        DrawGraph2D(dc, doc, s, layout);
     else if (s.m_nGraphType == 3)
-        DrawGraph3D(dc, doc, s);
-    DrawPageFrame(dc, s);
+        DrawGraph3D(dc, doc, s, layout);
+    DrawPageFrame(dc, s, layout);
+    return layout;
 }
 
 void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc)

@@ -4,7 +4,7 @@
 #include "page/PageDraw.h"
 
 void DrawPrintedPage(QPainter& painter, double dotsPerMm, int areaWidthMm, int areaHeightMm, const CSorvDoc& doc,
-                     CPlotSettings& s, int clientWidth, int clientHeight)
+                     const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     CPainterDC dc(painter, dotsPerMm);
     dc.m_bPrinting = true;

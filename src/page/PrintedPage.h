@@ -8,4 +8,4 @@ struct CPlotSettings;
 // corner: dotsPerMm is the device's resolution, the area is in millimetres.
 // The client rectangle is fitted to the area, in 0.1 mm, with its frame.
 void DrawPrintedPage(QPainter& painter, double dotsPerMm, int areaWidthMm, int areaHeightMm, const CSorvDoc& doc,
-                     CPlotSettings& s, int clientWidth, int clientHeight);
+                     const CPlotSettings& s, int clientWidth, int clientHeight);

@@ -1,6 +1,6 @@
 #pragma once
-// The plot settings of one chart window, and the layout that each draw
-// leaves behind for the mouse. Every drawing function reads this record.
+// The plot settings of one chart window: what the user chooses. Every drawing
+// function reads them and none changes them.
 
 #include "gfx/GdiTypes.h"
 
@@ -11,25 +11,14 @@ struct CPlotSettings {
     std::string m_strFontFace = "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E";
     // Chart title, bytes in the document's encoding.
     std::string m_strTitle;
-    CPoint m_ptDragStart;
-    CPoint m_ptDragEnd;
     COLORREF m_crForeground = 0x600000;
     COLORREF m_crBackground = 0xDFDFDF;
     COLORREF m_crView = 0xFFFFFF;
     COLORREF m_crAxis = 0x808080;
     COLORREF m_crSeries[7] = {0xFF00FF, 0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF, 0x0080FF, 0x0000FF};
-    int m_nPageWidth = 0;
-    int m_nPageHeight = 0;
     int m_nGraphType = 0;  // 0 scatter, 1 line, 2 stacked, 3 3D
-    int m_nPlotLeft = 0;
-    int m_nPlotRight = 0;
-    int m_nPlotBottom = 0;
-    int m_nPlotTop = 0;
     int m_nLineStyle = 0;  // PS_SOLID .. PS_DASHDOTDOT
     int m_nLineWidth = 0;  // 0..99
-    double m_dHScale = 0.0;
-    double m_dVScale = 0.0;
-    double m_d3DScale = 0.0;
     int m_nVLimit = 3;  // decimals of the V labels, 0..9
     int m_nHLimit = 0;  // decimals of the H labels, 0..9
     bool m_bVLog = false;
@@ -48,7 +37,4 @@ struct CPlotSettings {
     int m_nModel = 1;  // 0 wire frame .. 5 blue shading
     bool m_bLegend = true;
     double m_dZoom = 1.0;
-    // TRUE when the layout above was left by a printed or previewed page (0.1 mm),
-    // FALSE when by a screen page (pixels).
-    bool m_bLayoutPrinted = false;
 };

@@ -442,7 +442,7 @@ private slots:
         QVERIFY(file.size() > 100);
         QCOMPARE(file.read(5), QByteArray("%PDF-"));
         // The window keeps the layout of its screen paint.
-        QVERIFY(!View()->Settings().m_bLayoutPrinted);
+        QVERIFY(!View()->Layout().m_bPrinted);
 
         // Through the print dialog, from Ctrl+P.
         QVERIFY(QFile::remove(pdf));

@@ -38,12 +38,12 @@ TEST(PageDraw, ScreenPageIsTheClientAreaFilledWithTheBackground)
     CPlotSettings s;
     s.m_nGraphType = kNoChart;
     ProbeDC dc;
-    DrawPage(dc, doc, s, 400, 300);
+    const CPageLayout layout = DrawPage(dc, doc, s, 400, 300);
     EXPECT_TRUE(dc.Screen());
     EXPECT_EQ(dc.ClientHeight(), 300);
-    EXPECT_EQ(s.m_nPageWidth, 400);
-    EXPECT_EQ(s.m_nPageHeight, 300);
-    EXPECT_FALSE(s.m_bLayoutPrinted);
+    EXPECT_EQ(layout.m_nPageWidth, 400);
+    EXPECT_EQ(layout.m_nPageHeight, 300);
+    EXPECT_FALSE(layout.m_bPrinted);
     EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
     EXPECT_EQ(dc.GetTextColor(), s.m_crForeground);
     EXPECT_EQ(dc.GetBkColor(), s.m_crBackground);
@@ -61,13 +61,13 @@ TEST(PageDraw, PrintedPageFitsThePrintableAreaWithMarginsAndFrame)
     ProbeDC dc;
     dc.m_bPrinting = true;
     dc.SetPrintableSize(200, 287);
-    DrawPage(dc, doc, s, 400, 300);
+    const CPageLayout layout = DrawPage(dc, doc, s, 400, 300);
     EXPECT_TRUE(dc.Paper());
     EXPECT_EQ(dc.OriginX(), -200);
     EXPECT_EQ(dc.OriginY(), 1350);
-    EXPECT_EQ(s.m_nPageWidth, 1600);
-    EXPECT_EQ(s.m_nPageHeight, 1200);
-    EXPECT_TRUE(s.m_bLayoutPrinted);
+    EXPECT_EQ(layout.m_nPageWidth, 1600);
+    EXPECT_EQ(layout.m_nPageHeight, 1200);
+    EXPECT_TRUE(layout.m_bPrinted);
     EXPECT_EQ(dc.Text(), "page 1600 1200 print\n"
                          "rect 0 0 1600 1200 pen=0,0,0xDFDFDF brush=0xDFDFDF\n"
                          "line 0 0 1600 0 pen=0,5,0x600000\n"
@@ -86,11 +86,11 @@ TEST(PageDraw, TallWindowFitsTheHeight)
     dc.SetPrintableSize(200, 287);
     // r = min(20, 2870 / 700); PH comes out just below 2870 and every
     // conversion truncates.
-    DrawPage(dc, doc, s, 100, 700);
+    const CPageLayout layout = DrawPage(dc, doc, s, 100, 700);
     EXPECT_EQ(dc.OriginX(), -41);
     EXPECT_EQ(dc.OriginY(), 2582);
-    EXPECT_EQ(s.m_nPageWidth, 328);
-    EXPECT_EQ(s.m_nPageHeight, 2295);
+    EXPECT_EQ(layout.m_nPageWidth, 328);
+    EXPECT_EQ(layout.m_nPageHeight, 2295);
 }
 
 TEST(PageDraw, EmptyWindowPrintsWithoutFault)
@@ -102,11 +102,11 @@ TEST(PageDraw, EmptyWindowPrintsWithoutFault)
         ProbeDC dc;
         dc.m_bPrinting = true;
         dc.SetPrintableSize(200, 287);
-        DrawPage(dc, doc, s, size[0], size[1]);
-        EXPECT_GE(s.m_nPageWidth, 0);
-        EXPECT_GE(s.m_nPageHeight, 0);
-        EXPECT_LE(s.m_nPageWidth, 2000);
-        EXPECT_LE(s.m_nPageHeight, 2870);
+        const CPageLayout layout = DrawPage(dc, doc, s, size[0], size[1]);
+        EXPECT_GE(layout.m_nPageWidth, 0);
+        EXPECT_GE(layout.m_nPageHeight, 0);
+        EXPECT_LE(layout.m_nPageWidth, 2000);
+        EXPECT_LE(layout.m_nPageHeight, 2870);
     }
 }
 
@@ -124,9 +124,9 @@ TEST(PageDraw, AbsurdPrintableAreaNeitherOverflowsNorWraps)
         ProbeDC dc;
         dc.m_bPrinting = true;
         dc.SetPrintableSize(c.widthMm, c.heightMm);
-        DrawPage(dc, doc, s, 400, 300);
-        EXPECT_EQ(s.m_nPageWidth, c.pageWidth) << c.widthMm << "x" << c.heightMm;
-        EXPECT_EQ(s.m_nPageHeight, c.pageHeight) << c.widthMm << "x" << c.heightMm;
+        const CPageLayout layout = DrawPage(dc, doc, s, 400, 300);
+        EXPECT_EQ(layout.m_nPageWidth, c.pageWidth) << c.widthMm << "x" << c.heightMm;
+        EXPECT_EQ(layout.m_nPageHeight, c.pageHeight) << c.widthMm << "x" << c.heightMm;
     }
 }
 
