@@ -2,7 +2,7 @@
 // 800 x 600 image, next to QPainter drawing the same lines and rectangles bare.
 
 #include "DrawingBenchMain.h"
-#include "chart2d/Graph2D.h"
+#include "chart2d/ScaleMap.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
 #include "page/PageDraw.h"
@@ -57,12 +57,13 @@ std::vector<QPoint> SeriesPoints()
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     CPainterDC dc(painter, 1.0);
-    const CPageLayout l = DrawPage(dc, BigDoc(), s, kWidth, kHeight);
+    const CPageLayout layout = DrawPage(dc, BigDoc(), s, kWidth, kHeight);
+    const CScaleMap columns = CScaleMap::Columns(layout);
+    const CScaleMap values = CScaleMap::Values(layout);
     std::vector<QPoint> points;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c)
-            points.emplace_back(l.m_nPlotLeft + int(c * l.m_dHScale),
-                                l.m_nPlotBottom + int((BigDoc().Value(r, c) - s.m_dVMin) * l.m_dVScale));
+            points.emplace_back(columns.ToPage(c).value_or(0), values.ToPage(BigDoc().Value(r, c)).value_or(0));
     return points;
 }
 

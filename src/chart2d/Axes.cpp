@@ -1,7 +1,7 @@
 #include "chart2d/Axes.h"
 
 #include "chart2d/HorizontalAxis.h"
-#include "chart2d/TickWalk.h"
+#include "chart2d/ScaleMap.h"
 #include "chart2d/Title.h"
 #include "chart2d/VerticalAxis.h"
 #include "doc/SorvDoc.h"
@@ -37,13 +37,12 @@ void DrawPlotArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 // so that the series, which map log10 of their values, always fit its labels.
 void SetScales(const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& l)
 {
-    const double width = double(l.m_nPlotRight) - l.m_nPlotLeft;
-    const double height = double(l.m_nPlotTop) - l.m_nPlotBottom;
-    l.m_dHScale = width / (double(doc.m_nX2) - doc.m_nX1);
-    if (s.m_bVLog)
-        l.m_dVScale = height / (LogAxisEnd(s.m_dVMax) - LogAxisEnd(s.m_dVMin));
-    else
-        l.m_dVScale = height / (s.m_dVMax - s.m_dVMin);
+    const double columns = double(doc.m_nX2) - doc.m_nX1;
+    l.m_dHScale = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, 0.0, columns, false).Scale();
+    const CScaleMap values = CScaleMap::Fit(l.m_nPlotBottom, l.m_nPlotTop, s.m_dVMin, s.m_dVMax, s.m_bVLog);
+    l.m_dVScale = values.Scale();
+    l.m_dVStart = values.Start();
+    l.m_bVLog = values.IsLog();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "chart2d/HorizontalAxis.h"
 
 #include "chart2d/AxisLabel.h"
+#include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
@@ -15,6 +16,9 @@ struct HAxis {
     CDC& dc;
     const CPlotSettings& s;
     const CPageLayout& l;
+    // The labels' own map of m_dHMin..m_dHMax over the plot's width; the
+    // columns of the data have theirs.
+    CScaleMap map;
     double hh;  // font height
     double hw;  // character width
     int ly;     // top of the labels, hanging below B
@@ -42,9 +46,8 @@ struct HAxis {
 
     void DrawLinear() const
     {
-        const double hs = (double(l.m_nPlotRight) - l.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
         ForEachLinearTick(s.m_dHMin, s.m_dHMax, s.m_dHStep, [&](double v) {
-            if (const auto x = TruncToInt((v - s.m_dHMin) * hs, l.m_nPlotLeft)) {
+            if (const auto x = map.ToPage(v)) {
                 Line(*x);
                 Label(v, *x);
             }
@@ -55,12 +58,9 @@ struct HAxis {
     // raised exponent begins there.
     void DrawLogarithmic() const
     {
-        const double lmin = LogAxisEnd(s.m_dHMin);
-        const double lmax = LogAxisEnd(s.m_dHMax);
-        const double hs = (double(l.m_nPlotRight) - l.m_nPlotLeft) / (lmax - lmin);
         const int ly2 = ly + int(hh * -0.25);
-        ForEachDecadeTick(lmin, lmax, [&](double lv, int e, int k) {
-            const auto x = TruncToInt((lv - lmin) * hs, l.m_nPlotLeft);
+        ForEachDecadeTick(map.Start(), LogAxisEnd(s.m_dHMax), [&](double lv, int e, int k) {
+            const auto x = map.PageOfPosition(lv);
             if (!x)
                 return;
             Line(*x);
@@ -80,7 +80,8 @@ void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     const double b = l.m_nPlotBottom * 0.5;
     const double hh = b < 2.0 ? 2.0 : b;
     const double hw = hh * 0.5;
-    const HAxis axis{dc, s, l, hh, hw, int(l.m_nPlotBottom - hw)};
+    const CScaleMap map = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, s.m_dHMin, s.m_dHMax, s.m_bHLog);
+    const HAxis axis{dc, s, l, map, hh, hw, int(l.m_nPlotBottom - hw)};
     const CFont oldFont = dc.SelectObject(CFont{int(hh), int(hw), false, s.m_strFontFace});
     if (!(s.m_dHMin < s.m_dHMax) || s.m_dHStep == 0)
         axis.DrawEnds();

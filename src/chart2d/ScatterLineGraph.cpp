@@ -37,7 +37,7 @@ bool MarkerFits(int v, int f)
 
 void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, s, l);
+    const CSeriesMapping map(doc, l);
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const int f = MarkerHalfSize(l.m_nPageWidth);
@@ -57,7 +57,7 @@ void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, cons
 
 void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, s, l);
+    const CSeriesMapping map(doc, l);
     const int w = LineWidth(dc, s);
     const CPen oldPen = dc.SelectObject(CPen{s.m_nLineStyle, w, s.m_crSeries[0]});
     for (int r = 0; r < map.Rows(); ++r) {

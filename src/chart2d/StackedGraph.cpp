@@ -46,7 +46,7 @@ void DrawBand(CDC& dc, const CSeriesMapping& map, const std::optional<int>* ys, 
 
 void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, s, l);
+    const CSeriesMapping map(doc, l);
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[0]});
     if (map.Columns() >= 2) {

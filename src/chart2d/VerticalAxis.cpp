@@ -1,6 +1,7 @@
 #include "chart2d/VerticalAxis.h"
 
 #include "chart2d/AxisLabel.h"
+#include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
@@ -15,7 +16,8 @@ struct VAxis {
     CDC& dc;
     const CPlotSettings& s;
     const CPageLayout& l;
-    double cw;  // character width of the labels
+    CScaleMap map;  // the values' map, which the series use too
+    double cw;      // character width of the labels
 
     // A label right-justified in 12 characters ending one character left of L;
     // a wider number is drawn whole and ends there too.
@@ -49,7 +51,7 @@ struct VAxis {
     void DrawLinear() const
     {
         ForEachLinearTick(s.m_dVMin, s.m_dVMax, s.m_dVStep, [&](double v) {
-            if (const auto y = TruncToInt((v - s.m_dVMin) * l.m_dVScale, l.m_nPlotBottom))
+            if (const auto y = map.ToPage(v))
                 Tick(v, *y);
         });
     }
@@ -57,9 +59,8 @@ struct VAxis {
     // Grid lines at 1..9 times each power of ten; "10" with a raised exponent at each power.
     void DrawLogarithmic() const
     {
-        const double lmin = LogAxisEnd(s.m_dVMin);
-        ForEachDecadeTick(lmin, LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
-            const auto y = TruncToInt((lv - lmin) * l.m_dVScale, l.m_nPlotBottom);
+        ForEachDecadeTick(map.Start(), LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
+            const auto y = map.PageOfPosition(lv);
             if (!y)
                 return;
             Line(*y);
@@ -79,7 +80,7 @@ struct VAxis {
 
 void DrawVerticalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const VAxis axis{dc, s, l, LabelCharWidth(l.m_nPlotLeft)};
+    const VAxis axis{dc, s, l, CScaleMap::Values(l), LabelCharWidth(l.m_nPlotLeft)};
     const CFont oldFont = dc.SelectObject(CFont{int(2 * axis.cw), int(axis.cw), false, s.m_strFontFace});
     if (!(s.m_dVMin < s.m_dVMax) || s.m_dVStep == 0)
         axis.DrawEnds();

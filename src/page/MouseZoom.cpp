@@ -1,6 +1,6 @@
 #include "page/MouseZoom.h"
 
-#include "chart2d/TickWalk.h"
+#include "chart2d/ScaleMap.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
@@ -33,7 +33,9 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
                   int clientHeight)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
-    if (l.m_bPrinted || n <= 0 || !UsableScale(l.m_dVScale) || !UsableScale(l.m_dHScale))
+    const CScaleMap values = CScaleMap::Values(l);
+    const CScaleMap columns = CScaleMap::Columns(l);
+    if (l.m_bPrinted || n <= 0 || !UsableScale(values.Scale()) || !UsableScale(columns.Scale()))
         return false;
     // Page units: y up.
     const int x0 = start.x, y0 = clientHeight - 1 - start.y;
@@ -46,18 +48,11 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
     if (left > l.m_nPlotRight || bottom > l.m_nPlotTop || right < l.m_nPlotLeft || top < l.m_nPlotBottom)
         return false;
 
-    const double vb = (bottom - l.m_nPlotBottom) / l.m_dVScale;
-    const double vt = (top - l.m_nPlotBottom) / l.m_dVScale;
-    double vMin = s.m_dVMin + vb;
-    double vMax = s.m_dVMin + vt;
-    if (s.m_bVLog) {
-        // The range follows the logarithmic axis, which starts at the floored log of the minimum.
-        const double lmin = LogAxisEnd(s.m_dVMin);
-        vMin = std::pow(10.0, lmin + vb);
-        vMax = std::pow(10.0, lmin + vt);
-    }
-    const std::optional<int> truncL = TruncToInt((left - l.m_nPlotLeft) / l.m_dHScale);
-    const std::optional<int> truncR = TruncToInt((right - l.m_nPlotLeft) / l.m_dHScale);
+    // A logarithmic range follows the axis, which starts at the floored log of the minimum.
+    const double vMin = values.ToValue(bottom);
+    const double vMax = values.ToValue(top);
+    const std::optional<int> truncL = TruncToInt(columns.Offset(left));
+    const std::optional<int> truncR = TruncToInt(columns.Offset(right));
     if (!truncL || !truncR)
         return false;
     const int hL = std::clamp(*truncL, 0, n);

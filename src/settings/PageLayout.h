@@ -14,5 +14,9 @@ struct CPageLayout {
     int m_nPlotTop = 0;
     double m_dHScale = 0.0;  // page units per column step of the region
     double m_dVScale = 0.0;  // page units per value unit, or per decade when logarithmic
+    // The V axis starts at the plot's bottom with m_dVStart: m_dVMin, or when
+    // m_bVLog its log10 (floored at -6).
+    double m_dVStart = 0.0;
+    bool m_bVLog = false;
     double m_d3DScale = 0.0;  // the 3D chart's page units per grid step
 };

@@ -34,6 +34,7 @@ struct Drag2D : ::testing::Test {
         s.m_dVMin = 0.0;
         s.m_dVMax = 30.0;
         l.m_dVScale = (552 - 24) / 30.0;
+        l.m_dVStart = 0.0;
     }
     // Client y of a page y.
     static int ClientY(int pageY) { return kClientHeight - 1 - pageY; }
@@ -98,6 +99,8 @@ TEST_F(Drag2D, LogarithmicRangeFollowsTheAxis)
     s.m_bVLog = true;
     s.m_dVMin = 1.0;
     s.m_dVMax = 1000.0;
+    l.m_bVLog = true;
+    l.m_dVStart = 0.0;  // log10 of the minimum
     l.m_dVScale = (552 - 24) / 3.0;
     // From the plot's lower edge to one decade up.
     ASSERT_TRUE(ZoomByDrag2D(s, *doc, l, {200, ClientY(0)}, {430, ClientY(24 + 176)}, kClientHeight));
