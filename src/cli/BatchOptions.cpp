@@ -30,30 +30,46 @@ std::vector<std::string> Split(const std::string& text, char separator)
     }
 }
 
-// Reads one option's value and records what it changes.
+// Reads the options' values and records what they change.
 class OptionReader {
 public:
     OptionReader(BatchOptions& options, std::string& error) : m_options(options), m_error(error) {}
 
-    // name is the option, value its argument; false on a bad value.
-    bool Read(const std::string& name, const std::string& value);
+    // name is the option, value its argument (none for a switch); false on an
+    // unknown option or a bad value, with the cause in the error.
+    bool Read(const std::string& name, const std::string* value);
+    // Whether the option takes a value.
     static bool TakesValue(const std::string& name);
-    bool Flag(const std::string& name);
+    // The option lines of the usage text.
+    static std::string Usage();
 
-private:
-    using Setter = std::function<void(CPlotSettings&)>;
-
-    bool Fail(const std::string& message)
-    {
-        m_error = m_option + ": " + message;
-        return false;
-    }
-    void Change(Setter set)
+    // What the options of the table do with their values.
+    bool Set(std::function<void(CPlotSettings&)> set)
     {
         m_options.changes.push_back({m_option, [set = std::move(set)](CSorvDoc&, CPlotSettings& s) {
                                          set(s);
                                          return true;
                                      }});
+        return true;
+    }
+    bool Chart(const std::string& value);
+    bool ClientSize(const std::string& value);
+    bool PrintArea(const std::string& value);
+    bool Axis(const std::string& value, bool vertical);
+    bool Colors(const std::string& value);
+    bool Rotate(const std::string& value);
+    bool Region(const std::string& value);
+    bool Title(const std::string& value);
+    bool Limit(const std::string& value, int CPlotSettings::*member);
+    bool Scale(const std::string& value, double CPlotSettings::*member);
+    bool Number(const std::string& value, int min, int max, int CPlotSettings::*member);
+    bool Zoom(const std::string& value);
+
+private:
+    bool Fail(const std::string& message)
+    {
+        m_error = m_option + ": " + message;
+        return false;
     }
     template <class T>
     bool Take(const FieldResult<T>& r, T& out)
@@ -63,91 +79,115 @@ private:
         out = r.value;
         return true;
     }
-    bool Fields(const std::string& value, std::size_t count, std::vector<std::string>& fields);
     bool Size(const std::string& value, int max, int& width, int& height);
+    bool Fields(const std::string& value, std::size_t count, std::vector<std::string>& fields);
+    // N comma-separated fields, each read by read (which gives a FieldResult).
+    template <std::size_t N, class T, class ReadField>
+    bool ReadFields(const std::string& value, T (&out)[N], ReadField read)
+    {
+        std::vector<std::string> fields;
+        if (!Fields(value, N, fields))
+            return false;
+        for (std::size_t i = 0; i < N; ++i) {
+            if (!Take(read(fields[i]), out[i]))
+                return false;
+        }
+        return true;
+    }
     bool Int(const std::string& value, int min, int max, int& out) { return Take(FieldRules::ReadInt(value, min, max), out); }
-    bool Chart(const std::string& value);
-    bool Axis(const std::string& value, bool vertical);
-    bool Colors(const std::string& value);
-    bool Rotate(const std::string& value);
-    bool Region(const std::string& value);
-    bool Title(const std::string& value);
-    bool Limit(const std::string& value, int CPlotSettings::*member);
-    bool Scale(const std::string& value, double CPlotSettings::*member);
-    bool Number(const std::string& value, int min, int max, int CPlotSettings::*member);
 
     BatchOptions& m_options;
     std::string& m_error;
-    std::string m_option;
+    std::string m_option;  // as given, for the messages
 };
+
+// One option of --export: the parser and the usage text are both made from
+// this table, in its order.
+struct OptionSpec {
+    const char* name;
+    const char* form;  // of the value in the usage text; none for a switch
+    const char* note;  // added in parentheses in the usage text, if any
+    bool endsLine;     // the usage text goes on on the next line
+    bool (*read)(OptionReader& reader, const std::string& value);  // value empty for a switch
+};
+
+using Value = const std::string&;
+
+const OptionSpec kOptions[] = {
+    {"--chart", "scatter|line|stacked|3d", nullptr, false, [](OptionReader& r, Value v) { return r.Chart(v); }},
+    {"--size", "WxH", "pixels, 1..10000, default 800x600", true,
+     [](OptionReader& r, Value v) { return r.ClientSize(v); }},
+    {"--print-area", "WxH", "mm, 1..5000; printed layout", false,
+     [](OptionReader& r, Value v) { return r.PrintArea(v); }},
+    {"--region", "X1,Y1,X2,Y2", "0..65535", true, [](OptionReader& r, Value v) { return r.Region(v); }},
+    {"--vaxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, true); }},
+    {"--haxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, false); }},
+    {"--vlog", nullptr, nullptr, false,
+     [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bVLog = true; }); }},
+    {"--hlog", nullptr, nullptr, true,
+     [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bHLog = true; }); }},
+    {"--vlimit", "0..9", nullptr, false,
+     [](OptionReader& r, Value v) { return r.Limit(v, &CPlotSettings::m_nVLimit); }},
+    {"--hlimit", "0..9", nullptr, false,
+     [](OptionReader& r, Value v) { return r.Limit(v, &CPlotSettings::m_nHLimit); }},
+    {"--no-legend", nullptr, nullptr, false,
+     [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bLegend = false; }); }},
+    {"--title", "TEXT", "at most 128 bytes in Shift-JIS", true, [](OptionReader& r, Value v) { return r.Title(v); }},
+    {"--colors", "FG,BG,VIEW,AXIS", "each RRGGBB", false, [](OptionReader& r, Value v) { return r.Colors(v); }},
+    {"--line-style", "0..4", nullptr, false,
+     [](OptionReader& r, Value v) { return r.Number(v, PS_SOLID, PS_DASHDOTDOT, &CPlotSettings::m_nLineStyle); }},
+    {"--line-width", "0..99", nullptr, true,
+     [](OptionReader& r, Value v) { return r.Number(v, 0, 99, &CPlotSettings::m_nLineWidth); }},
+    {"--rotate", "X,Y,Z", "0..360 each", false, [](OptionReader& r, Value v) { return r.Rotate(v); }},
+    {"--scale-y", "S", nullptr, false, [](OptionReader& r, Value v) { return r.Scale(v, &CPlotSettings::m_dScaleY); }},
+    {"--scale-z", "S", "0.000001..1000000", true,
+     [](OptionReader& r, Value v) { return r.Scale(v, &CPlotSettings::m_dScaleZ); }},
+    {"--model", "0..5", nullptr, false,
+     [](OptionReader& r, Value v) { return r.Number(v, 0, 5, &CPlotSettings::m_nModel); }},
+    {"--zoom", "Z", "0.2..5", true, [](OptionReader& r, Value v) { return r.Zoom(v); }},
+};
+
+const OptionSpec* FindOption(const std::string& name)
+{
+    for (const OptionSpec& o : kOptions) {
+        if (name == o.name)
+            return &o;
+    }
+    return nullptr;
+}
 
 bool OptionReader::TakesValue(const std::string& name)
 {
-    static const char* const names[] = {
-        "--chart",  "--size",   "--print-area", "--region",     "--vaxis",      "--haxis",  "--vlimit",  "--hlimit", "--title",
-        "--colors", "--line-style", "--line-width", "--rotate", "--scale-y", "--scale-z", "--model", "--zoom"};
-    for (const char* n : names) {
-        if (name == n)
-            return true;
-    }
-    return false;
+    const OptionSpec* o = FindOption(name);
+    return o && o->form;
 }
 
-bool OptionReader::Flag(const std::string& name)
+bool OptionReader::Read(const std::string& name, const std::string* value)
 {
-    m_option = name;
-    if (name == "--vlog")
-        Change([](CPlotSettings& s) { s.m_bVLog = true; });
-    else if (name == "--hlog")
-        Change([](CPlotSettings& s) { s.m_bHLog = true; });
-    else if (name == "--no-legend")
-        Change([](CPlotSettings& s) { s.m_bLegend = false; });
-    else
+    m_option = value ? name + " " + *value : name;
+    const OptionSpec* o = FindOption(name);
+    if (!o)
         return Fail("unknown option");
-    return true;
+    return o->read(*this, value ? *value : std::string());
 }
 
-bool OptionReader::Read(const std::string& name, const std::string& value)
+std::string OptionReader::Usage()
 {
-    m_option = name + " " + value;
-    ExportPage& page = m_options.page;
-    if (name == "--chart")
-        return Chart(value);
-    if (name == "--size")
-        return Size(value, kMaxClientPixels, page.clientWidth, page.clientHeight);
-    if (name == "--print-area") {
-        page.printArea = true;
-        return Size(value, kMaxAreaMm, page.areaWidthMm, page.areaHeightMm);
+    std::string text;
+    std::string line;
+    for (const OptionSpec& o : kOptions) {
+        line += line.empty() ? "  " : "   ";
+        line += o.name;
+        if (o.form)
+            line = line + " " + o.form;
+        if (o.note)
+            line = line + " (" + o.note + ")";
+        if (o.endsLine) {
+            text += line + "\n";
+            line.clear();
+        }
     }
-    if (name == "--region")
-        return Region(value);
-    if (name == "--vaxis" || name == "--haxis")
-        return Axis(value, name == "--vaxis");
-    if (name == "--vlimit")
-        return Limit(value, &CPlotSettings::m_nVLimit);
-    if (name == "--hlimit")
-        return Limit(value, &CPlotSettings::m_nHLimit);
-    if (name == "--title")
-        return Title(value);
-    if (name == "--colors")
-        return Colors(value);
-    if (name == "--line-style")
-        return Number(value, PS_SOLID, PS_DASHDOTDOT, &CPlotSettings::m_nLineStyle);
-    if (name == "--line-width")
-        return Number(value, 0, 99, &CPlotSettings::m_nLineWidth);
-    if (name == "--model")
-        return Number(value, 0, 5, &CPlotSettings::m_nModel);
-    if (name == "--rotate")
-        return Rotate(value);
-    if (name == "--scale-y")
-        return Scale(value, &CPlotSettings::m_dScaleY);
-    if (name == "--scale-z")
-        return Scale(value, &CPlotSettings::m_dScaleZ);
-    double zoom = 0.0;
-    if (!Take(FieldRules::ReadDouble(value, kMinZoom, kMaxZoom), zoom))
-        return false;
-    Change([zoom](CPlotSettings& s) { s.m_dZoom = zoom; });
-    return true;
+    return text;
 }
 
 bool OptionReader::Fields(const std::string& value, std::size_t count, std::vector<std::string>& fields)
@@ -176,6 +216,17 @@ bool OptionReader::Size(const std::string& value, int max, int& width, int& heig
     return true;
 }
 
+bool OptionReader::ClientSize(const std::string& value)
+{
+    return Size(value, kMaxClientPixels, m_options.page.clientWidth, m_options.page.clientHeight);
+}
+
+bool OptionReader::PrintArea(const std::string& value)
+{
+    m_options.page.printArea = true;
+    return Size(value, kMaxAreaMm, m_options.page.areaWidthMm, m_options.page.areaHeightMm);
+}
+
 bool OptionReader::Chart(const std::string& value)
 {
     static const std::map<std::string, int> types = {{"scatter", 0}, {"line", 1}, {"stacked", 2}, {"3d", 3}};
@@ -183,34 +234,26 @@ bool OptionReader::Chart(const std::string& value)
     if (it == types.end())
         return Fail("expected scatter, line, stacked or 3d");
     const int type = it->second;
-    Change([type](CPlotSettings& s) { s.m_nGraphType = type; });
-    return true;
+    return Set([type](CPlotSettings& s) { s.m_nGraphType = type; });
 }
 
 bool OptionReader::Axis(const std::string& value, bool vertical)
 {
-    std::vector<std::string> f;
     double v[3] = {};
-    if (!Fields(value, 3, f))
+    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadDouble(f); }))
         return false;
-    for (int i = 0; i < 3; ++i) {
-        if (!Take(FieldRules::ReadDouble(f[std::size_t(i)]), v[i]))
-            return false;
-    }
     if (vertical) {
-        Change([=](CPlotSettings& s) {
+        return Set([=](CPlotSettings& s) {
             s.m_dVMin = v[0];
             s.m_dVMax = v[1];
             s.m_dVStep = v[2];
         });
-    } else {
-        Change([=](CPlotSettings& s) {
-            s.m_dHMin = v[0];
-            s.m_dHMax = v[1];
-            s.m_dHStep = v[2];
-        });
     }
-    return true;
+    return Set([=](CPlotSettings& s) {
+        s.m_dHMin = v[0];
+        s.m_dHMax = v[1];
+        s.m_dHStep = v[2];
+    });
 }
 
 bool OptionReader::Colors(const std::string& value)
@@ -228,39 +271,27 @@ bool OptionReader::Colors(const std::string& value)
         const unsigned long rgb = std::stoul(hex, nullptr, 16);
         c[i] = RGB(int(rgb >> 16), int(rgb >> 8), int(rgb));
     }
-    Change([=](CPlotSettings& s) {
+    return Set([=](CPlotSettings& s) {
         s.m_crForeground = c[0];
         s.m_crBackground = c[1];
         s.m_crView = c[2];
         s.m_crAxis = c[3];
     });
-    return true;
 }
 
 bool OptionReader::Rotate(const std::string& value)
 {
-    std::vector<std::string> f;
     double v[3] = {};
-    if (!Fields(value, 3, f))
+    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadDouble(f, 0.0, 360.0); }))
         return false;
-    for (int i = 0; i < 3; ++i) {
-        if (!Take(FieldRules::ReadDouble(f[std::size_t(i)], 0.0, 360.0), v[i]))
-            return false;
-    }
-    Change([=](CPlotSettings& s) { SetRotation(s, v[0], v[1], v[2]); });
-    return true;
+    return Set([=](CPlotSettings& s) { SetRotation(s, v[0], v[1], v[2]); });
 }
 
 bool OptionReader::Region(const std::string& value)
 {
-    std::vector<std::string> f;
     int v[4] = {};
-    if (!Fields(value, 4, f))
+    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadInt(f, 0, 65535); }))
         return false;
-    for (int i = 0; i < 4; ++i) {
-        if (!Int(f[std::size_t(i)], 0, 65535, v[i]))
-            return false;
-    }
     m_options.changes.push_back(
         {m_option, [=](CSorvDoc& doc, CPlotSettings&) { return doc.SetRegion(v[0], v[1], v[2], v[3]); }});
     return true;
@@ -284,8 +315,7 @@ bool OptionReader::Limit(const std::string& value, int CPlotSettings::*member)
     unsigned n = 0;
     if (!Take(FieldRules::ReadUnsigned(value, 0, 9), n))
         return false;
-    Change([=](CPlotSettings& s) { s.*member = int(n); });
-    return true;
+    return Set([=](CPlotSettings& s) { s.*member = int(n); });
 }
 
 bool OptionReader::Scale(const std::string& value, double CPlotSettings::*member)
@@ -293,8 +323,7 @@ bool OptionReader::Scale(const std::string& value, double CPlotSettings::*member
     double v = 0.0;
     if (!Take(FieldRules::ReadDouble(value, 1e-6, 1e6), v))
         return false;
-    Change([=](CPlotSettings& s) { s.*member = v; });
-    return true;
+    return Set([=](CPlotSettings& s) { s.*member = v; });
 }
 
 bool OptionReader::Number(const std::string& value, int min, int max, int CPlotSettings::*member)
@@ -302,8 +331,15 @@ bool OptionReader::Number(const std::string& value, int min, int max, int CPlotS
     int v = 0;
     if (!Int(value, min, max, v))
         return false;
-    Change([=](CPlotSettings& s) { s.*member = v; });
-    return true;
+    return Set([=](CPlotSettings& s) { s.*member = v; });
+}
+
+bool OptionReader::Zoom(const std::string& value)
+{
+    double zoom = 0.0;
+    if (!Take(FieldRules::ReadDouble(value, kMinZoom, kMaxZoom), zoom))
+        return false;
+    return Set([zoom](CPlotSettings& s) { s.m_dZoom = zoom; });
 }
 
 bool SetCommand(BatchOptions& o, BatchOptions::Command command, bool& seen, std::string& error)
@@ -341,11 +377,12 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
                 return false;
         } else if (takesValue) {
             settingsSeen = true;
-            if (!reader.Read(arg, argv[++i]))
+            const std::string value = argv[++i];
+            if (!reader.Read(arg, &value))
                 return false;
         } else if (arg.size() > 1 && arg[0] == '-') {
             settingsSeen = true;
-            if (!reader.Flag(arg))
+            if (!reader.Read(arg, nullptr))
                 return false;
         } else if (o.file.empty()) {
             o.file = arg;
@@ -375,16 +412,11 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
 
 const char* BatchUsage()
 {
-    return "usage: sorv [FILE ...]\n"
-           "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
-           "       sorv --info FILE\n"
-           "       sorv --dump FILE\n"
-           "options:\n"
-           "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
-           "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..65535)\n"
-           "  --vaxis MIN,MAX,STEP   --haxis MIN,MAX,STEP   --vlog   --hlog\n"
-           "  --vlimit 0..9   --hlimit 0..9   --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"
-           "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
-           "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
-           "  --model 0..5   --zoom Z (0.2..5)\n";
+    static const std::string usage = "usage: sorv [FILE ...]\n"
+                                     "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
+                                     "       sorv --info FILE\n"
+                                     "       sorv --dump FILE\n"
+                                     "options:\n" +
+                                     OptionReader::Usage();
+    return usage.c_str();
 }

@@ -188,6 +188,27 @@ TEST_F(BatchCli, PngHasTheClientSize)
     EXPECT_EQ(QImage(dir.filePath(QStringLiteral("small.png"))).size(), QSize(320, 200));
 }
 
+// The usage text is made from the option table: every option, in its place.
+TEST_F(BatchCli, HelpPrintsTheUsage)
+{
+    const Result r = Sorv(dir.path(), QStringList{"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_EQ(r.out.toStdString(),
+              "usage: sorv [FILE ...]\n"
+              "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
+              "       sorv --info FILE\n"
+              "       sorv --dump FILE\n"
+              "options:\n"
+              "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
+              "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..65535)\n"
+              "  --vaxis MIN,MAX,STEP   --haxis MIN,MAX,STEP   --vlog   --hlog\n"
+              "  --vlimit 0..9   --hlimit 0..9   --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"
+              "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
+              "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
+              "  --model 0..5   --zoom Z (0.2..5)\n");
+}
+
 TEST_F(BatchCli, InfoAndDumpPrintTheDocument)
 {
     const Result info = Sorv(dir.path(), QStringList{"--info", "data.csv"});
