@@ -3,7 +3,7 @@
 #include "cli/BatchOptions.h"
 #include "cli/Export.h"
 #include "doc/SorvDoc.h"
-#include "gfx/PainterDC.h"
+#include "gfx/FontSubstitutions.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 
