@@ -133,7 +133,7 @@ TEST(PageDraw, AbsurdPrintableAreaNeitherOverflowsNorWraps)
 TEST(PageDraw, ScreenPageCoversEveryClientPixel)
 {
     static int argc = 1;
-    static char name[] = "pagedraw_test";
+    static char name[] = "page_tests";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     QImage image(400, 300, QImage::Format_RGB32);
