@@ -2,7 +2,7 @@
 // The main of a drawing benchmark: an offscreen GUI application with the
 // chart fonts mapped, then the benchmarks.
 
-#include "gfx/PainterDC.h"
+#include "gfx/FontSubstitutions.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

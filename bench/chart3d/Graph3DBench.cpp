@@ -7,8 +7,9 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PainterDC.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 #include "support/TestDoc.h"
-#include "view/PlotSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,9 +46,17 @@ CPlotSettings BenchSettings(int model)
     s.m_nModel = model;
     s.m_dVMin = BenchDoc().m_dMin;
     s.m_dVMax = BenchDoc().m_dMax;
-    s.m_nPageWidth = kWidth;
-    s.m_nPageHeight = kHeight;
     return s;
+}
+
+// Draws the chart of the model on a page of kWidth x kHeight; returns its fit scale.
+double DrawBenchChart(CDC& dc, int model)
+{
+    CPageLayout layout;
+    layout.m_nPageWidth = kWidth;
+    layout.m_nPageHeight = kHeight;
+    DrawGraph3D(dc, BenchDoc(), BenchSettings(model), layout);
+    return layout.m_d3DScale;
 }
 
 // Keeps the cells of a draw as bare points and colours.
@@ -99,8 +108,7 @@ const CCaptureDC& Captured(int model)
     auto& slot = cache[model];
     if (!slot) {
         slot = std::make_unique<CCaptureDC>();
-        CPlotSettings s = BenchSettings(model);
-        DrawGraph3D(*slot, BenchDoc(), s);
+        DrawBenchChart(*slot, model);
     }
     return *slot;
 }
@@ -113,8 +121,7 @@ void BM_Chart3D(benchmark::State& state)
         QPainter painter(&image);
         CPainterDC dc(painter, 1.0);
         dc.SetScreenMapping(kWidth, kHeight);
-        CPlotSettings s = BenchSettings(model);
-        DrawGraph3D(dc, BenchDoc(), s);
+        DrawBenchChart(dc, model);
     }
     state.counters["cells"] = double(Captured(model).m_shapes.size());
 }
@@ -154,9 +161,7 @@ void BM_ChartCodeOnly(benchmark::State& state)
     const int model = int(state.range(0));
     for (auto _ : state) {
         CNullDC dc;
-        CPlotSettings s = BenchSettings(model);
-        DrawGraph3D(dc, BenchDoc(), s);
-        benchmark::DoNotOptimize(s.m_d3DScale);
+        benchmark::DoNotOptimize(DrawBenchChart(dc, model));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "app/AppResources.h"
 
-#include "view/CommandIds.h"
+#include "settings/CommandIds.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
 #include "app/ChildFrame.h"
 
+#include "app/SorvView.h"
 #include "app/ToolbarArt.h"
-#include "view/SorvView.h"
 
 CChildFrame::CChildFrame(CSorvView* view, QWidget* parent) : QMdiSubWindow(parent), m_pView(view)
 {

@@ -2,8 +2,8 @@
 
 #include "app/ReadFailureText.h"
 
+#include "app/SorvView.h"
 #include "doc/SorvDoc.h"
-#include "view/SorvView.h"
 
 #include <QFile>
 #include <QFileInfo>

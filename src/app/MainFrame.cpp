@@ -1,67 +1,35 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/AppResources.h"
 #include "app/ChildFrame.h"
 #include "app/DocManager.h"
-#include "app/LockKeys.h"
+#include "app/FrameMenus.h"
 #include "app/MDIClientWnd.h"
 #include "app/RecentFileList.h"
+#include "app/SorvView.h"
+#include "app/StatusBar.h"
 #include "app/ToolbarArt.h"
 #include "app/ViewPrinter.h"
 #include "doc/SorvDoc.h"
-#include "view/CommandIds.h"
-#include "view/SorvView.h"
+#include "settings/CommandIds.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QMenuBar>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QMdiSubWindow>
 #include <QMimeData>
-#include <QPointer>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 using namespace CommandId;
 
 namespace {
-
-// The menu text of a command without its mnemonic and key hint, for tool tips
-// of buttons that have no string of their own.
-QString PlainMenuText(int id, const std::vector<MenuItem>& items)
-{
-    for (const MenuItem& item : items) {
-        if (item.id == id) {
-            QString text = item.text.section('\t', 0, 0);
-            text.remove(QRegularExpression(QStringLiteral("\\(&[^)]*\\)")));
-            return text.remove('&');
-        }
-        const QString inSubmenu = PlainMenuText(id, item.submenu);
-        if (!inSubmenu.isEmpty())
-            return inSubmenu;
-    }
-    return {};
-}
-
-QString ToolTipOf(int id)
-{
-    const QString tip = CommandToolTip(id);
-    if (!tip.isEmpty())
-        return tip;
-    for (const MenuPopup& popup : ChartMenu()) {
-        const QString text = PlainMenuText(id, popup.items);
-        if (!text.isEmpty())
-            return text;
-    }
-    return {};
-}
 
 // The local files among the URLs of a drag.
 QStringList LocalFiles(const QMimeData* mime)
@@ -73,12 +41,6 @@ QStringList LocalFiles(const QMimeData* mime)
         if (url.isLocalFile())
             files.append(url.toLocalFile());
     return files;
-}
-
-// "&n text": an item of a numbered list in a menu, n its mnemonic.
-QString NumberedItem(int n, QString text)
-{
-    return QStringLiteral("&%1 %2").arg(n).arg(text.replace('&', QStringLiteral("&&")));
 }
 
 bool NeedsChartWindow(int id)
@@ -105,148 +67,45 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     setCentralWidget(m_wndMDIClient);
     connect(m_wndMDIClient, &QMdiArea::subWindowActivated, this, &CMainFrame::OnActivated);
 
-    CreateMenus();
-    CreateToolBar();
-    CreateStatusBar();
-    CreateAccelerators();
-    UpdateMenuBar();
+    m_pMenus = new CFrameMenus(this, m_wndMDIClient, m_recent.Size());
+    connect(m_pMenus, &CFrameMenus::commandChosen, this, &CMainFrame::OnCommand);
+    connect(m_pMenus, &CFrameMenus::recentFileChosen, this, &CMainFrame::OnRecentFile);
+    connect(m_pMenus, &CFrameMenus::menuAboutToShow, this, &CMainFrame::UpdateCommandUI);
+    m_wndStatusBar = new CStatusBar(this);
+    setStatusBar(m_wndStatusBar);
+    m_pMenus->ShowMenus(false);
     UpdateRecentFileMenu();
     UpdateCommandUI();
-    qApp->installEventFilter(this);
 
     // Three quarters of the screen, yet wide enough for the whole toolbar
     // where the screen allows (on large scale factors three quarters is not).
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize available = screen->availableSize();
         QSize size = available * 3 / 4;
-        size.setWidth(std::min(std::max(size.width(), m_wndToolBar->sizeHint().width()), available.width()));
+        size.setWidth(std::min(std::max(size.width(), GetToolBar()->sizeHint().width()), available.width()));
         resize(size);
     }
 }
 
 CMainFrame::~CMainFrame()
 {
-    qApp->removeEventFilter(this);
     // Chart windows go first (also closed ones awaiting deletion), while the
     // frame can still forget them.
     for (CChildFrame* child : m_wndMDIClient->findChildren<CChildFrame*>())
         delete child;
 }
 
-// ---- resources ----
-
-QAction* CMainFrame::CommandAction(int id, const QString& text)
+QToolBar* CMainFrame::GetToolBar() const
 {
-    auto* action = new QAction(text, this);
-    action->setData(id);
-    action->setStatusTip(CommandPrompt(id));
-    action->setCheckable(CSorvView::IsCheckCommand(id) || id == ViewToolbar || id == ViewStatusBar);
-    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-    m_actions.emplace(id, action);
-    return action;
+    return m_pMenus->ToolBar();
 }
 
-void CMainFrame::AddMenuItem(QMenu* menu, const MenuItem& item)
+QStatusBar* CMainFrame::GetStatusBar() const
 {
-    if (!item.submenu.empty()) {
-        menu->addMenu(CreatePopup(item.text, item.submenu));
-    } else if (item.id == 0) {
-        menu->addSeparator();
-    } else if (item.id == FileMruFirst) {
-        AddRecentFileItems(menu);
-    } else {
-        menu->addAction(CommandAction(item.id, item.text));
-    }
+    return m_wndStatusBar;
 }
 
-// The grayed placeholder, and the entries that take its place when files are known.
-void CMainFrame::AddRecentFileItems(QMenu* menu)
-{
-    QAction* placeholder = menu->addAction(RecentFilePlaceholder());
-    placeholder->setEnabled(false);
-    m_recentPlaceholders.push_back(placeholder);
-    std::vector<QAction*> items;
-    for (int i = 0; i < m_recent.Size(); ++i) {
-        QAction* action = menu->addAction(QString());
-        action->setData(FileMruFirst + i);
-        action->setStatusTip(CommandPrompt(FileMruFirst + i));
-        connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
-        items.push_back(action);
-    }
-    m_recentItems.push_back(items);
-}
-
-QMenu* CMainFrame::CreatePopup(const QString& title, const std::vector<MenuItem>& items)
-{
-    auto* menu = new QMenu(title, this);
-    for (const MenuItem& item : items)
-        AddMenuItem(menu, item);
-    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-    return menu;
-}
-
-void CMainFrame::CreateMenus()
-{
-    for (const MenuPopup& popup : MainFrameMenu())
-        m_menuMain.push_back(CreatePopup(popup.title, popup.items));
-    for (const MenuPopup& popup : ChartMenu()) {
-        m_menuChart.push_back(CreatePopup(popup.title, popup.items));
-        // The popup with the window commands also lists the open windows.
-        if (!PlainMenuText(WindowNew, popup.items).isEmpty())
-            m_menuWindow = m_menuChart.back();
-    }
-    connect(m_menuWindow, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowList);
-}
-
-void CMainFrame::CreateToolBar()
-{
-    m_wndToolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
-    m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
-    m_wndToolBar->setIconSize(QSize(16, 15));
-    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : ToolbarCommands()) {
-        if (id == 0) {
-            m_wndToolBar->addSeparator();
-            continue;
-        }
-        QAction* action = CommandAction(id, ToolTipOf(id));
-        action->setIcon(ToolbarIcon(id));
-        action->setToolTip(ToolTipOf(id));
-        m_wndToolBar->addAction(action);
-    }
-    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    m_wndStatusBar = new QStatusBar(this);
-    // Pane 0 takes the free width; prompts cover it while shown.
-    m_wndStatusBar->addWidget(new QLabel(IdleStatusText()), 1);
-    const char* const names[4] = {"ｶﾅ", "CAP", "NUM", "SCRL"};
-    for (int i = 0; i < 4; ++i) {
-        m_indicators[i] = new QLabel(QString::fromUtf8(names[i]));
-        m_indicators[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_indicators[i]->setAlignment(Qt::AlignCenter);
-        m_indicators[i]->setMinimumWidth(m_indicators[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
-        m_indicators[i]->setEnabled(false);
-        m_wndStatusBar->addPermanentWidget(m_indicators[i]);
-    }
-    setStatusBar(m_wndStatusBar);
-    UpdateIndicators();
-}
-
-// Accelerators: keys of the frame that run commands without a menu entry of their own.
-void CMainFrame::CreateAccelerators()
-{
-    for (const Accelerator& accel : Accelerators()) {
-        QAction* action = CommandAction(accel.id, QString());
-        action->setShortcut(accel.key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-}
-
-// ---- state of the user interface ----
+// ---- command routing and the state of menus and buttons ----
 
 CSorvView* CMainFrame::GetActiveView() const
 {
@@ -262,72 +121,53 @@ bool CMainFrame::IsCommandEnabled(int id) const
     return view || !NeedsChartWindow(id);
 }
 
-void CMainFrame::UpdateCommandUI()
+void CMainFrame::OnCommand(int id)
 {
-    const CSorvView* view = GetActiveView();
-    for (const auto& [id, action] : m_actions) {
-        action->setEnabled(IsCommandEnabled(id));
-        if (id == ViewToolbar)
-            action->setChecked(m_wndToolBar && !m_wndToolBar->isHidden());
-        else if (id == ViewStatusBar)
-            action->setChecked(m_wndStatusBar && !m_wndStatusBar->isHidden());
-        else if (action->isCheckable())
-            action->setChecked(view && view->IsCommandChecked(id));
+    if (!IsCommandEnabled(id))
+        return;
+    CSorvView* view = GetActiveView();
+    switch (id) {
+    case FileOpen: OnFileOpen(); break;
+    case FileClose: OnFileClose(); break;
+    case FilePrintSetup: m_pPrinter->PageSetup(); break;
+    case FilePrint: m_pPrinter->Print(view, true); break;
+    case FilePrintDirect: m_pPrinter->Print(view, false); break;
+    case FilePrintPreview: m_pPrinter->Preview(view); break;
+    case WindowNew: OnWindowNew(); break;
+    case WindowCascade: m_wndMDIClient->cascadeSubWindows(); break;
+    case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
+    case WindowTileVert: m_wndMDIClient->TileSideBySide(); break;
+    case WindowArrange: m_wndMDIClient->ArrangeIcons(); break;
+    case AppAbout: OnAppAbout(); break;
+    case AppExit: close(); break;
+    case ViewToolbar: GetToolBar()->setVisible(GetToolBar()->isHidden()); break;
+    case ViewStatusBar: m_wndStatusBar->setVisible(m_wndStatusBar->isHidden()); break;
+    default:
+        if (view)
+            view->OnCommand(id);
+        break;
     }
+    UpdateCommandUI();
 }
 
-// Menu 129 while a chart window is active, menu 128 otherwise.
-void CMainFrame::UpdateMenuBar()
+bool CMainFrame::IsCommandChecked(int id) const
 {
-    const std::vector<QMenu*>& menus = GetActiveView() ? m_menuChart : m_menuMain;
-    const QList<QAction*> shown = menuBar()->actions();
-    if (!shown.isEmpty() && shown.first()->menu() == menus.front())
-        return;
-    menuBar()->clear();
-    for (QMenu* menu : menus)
-        menuBar()->addMenu(menu);
+    if (id == ViewToolbar)
+        return !GetToolBar()->isHidden();
+    if (id == ViewStatusBar)
+        return !m_wndStatusBar->isHidden();
+    const CSorvView* view = GetActiveView();
+    return view && view->IsCommandChecked(id);
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    m_pMenus->Update([this](int id) { return IsCommandEnabled(id); }, [this](int id) { return IsCommandChecked(id); });
 }
 
 void CMainFrame::UpdateRecentFileMenu()
 {
-    const QStringList& files = m_recent.Files();
-    for (QAction* placeholder : m_recentPlaceholders)
-        placeholder->setVisible(files.isEmpty());
-    for (const auto& items : m_recentItems) {
-        for (int i = 0; i < int(items.size()); ++i) {
-            const bool shown = i < files.size();
-            items[i]->setVisible(shown);
-            if (shown)
-                items[i]->setText(NumberedItem(i + 1, QDir::toNativeSeparators(files.at(i))));
-        }
-    }
-}
-
-void CMainFrame::UpdateWindowList()
-{
-    for (QAction* item : m_windowItems)
-        delete item;
-    m_windowItems.clear();
-    const QList<QMdiSubWindow*> windows = m_wndMDIClient->subWindowList();
-    if (windows.isEmpty())
-        return;
-    m_windowItems.push_back(m_menuWindow->addSeparator());
-    for (int i = 0; i < int(windows.size()); ++i) {
-        QPointer<QMdiSubWindow> child = windows[i];
-        QAction* item = m_menuWindow->addAction(NumberedItem(i + 1, child->windowTitle()));
-        item->setData(WindowFirstChild + i);
-        item->setCheckable(true);
-        item->setChecked(child == m_wndMDIClient->activeSubWindow());
-        // A minimised window chosen here comes back to its size.
-        connect(item, &QAction::triggered, this, [this, child] {
-            if (!child)
-                return;
-            if (child->isMinimized())
-                child->showNormal();
-            m_wndMDIClient->setActiveSubWindow(child);
-        });
-        m_windowItems.push_back(item);
-    }
+    m_pMenus->UpdateRecentFiles(m_recent.Files());
 }
 
 void CMainFrame::UpdateFrameTitle()
@@ -354,25 +194,9 @@ void CMainFrame::UpdateChildTitles(const CSorvDoc* doc)
 
 void CMainFrame::OnActivated()
 {
-    UpdateMenuBar();
+    m_pMenus->ShowMenus(GetActiveView() != nullptr);
     UpdateFrameTitle();
     UpdateCommandUI();
-}
-
-void CMainFrame::UpdateIndicators()
-{
-    const std::optional<LockKeyState> keys = QueryLockKeys();
-    const bool on[4] = {false, keys && keys->caps, keys && keys->num, keys && keys->scroll};
-    for (int i = 0; i < 4; ++i)
-        m_indicators[i]->setEnabled(on[i]);
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyRelease || type == QEvent::ApplicationActivate)
-        UpdateIndicators();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- documents and windows ----
@@ -444,36 +268,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
         OpenDocumentFile(file);
 }
 
-// ---- commands ----
-
-void CMainFrame::OnCommand(int id)
-{
-    if (!IsCommandEnabled(id))
-        return;
-    CSorvView* view = GetActiveView();
-    switch (id) {
-    case FileOpen: OnFileOpen(); break;
-    case FileClose: OnFileClose(); break;
-    case FilePrintSetup: m_pPrinter->PageSetup(); break;
-    case FilePrint: m_pPrinter->Print(view, true); break;
-    case FilePrintDirect: m_pPrinter->Print(view, false); break;
-    case FilePrintPreview: m_pPrinter->Preview(view); break;
-    case WindowNew: OnWindowNew(); break;
-    case WindowCascade: m_wndMDIClient->cascadeSubWindows(); break;
-    case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
-    case WindowTileVert: m_wndMDIClient->TileSideBySide(); break;
-    case WindowArrange: m_wndMDIClient->ArrangeIcons(); break;
-    case AppAbout: OnAppAbout(); break;
-    case AppExit: close(); break;
-    case ViewToolbar: m_wndToolBar->setVisible(m_wndToolBar->isHidden()); break;
-    case ViewStatusBar: m_wndStatusBar->setVisible(m_wndStatusBar->isHidden()); break;
-    default:
-        if (view)
-            view->OnCommand(id);
-        break;
-    }
-    UpdateCommandUI();
-}
+// ---- command handlers ----
 
 void CMainFrame::OnFileOpen()
 {

@@ -4,20 +4,15 @@
 
 #include <QMainWindow>
 
-#include <map>
-#include <vector>
-
-#include "app/AppResources.h"
-
 class CChildFrame;
 class CDocManager;
+class CFrameMenus;
 class CMDIClientWnd;
 class CRecentFileList;
 class CSorvDoc;
 class CSorvView;
+class CStatusBar;
 class CViewPrinter;
-class QLabel;
-class QMenu;
 class QPrinter;
 class QStatusBar;
 class QToolBar;
@@ -33,8 +28,8 @@ public:
     bool OpenDocumentFile(const QString& path);
     CSorvView* GetActiveView() const;
     CMDIClientWnd* GetMDIClient() const { return m_wndMDIClient; }
-    QToolBar* GetToolBar() const { return m_wndToolBar; }
-    QStatusBar* GetStatusBar() const { return m_wndStatusBar; }
+    QToolBar* GetToolBar() const;
+    QStatusBar* GetStatusBar() const;
 
     // Runs a command of the frame or of the active chart window, if enabled.
     void OnCommand(int id);
@@ -45,27 +40,15 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateMenus();
-    QMenu* CreatePopup(const QString& title, const std::vector<MenuItem>& items);
-    void AddMenuItem(QMenu* menu, const MenuItem& item);
-    void AddRecentFileItems(QMenu* menu);
-    void CreateToolBar();
-    void CreateStatusBar();
-    void CreateAccelerators();
-    QAction* CommandAction(int id, const QString& text);
+    bool IsCommandChecked(int id) const;
 
     CChildFrame* CreateChildFrame(CSorvDoc& doc);
     void OnViewDestroyed(CSorvView* view, CSorvDoc* doc);
     void UpdateChildTitles(const CSorvDoc* doc);
     void UpdateFrameTitle();
-    void UpdateMenuBar();
     void UpdateRecentFileMenu();
-    // Lists the open chart windows at the end of the window menu, the active one checked.
-    void UpdateWindowList();
-    void UpdateIndicators();
     void OnActivated();
 
     void OnFileOpen();
@@ -78,16 +61,7 @@ private:
     CRecentFileList& m_recent;
     CViewPrinter* m_pPrinter;
 
-    QStatusBar* m_wndStatusBar;
-    QToolBar* m_wndToolBar;
     CMDIClientWnd* m_wndMDIClient;
-
-    std::vector<QMenu*> m_menuMain;   // menu 128
-    std::vector<QMenu*> m_menuChart;  // menu 129
-    std::multimap<int, QAction*> m_actions;
-    std::vector<QAction*> m_recentPlaceholders;
-    std::vector<std::vector<QAction*>> m_recentItems;  // per File menu
-    QMenu* m_menuWindow = nullptr;
-    std::vector<QAction*> m_windowItems;  // the list of windows in m_menuWindow
-    QLabel* m_indicators[4] = {};
+    CFrameMenus* m_pMenus;
+    CStatusBar* m_wndStatusBar;
 };

@@ -5,7 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/ViewPrinter.h"
-#include "gfx/PainterDC.h"
+#include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
 #include "app/ToolbarArt.h"
 
-#include "view/CommandIds.h"
+#include "settings/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

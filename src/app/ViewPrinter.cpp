@@ -1,12 +1,13 @@
 #include "app/ViewPrinter.h"
 
-#include "app/PagePrinter.h"
+#include "app/SorvView.h"
 #include "doc/SorvDoc.h"
-#include "view/SorvView.h"
+#include "page/PrintedPage.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
@@ -14,6 +15,23 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+
+namespace {
+
+// Draws the chart window's page on a printer (or the preview's printer).
+void PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    // The painter's origin is the printable area's top-left corner.
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    DrawPrintedPage(painter, printer.resolution() / 25.4, int(area.width()), int(area.height()), doc, s, clientWidth,
+                    clientHeight);
+    painter.end();
+}
+
+}  // namespace
 
 CViewPrinter::CViewPrinter(QPrinter& printer, QWidget* parent) : QObject(parent), m_printer(printer), m_pParent(parent) {}
 
@@ -38,12 +56,11 @@ void CViewPrinter::PrepareOutput(const CSorvView* view)
     m_printer.setOutputFileName(m_strOwnFileName);
 }
 
-// The page is drawn on a copy of the settings: the window keeps the layout of
-// its last screen paint, which the mouse relies on.
+// The printed page has a layout of its own; the window keeps the one of its
+// last screen paint, which the mouse relies on.
 bool CViewPrinter::PrintNow(const CSorvView* view, QPrinter& printer)
 {
-    CPlotSettings settings = view->Settings();
-    PrintPage(printer, view->GetDocument(), settings, view->width(), view->height());
+    PrintPage(printer, view->GetDocument(), view->Settings(), view->width(), view->height());
     return printer.printerState() != QPrinter::Error;
 }
 

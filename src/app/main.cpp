@@ -1,5 +1,5 @@
-#include "app/BatchCommand.h"
 #include "app/SorvApp.h"
+#include "cli/BatchCommand.h"
 
 int main(int argc, char** argv)
 {

@@ -4,10 +4,11 @@
 
 class CDC;
 class CSorvDoc;
+struct CPageLayout;
 struct CPlotSettings;
 
-// Writes the plot rectangle and the scale factors into s, then draws the plot
-// area, the title, the vertical axis and the horizontal axis.
-void DrawAxes(CDC& dc, const CSorvDoc& doc, CPlotSettings& s);
+// Lays the plot rectangle and the scale factors out on the page of layout,
+// then draws the plot area, the title, the vertical axis and the horizontal axis.
+void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout);
 // The width-2 border around the plot rectangle.
-void DrawPlotFrame(CDC& dc, const CPlotSettings& s);
+void DrawPlotFrame(CDC& dc, const CPlotSettings& s, const CPageLayout& layout);

@@ -5,22 +5,24 @@
 #include "chart2d/ScatterLineGraph.h"
 #include "chart2d/StackedGraph.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 
 // Grid and labels lie under the series, the frame over their edges; the
 // series are cut to the plot rectangle.
-void DrawGraph2D(CDC& dc, const CSorvDoc& doc, CPlotSettings& s)
+void DrawGraph2D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
 {
-    DrawAxes(dc, doc, s);
+    DrawAxes(dc, doc, s, layout);
+    const CPageLayout& l = layout;
     if (s.m_bLegend)
-        DrawLegend(dc, doc, s);
-    dc.IntersectClipRect(s.m_nPlotLeft, s.m_nPlotTop, s.m_nPlotRight, s.m_nPlotBottom);
+        DrawLegend(dc, doc, s, l);
+    dc.IntersectClipRect(l.m_nPlotLeft, l.m_nPlotTop, l.m_nPlotRight, l.m_nPlotBottom);
     if (s.m_nGraphType == 0)
-        DrawScatterGraph(dc, doc, s);
+        DrawScatterGraph(dc, doc, s, l);
     else if (s.m_nGraphType == 1)
-        DrawLineGraph(dc, doc, s);
+        DrawLineGraph(dc, doc, s, l);
     else if (s.m_nGraphType == 2)
-        DrawStackedGraph(dc, doc, s);
+        DrawStackedGraph(dc, doc, s, l);
     dc.SelectClipRgnNull();
-    DrawPlotFrame(dc, s);
+    DrawPlotFrame(dc, s, l);
 }

@@ -2,8 +2,10 @@
 
 class CDC;
 class CSorvDoc;
+struct CPageLayout;
 struct CPlotSettings;
 
 // The scatter, line or stacked chart of the document's region, with axes,
-// title, legend and plot frame. Leaves the plot rectangle and scales in s.
-void DrawGraph2D(CDC& dc, const CSorvDoc& doc, CPlotSettings& s);
+// title, legend and plot frame, on the page of layout. Leaves the plot
+// rectangle and scales in layout.
+void DrawGraph2D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout);

@@ -1,10 +1,12 @@
 #include "chart2d/HorizontalAxis.h"
 
 #include "chart2d/AxisLabel.h"
+#include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 
 #include <string>
 
@@ -13,6 +15,10 @@ namespace {
 struct HAxis {
     CDC& dc;
     const CPlotSettings& s;
+    const CPageLayout& l;
+    // The labels' own map of m_dHMin..m_dHMax over the plot's width; the
+    // columns of the data have theirs.
+    CScaleMap map;
     double hh;  // font height
     double hw;  // character width
     int ly;     // top of the labels, hanging below B
@@ -28,21 +34,20 @@ struct HAxis {
 
     void Line(int x) const
     {
-        dc.MoveTo(x, s.m_nPlotBottom);
-        dc.LineTo(x, s.m_nPlotTop);
+        dc.MoveTo(x, l.m_nPlotBottom);
+        dc.LineTo(x, l.m_nPlotTop);
     }
 
     void DrawEnds() const
     {
-        Label(s.m_dHMin, s.m_nPlotLeft);
-        Label(s.m_dHMax, s.m_nPlotRight);
+        Label(s.m_dHMin, l.m_nPlotLeft);
+        Label(s.m_dHMax, l.m_nPlotRight);
     }
 
     void DrawLinear() const
     {
-        const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (s.m_dHMax - s.m_dHMin);
         ForEachLinearTick(s.m_dHMin, s.m_dHMax, s.m_dHStep, [&](double v) {
-            if (const auto x = TruncToInt((v - s.m_dHMin) * hs, s.m_nPlotLeft)) {
+            if (const auto x = map.ToPage(v)) {
                 Line(*x);
                 Label(v, *x);
             }
@@ -53,12 +58,9 @@ struct HAxis {
     // raised exponent begins there.
     void DrawLogarithmic() const
     {
-        const double lmin = LogAxisEnd(s.m_dHMin);
-        const double lmax = LogAxisEnd(s.m_dHMax);
-        const double hs = (double(s.m_nPlotRight) - s.m_nPlotLeft) / (lmax - lmin);
         const int ly2 = ly + int(hh * -0.25);
-        ForEachDecadeTick(lmin, lmax, [&](double lv, int e, int k) {
-            const auto x = TruncToInt((lv - lmin) * hs, s.m_nPlotLeft);
+        ForEachDecadeTick(map.Start(), LogAxisEnd(s.m_dHMax), [&](double lv, int e, int k) {
+            const auto x = map.PageOfPosition(lv);
             if (!x)
                 return;
             Line(*x);
@@ -73,12 +75,13 @@ struct HAxis {
 
 }  // namespace
 
-void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s)
+void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const double b = s.m_nPlotBottom * 0.5;
+    const double b = l.m_nPlotBottom * 0.5;
     const double hh = b < 2.0 ? 2.0 : b;
     const double hw = hh * 0.5;
-    const HAxis axis{dc, s, hh, hw, int(s.m_nPlotBottom - hw)};
+    const CScaleMap map = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, s.m_dHMin, s.m_dHMax, s.m_bHLog);
+    const HAxis axis{dc, s, l, map, hh, hw, int(l.m_nPlotBottom - hw)};
     const CFont oldFont = dc.SelectObject(CFont{int(hh), int(hw), false, s.m_strFontFace});
     if (!(s.m_dHMin < s.m_dHMax) || s.m_dHStep == 0)
         axis.DrawEnds();

@@ -1,9 +1,10 @@
 #pragma once
 
 class CDC;
+struct CPageLayout;
 struct CPlotSettings;
 
 // Grid lines and labels of the horizontal axis, with the pen already selected.
 // The axis labels the plot's width from m_dHMin to m_dHMax with a scale of its
 // own; it does not move the data.
-void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s);
+void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& layout);

@@ -4,7 +4,8 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 
 #include <climits>
 
@@ -34,12 +35,12 @@ bool MarkerFits(int v, int f)
 
 }  // namespace
 
-void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s)
+void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, s);
+    const CSeriesMapping map(doc, l);
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
-    const int f = MarkerHalfSize(s.m_nPageWidth);
+    const int f = MarkerHalfSize(l.m_nPageWidth);
     for (int r = 0; r < map.Rows(); ++r) {
         const int row = doc.m_nY1 + r;
         dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
@@ -54,9 +55,9 @@ void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s)
     dc.SelectObject(oldPen);
 }
 
-void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s)
+void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, s);
+    const CSeriesMapping map(doc, l);
     const int w = LineWidth(dc, s);
     const CPen oldPen = dc.SelectObject(CPen{s.m_nLineStyle, w, s.m_crSeries[0]});
     for (int r = 0; r < map.Rows(); ++r) {

@@ -4,11 +4,12 @@
 
 class CDC;
 class CSorvDoc;
+struct CPageLayout;
 struct CPlotSettings;
 
 // A square marker per value, filled in the series colour and outlined in the
 // foreground colour; its half-size grows with the page width.
-void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s);
+void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout);
 // An open line per series, with the line style and width of s. A point
 // without a position breaks the line, which goes on from the next one.
-void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s);
+void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout);

@@ -2,16 +2,18 @@
 // Where the series of a 2D chart go: the region's rows and columns, and the
 // page position of a column and of a value, shared by every series drawing.
 
+#include "chart2d/ScaleMap.h"
+
 #include <optional>
 #include <vector>
 
 class CSorvDoc;
-struct CPlotSettings;
+struct CPageLayout;
 
 class CSeriesMapping {
 public:
-    // Takes the plot rectangle and scales that DrawAxes left in s.
-    CSeriesMapping(const CSorvDoc& doc, const CPlotSettings& s);
+    // Takes the plot rectangle and scales that DrawAxes left in layout.
+    CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout);
 
     // The region's rows and columns; both 0 when there is no matrix or the
     // region is inverted or not inside it, so that nothing is read.
@@ -23,14 +25,11 @@ public:
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
-    std::optional<int> Y(double v) const;
+    std::optional<int> Y(double v) const { return m_values.ToPage(v); }
 
 private:
     int m_nRows = 0;
     int m_nColumns = 0;
     std::vector<std::optional<int>> m_xs;  // worked out once for every row
-    int m_nBottom;
-    double m_dVScale;
-    double m_dYMin;
-    bool m_bLog;
+    CScaleMap m_values;
 };

@@ -3,7 +3,8 @@
 #include "chart2d/SeriesMapping.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 
 #include <optional>
 #include <vector>
@@ -43,9 +44,9 @@ void DrawBand(CDC& dc, const CSeriesMapping& map, const std::optional<int>* ys, 
 
 }  // namespace
 
-void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s)
+void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, s);
+    const CSeriesMapping map(doc, l);
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[0]});
     if (map.Columns() >= 2) {
@@ -54,7 +55,7 @@ void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s)
             const int row = doc.m_nY1 + r;
             dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
             dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[row % 7]});
-            DrawBand(dc, map, ys.data() + std::size_t(r) * std::size_t(map.Columns()), s.m_nPlotBottom);
+            DrawBand(dc, map, ys.data() + std::size_t(r) * std::size_t(map.Columns()), l.m_nPlotBottom);
         }
     }
     dc.SelectObject(oldPen);

@@ -2,9 +2,10 @@
 
 class CDC;
 class CSorvDoc;
+struct CPageLayout;
 struct CPlotSettings;
 
 // The stacked chart: each row of the region as a band from B up to the running
 // total of the document's rows 0 through it, the last row first, coloured by
 // its document row.
-void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s);
+void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout);

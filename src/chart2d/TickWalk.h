@@ -6,12 +6,6 @@
 // No axis draws more ticks than this, whatever its step.
 constexpr int kMaxTicks = 10000;
 
-// The logarithmic position of an axis end; ends at or below 1e-6 sit at -6.
-inline double LogAxisEnd(double v)
-{
-    return v > 1e-6 ? std::log10(v) : std::log10(1e-6);
-}
-
 // Calls tick(v) for v = min, min + step, ... while v <= max, the value added up
 // step by step. The walk stops as soon as a step no longer raises the value
 // (zero, negative, NaN, or lost in rounding) and after kMaxTicks ticks.

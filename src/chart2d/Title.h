@@ -1,7 +1,8 @@
 #pragma once
 
 class CDC;
+struct CPageLayout;
 struct CPlotSettings;
 
 // The underlined title, centred on the page's width above the plot rectangle.
-void DrawTitle(CDC& dc, const CPlotSettings& s);
+void DrawTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& layout);

@@ -1,10 +1,12 @@
 #include "chart2d/VerticalAxis.h"
 
 #include "chart2d/AxisLabel.h"
+#include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 
 #include <string>
 
@@ -13,14 +15,16 @@ namespace {
 struct VAxis {
     CDC& dc;
     const CPlotSettings& s;
-    double cw;  // character width of the labels
+    const CPageLayout& l;
+    CScaleMap map;  // the values' map, which the series use too
+    double cw;      // character width of the labels
 
     // A label right-justified in 12 characters ending one character left of L;
     // a wider number is drawn whole and ends there too.
     void Label(double v, int top) const
     {
         const std::string text = FormatAxisNumber(v, s.m_nVLimit, false);
-        if (const auto left = TruncToInt(s.m_nPlotLeft - (double(text.size()) + 1) * cw))
+        if (const auto left = TruncToInt(l.m_nPlotLeft - (double(text.size()) + 1) * cw))
             dc.TextOut(*left, top, text);
     }
 
@@ -34,20 +38,20 @@ struct VAxis {
 
     void Line(int y) const
     {
-        dc.MoveTo(s.m_nPlotLeft, y);
-        dc.LineTo(s.m_nPlotRight, y);
+        dc.MoveTo(l.m_nPlotLeft, y);
+        dc.LineTo(l.m_nPlotRight, y);
     }
 
     void DrawEnds() const
     {
-        Label(s.m_dVMin, s.m_nPlotBottom + int(cw));
-        Label(s.m_dVMax, s.m_nPlotTop + int(cw));
+        Label(s.m_dVMin, l.m_nPlotBottom + int(cw));
+        Label(s.m_dVMax, l.m_nPlotTop + int(cw));
     }
 
     void DrawLinear() const
     {
         ForEachLinearTick(s.m_dVMin, s.m_dVMax, s.m_dVStep, [&](double v) {
-            if (const auto y = TruncToInt((v - s.m_dVMin) * s.m_dVScale, s.m_nPlotBottom))
+            if (const auto y = map.ToPage(v))
                 Tick(v, *y);
         });
     }
@@ -55,9 +59,8 @@ struct VAxis {
     // Grid lines at 1..9 times each power of ten; "10" with a raised exponent at each power.
     void DrawLogarithmic() const
     {
-        const double lmin = LogAxisEnd(s.m_dVMin);
-        ForEachDecadeTick(lmin, LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
-            const auto y = TruncToInt((lv - lmin) * s.m_dVScale, s.m_nPlotBottom);
+        ForEachDecadeTick(map.Start(), LogAxisEnd(s.m_dVMax), [&](double lv, int e, int k) {
+            const auto y = map.PageOfPosition(lv);
             if (!y)
                 return;
             Line(*y);
@@ -67,17 +70,17 @@ struct VAxis {
             const auto exponentTop = ty ? TruncToInt(*ty + cw) : std::nullopt;
             if (!exponentTop)
                 return;
-            dc.TextOut(int(s.m_nPlotLeft - 5 * cw), *ty, "10", 2);
-            dc.TextOut(int(s.m_nPlotLeft - 3 * cw), *exponentTop, std::to_string(e));
+            dc.TextOut(int(l.m_nPlotLeft - 5 * cw), *ty, "10", 2);
+            dc.TextOut(int(l.m_nPlotLeft - 3 * cw), *exponentTop, std::to_string(e));
         });
     }
 };
 
 }  // namespace
 
-void DrawVerticalAxis(CDC& dc, const CPlotSettings& s)
+void DrawVerticalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const VAxis axis{dc, s, LabelCharWidth(s.m_nPlotLeft)};
+    const VAxis axis{dc, s, l, CScaleMap::Values(l), LabelCharWidth(l.m_nPlotLeft)};
     const CFont oldFont = dc.SelectObject(CFont{int(2 * axis.cw), int(axis.cw), false, s.m_strFontFace});
     if (!(s.m_dVMin < s.m_dVMax) || s.m_dVStep == 0)
         axis.DrawEnds();

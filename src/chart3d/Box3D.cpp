@@ -5,7 +5,7 @@
 #include "gfx/DC.h"
 #include "gfx/NumberText.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 #include "chart3d/Tables3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <cmath>
 #include <cstddef>

@@ -7,32 +7,33 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
 
 #include <optional>
 
 namespace {
 
 // The whole page in the view colour with a one-pixel border in the foreground colour.
-void DrawPageArea(CDC& dc, const CPlotSettings& s)
+void DrawPageArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crView});
-    dc.Rectangle(0, s.m_nPageHeight, s.m_nPageWidth, 0);
+    dc.Rectangle(0, l.m_nPageHeight, l.m_nPageWidth, 0);
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
 }
 
 // The underlined title, centred, its top edge one text height below the top of the page.
-void Draw3DTitle(CDC& dc, const CPlotSettings& s)
+void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    double h = s.m_nPageHeight * 0.05;
+    double h = l.m_nPageHeight * 0.05;
     if (h < 2.0)
         h = 2.0;
     const double w = h * 0.5;
     const double n = double(s.m_strTitle.size());
-    const std::optional<int> x = TruncToInt(s.m_nPageWidth * 0.5 - n * w * 0.5);
-    const std::optional<int> y = TruncToInt(s.m_nPageHeight - h);
+    const std::optional<int> x = TruncToInt(l.m_nPageWidth * 0.5 - n * w * 0.5);
+    const std::optional<int> y = TruncToInt(l.m_nPageHeight - h);
     const std::optional<int> fh = TruncToInt(h);
     const std::optional<int> fw = TruncToInt(w);
     if (!x || !y || !fh || !fw)
@@ -44,17 +45,18 @@ void Draw3DTitle(CDC& dc, const CPlotSettings& s)
 
 }  // namespace
 
-void DrawGraph3D(CDC& dc, const CSorvDoc& doc, CPlotSettings& s)
+void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
 {
-    DrawPageArea(dc, s);
-    Draw3DTitle(dc, s);
+    DrawPageArea(dc, s, layout);
+    Draw3DTitle(dc, s, layout);
 
     // Built once per draw; the cells only select from them.
     C3DTables tables;
     tables.Build(s.m_nModel);
 
     C3DProjection proj;
-    proj.Init(s, doc);
+    proj.Init(s, doc, layout.m_nPageWidth, layout.m_nPageHeight);
+    layout.m_d3DScale = proj.m_dScale;
 
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crView});

@@ -2,7 +2,7 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
 
 #include <cmath>
 
@@ -16,7 +16,7 @@ double FitCandidate(int size, double steps)
 
 }  // namespace
 
-void C3DProjection::Init(CPlotSettings& s, const CSorvDoc& doc)
+void C3DProjection::Init(const CPlotSettings& s, const CSorvDoc& doc, int pageWidth, int pageHeight)
 {
     // Step counts in double: no int overflow whatever the region holds.
     const double nc = double(doc.m_nX2) - double(doc.m_nX1);
@@ -52,8 +52,8 @@ void C3DProjection::Init(CPlotSettings& s, const CSorvDoc& doc)
 
     // A single column, row or cell has no steps along a side; that side then
     // takes no part in the fit, and without any step the page counts as one.
-    const int w = s.m_nPageWidth;
-    const int h = s.m_nPageHeight;
+    const int w = pageWidth;
+    const int h = pageHeight;
     double sW = FitCandidate(w, nc);
     double sH = FitCandidate(h, nr);
     if (std::isinf(sW) && std::isinf(sH)) {
@@ -61,7 +61,6 @@ void C3DProjection::Init(CPlotSettings& s, const CSorvDoc& doc)
         sH = h;
     }
     m_dScale = (sW < sH ? sW : sH) * s.m_dZoom;
-    s.m_d3DScale = m_dScale;
     m_nOriginX = w / 2;
     m_nOriginY = h / 2;
 }

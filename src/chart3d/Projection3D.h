@@ -29,11 +29,11 @@ public:
     int m_nOriginX = 0;
     int m_nOriginY = 0;
 
-    // Computes the record from the settings and the document's region and
-    // leaves the fit scale in s.m_d3DScale. A region of one column, row or
-    // cell and an inverted one keep the fit scale finite; an empty value range
-    // gives a value scale of 0. Nothing is divided by zero.
-    void Init(CPlotSettings& s, const CSorvDoc& doc);
+    // Computes the record from the settings, the document's region and the
+    // page size. A region of one column, row or cell and an inverted one keep
+    // the fit scale finite; an empty value range gives a value scale of 0.
+    // Nothing is divided by zero.
+    void Init(const CPlotSettings& s, const CSorvDoc& doc, int pageWidth, int pageHeight);
 
     double ModelX(double col) const { return col - m_dCenterCol; }
     double ModelY(double row) const { return m_dCenterRow - row * m_dScaleY; }

@@ -1,7 +1,7 @@
 #include "dialogs/DataExchange.h"
 
 #include "dialogs/ByteLimitValidator.h"
-#include "dialogs/FieldRules.h"
+#include "settings/FieldRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>

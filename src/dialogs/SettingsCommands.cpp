@@ -8,8 +8,8 @@
 #include "dialogs/TitleDlg.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
-#include "view/PlotSettings.h"
-#include "view/ViewCommands.h"
+#include "settings/PlotSettings.h"
+#include "settings/ViewCommands.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

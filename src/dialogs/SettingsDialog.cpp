@@ -2,7 +2,7 @@
 
 #include "dialogs/DataExchange.h"
 #include "dialogs/SpinEdit.h"
-#include "gfx/PainterDC.h"
+#include "gfx/FontSubstitutions.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "dialogs/SpinEdit.h"
 
-#include "dialogs/FieldRules.h"
+#include "settings/FieldRules.h"
 
 #include <QLineEdit>
 #include <algorithm>

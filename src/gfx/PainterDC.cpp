@@ -72,14 +72,6 @@ int Clamped(double v, int lo, int hi)
 
 }  // namespace
 
-void InstallFontSubstitutions()
-{
-    QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
-}
-
 CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
     : m_painter(painter)
     , m_dDotsPerMm(dotsPerMm)

@@ -4,6 +4,7 @@
 // one transform; pens, brushes and fonts are converted only when they change.
 
 #include "gfx/DC.h"
+#include "gfx/FontSubstitutions.h"
 #include "gfx/TextCodec.h"
 
 #include <QFont>
@@ -14,10 +15,6 @@
 #include <vector>
 
 class QPainter;
-
-// Maps the Japanese face names the charts ask for ("ＭＳ ゴシック",
-// "ＭＳ Ｐゴシック") to the IPA fonts. Call once after the application object exists.
-void InstallFontSubstitutions();
 
 class CPainterDC : public CDC {
 public:

@@ -1,17 +1,17 @@
 // The viewer's main window driven as a user would: start-up, menus, opening,
 // chart windows and their commands from every source, printing, closing.
 
-#include "../support/ModalAnswer.h"
 #include "app/AboutDlg.h"
 #include "app/DesktopEntry.h"
 #include "app/DocManager.h"
-#include "app/MainFrame.h"
 #include "app/MDIClientWnd.h"
+#include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/SorvApp.h"
+#include "app/SorvView.h"
 #include "doc/SorvDoc.h"
-#include "view/CommandIds.h"
-#include "view/SorvView.h"
+#include "settings/CommandIds.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -442,7 +442,7 @@ private slots:
         QVERIFY(file.size() > 100);
         QCOMPARE(file.read(5), QByteArray("%PDF-"));
         // The window keeps the layout of its screen paint.
-        QVERIFY(!View()->Settings().m_bLayoutPrinted);
+        QVERIFY(!View()->Layout().m_bPrinted);
 
         // Through the print dialog, from Ctrl+P.
         QVERIFY(QFile::remove(pdf));

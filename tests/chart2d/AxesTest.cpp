@@ -61,22 +61,24 @@ TEST(Axes, PlotRectangleFollowsPageAndLegend)
     };
     const CSorvDoc doc = TenColumns(1);
     for (const Case& c : cases) {
-        CPlotSettings s = MakeSettings(doc, c.w, c.h);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(c.w, c.h);
         s.m_bLegend = c.legend;
-        DrawChart(doc, s);
-        EXPECT_EQ(s.m_nPlotLeft, c.l);
-        EXPECT_EQ(s.m_nPlotBottom, c.b);
-        EXPECT_EQ(s.m_nPlotRight, c.r);
-        EXPECT_EQ(s.m_nPlotTop, c.t);
-        EXPECT_DOUBLE_EQ(s.m_dHScale, (c.r - c.l) / 9.0);
+        DrawChart(doc, s, page);
+        EXPECT_EQ(page.m_nPlotLeft, c.l);
+        EXPECT_EQ(page.m_nPlotBottom, c.b);
+        EXPECT_EQ(page.m_nPlotRight, c.r);
+        EXPECT_EQ(page.m_nPlotTop, c.t);
+        EXPECT_DOUBLE_EQ(page.m_dHScale, (c.r - c.l) / 9.0);
     }
 }
 
 TEST(Axes, DefaultAxesOnTheScreenPage)
 {
     const CSorvDoc doc = TenColumns(0.7);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
-    const CRecordingDC dc = DrawChart(doc, s);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
+    const CRecordingDC dc = DrawChart(doc, s, page);
 
     // The plot area comes first, filled with the view colour.
     const Op& area = dc.Ops().front();
@@ -86,7 +88,7 @@ TEST(Axes, DefaultAxesOnTheScreenPage)
     EXPECT_EQ(area.pen, (CPen{PS_SOLID, 0, s.m_crForeground}));
 
     // Eleven grid lines from the minimum; each label's top is 5 above its line.
-    const std::vector<int> ys = GridYs(dc, s);
+    const std::vector<int> ys = GridYs(dc, s, page);
     ASSERT_EQ(ys.size(), 11u);
     EXPECT_EQ(ys.front(), 24);
     const std::vector<Op> vLabels = VLabels(dc);
@@ -98,7 +100,7 @@ TEST(Axes, DefaultAxesOnTheScreenPage)
     EXPECT_EQ(vLabels[0].text, "       0.000");
 
     // No horizontal grid; 0 centred under L and 9 under R, tops at 18.
-    EXPECT_TRUE(GridXs(dc, s).empty());
+    EXPECT_TRUE(GridXs(dc, s, page).empty());
     const std::vector<Op> hLabels = TextsWithFont(dc, kHFont);
     ASSERT_EQ(hLabels.size(), 2u);
     ExpectText(hLabels[0], 77, 18, "0");
@@ -108,23 +110,25 @@ TEST(Axes, DefaultAxesOnTheScreenPage)
 TEST(Axes, TenGridLinesWhenTheStepsAddUpPastTheMaximum)
 {
     const CSorvDoc doc = TenColumns(0.3);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
-    const CRecordingDC dc = DrawChart(doc, s);
-    EXPECT_EQ(GridYs(dc, s).size(), 10u);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
+    const CRecordingDC dc = DrawChart(doc, s, page);
+    EXPECT_EQ(GridYs(dc, s, page).size(), 10u);
 }
 
 TEST(Axes, VerticalLabelsRightJustifiedInTwelve)
 {
     const CSorvDoc doc = TenColumns(25);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
     s.m_dVStep = 2.5;
-    const CRecordingDC dc = DrawChart(doc, s);
+    const CRecordingDC dc = DrawChart(doc, s, page);
     const std::vector<Op> labels = VLabels(dc);
     ASSERT_EQ(labels.size(), 11u);
     ExpectText(labels[5], 5, 293, "      12.500");
 
     s.m_nVLimit = 0;
-    const CRecordingDC dc0 = DrawChart(doc, s);
+    const CRecordingDC dc0 = DrawChart(doc, s, page);
     ExpectText(VLabels(dc0)[1], 5, 29 + 52, "           2");
 }
 
@@ -147,11 +151,12 @@ TEST(Axes, WideLabelsAreDrawnWhole)
     };
     const CSorvDoc doc = TenColumns(1);
     for (const Case& c : cases) {
-        CPlotSettings s = MakeSettings(doc, 800, 600);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(800, 600);
         s.m_dVMin = s.m_dVMax = c.v;
         s.m_dHMin = s.m_dHMax = c.v;
         s.m_nVLimit = s.m_nHLimit = c.decimals;
-        const CRecordingDC dc = DrawChart(doc, s);
+        const CRecordingDC dc = DrawChart(doc, s, page);
         const std::vector<Op> v = VLabels(dc);
         ASSERT_EQ(v.size(), 2u);
         ExpectText(v[0], c.vx, 29, c.vText);
@@ -164,19 +169,20 @@ TEST(Axes, WideLabelsAreDrawnWhole)
 TEST(Axes, LogarithmicVerticalAxisFromOneToThousand)
 {
     const CSorvDoc doc = TenColumns(1000);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
     s.m_dVMin = 1;
     s.m_dVStep = 1;
     s.m_bVLog = true;
-    const CRecordingDC dc = DrawChart(doc, s);
-    EXPECT_DOUBLE_EQ(s.m_dVScale, 176.0);
+    const CRecordingDC dc = DrawChart(doc, s, page);
+    EXPECT_DOUBLE_EQ(page.m_dVScale, 176.0);
 
     std::vector<int> expected;
     for (int e = 0; e <= 2; ++e)
         for (int k = 1; k <= 9; ++k)
             expected.push_back(int(std::log10(k * std::pow(10.0, e)) * 176.0) + 24);
     expected.push_back(552);
-    EXPECT_EQ(GridYs(dc, s), expected);
+    EXPECT_EQ(GridYs(dc, s, page), expected);
     EXPECT_EQ(expected[1], 24 + 52);  // 2 at log10(2) * 176
 
     const std::vector<Op> labels = VLabels(dc);
@@ -192,16 +198,17 @@ TEST(Axes, LogarithmicMinimumAtOrBelowZeroStartsAtMinusSix)
 {
     for (double min : {0.0, -5.0, 1e-7}) {
         const CSorvDoc doc = TenColumns(100);
-        CPlotSettings s = MakeSettings(doc, 800, 600);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(800, 600);
         s.m_dVMin = min;
         s.m_dVStep = 1;
         s.m_bVLog = true;
-        const CRecordingDC dc = DrawChart(doc, s);
-        EXPECT_DOUBLE_EQ(s.m_dVScale, 66.0);
+        const CRecordingDC dc = DrawChart(doc, s, page);
+        EXPECT_DOUBLE_EQ(page.m_dVScale, 66.0);
         const std::vector<Op> labels = VLabels(dc);
         ASSERT_EQ(labels.size(), 18u);
         ExpectText(labels[1], 62, 34, "-6");
-        EXPECT_EQ(GridYs(dc, s).front(), 24);
+        EXPECT_EQ(GridYs(dc, s, page).front(), 24);
     }
 }
 
@@ -209,14 +216,15 @@ TEST(Axes, LogarithmicMinimumAtOrBelowZeroStartsAtMinusSix)
 TEST(Axes, LogarithmicAxisWithBothEndsAtTheFloor)
 {
     const CSorvDoc doc = TenColumns(1);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
     s.m_dVMin = -1;
     s.m_dVMax = 1e-7;
     s.m_dVStep = 1;
     s.m_bVLog = true;
-    const CRecordingDC dc = DrawChart(doc, s);
-    EXPECT_TRUE(std::isinf(s.m_dVScale));
-    EXPECT_TRUE(GridYs(dc, s).empty());
+    const CRecordingDC dc = DrawChart(doc, s, page);
+    EXPECT_TRUE(std::isinf(page.m_dVScale));
+    EXPECT_TRUE(GridYs(dc, s, page).empty());
     EXPECT_TRUE(SeriesOps(dc).empty());
 }
 
@@ -229,30 +237,32 @@ TEST(Axes, EndsOnlyWhenTheRangeIsInvertedOrTheStepZero)
     const Case cases[] = {{10, 5, 1, false}, {10, 5, 1, true}, {5, 10, 0, false}, {5, 10, 0, true}, {5, 5, 1, false}};
     for (const Case& c : cases) {
         const CSorvDoc doc = TenColumns(1);
-        CPlotSettings s = MakeSettings(doc, 800, 600);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(800, 600);
         s.m_dVMin = c.min;
         s.m_dVMax = c.max;
         s.m_dVStep = c.step;
         s.m_bVLog = c.log;
-        const CRecordingDC dc = DrawChart(doc, s);
-        EXPECT_TRUE(GridYs(dc, s).empty());
+        const CRecordingDC dc = DrawChart(doc, s, page);
+        EXPECT_TRUE(GridYs(dc, s, page).empty());
         const std::vector<Op> labels = VLabels(dc);
         ASSERT_EQ(labels.size(), 2u);
         ExpectText(labels[0], 5, 29, FormatAxisNumber(c.min, 3, false));
         ExpectText(labels[1], 5, 557, FormatAxisNumber(c.max, 3, false));
         // A logarithmic axis keeps counting in decades for the series.
         const double span = c.log ? std::log10(c.max) - std::log10(c.min) : c.max - c.min;
-        EXPECT_DOUBLE_EQ(s.m_dVScale, 528 / span);
+        EXPECT_DOUBLE_EQ(page.m_dVScale, 528 / span);
     }
 }
 
 TEST(Axes, HorizontalTicksLinearAndLogarithmic)
 {
     const CSorvDoc doc = TenColumns(1);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
     s.m_dHStep = 3;
-    CRecordingDC dc = DrawChart(doc, s);
-    EXPECT_EQ(GridXs(dc, s), (std::vector<int>{80, 286, 493, 700}));
+    CRecordingDC dc = DrawChart(doc, s, page);
+    EXPECT_EQ(GridXs(dc, s, page), (std::vector<int>{80, 286, 493, 700}));
     std::vector<Op> labels = TextsWithFont(dc, kHFont);
     ASSERT_EQ(labels.size(), 4u);
     ExpectText(labels[1], 283, 18, "3");
@@ -261,9 +271,9 @@ TEST(Axes, HorizontalTicksLinearAndLogarithmic)
     s.m_dHMax = 100;
     s.m_dHStep = 1;
     s.m_bHLog = true;
-    dc = DrawChart(doc, s);
-    EXPECT_EQ(GridXs(dc, s).size(), 19u);
-    EXPECT_EQ(GridXs(dc, s)[1], 80 + int(std::log10(2.0) * 310));
+    dc = DrawChart(doc, s, page);
+    EXPECT_EQ(GridXs(dc, s, page).size(), 19u);
+    EXPECT_EQ(GridXs(dc, s, page)[1], 80 + int(std::log10(2.0) * 310));
     labels = TextsWithFont(dc, kHFont);
     ASSERT_EQ(labels.size(), 6u);
     ExpectText(labels[0], 68, 15, "10");
@@ -287,37 +297,40 @@ TEST(Axes, TickWalksAlwaysEnd)
     };
     const CSorvDoc doc = TenColumns(1);
     for (const Case& c : cases) {
-        CPlotSettings s = MakeSettings(doc, 800, 600);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(800, 600);
         s.m_dVMin = s.m_dHMin = c.min;
         s.m_dVMax = s.m_dHMax = c.max;
         s.m_dVStep = s.m_dHStep = c.step;
-        const CRecordingDC dc = DrawChart(doc, s);
-        EXPECT_EQ(GridYs(dc, s).size(), c.lines) << c.min << " " << c.max << " " << c.step;
-        EXPECT_EQ(GridXs(dc, s).size(), c.lines) << c.min << " " << c.max << " " << c.step;
+        const CRecordingDC dc = DrawChart(doc, s, page);
+        EXPECT_EQ(GridYs(dc, s, page).size(), c.lines) << c.min << " " << c.max << " " << c.step;
+        EXPECT_EQ(GridXs(dc, s, page).size(), c.lines) << c.min << " " << c.max << " " << c.step;
     }
 }
 
 TEST(Axes, LogarithmicAxesWithInfiniteEndsDrawNoDecades)
 {
     const CSorvDoc doc = TenColumns(1);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
     s.m_dVMin = s.m_dHMin = 1;
     s.m_dVMax = s.m_dHMax = std::numeric_limits<double>::infinity();
     s.m_dVStep = s.m_dHStep = 1;
     s.m_bVLog = s.m_bHLog = true;
-    const CRecordingDC dc = DrawChart(doc, s);
-    EXPECT_TRUE(GridYs(dc, s).empty());
-    EXPECT_TRUE(GridXs(dc, s).empty());
+    const CRecordingDC dc = DrawChart(doc, s, page);
+    EXPECT_TRUE(GridYs(dc, s, page).empty());
+    EXPECT_TRUE(GridXs(dc, s, page).empty());
 }
 
 TEST(Axes, FontsNeverShrinkBelowTheirMinimum)
 {
     const CSorvDoc doc = TenColumns(1);
-    CPlotSettings s = MakeSettings(doc, 100, 40);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(100, 40);
     s.m_dVStep = 0;
-    const CRecordingDC dc = DrawChart(doc, s);
-    EXPECT_EQ(s.m_nPlotLeft, 10);
-    EXPECT_EQ(s.m_nPlotBottom, 1);
+    const CRecordingDC dc = DrawChart(doc, s, page);
+    EXPECT_EQ(page.m_nPlotLeft, 10);
+    EXPECT_EQ(page.m_nPlotBottom, 1);
     const CFont tiny{2, 1, false, s.m_strFontFace};
     // Two vertical, two horizontal labels and the legend entry.
     EXPECT_EQ(TextsWithFont(dc, tiny).size(), 5u);
@@ -334,8 +347,9 @@ TEST(Axes, GetLabelLengthStopsAtTheFirstBlank)
 TEST(Axes, ClipAroundTheSeriesAndFrameOnTop)
 {
     const CSorvDoc doc = TenColumns(1);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
-    const CRecordingDC dc = DrawChart(doc, s);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
+    const CRecordingDC dc = DrawChart(doc, s, page);
     const auto& ops = dc.Ops();
     auto clip = std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.kind == OpKind::Clip; });
     ASSERT_NE(clip, ops.end());

@@ -14,11 +14,9 @@ CSorvDoc MakeDoc(const std::vector<std::vector<double>>& rows, const std::vector
     return std::move(*doc);
 }
 
-CPlotSettings MakeSettings(const CSorvDoc& doc, int width, int height)
+CPlotSettings MakeSettings(const CSorvDoc& doc)
 {
     CPlotSettings s;
-    s.m_nPageWidth = width;
-    s.m_nPageHeight = height;
     s.m_dVMin = doc.m_dMin;
     s.m_dVMax = doc.m_dMax;
     s.m_dVStep = (doc.m_dMax - doc.m_dMin) * 0.1;
@@ -29,10 +27,18 @@ CPlotSettings MakeSettings(const CSorvDoc& doc, int width, int height)
     return s;
 }
 
-CRecordingDC DrawChart(const CSorvDoc& doc, CPlotSettings& s)
+CPageLayout MakePage(int width, int height)
+{
+    CPageLayout page;
+    page.m_nPageWidth = width;
+    page.m_nPageHeight = height;
+    return page;
+}
+
+CRecordingDC DrawChart(const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& page)
 {
     CRecordingDC dc;
-    DrawGraph2D(dc, doc, s);
+    DrawGraph2D(dc, doc, s, page);
     return dc;
 }
 
@@ -53,21 +59,21 @@ bool IsGrid(const Op& op, const CPlotSettings& s)
 
 }  // namespace
 
-std::vector<int> GridYs(const CRecordingDC& dc, const CPlotSettings& s)
+std::vector<int> GridYs(const CRecordingDC& dc, const CPlotSettings& s, const CPageLayout& page)
 {
     std::vector<int> ys;
     for (const Op& op : dc.Ops())
-        if (IsGrid(op, s) && op.points[0].x == s.m_nPlotLeft && op.points[1].x == s.m_nPlotRight &&
+        if (IsGrid(op, s) && op.points[0].x == page.m_nPlotLeft && op.points[1].x == page.m_nPlotRight &&
             op.points[0].y == op.points[1].y)
             ys.push_back(op.points[0].y);
     return ys;
 }
 
-std::vector<int> GridXs(const CRecordingDC& dc, const CPlotSettings& s)
+std::vector<int> GridXs(const CRecordingDC& dc, const CPlotSettings& s, const CPageLayout& page)
 {
     std::vector<int> xs;
     for (const Op& op : dc.Ops())
-        if (IsGrid(op, s) && op.points[0].y == s.m_nPlotBottom && op.points[1].y == s.m_nPlotTop &&
+        if (IsGrid(op, s) && op.points[0].y == page.m_nPlotBottom && op.points[1].y == page.m_nPlotTop &&
             op.points[0].x == op.points[1].x)
             xs.push_back(op.points[0].x);
     return xs;

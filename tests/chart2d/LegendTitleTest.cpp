@@ -25,11 +25,11 @@ std::vector<Op> Swatches(const CRecordingDC& dc)
 }
 
 // Legend labels: the texts right of the plot.
-std::vector<Op> LegendLabels(const CRecordingDC& dc, const CPlotSettings& s)
+std::vector<Op> LegendLabels(const CRecordingDC& dc, const CPageLayout& page)
 {
     std::vector<Op> out;
     for (const Op& op : OpsOf(dc, OpKind::Text))
-        if (op.points[0].x > s.m_nPlotRight)
+        if (op.points[0].x > page.m_nPlotRight)
             out.push_back(op);
     return out;
 }
@@ -39,13 +39,14 @@ std::vector<Op> LegendLabels(const CRecordingDC& dc, const CPlotSettings& s)
 TEST(Legend, EntriesOnTheScreenPage)
 {
     const CSorvDoc doc = RowsDoc(3, {"alpha", "beta", "gamma"});
-    CPlotSettings s = MakeSettings(doc, 800, 600);
-    const CRecordingDC dc = DrawChart(doc, s);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
+    const CRecordingDC dc = DrawChart(doc, s, page);
     const std::vector<Op> swatches = Swatches(dc);
     ASSERT_EQ(swatches.size(), 3u);
     const std::vector<CPoint> expected[] = {
         {{711, 552}, {722, 540}}, {{711, 534}, {722, 522}}, {{711, 517}, {722, 505}}};
-    const std::vector<Op> labels = LegendLabels(dc, s);
+    const std::vector<Op> labels = LegendLabels(dc, page);
     ASSERT_EQ(labels.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(swatches[i].points, expected[i]);
@@ -63,13 +64,14 @@ TEST(Legend, AtMostThirtyEntriesColoursRepeatLabelsCut)
     CSorvDoc doc = RowsDoc(40, names);
     // The region does not change the legend: it still starts at row 0.
     doc.m_nY1 = 5;
-    CPlotSettings s = MakeSettings(doc, 800, 600);
-    const CRecordingDC dc = DrawChart(doc, s);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
+    const CRecordingDC dc = DrawChart(doc, s, page);
     const std::vector<Op> swatches = Swatches(dc);
     ASSERT_EQ(swatches.size(), 30u);
     EXPECT_EQ(swatches[7].brush.color, s.m_crSeries[0]);
     EXPECT_EQ(swatches[13].brush.color, s.m_crSeries[6]);
-    const std::vector<Op> labels = LegendLabels(dc, s);
+    const std::vector<Op> labels = LegendLabels(dc, page);
     ASSERT_EQ(labels.size(), 30u);
     EXPECT_EQ(labels[1].text, "abcdefghijkl");
 }
@@ -77,11 +79,12 @@ TEST(Legend, AtMostThirtyEntriesColoursRepeatLabelsCut)
 TEST(Legend, OffLeavesTheStripEmpty)
 {
     const CSorvDoc doc = RowsDoc(3);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
     s.m_bLegend = false;
-    const CRecordingDC dc = DrawChart(doc, s);
+    const CRecordingDC dc = DrawChart(doc, s, page);
     EXPECT_TRUE(Swatches(dc).empty());
-    EXPECT_TRUE(LegendLabels(dc, s).empty());
+    EXPECT_TRUE(LegendLabels(dc, page).empty());
 }
 
 TEST(Title, CentredOnThePageAboveThePlot)
@@ -93,9 +96,10 @@ TEST(Title, CentredOnThePageAboveThePlot)
     const Case cases[] = {{"abcde", 370}, {"", 0}, {"a", 394}};
     const CSorvDoc doc = RowsDoc(1);
     for (const Case& c : cases) {
-        CPlotSettings s = MakeSettings(doc, 800, 600);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(800, 600);
         s.m_strTitle = c.title;
-        const CRecordingDC dc = DrawChart(doc, s);
+        const CRecordingDC dc = DrawChart(doc, s, page);
         std::vector<Op> titles;
         for (const Op& op : OpsOf(dc, OpKind::Text))
             if (op.font == CFont{24, 12, true, s.m_strFontFace})

@@ -15,11 +15,11 @@ namespace {
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
-// 800 x 600 with the legend: L = 80, B = 24, R = 700, T = 552. Values 0..528
-// map to B..T one to one; columns 0..4 lie 155 apart.
+// On a page of 800 x 600 with the legend: L = 80, B = 24, R = 700, T = 552.
+// Values 0..528 map to B..T one to one; columns 0..4 lie 155 apart.
 CPlotSettings UnitSettings(const CSorvDoc& doc, int type)
 {
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
     s.m_nGraphType = type;
     s.m_dVMin = 0;
     s.m_dVMax = 528;
@@ -41,7 +41,8 @@ TEST(Scatter, MarkersCentredOnTheirPositions)
 {
     const CSorvDoc doc = MakeDoc({{0, 100, 528, 10.9, -3}});
     CPlotSettings s = UnitSettings(doc, 0);
-    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+    CPageLayout page = MakePage(800, 600);
+    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
     const int xs[] = {80, 235, 390, 545, 700};
     const int ys[] = {24, 124, 552, 34, 21};
     ASSERT_EQ(ops.size(), 5u);
@@ -58,11 +59,12 @@ TEST(Scatter, MarkerHalfSizeFollowsThePageWidth)
     const std::pair<int, int> cases[] = {{200, 2}, {1425, 2}, {1426, 3}, {1900, 3}, {1901, 4}, {4000, 8}};
     const CSorvDoc doc = MakeDoc({{0, 1}});
     for (auto [width, f] : cases) {
-        CPlotSettings s = MakeSettings(doc, width, 600);
-        const std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(width, 600);
+        const std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
         ASSERT_EQ(ops.size(), 2u);
         EXPECT_EQ(ops[0].points[1].x - ops[0].points[0].x, 2 * f) << width;
-        EXPECT_EQ(ops[0].points[0].x, s.m_nPlotLeft - f) << width;
+        EXPECT_EQ(ops[0].points[0].x, page.m_nPlotLeft - f) << width;
     }
 }
 
@@ -73,9 +75,10 @@ TEST(Scatter, SeriesColouredByDocumentRow)
     for (int r = 0; r < 10; ++r)
         rows.push_back({double(r), double(r)});
     CSorvDoc doc = MakeDoc(rows);
-    CPlotSettings s = MakeSettings(doc, 800, 600);
+    CPlotSettings s = MakeSettings(doc);
+    CPageLayout page = MakePage(800, 600);
 
-    std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+    std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
     ASSERT_EQ(ops.size(), 20u);
     EXPECT_EQ(ops[0].brush.color, s.m_crSeries[0]);
     EXPECT_EQ(ops[2].brush.color, s.m_crSeries[1]);
@@ -83,7 +86,7 @@ TEST(Scatter, SeriesColouredByDocumentRow)
 
     doc.m_nY1 = 2;
     doc.m_nY2 = 2;
-    ops = SeriesOps(DrawChart(doc, s));
+    ops = SeriesOps(DrawChart(doc, s, page));
     ASSERT_EQ(ops.size(), 2u);
     EXPECT_EQ(ops[0].brush.color, s.m_crSeries[2]);
 }
@@ -92,9 +95,10 @@ TEST(Line, OnePolylinePerSeriesFromL)
 {
     const CSorvDoc doc = MakeDoc({{0, 100, 528, 10.9, -3}, {1, 2, 3, 4, 5}});
     CPlotSettings s = UnitSettings(doc, 1);
+    CPageLayout page = MakePage(800, 600);
     s.m_nLineStyle = PS_DASH;
     s.m_nLineWidth = 3;
-    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
     ASSERT_EQ(ops.size(), 8u);
     const std::vector<std::vector<CPoint>> first = {
         {{80, 24}, {235, 124}}, {{235, 124}, {390, 552}}, {{390, 552}, {545, 34}}, {{545, 34}, {700, 21}}};
@@ -117,13 +121,14 @@ TEST(Line, PrintedWidthScalesWithThePrintableWidth)
     const Case cases[] = {{false, 210, 4, 4}, {true, 210, 4, 7}, {true, 210, 0, 0}, {true, 297, 4, 10}, {true, 297, 99, 247}};
     const CSorvDoc doc = MakeDoc({{0, 1}});
     for (const Case& c : cases) {
-        CPlotSettings s = MakeSettings(doc, 800, 600);
+        CPlotSettings s = MakeSettings(doc);
+        CPageLayout page = MakePage(800, 600);
         s.m_nGraphType = 1;
         s.m_nLineWidth = c.width;
         CRecordingDC dc;
         dc.m_bPrinting = c.printing;
         dc.SetPrintableSize(c.horzSize, 287);
-        DrawGraph2D(dc, doc, s);
+        DrawGraph2D(dc, doc, s, page);
         const std::vector<Op> ops = SeriesOps(dc);
         ASSERT_EQ(ops.size(), 1u);
         EXPECT_EQ(ops[0].pen.width, c.pen) << c.horzSize << " " << c.width;
@@ -149,15 +154,16 @@ TEST(Line, BreaksAtPointsWithoutPosition)
     for (const Case& c : cases) {
         const CSorvDoc doc = MakeDoc({c.values});
         CPlotSettings s = UnitSettings(doc, 1);
+        CPageLayout page = MakePage(800, 600);
         if (c.log) {
             s.m_bVLog = true;
             s.m_dVMin = 1;
             s.m_dVMax = 1000;
         }
-        CRecordingDC dc = DrawChart(doc, s);
+        CRecordingDC dc = DrawChart(doc, s, page);
         EXPECT_EQ(LineSegments(SeriesOps(dc)), c.segments);
         s.m_nGraphType = 0;
-        dc = DrawChart(doc, s);
+        dc = DrawChart(doc, s, page);
         std::size_t drawable = 0;
         for (double v : c.values)
             drawable += std::isfinite(c.log ? std::log10(v) : v) && std::fabs(v) < 1e9;
@@ -174,8 +180,9 @@ TEST(Series, DegenerateScales)
     oneColumn.m_nX1 = oneColumn.m_nX2 = 0;
     for (int type : {0, 1, 2}) {
         CPlotSettings s = UnitSettings(oneColumn, type);
-        const std::vector<Op> ops = SeriesOps(DrawChart(oneColumn, s));
-        EXPECT_TRUE(std::isinf(s.m_dHScale));
+        CPageLayout page = MakePage(800, 600);
+        const std::vector<Op> ops = SeriesOps(DrawChart(oneColumn, s, page));
+        EXPECT_TRUE(std::isinf(page.m_dHScale));
         ASSERT_EQ(ops.size(), type == 0 ? 2u : 0u);
         if (type == 0) {
             EXPECT_EQ(ops[1].points, (std::vector<CPoint>{{78, 28}, {82, 32}}));
@@ -183,7 +190,7 @@ TEST(Series, DegenerateScales)
 
         CPlotSettings flat = UnitSettings(doc, type);
         flat.m_dVMax = flat.m_dVMin = 3;
-        EXPECT_TRUE(SeriesOps(DrawChart(doc, flat)).empty());
+        EXPECT_TRUE(SeriesOps(DrawChart(doc, flat, page)).empty());
     }
 }
 
@@ -202,10 +209,11 @@ TEST(Series, InvertedRegionAndEmptyDocumentDrawTheFrameOnly)
     const CSorvDoc* docs[] = {&inverted, &invertedRows, &outside, &empty};
     for (const CSorvDoc* doc : docs) {
         for (int type : {0, 1, 2}) {
-            CPlotSettings s = MakeSettings(*doc, 800, 600);
+            CPlotSettings s = MakeSettings(*doc);
+            CPageLayout page = MakePage(800, 600);
             s.m_nGraphType = type;
             s.m_dVStep = 0;
-            const CRecordingDC dc = DrawChart(*doc, s);
+            const CRecordingDC dc = DrawChart(*doc, s, page);
             EXPECT_TRUE(SeriesOps(dc).empty());
             EXPECT_EQ(OpsOf(dc, OpKind::ClipOff).size(), 1u);
             EXPECT_EQ(OpsOf(dc, OpKind::Line).size(), 4u);  // the frame
@@ -223,7 +231,8 @@ TEST(Stacked, BandsOfRunningTotals)
     doc.m_nY2 = 4;
     doc.m_nX1 = 1;
     CPlotSettings s = UnitSettings(doc, 2);
-    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+    CPageLayout page = MakePage(800, 600);
+    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
     ASSERT_EQ(ops.size(), 2u);
     // Row 4: totals 234 and 345 at columns 1 and 2 (x 80 and 700).
     EXPECT_EQ(ops[0].kind, OpKind::Poly);
@@ -239,7 +248,8 @@ TEST(Stacked, LastRowFirstAndOneQuadrilateralPerColumnPair)
 {
     const CSorvDoc doc = MakeDoc({{10, 20, 30, 40, 50}, {1, 1, 1, 1, 1}});
     CPlotSettings s = UnitSettings(doc, 2);
-    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+    CPageLayout page = MakePage(800, 600);
+    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
     ASSERT_EQ(ops.size(), 8u);
     EXPECT_EQ(ops[0].brush.color, s.m_crSeries[1]);
     EXPECT_EQ(ops[0].points, (std::vector<CPoint>{{80, 35}, {80, 24}, {235, 24}, {235, 45}}));
@@ -254,10 +264,11 @@ TEST(Stacked, TotalsWithoutPositionLeaveAGap)
 {
     const CSorvDoc doc = MakeDoc({{10, -10, 100, 1000}});
     CPlotSettings s = UnitSettings(doc, 2);
+    CPageLayout page = MakePage(800, 600);
     s.m_bVLog = true;
     s.m_dVMin = 1;
     s.m_dVMax = 1000;
-    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s));
+    const std::vector<Op> ops = SeriesOps(DrawChart(doc, s, page));
     ASSERT_EQ(ops.size(), 1u);
     EXPECT_EQ(ops[0].points, (std::vector<CPoint>{{493, 376}, {493, 24}, {700, 24}, {700, 552}}));
 }
@@ -272,7 +283,8 @@ TEST(Series, SelectedObjectsArePutBack)
     for (int type : {0, 1, 2, 5}) {
         for (bool legend : {false, true}) {
             for (bool log : {false, true}) {
-                CPlotSettings s = MakeSettings(doc, 800, 600);
+                CPlotSettings s = MakeSettings(doc);
+                CPageLayout page = MakePage(800, 600);
                 s.m_nGraphType = type;
                 s.m_bLegend = legend;
                 s.m_bVLog = s.m_bHLog = log;
@@ -281,7 +293,7 @@ TEST(Series, SelectedObjectsArePutBack)
                 dc.SelectObject(pen);
                 dc.SelectObject(brush);
                 dc.SelectObject(font);
-                DrawGraph2D(dc, doc, s);
+                DrawGraph2D(dc, doc, s, page);
                 EXPECT_EQ(dc.GetCurrentPen(), pen);
                 EXPECT_EQ(dc.GetCurrentBrush(), brush);
                 EXPECT_EQ(dc.GetCurrentFont(), font);

@@ -15,12 +15,13 @@ struct Label {
     CPoint at;
 };
 
-CRecordingDC DrawExample(CPlotSettings& s, bool printing = false)
+CRecordingDC DrawExample(const CPlotSettings& s, bool printing = false, int width = kPageWidth,
+                         int height = kPageHeight)
 {
     const CSorvDoc doc = MakeDoc(11, 11, [](int c, int r) { return (c + r) * 5.0; });
     CRecordingDC dc;
     dc.m_bPrinting = printing;
-    DrawGraph3D(dc, doc, s);
+    DrawOnPage(dc, doc, s, width, height);
     return dc;
 }
 
@@ -146,10 +147,8 @@ TEST(Graph3D, PageAreaAndTitle)
     } cases[] = {{400, 300, {162, 285}, 15, 7}, {400, 30, {195, 28}, 2, 1}};
     for (const auto& c : cases) {
         CPlotSettings s = ExampleSettings();
-        s.m_nPageWidth = c.w;
-        s.m_nPageHeight = c.h;
         s.m_strTitle = "0123456789";
-        const CRecordingDC dc = DrawExample(s);
+        const CRecordingDC dc = DrawExample(s, false, c.w, c.h);
         const auto& area = dc.Ops().at(0);
         EXPECT_EQ(area.kind, Kind::Rect);
         EXPECT_EQ(area.points, (std::vector<CPoint>{{0, c.h}, {c.w, 0}}));
@@ -178,7 +177,7 @@ TEST(Graph3D, EverySelectedObjectIsPutBack)
         dc.SelectObject(pen);
         dc.SelectObject(brush);
         dc.SelectObject(font);
-        DrawGraph3D(dc, doc, s);
+        DrawOnPage(dc, doc, s);
         EXPECT_GT(dc.Ops().size(), 10u);
         EXPECT_EQ(dc.GetCurrentPen(), pen) << model;
         EXPECT_EQ(dc.GetCurrentBrush(), brush) << model;

@@ -10,10 +10,10 @@ namespace {
 
 using Kind = CRecordingDC::OpKind;
 
-std::vector<CRecordingDC::Op> DrawCells(const CSorvDoc& doc, CPlotSettings& s, Kind kind = Kind::Poly)
+std::vector<CRecordingDC::Op> DrawCells(const CSorvDoc& doc, const CPlotSettings& s, Kind kind = Kind::Poly)
 {
     CRecordingDC dc;
-    DrawGraph3D(dc, doc, s);
+    DrawOnPage(dc, doc, s);
     return OpsOf(dc, kind);
 }
 
@@ -115,7 +115,7 @@ TEST(Cells3D, CellsOutsideTheRangeLeaveHoles)
         s.m_nModel = model;
         s.m_dRotX = 270;  // seen from above, so the shading models draw every cell
         CRecordingDC dc;
-        DrawGraph3D(dc, doc, s);
+        DrawOnPage(dc, doc, s);
         const auto cells = OpsOf(dc, model == 0 ? Kind::Polyline : Kind::Poly);
         EXPECT_EQ(cells.size(), 4u) << model;
     }
@@ -128,7 +128,7 @@ TEST(Cells3D, ModelsOutsideTheSixDrawNoCells)
         CPlotSettings s = ExampleSettings();
         s.m_nModel = model;
         CRecordingDC dc;
-        DrawGraph3D(dc, doc, s);
+        DrawOnPage(dc, doc, s);
         EXPECT_TRUE(OpsOf(dc, Kind::Poly).empty()) << model;
         EXPECT_TRUE(OpsOf(dc, Kind::Polyline).empty()) << model;
         EXPECT_EQ(OpsOf(dc, Kind::Line).size(), 16u) << model;
@@ -167,8 +167,8 @@ TEST(Cells3D, DegenerateInputsDrawNoCells)
             s.m_nModel = model;
             s.m_strTitle = "t";
             CRecordingDC dc;
-            DrawGraph3D(dc, doc, s);
-            EXPECT_TRUE(std::isfinite(s.m_d3DScale)) << c.name;
+            const CPageLayout page = DrawOnPage(dc, doc, s);
+            EXPECT_TRUE(std::isfinite(page.m_d3DScale)) << c.name;
             EXPECT_TRUE(OpsOf(dc, Kind::Poly).empty()) << c.name;
             EXPECT_TRUE(OpsOf(dc, Kind::Polyline).empty()) << c.name;
             EXPECT_EQ(OpsOf(dc, Kind::Rect).size(), 1u) << c.name;
@@ -184,7 +184,7 @@ TEST(Cells3D, EmptyDocumentDrawsPageAndTitleOnly)
     CPlotSettings s = ExampleSettings();
     s.m_strTitle = "empty";
     CRecordingDC dc;
-    DrawGraph3D(dc, doc, s);
+    DrawOnPage(dc, doc, s);
     ASSERT_EQ(dc.Ops().size(), 2u);
     EXPECT_EQ(dc.Ops()[0].kind, Kind::Rect);
     EXPECT_EQ(dc.Ops()[1].kind, Kind::Text);
@@ -223,7 +223,7 @@ TEST(Cells3D, CornersBeyondIntRangeAreSkipped)
             s.m_dZoom = zoom;
             s.m_nModel = model;
             CRecordingDC dc;
-            DrawGraph3D(dc, doc, s);
+            DrawOnPage(dc, doc, s);
             EXPECT_TRUE(OpsOf(dc, Kind::Poly).empty()) << zoom;
             EXPECT_TRUE(OpsOf(dc, Kind::Polyline).empty()) << zoom;
             // Only the box line through the centre could fit; none does here.

@@ -1,5 +1,6 @@
 #include "Chart3DFixture.h"
 
+#include "chart3d/Graph3D.h"
 #include "support/TestDoc.h"
 
 #include <utility>
@@ -15,7 +16,14 @@ CPlotSettings ExampleSettings()
     s.m_nGraphType = 3;
     s.m_dVMin = 0.0;
     s.m_dVMax = 100.0;
-    s.m_nPageWidth = 400;
-    s.m_nPageHeight = 300;
     return s;
+}
+
+CPageLayout DrawOnPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int width, int height)
+{
+    CPageLayout page;
+    page.m_nPageWidth = width;
+    page.m_nPageHeight = height;
+    DrawGraph3D(dc, doc, s, page);
+    return page;
 }

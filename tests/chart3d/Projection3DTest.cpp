@@ -8,11 +8,15 @@
 
 namespace {
 
-C3DProjection ExampleProjection(CPlotSettings& s)
+CSorvDoc ExampleDoc()
 {
-    const CSorvDoc doc = MakeDoc(11, 11, [](int, int) { return 50.0; });
+    return MakeDoc(11, 11, [](int, int) { return 50.0; });
+}
+
+C3DProjection ExampleProjection(const CPlotSettings& s)
+{
     C3DProjection proj;
-    proj.Init(s, doc);
+    proj.Init(s, ExampleDoc(), kPageWidth, kPageHeight);
     return proj;
 }
 
@@ -39,7 +43,8 @@ TEST(Projection3D, ExampleRegionScalesAndCentre)
     CPlotSettings s = ExampleSettings();
     const C3DProjection proj = ExampleProjection(s);
     EXPECT_EQ(proj.m_dScale, 30.0);
-    EXPECT_EQ(s.m_d3DScale, 30.0);
+    CRecordingDC dc;
+    EXPECT_EQ(DrawOnPage(dc, ExampleDoc(), s).m_d3DScale, 30.0);
     EXPECT_DOUBLE_EQ(proj.m_dValueScale, 0.01);
     EXPECT_EQ(proj.m_dCenterCol, 5.0);
     EXPECT_EQ(proj.m_dCenterRow, 5.0);
@@ -98,7 +103,7 @@ TEST(Projection3D, CentreRowAddsUnscaledFirstRow)
     CPlotSettings s = ExampleSettings();
     s.m_dScaleY = 2.0;
     C3DProjection proj;
-    proj.Init(s, doc);
+    proj.Init(s, doc, kPageWidth, kPageHeight);
     EXPECT_EQ(proj.m_dCenterRow, 8.0);
     EXPECT_EQ(proj.ModelY(4), 0.0);
     EXPECT_EQ(proj.ModelY(8), -8.0);
@@ -143,9 +148,10 @@ TEST(Projection3D, FitScaleOfDegenerateRegions)
         CPlotSettings s = ExampleSettings();
         s.m_dVMax = s.m_dVMin;  // an empty value range as well
         C3DProjection proj;
-        proj.Init(s, doc);
+        proj.Init(s, doc, kPageWidth, kPageHeight);
         EXPECT_EQ(proj.m_dScale, c.scale) << c.name;
-        EXPECT_EQ(s.m_d3DScale, c.scale) << c.name;
+        CRecordingDC dc;
+        EXPECT_EQ(DrawOnPage(dc, doc, s).m_d3DScale, c.scale) << c.name;
         EXPECT_EQ(proj.m_dValueScale, 0.0) << c.name;
         EXPECT_TRUE(std::isfinite(proj.m_dCenterCol) && std::isfinite(proj.m_dCenterRow)) << c.name;
     }

@@ -1,4 +1,3 @@
-#include "../support/ModalAnswer.h"
 #include "dialogs/AngleDlg.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
@@ -9,7 +8,9 @@
 #include "dialogs/SpinEdit.h"
 #include "dialogs/TitleDlg.h"
 #include "doc/SorvDoc.h"
-#include "view/PlotSettings.h"
+#include "settings/PlotSettings.h"
+#include "support/ModalAnswer.h"
+#include "support/TestDoc.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -87,18 +88,9 @@ QColor SwatchColor(CColorSwatch* swatch)
 }
 
 // A document of 10 columns and 20 rows.
-void ReadMatrix(CSorvDoc& doc)
+std::unique_ptr<CSorvDoc> TenByTwenty()
 {
-    doc.m_nCols = 10;
-    doc.m_nRows = 20;
-    doc.m_pData = std::make_unique<double[]>(200);
-    doc.m_pLabels = std::make_unique<std::string[]>(20);
-    for (int i = 0; i < 200; ++i)
-        doc.m_pData[i] = i;
-    doc.m_nX1 = 0;
-    doc.m_nY1 = 0;
-    doc.m_nX2 = 9;
-    doc.m_nY2 = 19;
+    return MakeTestDoc(20, 10, [](int r, int c) { return r * 10.0 + c; });
 }
 
 }  // namespace
@@ -642,8 +634,8 @@ protected:
 
 void DialogsTest::regionCommand()
 {
-    CSorvDoc doc;
-    ReadMatrix(doc);
+    const std::unique_ptr<CSorvDoc> owned = TenByTwenty();
+    CSorvDoc& doc = *owned;
     PaintCounter view1, view2;
     view1.show();
     view2.show();
@@ -689,8 +681,8 @@ void DialogsTest::regionCommand()
 
 void DialogsTest::regionRefused()
 {
-    CSorvDoc doc;
-    ReadMatrix(doc);
+    const std::unique_ptr<CSorvDoc> owned = TenByTwenty();
+    CSorvDoc& doc = *owned;
     QVERIFY(doc.SetRegion(2, 3, 4, 5));
     bool updated = false;
     doc.m_fnUpdateAllViews = [&updated] { updated = true; };

@@ -1,0 +1,280 @@
+#include "app/SorvView.h"
+
+#include "dialogs/SettingsCommands.h"
+#include "doc/SorvDoc.h"
+#include "gfx/PainterDC.h"
+#include "page/MouseZoom.h"
+#include "page/PageDraw.h"
+#include "settings/CommandIds.h"
+#include "settings/ViewCommands.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+constexpr double kRotationStep = 22.5;
+}
+
+CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    InitialUpdate(m_settings, m_doc);
+}
+
+bool CSorvView::HandlesCommand(int id)
+{
+    using namespace CommandId;
+    switch (id) {
+    case GraphScatter: case GraphLine: case GraphStacked: case Graph3D:
+    case Legend: case ViewZoomIn: case ViewZoomOut:
+    case SetAxis: case SetColor: case SetLineAttr: case SetTitle: case SetView: case Region:
+    case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
+    case RotateZPlus: case RotateZMinus:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CSorvView::IsCheckCommand(int id)
+{
+    using namespace CommandId;
+    return id == GraphScatter || id == GraphLine || id == GraphStacked || id == Graph3D || id == Legend;
+}
+
+bool CSorvView::IsCommandEnabled(int id) const
+{
+    using namespace CommandId;
+    switch (id) {
+    case ViewZoomIn: case ViewZoomOut: case SetView:
+    case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
+        return m_settings.m_nGraphType == 3;
+    default:
+        return HandlesCommand(id);
+    }
+}
+
+bool CSorvView::IsCommandChecked(int id) const
+{
+    using namespace CommandId;
+    switch (id) {
+    case GraphScatter: return m_settings.m_nGraphType == 0;
+    case GraphLine: return m_settings.m_nGraphType == 1;
+    case GraphStacked: return m_settings.m_nGraphType == 2;
+    case Graph3D: return m_settings.m_nGraphType == 3;
+    case Legend: return m_settings.m_bLegend;
+    default: return false;
+    }
+}
+
+bool CSorvView::OnCommand(int id)
+{
+    using namespace CommandId;
+    if (!IsCommandEnabled(id))
+        return false;
+    bool repaint = true;
+    switch (id) {
+    case GraphScatter: m_settings.m_nGraphType = 0; break;
+    case GraphLine: m_settings.m_nGraphType = 1; break;
+    case GraphStacked: m_settings.m_nGraphType = 2; break;
+    case Graph3D: m_settings.m_nGraphType = 3; break;
+    case Legend: m_settings.m_bLegend = !m_settings.m_bLegend; break;
+    case ViewZoomIn: repaint = ZoomIn(m_settings); break;
+    case ViewZoomOut: repaint = ZoomOut(m_settings); break;
+    case RotateXPlus: Rotate(kRotationStep, 0, 0); break;
+    case RotateXMinus: Rotate(-kRotationStep, 0, 0); break;
+    case RotateYPlus: Rotate(0, kRotationStep, 0); break;
+    case RotateYMinus: Rotate(0, -kRotationStep, 0); break;
+    case RotateZPlus: Rotate(0, 0, kRotationStep); break;
+    case RotateZMinus: Rotate(0, 0, -kRotationStep); break;
+    case SetAxis: repaint = RunAxisCommand(m_settings, window()); break;
+    case SetColor: repaint = RunColorCommand(m_settings, window()); break;
+    case SetTitle:
+        repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
+        break;
+    // The line pen shows only in the line chart.
+    case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
+    case SetView: repaint = RunViewCommand(m_settings, window()); break;
+    // The region belongs to the document, which redraws all its views.
+    case Region: RunRegionCommand(m_doc, window()); repaint = false; break;
+    default: break;
+    }
+    if (repaint)
+        Invalidate();
+    emit commandDone();
+    return true;
+}
+
+void CSorvView::Rotate(double dx, double dy, double dz)
+{
+    SetRotation(m_settings, m_settings.m_dRotX + dx, m_settings.m_dRotY + dy, m_settings.m_dRotZ + dz);
+}
+
+void CSorvView::Invalidate()
+{
+    m_bPageValid = false;
+    update();
+}
+
+bool CSorvView::OnCharacter(QChar c)
+{
+    if (m_settings.m_nGraphType != 3)
+        return false;
+    switch (c.unicode()) {
+    case '*': m_settings.m_dScaleZ *= 1.5; break;
+    case '/': m_settings.m_dScaleZ *= 2.0 / 3.0; break;
+    case '+': case 'I': case 'i': return OnCommand(CommandId::ViewZoomIn);
+    case '-': case 'O': case 'o': return OnCommand(CommandId::ViewZoomOut);
+    case 'X': case 'x': return OnCommand(CommandId::RotateXPlus);
+    case 'Y': case 'y': return OnCommand(CommandId::RotateYPlus);
+    case 'Z': case 'z': return OnCommand(CommandId::RotateZPlus);
+    default: return false;
+    }
+    Invalidate();
+    emit commandDone();
+    return true;
+}
+
+void CSorvView::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() == 1 && OnCharacter(text.at(0)))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
+{
+    m_imgPage = QImage(deviceSize, QImage::Format_RGB32);
+    m_imgPage.setDevicePixelRatio(ratio);
+    QPainter painter(&m_imgPage);
+    CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
+    m_layout = DrawPage(dc, m_doc, m_settings, width(), height());
+    ++m_nDrawCount;
+}
+
+void CSorvView::EnsurePage()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
+    if (m_bPageValid && m_imgPage.size() == deviceSize && m_imgPage.devicePixelRatio() == ratio)
+        return;
+    RenderPage(deviceSize, ratio);
+    m_bPageValid = true;
+}
+
+void CSorvView::paintEvent(QPaintEvent*)
+{
+    EnsurePage();
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_imgPage);
+    if (m_drag.m_bDragging) {
+        // The rubber band inverts what lies under it; it is never part of the page.
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(BandRect(), Qt::black);
+    }
+}
+
+namespace {
+
+// A coordinate in whole pixels from 0 to size - 1.
+int ClampToPixel(double v, int size)
+{
+    if (!std::isfinite(v) || size <= 0)
+        return 0;
+    return int(std::clamp(std::floor(v), 0.0, double(size - 1)));
+}
+
+}  // namespace
+
+CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+{
+    const QPointF p = event->position();
+    return {ClampToPixel(p.x(), width()), ClampToPixel(p.y(), height())};
+}
+
+QRect CSorvView::BandRect() const
+{
+    const CPoint a = m_drag.m_ptDragStart;
+    const CPoint b = m_drag.m_ptDragEnd;
+    return QRect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y));
+}
+
+void CSorvView::KeepCursorInside(const QMouseEvent* event)
+{
+    const QRect area(mapToGlobal(QPoint(0, 0)), size());
+    if (area.isEmpty())
+        return;
+    const QPoint global = event->globalPosition().toPoint();
+    const QPoint inside(std::clamp(global.x(), area.left(), area.right()),
+                        std::clamp(global.y(), area.top(), area.bottom()));
+    if (inside != global)
+        QCursor::setPos(screen(), inside);
+}
+
+void CSorvView::EndDrag()
+{
+    if (!m_drag.m_bDragging)
+        return;
+    m_drag.m_bDragging = false;
+    update(BandRect());
+}
+
+// Qt grabs the mouse for the widget while a button is held.
+void CSorvView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    // The drag maps through the layout of the page it is drawn over.
+    EnsurePage();
+    m_drag.m_bDragging = true;
+    m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
+}
+
+// Only the pixels of the old and the new band are painted again, from the kept page.
+void CSorvView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_drag.m_bDragging)
+        return QWidget::mouseMoveEvent(event);
+    KeepCursorInside(event);
+    const QRect oldBand = BandRect();
+    m_drag.m_ptDragEnd = ClientPoint(event);
+    update(oldBand.united(BandRect()));
+}
+
+// The rectangle is the one last shown: from the start to the last move.
+void CSorvView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    EndDrag();
+    // A change during the drag may have left a paint pending: map through the current layout.
+    EnsurePage();
+    const CPoint a = m_drag.m_ptDragStart;
+    const CPoint b = m_drag.m_ptDragEnd;
+    // A click, or a drag along a line, zooms nothing.
+    if (a.x == b.x || a.y == b.y)
+        return;
+    const bool changed = m_settings.m_nGraphType == 3
+                             ? ZoomByDrag3D(m_doc, m_layout, a, b, width(), height())
+                             : ZoomByDrag2D(m_settings, m_doc, m_layout, a, b, height());
+    if (changed)
+        Invalidate();
+}
+
+void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseDoubleClickEvent(event);
+    EndDrag();
+    ResetZoom(m_settings, m_doc);
+    Invalidate();
+}

@@ -1,0 +1,84 @@
+#pragma once
+// A chart window onto a document: owns its plot settings, paints the page and
+// answers the view commands, the character keys and the mouse.
+
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
+
+#include <QImage>
+#include <QWidget>
+
+class CSorvDoc;
+
+// A drag of the mouse over the chart, in client pixels: where the button went
+// down and the moving corner. The band is shown while the drag lasts.
+struct CDragState {
+    CPoint m_ptDragStart;
+    CPoint m_ptDragEnd;
+    bool m_bDragging = false;
+};
+
+class CSorvView : public QWidget {
+    Q_OBJECT
+public:
+    // Starts from the default settings and runs the first update from doc.
+    explicit CSorvView(CSorvDoc& doc, QWidget* parent = nullptr);
+
+    CSorvDoc& GetDocument() const { return m_doc; }
+    CPlotSettings& Settings() { return m_settings; }
+    const CPlotSettings& Settings() const { return m_settings; }
+    // The layout of the last page painted on the screen, which the mouse maps through.
+    const CPageLayout& Layout() const { return m_layout; }
+    const CDragState& Drag() const { return m_drag; }
+
+    // TRUE when id is one of the commands this window answers.
+    static bool HandlesCommand(int id);
+    static bool IsCheckCommand(int id);
+    // The update rules: a disabled command does nothing, from any source.
+    bool IsCommandEnabled(int id) const;
+    bool IsCommandChecked(int id) const;
+    // Runs the command when it is enabled; returns whether it ran.
+    bool OnCommand(int id);
+
+    // Draws the whole page again at the next paint.
+    void Invalidate();
+    // How often the chart has been drawn; a paint without a change reuses the page.
+    int DrawCount() const { return m_nDrawCount; }
+
+signals:
+    // A command ran: check marks and enabled states may have changed.
+    void commandDone();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Dragging a rectangle zooms into the data, a double click undoes it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void Rotate(double dx, double dy, double dz);
+    void RenderPage(const QSize& deviceSize, qreal ratio);
+    // Draws the page again when it no longer fits the window, the settings or the document.
+    void EnsurePage();
+    bool OnCharacter(QChar c);
+    // The event's position in client pixels (logical pixels, like the page), kept inside the window.
+    CPoint ClientPoint(const QMouseEvent* event) const;
+    // The client pixels the rubber band inverts: from the start up to, not
+    // including, the moving corner.
+    QRect BandRect() const;
+    // Moves the cursor back over the window when a drag takes it outside.
+    void KeepCursorInside(const QMouseEvent* event);
+    // Ends the drag and takes the band off the screen.
+    void EndDrag();
+
+    CSorvDoc& m_doc;
+    CPlotSettings m_settings;
+    CPageLayout m_layout;
+    CDragState m_drag;
+    QImage m_imgPage;
+    bool m_bPageValid = false;
+    int m_nDrawCount = 0;
+};

@@ -1,0 +1,26 @@
+#include "chart2d/ScaleMap.h"
+
+#include "settings/PageLayout.h"
+
+CScaleMap CScaleMap::Fit(int from, int to, double min, double max, bool log)
+{
+    const double start = log ? LogAxisEnd(min) : min;
+    const double end = log ? LogAxisEnd(max) : max;
+    return {from, start, (double(to) - from) / (end - start), log};
+}
+
+CScaleMap CScaleMap::Columns(const CPageLayout& layout)
+{
+    return {layout.m_nPlotLeft, 0.0, layout.m_dHScale, false};
+}
+
+CScaleMap CScaleMap::Values(const CPageLayout& layout)
+{
+    return {layout.m_nPlotBottom, layout.m_dVStart, layout.m_dVScale, layout.m_bVLog};
+}
+
+double CScaleMap::ToValue(int p) const
+{
+    const double t = m_dStart + Offset(p);
+    return m_bLog ? std::pow(10.0, t) : t;
+}

@@ -1,0 +1,129 @@
+#include "cli/BatchCommand.h"
+
+#include "cli/BatchOptions.h"
+#include "cli/Export.h"
+#include "doc/SorvDoc.h"
+#include "gfx/FontSubstitutions.h"
+#include "page/PageDraw.h"
+#include "settings/PlotSettings.h"
+
+#include <QGuiApplication>
+#include <charconv>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kFileError = 1;
+
+int Fail(int status, const std::string& message)
+{
+    std::fprintf(stderr, "sorv: %s\n", message.c_str());
+    return status;
+}
+
+// A double as printf's %.17g writes it.
+void AppendNumber(std::string& out, double v)
+{
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
+    out.append(buf, r.ptr);
+}
+
+int PrintInfo(const CSorvDoc& doc)
+{
+    std::string out = "rows " + std::to_string(doc.m_nRows) + "\ncols " + std::to_string(doc.m_nCols) + "\nmin ";
+    AppendNumber(out, doc.m_dMin);
+    out += "\nmax ";
+    AppendNumber(out, doc.m_dMax);
+    out += "\nregion " + std::to_string(doc.m_nX1) + ' ' + std::to_string(doc.m_nY1) + ' ' + std::to_string(doc.m_nX2) +
+           ' ' + std::to_string(doc.m_nY2) + '\n';
+    return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0 ? 0 : kFileError;
+}
+
+int PrintDump(const CSorvDoc& doc)
+{
+    std::string line;
+    for (int r = 0; r < doc.m_nRows; ++r) {
+        line = doc.m_pLabels[r];
+        for (int c = 0; c < doc.m_nCols; ++c) {
+            line += ',';
+            AppendNumber(line, doc.Value(r, c));
+        }
+        line += '\n';
+        if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size())
+            return kFileError;
+    }
+    return std::fflush(stdout) == 0 ? 0 : kFileError;
+}
+
+// Qt's own notes (a missing runtime folder, font fallbacks) are not errors
+// of the command; only critical messages reach stderr.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "sorv: %s\n", message.toLocal8Bit().constData());
+}
+
+int Export(int argc, char** argv, const BatchOptions& o, CSorvDoc& doc)
+{
+    // Drawing needs a GUI application but no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QGuiApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    InstallFontSubstitutions();
+
+    CPlotSettings s;
+    InitialUpdate(s, doc);
+    for (const BatchOptions::Change& change : o.changes) {
+        if (!change.apply(doc, s))
+            return Fail(kUsageError, change.option + ": the region was refused (it does not overlap the document's region)");
+    }
+    std::string error;
+    if (!ExportChart(o.output, doc, s, o.page, error))
+        return Fail(kFileError, error);
+    return 0;
+}
+
+}  // namespace
+
+bool IsBatchCommand(int argc, char** argv)
+{
+    // Every long option belongs to the batch commands, so that an unknown one
+    // is reported as a usage error instead of being opened as a file.
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strncmp(argv[i], "--", 2))
+            return true;
+    }
+    return false;
+}
+
+int RunBatchCommand(int argc, char** argv)
+{
+    std::setlocale(LC_NUMERIC, "C");
+    if (argc == 2 && !std::strcmp(argv[1], "--help")) {
+        std::fputs(BatchUsage(), stdout);
+        return 0;
+    }
+    BatchOptions o;
+    std::string error;
+    if (!ParseBatchOptions(argc, argv, o, error))
+        return Fail(kUsageError, error);
+    CSorvDoc doc;
+    if (!doc.ReadFile(o.file, error))
+        return Fail(kFileError, o.file + ": " + error);
+    switch (o.command) {
+    case BatchOptions::Command::Info:
+        return PrintInfo(doc);
+    case BatchOptions::Command::Dump:
+        return PrintDump(doc);
+    case BatchOptions::Command::Export:
+        break;
+    }
+    return Export(argc, argv, o, doc);
+}

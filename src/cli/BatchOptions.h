@@ -1,0 +1,35 @@
+#pragma once
+// The arguments of the batch commands (--export, --info, --dump), read and
+// checked before any file is touched.
+
+#include "cli/Export.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CSorvDoc;
+struct CPlotSettings;
+
+struct BatchOptions {
+    enum class Command { Export, Info, Dump };
+
+    // One settings option, applied after the document is read and the view's
+    // first update ran; false when the document refuses it (the region).
+    struct Change {
+        std::string option;  // as given, for the message
+        std::function<bool(CSorvDoc&, CPlotSettings&)> apply;
+    };
+
+    Command command = Command::Export;
+    std::string output;  // --export OUT
+    std::string file;
+    ExportPage page;
+    std::vector<Change> changes;  // in the order given
+};
+
+// Reads argv[1..argc-1]. On a usage error returns false and error names the cause.
+bool ParseBatchOptions(int argc, char** argv, BatchOptions& options, std::string& error);
+
+// The usage text printed with a usage error.
+const char* BatchUsage();

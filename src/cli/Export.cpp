@@ -1,0 +1,150 @@
+#include "cli/Export.h"
+
+#include "gfx/PainterDC.h"
+#include "gfx/RecordingDC.h"
+#include "page/PageDraw.h"
+#include "page/PrintedPage.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kPdfResolution = 600;
+
+bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+{
+    QImage image(page.clientWidth, page.clientHeight, QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
+    painter.end();
+    return image.save(&out, "PNG");
+}
+
+bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(QSize(page.clientWidth, page.clientHeight));
+    svg.setViewBox(QRect(0, 0, page.clientWidth, page.clientHeight));
+    svg.setTitle(QStringLiteral("Sorv chart"));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    CPainterDC dc(painter, svg.logicalDpiX() / 25.4);
+    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
+    return painter.end();
+}
+
+bool WritePdf(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+{
+    QPdfWriter pdf(&out);
+    pdf.setCreator(QStringLiteral("Sorv"));
+    pdf.setResolution(kPdfResolution);
+    pdf.setPageSize(QPageSize(QSizeF(page.areaWidthMm, page.areaHeightMm), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    DrawPrintedPage(painter, kPdfResolution / 25.4, page.areaWidthMm, page.areaHeightMm, doc, s, page.clientWidth,
+                    page.clientHeight);
+    return painter.end();
+}
+
+bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+{
+    CRecordingDC dc;
+    if (page.printArea) {
+        dc.m_bPrinting = true;
+        dc.SetPrintableSize(page.areaWidthMm, page.areaHeightMm);
+    }
+    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
+    std::ostringstream text;
+    dc.WriteOps(text);
+    const std::string bytes = text.str();
+    return out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+}
+
+bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+{
+    switch (format) {
+    case ExportFormat::Png:
+        return WritePng(out, doc, s, page);
+    case ExportFormat::Svg:
+        return WriteSvg(out, doc, s, page);
+    case ExportFormat::Pdf:
+        return WritePdf(out, doc, s, page);
+    case ExportFormat::Ops:
+        return WriteOps(out, doc, s, page);
+    case ExportFormat::Unknown:
+        break;
+    }
+    return false;
+}
+
+// A temporary file is made 0600; the output gets the usual mode.
+void SetUsualMode(const QString& path)
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
+}
+
+}  // namespace
+
+ExportFormat ExportFormatOf(const std::string& path)
+{
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return ExportFormat::Png;
+    if (suffix == QLatin1String("svg"))
+        return ExportFormat::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return ExportFormat::Pdf;
+    if (suffix == QLatin1String("ops"))
+        return ExportFormat::Ops;
+    return ExportFormat::Unknown;
+}
+
+bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page,
+                 std::string& error)
+{
+    const ExportFormat format = ExportFormatOf(path);
+    if (format == ExportFormat::Unknown) {
+        error = "unknown output format (use .png, .svg, .pdf or .ops): " + path;
+        return false;
+    }
+    const QString target = QFile::decodeName(path.c_str());
+    const QFileInfo info(target);
+    QTemporaryFile tmp(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (!tmp.open()) {
+        error = "cannot write " + path + ": " + tmp.errorString().toStdString();
+        return false;
+    }
+    if (!WriteFormat(format, tmp, doc, s, page) || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
+        error = "cannot write " + path + (tmp.error() != QFileDevice::NoError ? ": " + tmp.errorString().toStdString() : "");
+        return false;
+    }
+    tmp.close();
+    SetUsualMode(tmp.fileName());
+    if (std::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    tmp.setAutoRemove(false);
+    return true;
+}

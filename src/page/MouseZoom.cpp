@@ -1,0 +1,106 @@
+#include "page/MouseZoom.h"
+
+#include "chart2d/ScaleMap.h"
+#include "doc/SorvDoc.h"
+#include "gfx/PageInt.h"
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+bool UsableScale(double scale)
+{
+    return std::isfinite(scale) && scale != 0.0;
+}
+
+// Narrows the region to the given cells. Four zeros would mean the whole
+// matrix, so the cell (0, 0) asks for its row from -1, which the intersection
+// with the current region turns into the same row 0.
+bool NarrowRegion(CSorvDoc& doc, int x1, int y1, int x2, int y2)
+{
+    if (x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0)
+        y1 = -1;
+    return doc.SetRegion(x1, y1, x2, y2);
+}
+
+}  // namespace
+
+bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end,
+                  int clientHeight)
+{
+    const int n = doc.m_nX2 - doc.m_nX1;
+    const CScaleMap values = CScaleMap::Values(l);
+    const CScaleMap columns = CScaleMap::Columns(l);
+    if (l.m_bPrinted || n <= 0 || !UsableScale(values.Scale()) || !UsableScale(columns.Scale()))
+        return false;
+    // Page units: y up.
+    const int x0 = start.x, y0 = clientHeight - 1 - start.y;
+    const int x1 = end.x, y1 = clientHeight - 1 - end.y;
+
+    const int left = std::max(l.m_nPlotLeft, std::min(x0, x1));
+    const int right = std::min(l.m_nPlotRight, std::max(x0, x1));
+    const int bottom = std::max(l.m_nPlotBottom, std::min(y0, y1));
+    const int top = std::min(l.m_nPlotTop, std::max(y0, y1));
+    if (left > l.m_nPlotRight || bottom > l.m_nPlotTop || right < l.m_nPlotLeft || top < l.m_nPlotBottom)
+        return false;
+
+    // A logarithmic range follows the axis, which starts at the floored log of the minimum.
+    const double vMin = values.ToValue(bottom);
+    const double vMax = values.ToValue(top);
+    const std::optional<int> truncL = TruncToInt(columns.Offset(left));
+    const std::optional<int> truncR = TruncToInt(columns.Offset(right));
+    if (!truncL || !truncR)
+        return false;
+    const int hL = std::clamp(*truncL, 0, n);
+    const int hR = std::clamp(*truncR, 0, n);
+    if (!std::isfinite(vMin) || !std::isfinite(vMax))
+        return false;
+
+    const double span = s.m_dHMax - s.m_dHMin;
+    const double hMax = s.m_dHMin + span * hR / n;
+    const double hMin = s.m_dHMin + span * hL / n;
+    const int x1Region = doc.m_nX1;
+    if (!NarrowRegion(doc, x1Region + hL, doc.m_nY1, x1Region + hR, doc.m_nY2))
+        return false;
+    s.m_dVMin = vMin;
+    s.m_dVMax = vMax;
+    s.m_dHMin = hMin;
+    s.m_dHMax = hMax;
+    return true;
+}
+
+bool ZoomByDrag3D(CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end, int clientWidth,
+                  int clientHeight)
+{
+    if (l.m_bPrinted || !UsableScale(l.m_d3DScale))
+        return false;
+    // The sums in double: two large indices would overflow an int.
+    const double cx = (double(doc.m_nX1) + doc.m_nX2) * 0.5;
+    const double cy = (double(doc.m_nY1) + doc.m_nY2) * 0.5;
+    const double halfW = clientWidth * 0.5;
+    const double halfH = clientHeight * 0.5;
+    const std::optional<int> colFrom = TruncToInt(cx + (std::min(start.x, end.x) - halfW) / l.m_d3DScale);
+    const std::optional<int> colTo = TruncToInt(cx + (std::max(start.x, end.x) - halfW) / l.m_d3DScale);
+    const std::optional<int> rowFrom = TruncToInt(cy + (std::min(start.y, end.y) - halfH) / l.m_d3DScale);
+    const std::optional<int> rowTo = TruncToInt(cy + (std::max(start.y, end.y) - halfH) / l.m_d3DScale);
+    if (!colFrom || !colTo || !rowFrom || !rowTo)
+        return false;
+    return NarrowRegion(doc, *colFrom, *rowFrom, *colTo, *rowTo);
+}
+
+void ResetZoom(CPlotSettings& s, CSorvDoc& doc)
+{
+    if (s.m_nGraphType == 3) {
+        s.m_dZoom = 1.0;
+    } else {
+        s.m_dVMin = doc.m_dMin;
+        s.m_dVMax = doc.m_dMax;
+        s.m_dHMin = 0.0;
+        s.m_dHMax = doc.m_nCols - 1.0;
+    }
+    doc.SetRegion(0, 0, 0, 0);
+}

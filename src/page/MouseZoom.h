@@ -1,0 +1,23 @@
+#pragma once
+// What a drag or a double click over a chart does to the settings and the
+// document's region. Positions are client pixels (y down); the layout of the
+// page the drag was made over turns them back into data.
+
+#include "gfx/GdiTypes.h"
+
+class CSorvDoc;
+struct CPageLayout;
+struct CPlotSettings;
+
+// A drag over a 2D chart: the V range follows the rectangle, the region and
+// the H range narrow to the whole columns under it. Returns false (nothing
+// changed) when the rectangle misses the plot or the layout cannot map it (a
+// printed page's layout is in 0.1 mm, not in pixels).
+bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& layout, CPoint start, CPoint end,
+                  int clientHeight);
+// A drag over the 3D chart: the region narrows to the columns and rows under
+// the rectangle, the client area taken as an unrotated top view.
+bool ZoomByDrag3D(CSorvDoc& doc, const CPageLayout& layout, CPoint start, CPoint end, int clientWidth,
+                  int clientHeight);
+// A double click: the zoom (3D) or the axis ranges (2D), and the whole matrix.
+void ResetZoom(CPlotSettings& s, CSorvDoc& doc);

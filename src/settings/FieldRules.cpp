@@ -1,0 +1,174 @@
+#include "settings/FieldRules.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+const char* const kNotInteger = "整数を入力してください。";
+const char* const kNotNumber = "数字を入力してください。";
+const char* const kNotUnsigned = "正の整数を入力してください。";
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// The field as it is read: at most 31 bytes, leading blanks and tabs skipped.
+std::string Prepared(std::string_view text)
+{
+    std::string field(text.substr(0, FieldRules::kMaxFieldBytes));
+    std::size_t start = 0;
+    while (start < field.size() && IsBlank(field[start]))
+        ++start;
+    return field.substr(start);
+}
+
+// Only blanks and tabs may follow the number.
+bool OnlyBlanks(const char* p)
+{
+    while (IsBlank(*p))
+        ++p;
+    return *p == '\0';
+}
+
+// U+FF61..U+FF9F in UTF-8: EF BD A1..BF and EF BE 80..9F.
+bool IsHalfWidthKana(unsigned char b0, char c1, char c2)
+{
+    const unsigned char b1 = static_cast<unsigned char>(c1);
+    const unsigned char b2 = static_cast<unsigned char>(c2);
+    return b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
+}
+
+std::string Replace(std::string pattern, const std::string& a, const std::string& b)
+{
+    pattern.replace(pattern.find("%1"), 2, a);
+    pattern.replace(pattern.find("%2"), 2, b);
+    return pattern;
+}
+
+// strtod in the "C" locale, whatever the process locale says about the decimal point.
+double StrtodC(const char* begin, char** end)
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return strtod_l(begin, end, c);
+}
+
+template <class T>
+FieldResult<T> Fail(std::string message)
+{
+    FieldResult<T> r;
+    r.message = std::move(message);
+    return r;
+}
+
+template <class T>
+FieldResult<T> Pass(T value)
+{
+    FieldResult<T> r;
+    r.ok = true;
+    r.value = std::move(value);
+    return r;
+}
+
+}  // namespace
+
+namespace FieldRules {
+
+FieldResult<int> ReadInt(std::string_view text, int min, int max)
+{
+    const std::string field = Prepared(text);
+    const char* begin = field.c_str();
+    char* end = nullptr;
+    long long v = std::strtoll(begin, &end, 10);
+    // Fields hold 32-bit values: out of range saturates as a 32-bit strtol does.
+    if (v > INT_MAX)
+        v = INT_MAX;
+    if (v < INT_MIN)
+        v = INT_MIN;
+    if (end == begin || !OnlyBlanks(end) || (v == 0 && field[0] != '0'))
+        return Fail<int>(kNotInteger);
+    if (v < min || v > max)
+        return Fail<int>(Replace("%1 から %2 までの整数を入力してください。", std::to_string(min), std::to_string(max)));
+    return Pass(int(v));
+}
+
+FieldResult<unsigned> ReadUnsigned(std::string_view text, unsigned min, unsigned max)
+{
+    const std::string field = Prepared(text);
+    if (!field.empty() && field[0] == '-')
+        return Fail<unsigned>(kNotUnsigned);
+    const char* begin = field.c_str();
+    char* end = nullptr;
+    unsigned long long v = std::strtoull(begin, &end, 10);
+    if (v > UINT_MAX)
+        v = UINT_MAX;
+    if (end == begin || !OnlyBlanks(end) || (v == 0 && field[0] != '0'))
+        return Fail<unsigned>(kNotUnsigned);
+    if (v < min || v > max)
+        return Fail<unsigned>(Replace("%1 から %2 までの整数を入力してください。", std::to_string(min), std::to_string(max)));
+    return Pass(unsigned(v));
+}
+
+FieldResult<double> ReadDouble(std::string_view text)
+{
+    const std::string field = Prepared(text);
+    const char* begin = field.c_str();
+    char* end = nullptr;
+    const double v = StrtodC(begin, &end);
+    if (end == begin || !OnlyBlanks(end) || (v == 0.0 && field[0] != '0') || !std::isfinite(v))
+        return Fail<double>(kNotNumber);
+    return Pass(v);
+}
+
+FieldResult<double> ReadDouble(std::string_view text, double min, double max)
+{
+    FieldResult<double> r = ReadDouble(text);
+    if (r.ok && (r.value < min || r.value > max))
+        return Fail<double>(Replace("%1 から %2 までの数字を入力してください。", FormatNumber(min), FormatNumber(max)));
+    return r;
+}
+
+FieldResult<std::string> ReadText(std::string_view utf8, int maxBytes)
+{
+    if (ShiftJisLength(utf8) > maxBytes) {
+        std::string message = "%1 文字以内で入力してください。";
+        message.replace(message.find("%1"), 2, std::to_string(maxBytes));
+        return Fail<std::string>(message);
+    }
+    return Pass(std::string(utf8));
+}
+
+int ShiftJisLength(std::string_view utf8)
+{
+    int bytes = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            bytes += 1;
+            i += 1;
+            continue;
+        }
+        std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        // Half-width katakana (U+FF61..U+FF9F) is one byte in Shift-JIS.
+        bytes += len == 3 && i + 2 < utf8.size() && IsHalfWidthKana(c, utf8[i + 1], utf8[i + 2]) ? 1 : 2;
+        i += len;
+    }
+    return bytes;
+}
+
+std::string FormatNumber(double value)
+{
+    // The same text as "%.*g" with precision 15, independent of the locale;
+    // -0 is shown as 0 so that the field reads back as the value it shows.
+    if (value == 0.0)
+        value = 0.0;
+    char buf[64];
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace FieldRules

@@ -1,0 +1,390 @@
+// The mouse over a chart window: real press, move, release and double-click
+// events zoom into the data, draw the rubber band over the kept page and
+// leave everything alone when the drag means nothing.
+
+#include "app/SorvView.h"
+#include "app/ViewPrinter.h"
+#include "doc/SorvDoc.h"
+#include "settings/CommandIds.h"
+#include "support/TestDoc.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// 4 rows x 11 columns, values 0..33 (r + 3c). In an 800 x 600 window without
+// legend the plot spans x 80..780 (70 pixels a column) and page y 24..552
+// (16 pixels a unit), so whole columns and units are easy to hit.
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+// Client y of a page y.
+int ClientY(int pageY)
+{
+    return kHeight - 1 - pageY;
+}
+
+// Client x inside column c of the region, a few pixels right of its line.
+int ColumnX(int c)
+{
+    return 80 + 70 * c + 5;
+}
+
+struct Setup {
+    std::unique_ptr<CSorvDoc> doc = MakeTestDoc(4, 11, [](int r, int c) { return r + 3.0 * c; });
+    std::vector<std::unique_ptr<CSorvView>> views;
+    int updates = 0;
+
+    explicit Setup(int viewCount = 1, int graphType = 0)
+    {
+        doc->m_fnUpdateAllViews = [this] {
+            ++updates;
+            for (auto& v : views)
+                v->Invalidate();
+        };
+        for (int i = 0; i < viewCount; ++i) {
+            views.push_back(std::make_unique<CSorvView>(*doc));
+            CSorvView& v = *views.back();
+            v.OnCommand(CommandId::Legend);
+            v.Settings().m_nGraphType = graphType;
+            v.resize(kWidth, kHeight);
+            v.show();
+            if (!QTest::qWaitForWindowExposed(&v))
+                qWarning("window not exposed");
+            v.repaint();
+        }
+    }
+    CSorvView& view() { return *views.front(); }
+    CPlotSettings& settings() { return views.front()->Settings(); }
+    const CPageLayout& layout() { return views.front()->Layout(); }
+
+    // Press at a, move through the points, release at the last one.
+    void Drag(QPoint a, std::initializer_list<QPoint> moves)
+    {
+        QTest::mousePress(&view(), Qt::LeftButton, {}, a);
+        QPoint last = a;
+        for (QPoint p : moves) {
+            QTest::mouseMove(&view(), p);
+            last = p;
+        }
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, last);
+    }
+};
+
+// The window as shown, in device pixels.
+QImage Shot(CSorvView& view)
+{
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The colour shown at a client pixel, whatever the device pixel ratio.
+QRgb Pixel(const QImage& shot, int x, int y)
+{
+    const qreal r = shot.devicePixelRatio();
+    return shot.pixel(int(x * r), int(y * r)) & 0xFFFFFF;
+}
+
+struct Ranges {
+    double vMin, vMax, vStep, hMin, hMax;
+    int x1, y1, x2, y2;
+    bool operator==(const Ranges&) const = default;
+};
+
+Ranges Snapshot(const CPlotSettings& s, const CSorvDoc& d)
+{
+    return {s.m_dVMin, s.m_dVMax, s.m_dVStep, s.m_dHMin, s.m_dHMax, d.m_nX1, d.m_nY1, d.m_nX2, d.m_nY2};
+}
+
+}  // namespace
+
+class SorvViewMouseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutIsTheOneTheTestsAssume()
+    {
+        Setup t;
+        const CPageLayout& l = t.layout();
+        QCOMPARE(l.m_nPlotLeft, 80);
+        QCOMPARE(l.m_nPlotRight, 780);
+        QCOMPARE(l.m_nPlotBottom, 24);
+        QCOMPARE(l.m_nPlotTop, 552);
+        QCOMPARE(l.m_dHScale, 70.0);
+        QCOMPARE(l.m_dVScale, 16.0);
+        QVERIFY(!l.m_bPrinted);
+    }
+
+    // Columns 1..4 and the values 5..20 under the rectangle, drawn once more.
+    void dragNarrowsColumnsAndRanges()
+    {
+        Setup t;
+        const int drawn = t.view().DrawCount();
+        t.settings().m_dVStep = 2.5;
+        t.Drag({ColumnX(4) + 5, ClientY(24 + 16 * 20)}, {{ColumnX(2), ClientY(200)}, {ColumnX(1), ClientY(24 + 16 * 5)}});
+        QCOMPARE(t.updates, 1);
+        const Ranges r = Snapshot(t.settings(), *t.doc);
+        QCOMPARE(r, (Ranges{5.0, 20.0, 2.5, 1.0, 4.0, 1, 0, 4, 3}));
+        t.view().repaint();
+        QCOMPARE(t.view().DrawCount(), drawn + 1);
+    }
+
+    // Nothing changes and nothing is drawn; the band leaves no trace.
+    void meaninglessDragsChangeNothing()
+    {
+        struct Case {
+            const char* what;
+            std::function<void(Setup&)> prepare;
+            QPoint press;
+            std::vector<QPoint> moves;
+            QPoint release;
+        };
+        const QPoint inside(ColumnX(2), ClientY(300));
+        const std::vector<Case> cases = {
+            {"click", {}, inside, {}, inside},
+            {"horizontal", {}, inside, {{ColumnX(6), ClientY(300)}}, {ColumnX(6), ClientY(300)}},
+            {"vertical", {}, inside, {{ColumnX(2), ClientY(100)}}, {ColumnX(2), ClientY(100)}},
+            // The last move is on a line; where the button comes up does not count.
+            {"last move on a line", {}, inside, {{ColumnX(5), ClientY(100)}, {ColumnX(5), ClientY(300)}},
+             {ColumnX(8), ClientY(50)}},
+            {"above the plot", {}, {ColumnX(2), ClientY(560)}, {{ColumnX(5), ClientY(590)}}, {ColumnX(5), ClientY(590)}},
+            {"left of the plot", {}, {10, ClientY(100)}, {{70, ClientY(300)}}, {70, ClientY(300)}},
+            {"one-column region",
+             [](Setup& t) {
+                 t.doc->SetRegion(3, 0, 3, 3);
+                 t.view().repaint();
+             },
+             inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
+            {"empty value range",
+             [](Setup& t) {
+                 t.settings().m_dVMax = t.settings().m_dVMin;
+                 t.view().Invalidate();
+                 t.view().repaint();
+             },
+             inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
+        };
+        for (const Case& c : cases) {
+            Setup t;
+            if (c.prepare)
+                c.prepare(t);
+            t.updates = 0;
+            const Ranges before = Snapshot(t.settings(), *t.doc);
+            const QImage shown = Shot(t.view());
+            const int drawn = t.view().DrawCount();
+            QTest::mousePress(&t.view(), Qt::LeftButton, {}, c.press);
+            for (QPoint p : c.moves)
+                QTest::mouseMove(&t.view(), p);
+            QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, c.release);
+            t.view().repaint();
+            QVERIFY2(Snapshot(t.settings(), *t.doc) == before, c.what);
+            QVERIFY2(t.updates == 0, c.what);
+            QVERIFY2(t.view().DrawCount() == drawn, c.what);
+            QVERIFY2(Shot(t.view()) == shown, c.what);
+        }
+    }
+
+    // Beyond the plot and beyond the window: clamped to the plot, all columns kept.
+    void dragBeyondThePlotKeepsTheWholeRange()
+    {
+        Setup t;
+        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(3, 4));
+        QTest::mouseMove(&t.view(), QPoint(kWidth + 150, kHeight + 80));
+        // The cursor is brought back over the window.
+        const QRect area(t.view().mapToGlobal(QPoint(0, 0)), t.view().size());
+        QVERIFY(area.contains(QCursor::pos()));
+        QCOMPARE(t.view().Drag().m_ptDragEnd, (CPoint{kWidth - 1, kHeight - 1}));
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(kWidth - 1, kHeight - 1));
+        const Ranges r = Snapshot(t.settings(), *t.doc);
+        QCOMPARE(r.vMin, 0.0);
+        QCOMPARE(r.vMax, 33.0);
+        QCOMPARE(r.hMin, 0.0);
+        QCOMPARE(r.hMax, 10.0);
+        QCOMPARE(QList<int>({r.x1, r.y1, r.x2, r.y2}), QList<int>({0, 0, 10, 3}));
+        QCOMPARE(t.updates, 1);
+    }
+
+    // On a logarithmic axis the range follows the decades the axis shows.
+    void logarithmicDragFollowsTheAxis_data()
+    {
+        QTest::addColumn<double>("vMin");
+        QTest::addColumn<double>("vMax");
+        QTest::addColumn<double>("newMin");
+        QTest::addColumn<double>("newMax");
+        // Three decades over 528 pixels: 176 pixels a decade.
+        QTest::newRow("from 1") << 1.0 << 1000.0 << 1.0 << 10.0;
+        QTest::newRow("from 0.5") << 0.5 << 500.0 << 0.5 << 5.0;
+        QTest::newRow("from 0: the axis starts at 1e-6") << 0.0 << 0.001 << 1e-6 << 1e-5;
+    }
+    void logarithmicDragFollowsTheAxis()
+    {
+        QFETCH(double, vMin);
+        QFETCH(double, vMax);
+        QFETCH(double, newMin);
+        QFETCH(double, newMax);
+        Setup t;
+        t.settings().m_bVLog = true;
+        t.settings().m_dVMin = vMin;
+        t.settings().m_dVMax = vMax;
+        t.view().Invalidate();
+        t.view().repaint();
+        QCOMPARE(t.layout().m_dVScale, 176.0);
+        // From below the plot's lower edge to one decade up.
+        t.Drag({ColumnX(1), ClientY(5)}, {{ColumnX(3), ClientY(24 + 176)}});
+        QVERIFY(qAbs(t.settings().m_dVMin / newMin - 1.0) < 1e-12);
+        QVERIFY(qAbs(t.settings().m_dVMax / newMax - 1.0) < 1e-12);
+        QCOMPARE(t.doc->m_nX1, 1);
+        QCOMPARE(t.doc->m_nX2, 3);
+    }
+
+    // The client area is taken as a top view of the region centred on the window.
+    void threeDimensionalDragNarrowsRowsAndColumns()
+    {
+        Setup t(1, 3);
+        const double scale = t.layout().m_d3DScale;
+        QVERIFY(scale > 1.0);
+        const Ranges before = Snapshot(t.settings(), *t.doc);
+        // Centre (5, 1.5) at (400, 300): right of the centre by 2.5 columns, above it by 1.2 rows.
+        const int right = 400 + int(2.5 * scale);
+        const int top = 300 - int(1.2 * scale);
+        t.Drag({right, 300}, {{400, top}});
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nY1, t.doc->m_nX2, t.doc->m_nY2}), QList<int>({5, 0, 7, 1}));
+        QCOMPARE(t.settings().m_dVMax, before.vMax);
+        QCOMPARE(t.settings().m_dZoom, 1.0);
+        QCOMPARE(t.updates, 1);
+    }
+
+    // A double click comes as press, release, double click, release.
+    void doubleClickResetsTwoDimensions()
+    {
+        Setup t;
+        t.settings().m_dVStep = 2.5;
+        t.Drag({ColumnX(4), ClientY(300)}, {{ColumnX(1), ClientY(100)}});
+        QCOMPARE(t.doc->m_nX2, 4);
+        t.view().repaint();
+        const int drawn = t.view().DrawCount();
+        const QPoint p(ColumnX(3), ClientY(200));
+        QTest::mousePress(&t.view(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(&t.view(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, p);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, 33.0, 2.5, 0.0, 10.0, 0, 0, 10, 3}));
+        t.view().repaint();
+        QCOMPARE(t.view().DrawCount(), drawn + 1);
+    }
+
+    // Zoom back to 1, whole region, angles kept; drawn again even when the region was whole.
+    void doubleClickResetsThreeDimensions()
+    {
+        Setup t(1, 3);
+        t.settings().m_dZoom = 2.0;
+        t.settings().m_dRotX = 22.5;
+        const int drawn = t.view().DrawCount();
+        QTest::mouseDClick(&t.view(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(t.settings().m_dZoom, 1.0);
+        QCOMPARE(t.settings().m_dRotX, 22.5);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nY1, t.doc->m_nX2, t.doc->m_nY2}), QList<int>({0, 0, 10, 3}));
+        t.view().repaint();
+        QCOMPARE(t.view().DrawCount(), drawn + 1);
+    }
+
+    // One drag changes the document, so both windows onto it are drawn again.
+    void dragRepaintsEveryViewOfTheDocument()
+    {
+        Setup t(2);
+        CSorvView& other = *t.views[1];
+        const int drawnHere = t.view().DrawCount();
+        const int drawnThere = other.DrawCount();
+        t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(5), ClientY(300)}});
+        t.view().repaint();
+        other.repaint();
+        QCOMPARE(t.view().DrawCount(), drawnHere + 1);
+        QCOMPARE(other.DrawCount(), drawnThere + 1);
+        // The other window's axes are its own.
+        QCOMPARE(other.Settings().m_dHMax, 10.0);
+    }
+
+    // The band inverts the kept page, interior and outline alike, without
+    // drawing the chart; the next move takes the old band away.
+    void rubberBandInvertsTheKeptPage()
+    {
+        Setup t;
+        const QImage page = Shot(t.view());
+        const int drawn = t.view().DrawCount();
+        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(&t.view(), QPoint(300, 250));
+        QImage shot = Shot(t.view());
+        QCOMPARE(t.view().DrawCount(), drawn);
+        // Inside: corners, edges and middle; outside: just beyond the far corner.
+        for (QPoint p : {QPoint(100, 100), QPoint(299, 249), QPoint(200, 100), QPoint(100, 200), QPoint(150, 180)})
+            QCOMPARE(Pixel(shot, p.x(), p.y()), ~Pixel(page, p.x(), p.y()) & 0xFFFFFF);
+        for (QPoint p : {QPoint(300, 250), QPoint(99, 99), QPoint(350, 150)})
+            QCOMPARE(Pixel(shot, p.x(), p.y()), Pixel(page, p.x(), p.y()));
+
+        QTest::mouseMove(&t.view(), QPoint(200, 150));
+        shot = Shot(t.view());
+        QCOMPARE(Pixel(shot, 150, 120), ~Pixel(page, 150, 120) & 0xFFFFFF);
+        QCOMPARE(Pixel(shot, 250, 200), Pixel(page, 250, 200));
+        QCOMPARE(t.view().DrawCount(), drawn);
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(200, 150));
+    }
+
+    // A command during the drag changes the layout before the window is painted
+    // again: the release maps through the new one (legend on: 62 pixels a column).
+    void releaseUsesTheLayoutOfTheCurrentSettings()
+    {
+        Setup t;
+        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 2 + 3, ClientY(100)));
+        QTest::mouseMove(&t.view(), QPoint(80 + 62 * 5 + 3, ClientY(300)));
+        t.view().OnCommand(CommandId::Legend);
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 5 + 3, ClientY(300)));
+        QCOMPARE(t.layout().m_dHScale, 62.0);
+        QCOMPARE(t.doc->m_nX1, 2);
+        QCOMPARE(t.doc->m_nX2, 5);
+    }
+
+    // Printing draws a page with a layout of its own: the window keeps its screen
+    // layout and the next drag maps as before.
+    void dragAfterPrintingUsesTheScreenLayout()
+    {
+        Setup t;
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("page.pdf"));
+        CViewPrinter(printer, nullptr).Print(&t.view(), false);
+        QVERIFY(QFileInfo(dir.filePath("page.pdf")).size() > 0);
+        QVERIFY(!t.layout().m_bPrinted);
+        QCOMPARE(t.layout().m_nPlotRight, 780);
+        t.Drag({ColumnX(1), ClientY(24 + 16 * 5)}, {{ColumnX(4) + 5, ClientY(24 + 16 * 20)}});
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{5.0, 20.0, t.settings().m_dVStep, 1.0, 4.0, 1, 0, 4, 3}));
+    }
+
+    // The preview's pages (0.1 mm) have layouts of their own: a drag after a
+    // preview maps through the screen's.
+    void dragAfterPreviewUsesTheScreenLayout()
+    {
+        Setup t;
+        QPrinter printer;
+        CViewPrinter(printer, nullptr).Preview(&t.view());
+        QPrintPreviewDialog* preview = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            return preview && preview->findChild<QPrintPreviewWidget*>()->pageCount() == 1;
+        }));
+        preview->close();
+        QVERIFY(!t.layout().m_bPrinted);
+        QCOMPARE(t.layout().m_nPlotRight, 780);
+        t.Drag({ColumnX(1), ClientY(24 + 16 * 5)}, {{ColumnX(4) + 5, ClientY(24 + 16 * 20)}});
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{5.0, 20.0, t.settings().m_dVStep, 1.0, 4.0, 1, 0, 4, 3}));
+    }
+};
+
+QTEST_MAIN(SorvViewMouseTest)
+#include "SorvViewMouseTest.moc"

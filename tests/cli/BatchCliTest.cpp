@@ -1,0 +1,224 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built program in dir with the given arguments.
+Result Sorv(const QString& dir, const QStringList& args)
+{
+    QProcess p;
+    p.setWorkingDirectory(dir);
+    p.start(QStringLiteral(SORV_BINARY), args);
+    p.waitForFinished(60000);
+    Result r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+class BatchCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Write("data.csv", "alpha,1,2,3,4\nbeta,5,6.5,7,-8\ngamma,0.1,0.2,0.3,0.4\n");
+    }
+    void Write(const char* name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray Read(const char* name) const
+    {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Every file in the folder but the inputs.
+    QStringList Outputs() const
+    {
+        QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        files.removeAll(QStringLiteral("data.csv"));
+        files.removeAll(QStringLiteral("empty.csv"));
+        files.removeAll(QStringLiteral("sjis.csv"));
+        return files;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
+{
+    const QStringList cases[] = {
+        {"--export", "out.png"},
+        {"--export", "out.png", "data.csv", "data.csv"},
+        {"--export", "out.gif", "data.csv"},
+        {"--export", "out.png", "--bogus", "data.csv"},
+        {"--export", "out.png", "--chart", "pie", "data.csv"},
+        {"--export", "out.png", "--size", "0x600", "data.csv"},
+        {"--export", "out.png", "--size", "800", "data.csv"},
+        {"--export", "out.png", "--print-area", "200x-287", "data.csv"},
+        {"--export", "out.png", "--vlimit", "10", "data.csv"},
+        {"--export", "out.png", "--hlimit", "-1", "data.csv"},
+        {"--export", "out.png", "--line-width", "100", "data.csv"},
+        {"--export", "out.png", "--line-style", "5", "data.csv"},
+        {"--export", "out.png", "--model", "6", "data.csv"},
+        {"--export", "out.png", "--rotate", "10,20,361", "data.csv"},
+        {"--export", "out.png", "--rotate", "10,20", "data.csv"},
+        {"--export", "out.png", "--scale-y", "0", "data.csv"},
+        {"--export", "out.png", "--scale-z", "1e7", "data.csv"},
+        {"--export", "out.png", "--vaxis", "0,abc,1", "data.csv"},
+        {"--export", "out.png", "--haxis", "0,inf,1", "data.csv"},
+        {"--export", "out.png", "--region", "0,0,70000,1", "data.csv"},
+        {"--export", "out.png", "--region", "3,0,1,2", "data.csv"},  // nothing left of the region
+        {"--export", "out.png", "--colors", "FF0000,00FF00,0000FF", "data.csv"},
+        {"--export", "out.png", "--colors", "FF0000,00FF00,0000FF,12345G", "data.csv"},
+        {"--export", "out.png", "--zoom", "0", "data.csv"},
+        {"--export", "out.png", "--zoom", "nan", "data.csv"},
+        {"--export", "out.png", "--title", QString(129, QLatin1Char('t')), "data.csv"},
+        {"--export", "out.png", "--vlimit"},
+        {"--info", "--vlog", "data.csv"},
+        {"--info", "--dump", "data.csv"},
+        {"--bogus", "data.csv"},  // not a viewer option either
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Result r = Sorv(dir.path(), args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith("sorv: "));
+        EXPECT_TRUE(Outputs().isEmpty()) << Outputs().join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+TEST_F(BatchCli, UnreadableFileOrFailedWriteExitsOneWithNoFile)
+{
+    Write("empty.csv", "");
+    const QStringList cases[] = {
+        {"--export", "out.png", "missing.csv"},
+        {"--export", "out.png", "empty.csv"},
+        {"--info", "missing.csv"},
+        {"--export", "no-such-folder/out.png", "data.csv"},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Result r = Sorv(dir.path(), args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(Outputs().isEmpty());
+    }
+}
+
+TEST_F(BatchCli, WritesEveryFormat)
+{
+    struct Case {
+        const char* file;
+        QStringList options;
+        const char* start;
+    };
+    const Case cases[] = {
+        {"out.png", {}, "\x89PNG"},
+        {"out.svg", {"--chart", "3d"}, "<?xml"},
+        {"out.pdf", {"--chart", "line", "--print-area", "180x250"}, "%PDF"},
+        {"out.ops", {}, "page 800 600 screen\nrect 0 0 800 600 "},
+        {"print.ops", {"--print-area", "200x287", "--size", "400x300"}, "page 1600 1200 print\n"},
+        {"opts.OPS",
+         {"--chart", "stacked", "--vaxis", "-10,10,2", "--haxis", "0,3,1", "--vlog", "--hlog", "--vlimit", "2",
+          "--hlimit", "1", "--no-legend", "--title", "東京", "--colors", "#102030,405060,708090,A0B0C0",
+          "--line-style", "4", "--line-width", "99", "--rotate", "0,360,90", "--scale-y", "2", "--scale-z", "0.5",
+          "--model", "5", "--zoom", "4.5", "--region", "1,0,3,1"},
+         "page 800 600 screen\nrect 0 0 800 600 pen=0,0,0x605040 brush=0x605040\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const Result r = Sorv(dir.path(), QStringList{"--export", c.file} << c.options << QStringLiteral("data.csv"));
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+        EXPECT_TRUE(Read(c.file).startsWith(c.start)) << Read(c.file).left(80).toStdString();
+        EXPECT_EQ(Outputs(), QStringList{QString::fromUtf8(c.file)});
+        QFile::remove(dir.filePath(QString::fromUtf8(c.file)));
+    }
+}
+
+TEST_F(BatchCli, TitleIsDrawnInTheDocumentsEncoding)
+{
+    Write("sjis.csv", "\x93\x8C\x8B\x9E,1,2,3\nb,4,5,6\n");  // a Shift-JIS label
+    for (const char* data : {"data.csv", "sjis.csv"}) {
+        SCOPED_TRACE(data);
+        const Result r = Sorv(dir.path(), QStringList{"--export", "t.ops", "--title", "東京タワー", data});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(Read("t.ops").contains("\"東京タワー\" font=")) << Read("t.ops").toStdString();
+    }
+    EXPECT_TRUE(Read("t.ops").contains("\"東京\" font="));  // the legend decodes the label
+}
+
+TEST_F(BatchCli, PdfPageIsThePrintableArea)
+{
+    const struct {
+        QStringList options;
+        double widthMm;
+        double heightMm;
+    } cases[] = {{{}, 200, 287}, {{"--print-area", "180x250"}, 180, 250}, {{"--print-area", "297x210"}, 297, 210}};
+    for (const auto& c : cases) {
+        const Result r = Sorv(dir.path(), QStringList{"--export", "p.pdf"} << c.options << QStringLiteral("data.csv"));
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(Read("p.pdf")));
+        ASSERT_TRUE(m.hasMatch());
+        EXPECT_NEAR(m.captured(1).toDouble(), c.widthMm / 25.4 * 72, 1.0);
+        EXPECT_NEAR(m.captured(2).toDouble(), c.heightMm / 25.4 * 72, 1.0);
+    }
+}
+
+TEST_F(BatchCli, PngHasTheClientSize)
+{
+    const Result r = Sorv(dir.path(), QStringList{"--export", "small.png", "--size", "320x200", "data.csv"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("small.png"))).size(), QSize(320, 200));
+}
+
+// The usage text is made from the option table: every option, in its place.
+TEST_F(BatchCli, HelpPrintsTheUsage)
+{
+    const Result r = Sorv(dir.path(), QStringList{"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_EQ(r.out.toStdString(),
+              "usage: sorv [FILE ...]\n"
+              "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
+              "       sorv --info FILE\n"
+              "       sorv --dump FILE\n"
+              "options:\n"
+              "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
+              "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..65535)\n"
+              "  --vaxis MIN,MAX,STEP   --haxis MIN,MAX,STEP   --vlog   --hlog\n"
+              "  --vlimit 0..9   --hlimit 0..9   --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"
+              "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
+              "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
+              "  --model 0..5   --zoom Z (0.2..5)\n");
+}
+
+TEST_F(BatchCli, InfoAndDumpPrintTheDocument)
+{
+    const Result info = Sorv(dir.path(), QStringList{"--info", "data.csv"});
+    EXPECT_EQ(info.status, 0) << info.err.toStdString();
+    EXPECT_EQ(info.out.toStdString(), "rows 3\ncols 4\nmin -8\nmax 7\nregion 0 0 3 2\n");
+    const Result dump = Sorv(dir.path(), QStringList{"--dump", "data.csv"});
+    EXPECT_EQ(dump.status, 0) << dump.err.toStdString();
+    EXPECT_EQ(dump.out.toStdString(), "alpha,1,2,3,4\nbeta,5,6.5,7,-8\n"
+                                      "gamma,0.10000000000000001,0.20000000000000001,0.29999999999999999,"
+                                      "0.40000000000000002\n");
+}
+
+}  // namespace

@@ -1,0 +1,2 @@
+#include "gfx/GdiTypes.h"
+#include "../doc/SorvDoc.h"

@@ -1,0 +1,2 @@
+#include "gfx/DC.h"
+#include "chart2d/Axes.h"

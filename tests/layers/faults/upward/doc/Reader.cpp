@@ -1,0 +1,2 @@
+#include "doc/SorvDoc.h"
+#include "app/SorvView.h"

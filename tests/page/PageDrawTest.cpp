@@ -1,0 +1,156 @@
+#include "doc/SorvDoc.h"
+#include "gfx/PainterDC.h"
+#include "gfx/RecordingDC.h"
+#include "page/PageDraw.h"
+#include "settings/PlotSettings.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <sstream>
+
+namespace {
+
+// The recording surface with its mapping in view.
+class ProbeDC : public CRecordingDC {
+public:
+    bool Screen() const { return m_mapping == Mapping::Screen; }
+    bool Paper() const { return m_mapping == Mapping::LoMetric; }
+    int OriginX() const { return m_nOriginX; }
+    int OriginY() const { return m_nOriginY; }
+    int ClientHeight() const { return m_nClientHeight; }
+    std::string Text() const
+    {
+        std::ostringstream out;
+        WriteOps(out);
+        return out.str();
+    }
+};
+
+constexpr int kNoChart = 9;
+
+TEST(PageDraw, ScreenPageIsTheClientAreaFilledWithTheBackground)
+{
+    CSorvDoc doc;
+    CPlotSettings s;
+    s.m_nGraphType = kNoChart;
+    ProbeDC dc;
+    const CPageLayout layout = DrawPage(dc, doc, s, 400, 300);
+    EXPECT_TRUE(dc.Screen());
+    EXPECT_EQ(dc.ClientHeight(), 300);
+    EXPECT_EQ(layout.m_nPageWidth, 400);
+    EXPECT_EQ(layout.m_nPageHeight, 300);
+    EXPECT_FALSE(layout.m_bPrinted);
+    EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+    EXPECT_EQ(dc.GetTextColor(), s.m_crForeground);
+    EXPECT_EQ(dc.GetBkColor(), s.m_crBackground);
+    EXPECT_EQ(dc.Text(), "page 400 300 screen\nrect 0 0 400 300 pen=0,0,0xDFDFDF brush=0xDFDFDF\n");
+    // The page's objects were put back.
+    EXPECT_EQ(dc.GetCurrentPen(), CPen{});
+    EXPECT_EQ(dc.GetCurrentBrush(), CBrush{});
+}
+
+TEST(PageDraw, PrintedPageFitsThePrintableAreaWithMarginsAndFrame)
+{
+    CSorvDoc doc;
+    CPlotSettings s;
+    s.m_nGraphType = kNoChart;
+    ProbeDC dc;
+    dc.m_bPrinting = true;
+    dc.SetPrintableSize(200, 287);
+    const CPageLayout layout = DrawPage(dc, doc, s, 400, 300);
+    EXPECT_TRUE(dc.Paper());
+    EXPECT_EQ(dc.OriginX(), -200);
+    EXPECT_EQ(dc.OriginY(), 1350);
+    EXPECT_EQ(layout.m_nPageWidth, 1600);
+    EXPECT_EQ(layout.m_nPageHeight, 1200);
+    EXPECT_TRUE(layout.m_bPrinted);
+    EXPECT_EQ(dc.Text(), "page 1600 1200 print\n"
+                         "rect 0 0 1600 1200 pen=0,0,0xDFDFDF brush=0xDFDFDF\n"
+                         "line 0 0 1600 0 pen=0,5,0x600000\n"
+                         "line 1600 0 1600 1200 pen=0,5,0x600000\n"
+                         "line 1600 1200 0 1200 pen=0,5,0x600000\n"
+                         "line 0 1200 0 0 pen=0,5,0x600000\n");
+}
+
+TEST(PageDraw, TallWindowFitsTheHeight)
+{
+    CSorvDoc doc;
+    CPlotSettings s;
+    s.m_nGraphType = -1;
+    ProbeDC dc;
+    dc.m_bPrinting = true;
+    dc.SetPrintableSize(200, 287);
+    // r = min(20, 2870 / 700); PH comes out just below 2870 and every
+    // conversion truncates.
+    const CPageLayout layout = DrawPage(dc, doc, s, 100, 700);
+    EXPECT_EQ(dc.OriginX(), -41);
+    EXPECT_EQ(dc.OriginY(), 2582);
+    EXPECT_EQ(layout.m_nPageWidth, 328);
+    EXPECT_EQ(layout.m_nPageHeight, 2295);
+}
+
+TEST(PageDraw, EmptyWindowPrintsWithoutFault)
+{
+    const int sizes[][2] = {{0, 0}, {0, 300}, {400, 0}};
+    for (const auto& size : sizes) {
+        CSorvDoc doc;
+        CPlotSettings s;
+        ProbeDC dc;
+        dc.m_bPrinting = true;
+        dc.SetPrintableSize(200, 287);
+        const CPageLayout layout = DrawPage(dc, doc, s, size[0], size[1]);
+        EXPECT_GE(layout.m_nPageWidth, 0);
+        EXPECT_GE(layout.m_nPageHeight, 0);
+        EXPECT_LE(layout.m_nPageWidth, 2000);
+        EXPECT_LE(layout.m_nPageHeight, 2870);
+    }
+}
+
+// A printable area no paper has (a broken driver) prints an empty page; one
+// side far too long leaves the other to fit the page.
+TEST(PageDraw, AbsurdPrintableAreaNeitherOverflowsNorWraps)
+{
+    const struct {
+        int widthMm, heightMm;
+        int pageWidth, pageHeight;
+    } cases[] = {{INT_MAX, INT_MAX, 0, 0}, {-5, 287, 0, 0}, {INT_MAX, 287, 3061, 2296}};
+    for (const auto& c : cases) {
+        CSorvDoc doc;
+        CPlotSettings s;
+        ProbeDC dc;
+        dc.m_bPrinting = true;
+        dc.SetPrintableSize(c.widthMm, c.heightMm);
+        const CPageLayout layout = DrawPage(dc, doc, s, 400, 300);
+        EXPECT_EQ(layout.m_nPageWidth, c.pageWidth) << c.widthMm << "x" << c.heightMm;
+        EXPECT_EQ(layout.m_nPageHeight, c.pageHeight) << c.widthMm << "x" << c.heightMm;
+    }
+}
+
+TEST(PageDraw, ScreenPageCoversEveryClientPixel)
+{
+    static int argc = 1;
+    static char name[] = "page_tests";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CSorvDoc doc;
+    CPlotSettings s;
+    s.m_nGraphType = kNoChart;
+    s.m_crBackground = RGB(10, 20, 30);
+    {
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        DrawPage(dc, doc, s, 400, 300);
+    }
+    painter.end();
+    const QRgb bg = qRgb(10, 20, 30);
+    for (const QPoint p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 299), QPoint(399, 299), QPoint(200, 150)})
+        EXPECT_EQ(image.pixel(p), bg) << p.x() << ',' << p.y();
+}
+
+}  // namespace
