@@ -1,0 +1,210 @@
+#include "doc/FieldScanner.h"
+
+#include <fast_float/fast_float.h>
+
+#include <algorithm>
+#include <cstring>
+#include <system_error>
+
+namespace {
+
+// The first c in [p, end), or end.
+const char* Find(const char* p, const char* end, char c)
+{
+    const void* found = std::memchr(p, c, std::size_t(end - p));
+    return found ? static_cast<const char*>(found) : end;
+}
+
+char DelimiterByte(ImportDelimiter delimiter)
+{
+    switch (delimiter) {
+    case ImportDelimiter::Tab: return '\t';
+    case ImportDelimiter::Semicolon: return ';';
+    case ImportDelimiter::Blank: return ' ';
+    case ImportDelimiter::Auto:
+    case ImportDelimiter::Comma: break;
+    }
+    return ',';
+}
+
+// fast_float takes no plus sign; a plus before a digit or point is allowed here.
+bool ParseNumber(const char* b, const char* e, bool decimalComma, double& value)
+{
+    if (e - b > 1 && *b == '+' && b[1] != '-' && b[1] != '+')
+        ++b;
+    if (b == e)
+        return false;
+    const fast_float::parse_options options(fast_float::chars_format::general, decimalComma ? ',' : '.');
+    const auto r = fast_float::from_chars_advanced(b, e, value, options);
+    return r.ec == std::errc() && r.ptr == e;
+}
+
+} // namespace
+
+CFieldScanner::CFieldScanner(ImportDelimiter delimiter, char eol, char comment, const char* end)
+    : m_delim(DelimiterByte(delimiter)), m_eol(eol), m_comment(comment),
+      m_blankRuns(delimiter == ImportDelimiter::Blank), m_end(end)
+{
+    for (const char c : {' ', '\t', '\r'})
+        m_class[static_cast<unsigned char>(c)] = m_blankRuns ? kBlank | kStop : kBlank;
+    if (!m_blankRuns)
+        m_class[static_cast<unsigned char>(m_delim)] = kStop;
+    m_class[static_cast<unsigned char>(eol)] = kStop;
+}
+
+const char* CFieldScanner::SkipBlanks(const char* p) const
+{
+    while (p != m_end && IsBlank(*p))
+        ++p;
+    return p;
+}
+
+const char* CFieldScanner::TrimEnd(const char* begin, const char* end) const
+{
+    while (end != begin && IsBlank(end[-1]))
+        --end;
+    return end;
+}
+
+const char* CFieldScanner::LineAfter(const char* p) const
+{
+    const char* eol = Find(p, m_end, m_eol);
+    return eol == m_end ? m_end : eol + 1;
+}
+
+const char* CFieldScanner::NextRecord(const char* p) const
+{
+    while (p != m_end) {
+        const bool comment = m_comment != '\0' && *p == m_comment;
+        const char* q = SkipBlanks(p);
+        if (!comment && q != m_end && *q != m_eol)
+            return p;
+        p = LineAfter(q);
+    }
+    return m_end;
+}
+
+const char* CFieldScanner::PastQuoted(const char* q, bool& unterminated) const
+{
+    for (const char* p = q + 1;;) {
+        const char* close = Find(p, m_end, '"');
+        if (close == m_end) {
+            unterminated = true;
+            return m_end;
+        }
+        if (close + 1 == m_end || close[1] != '"')
+            return close + 1;
+        p = close + 2;
+    }
+}
+
+Field CFieldScanner::ScanField(const char* p) const
+{
+    Field f{p, p};
+    const char* q = SkipBlanks(p);
+    if (q != m_end && *q == '"') {
+        f.quoted = true;
+        q = PastQuoted(q, f.unterminated);
+    }
+    while (q != m_end && !Stops(*q))
+        ++q;
+    f.end = q;
+    return f;
+}
+
+std::string_view CFieldScanner::Text(const Field& f, std::string& scratch) const
+{
+    const char* b = SkipBlanks(f.begin);
+    const char* e = TrimEnd(b, f.end);
+    if (!f.quoted)
+        return {b, std::size_t(e - b)};
+    const char* p = b + 1;
+    const char* q = Find(p, e, '"');
+    if (q + 1 == e)
+        return {p, std::size_t(q - p)};   // the common case: nothing to unescape
+    scratch.clear();
+    for (;;) {
+        scratch.append(p, q);
+        if (q == e)
+            break;                        // never closed
+        if (q + 1 != e && q[1] == '"') {
+            scratch += '"';
+            p = q + 2;
+            q = Find(p, e, '"');
+            continue;
+        }
+        scratch.append(q + 1, e);         // what follows the closing quote
+        break;
+    }
+    return scratch;
+}
+
+bool CFieldScanner::Number(const Field& f, bool decimalComma, double& value) const
+{
+    const char* b = SkipBlanks(f.begin);
+    const char* e = TrimEnd(b, f.end);
+    if (f.quoted) {
+        if (e - b < 2 || e[-1] != '"')
+            return false;
+        b = SkipBlanks(b + 1);
+        e = TrimEnd(b, e - 1);
+    }
+    return ParseNumber(b, e, decimalComma, value);
+}
+
+// Whether the quote at q, outside quotes, opens a quoted cell of the record
+// that starts at record: it does when only blanks lie between it and the
+// start of its cell.
+bool CFieldScanner::OpensField(const char* quote, const char* record) const
+{
+    if (m_blankRuns)
+        return quote == record || IsBlank(quote[-1]);
+    const char* i = quote;
+    while (i != record && IsBlank(i[-1]))
+        --i;
+    return i == record || i[-1] == m_delim;
+}
+
+// Settles the quote at quote, the first after p (which lies outside quotes,
+// in the record that starts at record): returns where the walk goes on, again
+// outside quotes, and moves record along.
+const char* CFieldScanner::PastQuote(const char* quote, const char* p, const char*& record) const
+{
+    if (const void* eol = memrchr(p, m_eol, std::size_t(quote - p)))
+        record = static_cast<const char*>(eol) + 1;
+    if (m_comment != '\0' && *record == m_comment)
+        return record = LineAfter(quote);
+    if (!OpensField(quote, record))
+        return quote + 1;
+    bool unterminated = false;
+    return PastQuoted(quote, unterminated);
+}
+
+// The start of the first line after target that begins a record (a line end
+// outside quotes lies before it). p and record carry the walk over the quotes
+// from one call to the next.
+const char* CFieldScanner::CutAfter(const char* target, const char*& p, const char*& record) const
+{
+    for (;;) {
+        target = std::max(target, p);
+        const char* eol = Find(target, m_end, m_eol);
+        const char* quote = Find(p, eol, '"');
+        if (quote == eol) {
+            p = record = eol == m_end ? m_end : eol + 1;
+            return p;
+        }
+        p = PastQuote(quote, p, record);
+    }
+}
+
+std::vector<const char*> CFieldScanner::Split(const char* begin, std::size_t parts) const
+{
+    std::vector<const char*> cuts{begin};
+    const char* p = begin;
+    const char* record = begin;
+    const std::size_t length = std::size_t(m_end - begin);
+    for (std::size_t k = 1; k < parts; ++k)
+        cuts.push_back(CutAfter(std::max(begin + length / parts * k, cuts.back()), p, record));
+    cuts.push_back(m_end);
+    return cuts;
+}
