@@ -1,10 +1,17 @@
 #include "doc/FieldScanner.h"
 
+#include "doc/ShortDecimal.h"
+
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <system_error>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -27,6 +34,32 @@ char DelimiterByte(ImportDelimiter delimiter)
     return ',';
 }
 
+// The number of bytes c in [p, end). Sixteen bytes at a time, the matches
+// summed in byte lanes that are emptied before they can overflow.
+std::size_t CountByte(const char* p, const char* end, char c)
+{
+    std::size_t n = 0;
+#ifdef __SSE2__
+    const __m128i needle = _mm_set1_epi8(c);
+    while (end - p >= 16) {
+        const char* stop = p + std::min<std::size_t>(std::size_t(end - p) / 16, 255) * 16;
+        __m128i lanes = _mm_setzero_si128();
+        for (; p != stop; p += 16)
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), needle));
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        n += std::size_t(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+    }
+#endif
+    for (; p != end; ++p)
+        n += *p == c;
+    return n;
+}
+
+fast_float::parse_options NumberFormat(bool decimalComma)
+{
+    return fast_float::parse_options(fast_float::chars_format::general, decimalComma ? ',' : '.');
+}
+
 // fast_float takes no plus sign; a plus before a digit or point is allowed here.
 bool ParseNumber(const char* b, const char* e, bool decimalComma, double& value)
 {
@@ -34,8 +67,7 @@ bool ParseNumber(const char* b, const char* e, bool decimalComma, double& value)
         ++b;
     if (b == e)
         return false;
-    const fast_float::parse_options options(fast_float::chars_format::general, decimalComma ? ',' : '.');
-    const auto r = fast_float::from_chars_advanced(b, e, value, options);
+    const auto r = fast_float::from_chars_advanced(b, e, value, NumberFormat(decimalComma));
     return r.ec == std::errc() && r.ptr == e;
 }
 
@@ -110,6 +142,46 @@ Field CFieldScanner::ScanField(const char* p) const
         ++q;
     f.end = q;
     return f;
+}
+
+// A cell that is a plain number ends right after it: it is read at once,
+// without a scan for the cell's end. Anything else is scanned as a field.
+Field CFieldScanner::ScanCell(const char* p, bool decimalComma, bool& number, double& value) const
+{
+    const char point = decimalComma ? ',' : '.';
+    if (p != m_end && (m_blankRuns || point != m_delim) && !IsBlank(*p) && *p != '"') {
+        const char* stop = nullptr;
+        if (!ReadShortDecimal(p, m_end, point, value, stop)) {
+            const auto r = fast_float::from_chars_advanced(p, m_end, value, NumberFormat(decimalComma));
+            stop = r.ec == std::errc() ? r.ptr : nullptr;
+        }
+        if (stop && (stop == m_end || Stops(*stop))) {
+            number = true;
+            return Field{p, stop};
+        }
+        if (stop && *stop == '\r' && stop + 1 != m_end && stop[1] == m_eol) {
+            number = true;   // a CR LF line end: the CR belongs to the cell
+            return Field{p, stop + 1};
+        }
+    }
+    const Field f = ScanField(p);
+    number = Number(f, decimalComma, value);
+    return f;
+}
+
+const char* CFieldScanner::Count(const char* p, std::size_t& cells, std::size_t& firstBytes) const
+{
+    const char* eol = Find(p, m_end, m_eol);
+    if (m_blankRuns || Find(p, eol, '"') != eol) {
+        cells = firstBytes = 0;
+        return Record(p, [&](const Field& f) {
+            if (cells++ == 0)
+                firstBytes = std::size_t(f.end - f.begin);
+        });
+    }
+    cells = 1 + CountByte(p, eol, m_delim);
+    firstBytes = std::size_t(Find(p, eol, m_delim) - p);
+    return eol == m_end ? m_end : eol + 1;
 }
 
 std::string_view CFieldScanner::Text(const Field& f, std::string& scratch) const

@@ -1,12 +1,14 @@
 #include "doc/Importer.h"
 
 #include "doc/FieldScanner.h"
+#include "doc/HugePages.h"
 #include "doc/ImportBody.h"
 #include "doc/ImportDetect.h"
 #include "doc/SorvDoc.h"
 #include "doc/Utf8.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -18,33 +20,39 @@
 
 namespace {
 
-constexpr std::size_t kBytesPerThread = std::size_t(1) << 20;
+// Pieces of the text converted at once: enough that a thread held up by
+// other work leaves its share to the others, few enough to cost nothing.
+constexpr std::size_t kBytesPerPiece = std::size_t(1) << 20;
+constexpr std::size_t kPiecesPerThread = 16;
 constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
 
-// Runs work(k) for every k in [0, n), each on a thread of its own (the
-// caller's for 0), and passes on the first exception one of them threw.
+// Runs work(k) for every k in [0, n) on up to threads threads (the caller's
+// among them), each taking the next piece not yet taken; passes on the first
+// exception one of them threw.
 template <class Work>
-void RunPieces(std::size_t n, const Work& work)
+void RunPieces(std::size_t n, std::size_t threads, const Work& work)
 {
     std::vector<std::exception_ptr> errors(n);
-    const auto guarded = [&](std::size_t k) {
-        try {
-            work(k);
-        } catch (...) {
-            errors[k] = std::current_exception();
+    std::atomic<std::size_t> next = 0;
+    const auto worker = [&] {
+        for (std::size_t k = next++; k < n; k = next++) {
+            try {
+                work(k);
+            } catch (...) {
+                errors[k] = std::current_exception();
+            }
         }
     };
     {
-        std::vector<std::jthread> threads;
-        threads.reserve(n);
-        for (std::size_t k = 1; k < n; ++k) {
+        std::vector<std::jthread> helpers;
+        for (std::size_t t = 1; t < std::min(threads, n); ++t) {
             try {
-                threads.emplace_back(guarded, k);
+                helpers.emplace_back(worker);
             } catch (const std::system_error&) {
-                guarded(k);   // no thread to be had: this one does it
+                break;   // no more threads to be had: fewer do the work
             }
         }
-        guarded(0);
+        worker();
     }
     for (const std::exception_ptr& e : errors)
         if (e)
@@ -61,15 +69,12 @@ struct Shape {
 Shape CountPiece(const CFieldScanner& scanner, const char* begin, const char* end)
 {
     Shape shape;
-    for (const char* p = scanner.NextRecord(begin); p < end;) {
-        std::size_t cells = 0;
-        const char* next = scanner.Record(p, [&](const Field& f) {
-            if (cells++ == 0)
-                shape.labelBytes += std::size_t(f.end - f.begin);
-        });
+    for (const char* p = scanner.NextRecord(begin); p < end; p = scanner.NextRecord(p)) {
+        std::size_t cells = 0, firstBytes = 0;
+        p = scanner.Count(p, cells, firstBytes);
         ++shape.records;
         shape.widest = std::max(shape.widest, cells);
-        p = scanner.NextRecord(next);
+        shape.labelBytes += firstBytes;
     }
     return shape;
 }
@@ -115,13 +120,20 @@ struct Conversion {
         std::string scratch;
         for (const char* p = scanner.NextRecord(begin); p < end; ++record) {
             std::size_t cells = 0;
-            const char* next = scanner.Record(p, [&](const Field& f) {
+            const char* next = scanner.Cells(p, decimalComma, [&](const Field& f, bool number, double v) {
                 if (f.unterminated)
                     tally.unterminated = f.begin;
-                if (cells++ < layout.offset)
+                if (cells++ < layout.offset) {
                     TakeLabel(f, record, labelAt, scratch);
-                else
-                    Store(f, record, cells - 1 - layout.offset, tally);
+                    return;
+                }
+                const std::size_t j = cells - 1 - layout.offset;
+                if (j >= layout.width)
+                    return;   // never: the counting pass saw every cell
+                if (!number)
+                    v = kMissing;
+                tally.missing += v != v;
+                Cell(record, j) = v;
             });
             for (std::size_t j = std::max(cells, layout.offset) - layout.offset; j < layout.width; ++j)
                 Cell(record, j) = kMissing;
@@ -137,15 +149,6 @@ struct Conversion {
     double& Cell(std::uint64_t record, std::size_t j) const
     {
         return data[record * layout.RecordStride() + j * layout.ValueStride()];
-    }
-
-    void Store(const Field& f, std::uint64_t record, std::size_t j, Tally& tally) const
-    {
-        double v;
-        if (!scanner.Number(f, decimalComma, v))
-            v = kMissing;
-        tally.missing += v != v;
-        Cell(record, j) = v;
     }
 
     void TakeLabel(const Field& f, std::uint64_t record, std::size_t& labelAt, std::string& scratch) const
@@ -233,7 +236,11 @@ struct CImporter::Plan {
     std::vector<std::size_t> labelEnds;
 };
 
-CImporter::CImporter(const ImportOptions& options, unsigned threads) : m_options(options), m_threads(threads) {}
+CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned threads)
+    : m_options(options), m_pieces(pieces),
+      m_threads(threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency()))
+{
+}
 
 bool CImporter::Fail(ReadError code, std::string text)
 {
@@ -267,10 +274,9 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc)
 
 std::size_t CImporter::Pieces(std::size_t bytes) const
 {
-    if (m_threads != 0)
-        return m_threads;
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    return std::clamp<std::size_t>(bytes / kBytesPerThread, 1, cores);
+    if (m_pieces != 0)
+        return m_pieces;
+    return std::clamp<std::size_t>(bytes / kBytesPerPiece, 1, kPiecesPerThread * m_threads);
 }
 
 // Reads the header, cuts the rest into pieces, counts their records and
@@ -284,7 +290,7 @@ bool CImporter::Measure(const ImportBody& body, Plan& plan)
         begin = scanner.Record(begin, [&](const Field& f) { plan.names.emplace_back(scanner.Text(f, scratch)); });
     plan.cuts = scanner.Split(begin, Pieces(std::size_t(body.end - begin)));
     plan.shapes.resize(plan.cuts.size() - 1);
-    RunPieces(plan.shapes.size(),
+    RunPieces(plan.shapes.size(), m_threads,
               [&](std::size_t k) { plan.shapes[k] = CountPiece(scanner, plan.cuts[k], plan.cuts[k + 1]); });
 
     Layout& layout = plan.layout;
@@ -321,7 +327,9 @@ bool CImporter::CheckShape(const Plan& plan)
 bool CImporter::Convert(Plan& plan)
 {
     const Layout& layout = plan.layout;
-    plan.data = std::make_unique_for_overwrite<double[]>(layout.Rows() * layout.Cols());
+    const std::size_t cells = layout.Rows() * layout.Cols();
+    plan.data = std::make_unique_for_overwrite<double[]>(cells);
+    AdviseHugePages(plan.data.get(), cells * sizeof(double));
     Conversion conversion{plan.scanner, layout, plan.widest, m_options.decimalComma,
                           m_options.firstColumn == FirstColumn::Labels, plan.data.get()};
     if (!layout.columns) {
@@ -341,7 +349,7 @@ bool CImporter::Convert(Plan& plan)
         labelAt[k] = labelAt[k - 1] + plan.shapes[k - 1].labelBytes;
     }
     plan.tallies.resize(n);
-    RunPieces(n, [&](std::size_t k) {
+    RunPieces(n, m_threads, [&](std::size_t k) {
         plan.tallies[k] = conversion.Piece(plan.cuts[k], plan.cuts[k + 1], firstRecord[k], labelAt[k]);
     });
     for (const Tally& t : plan.tallies)

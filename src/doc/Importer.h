@@ -30,9 +30,9 @@ struct ImportWarning {
 
 class CImporter {
 public:
-    // threads: how many pieces of the text are converted at once; 0 takes
-    // one per core, and one alone for a small text.
-    explicit CImporter(const ImportOptions& options, unsigned threads = 0);
+    // The text is converted in pieces (0: as many as its size calls for) on
+    // threads threads (0: one per core). The result depends on neither.
+    explicit CImporter(const ImportOptions& options, unsigned pieces = 0, unsigned threads = 0);
 
     // Reads the whole text (a file's bytes) into doc. On failure doc is left
     // as it was and GetFailure says why.
@@ -47,6 +47,7 @@ private:
     struct Plan;
 
     ImportOptions m_options;
+    unsigned m_pieces;
     unsigned m_threads;
     ReadFailure m_failure;
     std::vector<ImportWarning> m_warnings;
