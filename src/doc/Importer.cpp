@@ -114,17 +114,23 @@ struct Conversion {
     char* labelText = nullptr;          // else the column labels end to end
     std::size_t* labelEnds = nullptr;
 
-    Tally Piece(const char* begin, const char* end, std::uint64_t record, std::size_t labelAt) const
+    // Converts the records of [begin, end), which the counting pass found to
+    // be shape.records from record on, with shape.labelBytes of first cells
+    // from labelAt on. It never writes past them.
+    Tally Piece(const char* begin, const char* end, const Shape& shape, std::uint64_t record,
+                std::size_t labelAt) const
     {
         Tally tally;
         std::string scratch;
-        for (const char* p = scanner.NextRecord(begin); p < end; ++record) {
+        const std::uint64_t last = record + shape.records;
+        const std::size_t labelLimit = labelAt + shape.labelBytes;
+        for (const char* p = scanner.NextRecord(begin); p < end && record < last; ++record) {
             std::size_t cells = 0;
             const char* next = scanner.Cells(p, decimalComma, [&](const Field& f, bool number, double v) {
                 if (f.unterminated)
                     tally.unterminated = f.begin;
                 if (cells++ < layout.offset) {
-                    TakeLabel(f, record, labelAt, scratch);
+                    TakeLabel(f, record, labelAt, labelLimit, scratch);
                     return;
                 }
                 const std::size_t j = cells - 1 - layout.offset;
@@ -151,7 +157,8 @@ struct Conversion {
         return data[record * layout.RecordStride() + j * layout.ValueStride()];
     }
 
-    void TakeLabel(const Field& f, std::uint64_t record, std::size_t& labelAt, std::string& scratch) const
+    void TakeLabel(const Field& f, std::uint64_t record, std::size_t& labelAt, std::size_t labelLimit,
+                   std::string& scratch) const
     {
         if (!takeLabels)
             return;
@@ -160,8 +167,9 @@ struct Conversion {
             rowLabels[record].assign(text);
             return;
         }
-        std::memcpy(labelText + labelAt, text.data(), text.size());
-        labelAt += text.size();
+        const std::size_t n = std::min(text.size(), labelLimit - labelAt);   // never cut: the raw cell is longer
+        std::memcpy(labelText + labelAt, text.data(), n);
+        labelAt += n;
         labelEnds[record] = labelAt;
     }
 };
@@ -350,7 +358,7 @@ bool CImporter::Convert(Plan& plan)
     }
     plan.tallies.resize(n);
     RunPieces(n, m_threads, [&](std::size_t k) {
-        plan.tallies[k] = conversion.Piece(plan.cuts[k], plan.cuts[k + 1], firstRecord[k], labelAt[k]);
+        plan.tallies[k] = conversion.Piece(plan.cuts[k], plan.cuts[k + 1], plan.shapes[k], firstRecord[k], labelAt[k]);
     });
     for (const Tally& t : plan.tallies)
         plan.missing += t.missing;

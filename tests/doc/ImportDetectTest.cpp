@@ -3,6 +3,8 @@
 
 #include "doc/ImportDetect.h"
 
+#include "support/RepeatText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -26,14 +28,6 @@ struct DetectCase {
 void PrintTo(const DetectCase& c, std::ostream* os)
 {
     *os << c.name;
-}
-
-std::string Repeat(const std::string& s, int n)
-{
-    std::string out;
-    for (int i = 0; i < n; ++i)
-        out += s;
-    return out;
 }
 
 std::vector<DetectCase> Cases()

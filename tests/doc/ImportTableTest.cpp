@@ -5,6 +5,8 @@
 #include "doc/Importer.h"
 #include "doc/SorvDoc.h"
 
+#include "support/RepeatText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -60,14 +62,6 @@ ImportOptions With(ImportOptions o, int skip, char comment)
 }
 
 using K = ImportWarning::Kind;
-
-std::string Repeat(const std::string& s, int n)
-{
-    std::string out;
-    for (int i = 0; i < n; ++i)
-        out += s;
-    return out;
-}
 
 std::vector<ImportCase> Cases()
 {
