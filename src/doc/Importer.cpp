@@ -245,7 +245,7 @@ struct CImporter::Plan {
 };
 
 CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned threads)
-    : m_options(options), m_pieces(pieces),
+    : m_given(options), m_options(options), m_pieces(pieces),
       m_threads(threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency()))
 {
 }
@@ -258,6 +258,7 @@ bool CImporter::Fail(ReadError code, std::string text)
 
 bool CImporter::Import(std::string_view text, CSorvDoc& doc)
 {
+    m_options = m_given;
     m_failure = {};
     m_warnings.clear();
     if (text.empty())

@@ -46,7 +46,8 @@ public:
 private:
     struct Plan;
 
-    ImportOptions m_options;
+    ImportOptions m_given;
+    ImportOptions m_options;   // as the current import uses them
     unsigned m_pieces;
     unsigned m_threads;
     ReadFailure m_failure;

@@ -2,6 +2,7 @@
 // and line end read back equal, values bit for bit; and the result of an
 // import never depends on how many pieces the text is converted in.
 
+#include "doc/ImportDetect.h"
 #include "doc/Importer.h"
 #include "doc/SorvDoc.h"
 
@@ -285,6 +286,46 @@ TEST(ImportRoundTrip, ResultDoesNotDependOnThePieces)
         const unsigned pieces = 2 + unsigned(rng() % 9), threads = 1 + unsigned(rng() % 4);
         ASSERT_TRUE(ImportWith(text, options, pieces, threads) == one)
             << pieces << " pieces on " << threads << " threads of\n" << text;
+    }
+}
+
+// Any bytes at all, with any options or detected ones: the import succeeds
+// with a consistent document or fails with a reason; nothing else.
+TEST(ImportRoundTrip, AnyBytesImportOrFailCleanly)
+{
+    std::mt19937_64 rng(3);
+    static const char specials[] = {',', ';', '\t', ' ', '\n', '\r', '"', '#', '.', '-', '0', '5', '\0', '\xEF'};
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (int n = int(rng() % 400); n > 0; --n)
+            text += rng() % 3 ? specials[rng() % std::size(specials)] : char(rng());
+        const ImportDetection detected = DetectImport(text);
+        ASSERT_NE(detected.options.delimiter, ImportDelimiter::Auto);
+        ImportOptions options = detected.options;
+        if (rng() % 2) {
+            options.columns = rng() % 2;
+            options.header = rng() % 2;
+            options.firstColumn = FirstColumn(rng() % 3);
+            options.decimalComma = rng() % 2;
+            options.skip = int(rng() % 3);
+        }
+        CImporter importer(options, 1 + unsigned(rng() % 5), 2);
+        CSorvDoc doc;
+        if (!importer.Import(text, doc)) {
+            EXPECT_NE(importer.GetFailure().code, ReadError::None);
+            EXPECT_FALSE(importer.GetFailure().text.empty());
+            EXPECT_TRUE(doc.IsEmpty());
+            continue;
+        }
+        const std::size_t cells = std::size_t(doc.m_nRows) * std::size_t(doc.m_nCols);
+        ASSERT_GE(cells, 4u);
+        std::size_t missing = 0;
+        for (std::size_t c = 0; c < cells; ++c)
+            missing += std::isnan(doc.m_pData[c]);
+        EXPECT_EQ(std::size_t(doc.m_nMissing), missing);
+        EXPECT_LT(missing, cells);
+        EXPECT_TRUE(doc.m_columnLabels.IsEmpty() || doc.m_columnLabels.Count() == std::size_t(doc.m_nCols));
+        EXPECT_TRUE(doc.RegionInMatrix());
     }
 }
 

@@ -232,8 +232,8 @@ TEST(Import, AutomaticDelimiterIsResolved)
         {"A\t1\t2\nB\t3\t4\n", ImportDelimiter::Tab},
         {"A 1  2\nB 3 4\n", ImportDelimiter::Blank},
     };
+    CImporter importer(Rows(ImportDelimiter::Auto));   // one importer for all: each text detected anew
     for (const auto& c : cases) {
-        CImporter importer(Rows(ImportDelimiter::Auto));
         CSorvDoc doc;
         ASSERT_TRUE(importer.Import(c.text, doc)) << c.text;
         EXPECT_EQ(importer.GetOptions().delimiter, c.delimiter) << c.text;
