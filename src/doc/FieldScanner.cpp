@@ -55,6 +55,31 @@ std::size_t CountByte(const char* p, const char* end, char c)
     return n;
 }
 
+// The number of bytes in [p, end) that are no blank but follow one (p itself
+// follows none). The blanks of a line are blanks, tabs and CRs.
+std::size_t CountRunStarts(const char* p, const char* end)
+{
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    std::size_t n = 0;
+    unsigned afterBlank = 0;   // whether the byte before the block is a blank
+#ifdef __SSE2__
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto blanks = unsigned(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t'))),
+                         _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')))));
+        for (unsigned starts = ~blanks & (blanks << 1 | afterBlank) & 0xFFFF; starts; starts &= starts - 1)
+            ++n;
+        afterBlank = blanks >> 15;
+    }
+#endif
+    for (; p != end; ++p) {
+        n += afterBlank && !isBlank(*p);
+        afterBlank = isBlank(*p);
+    }
+    return n;
+}
+
 fast_float::parse_options NumberFormat(bool decimalComma)
 {
     return fast_float::parse_options(fast_float::chars_format::general, decimalComma ? ',' : '.');
@@ -172,16 +197,26 @@ Field CFieldScanner::ScanCell(const char* p, bool decimalComma, bool& number, do
 const char* CFieldScanner::Count(const char* p, std::size_t& cells, std::size_t& firstBytes) const
 {
     const char* eol = Find(p, m_end, m_eol);
-    if (m_blankRuns || Find(p, eol, '"') != eol) {
+    const char* next = eol == m_end ? m_end : eol + 1;
+    if (Find(p, eol, '"') != eol) {
         cells = firstBytes = 0;
         return Record(p, [&](const Field& f) {
             if (cells++ == 0)
                 firstBytes = std::size_t(f.end - f.begin);
         });
     }
+    if (m_blankRuns) {
+        const char* first = SkipBlanks(p);
+        const char* q = first;
+        while (q != eol && !IsBlank(*q))
+            ++q;
+        firstBytes = std::size_t(q - first);
+        cells = (first != eol) + CountRunStarts(q, eol);
+        return next;
+    }
     cells = 1 + CountByte(p, eol, m_delim);
     firstBytes = std::size_t(Find(p, eol, m_delim) - p);
-    return eol == m_end ? m_end : eol + 1;
+    return next;
 }
 
 std::string_view CFieldScanner::Text(const Field& f, std::string& scratch) const

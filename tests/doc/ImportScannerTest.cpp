@@ -176,4 +176,33 @@ TEST(FieldScanner, CutsFallBetweenRecords)
     }
 }
 
+// The quick count of a record's cells agrees with the scanner's, line after
+// line, whatever the delimiter and line end.
+TEST(FieldScanner, CountAgreesWithRecord)
+{
+    std::mt19937 rng(8);
+    const D delimiters[] = {D::Comma, D::Tab, D::Semicolon, D::Blank};
+    static const char* const pieces[] = {"1", "-2.5", "x", ",", ";", "\t", " ", "  ", "\r", "\n", "\"a b\"",
+                                         "abcdefghijklmnopq", "\n\n"};
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (int n = 1 + int(rng() % 120); n > 0; --n)
+            text += pieces[rng() % std::size(pieces)];
+        const char eol = rng() % 4 ? '\n' : '\r';
+        const CFieldScanner scanner(delimiters[rng() % 4], eol, '#', text.data() + text.size());
+        for (const char* p = scanner.NextRecord(text.data()); p != text.data() + text.size();) {
+            std::size_t cells = 0, firstBytes = 0, recordCells = 0, recordFirst = 0;
+            const char* next = scanner.Count(p, cells, firstBytes);
+            const char* recordNext = scanner.Record(p, [&](const Field& f) {
+                if (recordCells++ == 0)
+                    recordFirst = std::size_t(f.end - f.begin);
+            });
+            ASSERT_EQ(next, recordNext) << text;
+            ASSERT_EQ(cells, recordCells) << text;
+            ASSERT_EQ(firstBytes, recordFirst) << text;
+            p = scanner.NextRecord(next);
+        }
+    }
+}
+
 } // namespace
