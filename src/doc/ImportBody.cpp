@@ -5,19 +5,21 @@
 
 namespace {
 
-// Where the first line ends: the first CR or LF outside double quotes (a
-// quoted cell may hold line breaks of another kind), else the first at all.
+// Where the first line ends: the first CR or LF outside double quotes in the
+// detection window (a quoted cell may hold line breaks of another kind),
+// else the first at all.
 std::size_t FirstLineEnd(std::string_view text)
 {
+    const std::string_view window = text.substr(0, kDetectionWindow);
     bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    for (std::size_t i = 0; i < window.size(); ++i) {
+        const char c = window[i];
         if (c == '"')
             quoted = !quoted;
         else if ((c == '\r' || c == '\n') && !quoted)
             return i;
     }
-    return text.find_first_of("\r\n");
+    return std::min(text.find('\r'), text.find('\n'));
 }
 
 } // namespace

@@ -1,7 +1,11 @@
 #pragma once
 // The part of a text that the importer reads, and how its lines end.
 
+#include <cstddef>
 #include <string_view>
+
+// How much of a text detection looks at, at the most.
+constexpr std::size_t kDetectionWindow = 64 * 1024;
 
 enum class LineEnd { Lf, CrLf, Cr };
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::size_t kWindow = 64 * 1024;
 constexpr std::size_t kRecords = 50;
 
 // The first records of a body, split by one delimiter.
@@ -32,7 +31,7 @@ struct Sample {
 
 const char* WindowEnd(const ImportBody& body)
 {
-    return body.begin + std::min(std::size_t(body.end - body.begin), kWindow);
+    return body.begin + std::min(std::size_t(body.end - body.begin), kDetectionWindow);
 }
 
 Sample TakeSample(const ImportBody& body, ImportDelimiter delimiter, char comment)
@@ -204,8 +203,8 @@ ImportDetection DetectImport(std::string_view text, const ImportOptions& given)
 
 std::string_view DetectionPrefix(std::string_view text)
 {
-    if (text.size() <= kWindow)
+    if (text.size() <= kDetectionWindow)
         return text;
-    const std::size_t cut = text.substr(0, kWindow).find_last_of("\r\n");
-    return text.substr(0, cut == std::string_view::npos ? kWindow : cut + 1);
+    const std::size_t cut = text.substr(0, kDetectionWindow).find_last_of("\r\n");
+    return text.substr(0, cut == std::string_view::npos ? kDetectionWindow : cut + 1);
 }

@@ -14,8 +14,8 @@ struct ImportDetection {
     bool needsDialog = false;       // the default reader would not read the file as meant
 };
 
-// Looks at the first 50 records or 64 KB of text, after the lines that given
-// skips. A delimiter given (not Auto) is kept; the rest is detected.
+// Looks at the first 50 records of text, within kDetectionWindow bytes after
+// the lines that given skips. A delimiter given (not Auto) is kept; the rest is detected.
 ImportDetection DetectImport(std::string_view text, const ImportOptions& given = {});
 
 // The delimiter that splits the first lines into equal numbers of cells.
