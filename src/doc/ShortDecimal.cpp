@@ -50,8 +50,10 @@ bool ReadShortDecimal(const char* p, const char* end, char point, double& value,
     const int count = run - (points != 0);
     if (run == 16 || (points & (points - 1)) || count == 0 || count > 15)
         return false;
-    U128 text;
-    std::memcpy(&text, q, sizeof text);
+    std::uint64_t low, high;   // read again from memory: quicker than out of the SSE register
+    std::memcpy(&low, q, 8);
+    std::memcpy(&high, q + 8, 8);
+    U128 text = U128(high) << 64 | low;
     // The point drops out, and the bytes after it move down over it (at is
     // the run's end when there is no point, and nothing moves).
     const int at = std::countr_zero(points | 1u << run);
@@ -65,7 +67,7 @@ bool ReadShortDecimal(const char* p, const char* end, char point, double& value,
     // Both the mantissa (below 10^15) and the power are exact: the one
     // division rounds correctly, and so does its negation. Signs in data
     // follow no pattern, so they take no branch.
-    constexpr double kSigns[] = {1.0, -1.0};
+    static constexpr double kSigns[] = {1.0, -1.0};
     value = double(std::int64_t(mantissa)) / kPowersOfTen[count - at] * kSigns[negative];
     stop = q + run;
     return true;
