@@ -30,6 +30,9 @@ QString ReadFailureText(const ReadFailure& failure)
         return QStringLiteral("ﾃﾞｰﾀが 3 個以下です。ｸﾞﾗﾌには 4 個以上の数値が必要です。");
     case ReadError::TooLarge: return QStringLiteral("ﾃﾞｰﾀが大きすぎます。");
     case ReadError::NoMemory: return QStringLiteral("ﾒﾓﾘが足りないため読み込めません。");
+    case ReadError::NoNumbers: return QStringLiteral("数値のｾﾙがありません。");
+    case ReadError::HeaderOnly: return QStringLiteral("見出しの行だけで、ﾃﾞｰﾀの行がありません。");
+    case ReadError::Utf16: return QStringLiteral("UTF-16 のﾌｧｲﾙは読めません。UTF-8 か Shift-JIS で保存してください。");
     case ReadError::None: break;
     }
     return QString::fromStdString(failure.text);

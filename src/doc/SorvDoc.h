@@ -3,6 +3,7 @@
 // per row, the value range and the region that the charts show.
 
 #include "doc/Atof.h"
+#include "doc/ColumnLabels.h"
 #include "doc/ReadFailure.h"
 
 #include <cstddef>
@@ -28,6 +29,15 @@ public:
     // TRUE when the whole file is valid UTF-8; labels and title are then UTF-8,
     // otherwise Shift-JIS.
     bool m_bUtf8 = false;
+
+    // Set by the importer: the cells without a value (NaN: empty, not a number,
+    // or padding a short line), and the columns' labels when the file's first
+    // column gave them (empty otherwise).
+    int m_nMissing = 0;
+    CColumnLabels m_columnLabels;
+    // Takes a finished matrix of rows x cols (row-major) and one label per row,
+    // as a successful read leaves them: whole-matrix region, range scanned.
+    void Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels, bool utf8);
 
     // Called after the region changed, so that every view of the document redraws.
     std::function<void()> m_fnUpdateAllViews;

@@ -1,0 +1,52 @@
+#include "doc/ImportBody.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Where the first line ends: the first CR or LF outside double quotes in the
+// detection window (a quoted cell may hold line breaks of another kind),
+// else the first at all.
+std::size_t FirstLineEnd(std::string_view text)
+{
+    const std::string_view window = text.substr(0, kDetectionWindow);
+    bool quoted = false;
+    for (std::size_t i = 0; i < window.size(); ++i) {
+        const char c = window[i];
+        if (c == '"')
+            quoted = !quoted;
+        else if ((c == '\r' || c == '\n') && !quoted)
+            return i;
+    }
+    return std::min(text.find('\r'), text.find('\n'));
+}
+
+} // namespace
+
+ImportBody ImportBody::Of(std::string_view text, int skip)
+{
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    ImportBody body;
+    body.text = text.data();
+    body.end = text.data() + text.size();
+    const std::size_t first = FirstLineEnd(text);
+    if (first != std::string_view::npos && text[first] == '\r') {
+        const bool crlf = first + 1 < text.size() && text[first + 1] == '\n';
+        body.lineEnd = crlf ? LineEnd::CrLf : LineEnd::Cr;
+        body.eol = crlf ? '\n' : '\r';
+    }
+    const char* p = body.text;
+    for (int i = 0; i < skip && p != body.end; ++i) {
+        const void* eol = std::memchr(p, body.eol, std::size_t(body.end - p));
+        p = eol ? static_cast<const char*>(eol) + 1 : body.end;
+    }
+    body.begin = p;
+    return body;
+}
+
+long long ImportBody::LineOf(const char* p) const
+{
+    return 1 + std::count(text, p, eol);
+}
