@@ -5,7 +5,6 @@
 #include "chart2d/ScaleMap.h"
 
 #include <optional>
-#include <vector>
 
 class CSorvDoc;
 struct CPageLayout;
@@ -20,8 +19,9 @@ public:
     int Rows() const { return m_nRows; }
     int Columns() const { return m_nColumns; }
 
-    // x of the region's column c: column 0 on L, the others c * m_dHScale right of it.
-    std::optional<int> X(int c) const { return m_xs[std::size_t(c)]; }
+    // x of the region's column c: column 0 on L, the others c * m_dHScale right
+    // of it (a one-column region has an infinite scale; its column still lies on L).
+    std::optional<int> X(int c) const { return c == 0 ? m_nLeft : m_columns.ToPage(c); }
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
@@ -30,6 +30,7 @@ public:
 private:
     int m_nRows = 0;
     int m_nColumns = 0;
-    std::vector<std::optional<int>> m_xs;  // worked out once for every row
+    int m_nLeft;
+    CScaleMap m_columns;
     CScaleMap m_values;
 };

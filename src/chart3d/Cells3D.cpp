@@ -6,6 +6,7 @@
 #include "gfx/DC.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -34,13 +35,13 @@ Corner MapCorner(const C3DProjection& proj, double x, double y, double value)
     return {p, proj.ToPage(p.X, p.Y)};
 }
 
-// The grid points of row j over the region's columns.
-void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, std::vector<Corner>& out)
+// The grid points of row j at the columns from .. from + out.size() - 1.
+void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, int from, std::vector<Corner>& out)
 {
     const double y = proj.ModelY(j);
     const double* values = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols)];
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const int col = doc.m_nX1 + int(i);
+        const int col = from + int(i);
         out[i] = MapCorner(proj, proj.ModelX(col), y, values[col]);
     }
 }
@@ -116,29 +117,49 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
     dc.Polygon(pts, 4);
 }
 
+// The cells of row j between the grid points in upper (row j) and lower (row
+// j + 1), which start at column from.
+void DrawRowOfCells(CDC& dc, const CSorvDoc& doc, const CellStyle& st, int j, int from,
+                    const std::vector<Corner>& upper, const std::vector<Corner>& lower)
+{
+    const double* row0 = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols) + std::size_t(from)];
+    const double* row1 = row0 + doc.m_nCols;
+    for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
+        const double values[4] = {row0[i], row0[i + 1], row1[i + 1], row1[i]};
+        const Corner* corners[4] = {&upper[i], &upper[i + 1], &lower[i + 1], &lower[i]};
+        DrawCell(dc, st, values, corners);
+    }
+}
+
 }  // namespace
 
 void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
-                 const C3DTables& tables)
+                 const C3DTables& tables, int blockPoints)
 {
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
     if (!doc.RegionInMatrix() || !(st.range > 0.0) || st.model < 0 || st.model > 5)
         return;
-    // Each grid point is mapped once: the lower edge of one row of cells is
-    // the upper edge of the next.
+    // The grid points are mapped a block of columns at a time, neighbouring
+    // blocks sharing a column. When a whole row fits one block each point is
+    // mapped once: the lower edge of one row of cells is the upper edge of the next.
     const int points = doc.m_nX2 - doc.m_nX1 + 1;
-    std::vector<Corner> upper(static_cast<std::size_t>(points));
-    std::vector<Corner> lower(upper.size());
-    MapRow(proj, doc, doc.m_nY1, upper);
+    const bool wholeRows = points <= blockPoints;
+    const int block = wholeRows ? points : blockPoints;
+    std::vector<Corner> upper;
+    std::vector<Corner> lower;
     for (int j = doc.m_nY1; j < doc.m_nY2; ++j) {
-        MapRow(proj, doc, j + 1, lower);
-        const double* row0 = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols) + std::size_t(doc.m_nX1)];
-        const double* row1 = row0 + doc.m_nCols;
-        for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
-            const double values[4] = {row0[i], row0[i + 1], row1[i + 1], row1[i]};
-            const Corner* corners[4] = {&upper[i], &upper[i + 1], &lower[i + 1], &lower[i]};
-            DrawCell(dc, st, values, corners);
+        for (int from = doc.m_nX1; from < doc.m_nX2;) {
+            const int n = std::min(block, doc.m_nX2 - from + 1);
+            if (!wholeRows || j == doc.m_nY1) {
+                upper.resize(std::size_t(n));
+                MapRow(proj, doc, j, from, upper);
+            }
+            lower.resize(std::size_t(n));
+            MapRow(proj, doc, j + 1, from, lower);
+            DrawRowOfCells(dc, doc, st, j, from, upper, lower);
+            if (wholeRows)
+                std::swap(upper, lower);
+            from += n - 1;
         }
-        std::swap(upper, lower);
     }
 }
