@@ -6,6 +6,7 @@
 #include "app/DocManager.h"
 #include "app/FrameMenus.h"
 #include "app/MDIClientWnd.h"
+#include "app/ReadFailureText.h"
 #include "app/RecentFileList.h"
 #include "app/SorvView.h"
 #include "app/StatusBar.h"
@@ -26,6 +27,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <new>
 
 using namespace CommandId;
 
@@ -134,7 +136,7 @@ void CMainFrame::OnCommand(int id)
     case FilePrintDirect: m_pPrinter->Print(view, false); break;
     case FilePrintPreview: m_pPrinter->Preview(view); break;
     case WindowNew: OnWindowNew(); break;
-    case WindowCascade: m_wndMDIClient->cascadeSubWindows(); break;
+    case WindowCascade: m_wndMDIClient->Cascade(); break;
     case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
     case WindowTileVert: m_wndMDIClient->TileSideBySide(); break;
     case WindowArrange: m_wndMDIClient->ArrangeIcons(); break;
@@ -207,10 +209,12 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     auto* child = new CChildFrame(view);
     m_docs.AddView(&doc, view);
     connect(view, &CSorvView::commandDone, this, &CMainFrame::UpdateCommandUI);
+    connect(view, &CSorvView::statusMessage, m_wndStatusBar, [bar = m_wndStatusBar](const QString& text) { bar->showMessage(text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
-    child->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 3 / 4, 240));
+    const QSize minimum = CMDIClientWnd::kMinChildSize;
+    child->resize(std::max(area.width() * 3 / 4, minimum.width()), std::max(area.height() * 3 / 4, minimum.height()));
     m_wndMDIClient->PlaceNewWindow(child);
     UpdateChildTitles(&doc);
     child->show();
@@ -239,7 +243,12 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
         return true;
     }
     QString error;
-    CSorvDoc* doc = m_docs.OpenDocumentFile(path, error);
+    CSorvDoc* doc = nullptr;
+    try {
+        doc = m_docs.OpenDocumentFile(path, error);
+    } catch (const std::bad_alloc&) {
+        error = ReadFailureText({ReadError::NoMemory, {}, 0});
+    }
     if (!doc) {
         QMessageBox::warning(this, AppTitle(),
                              QStringLiteral("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
@@ -264,8 +273,15 @@ void CMainFrame::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     activateWindow();
-    for (const QString& file : files)
-        OpenDocumentFile(file);
+    // Opened once the drop is over: the drag source waits for it to end, and a
+    // file that cannot be read shows a message box.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            for (const QString& file : files)
+                OpenDocumentFile(file);
+        },
+        Qt::QueuedConnection);
 }
 
 // ---- command handlers ----

@@ -5,9 +5,11 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/ViewPrinter.h"
+#include "cli/ViewerArguments.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -45,7 +47,9 @@ void CSorvApp::InitInstance(const QStringList& files)
 
 int RunViewer(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    ViewerArguments args = SplitViewerArguments(argc, argv);
+    int toolkitCount = args.ToolkitCount();
+    QApplication app(toolkitCount, args.toolkit.data());
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
@@ -56,8 +60,11 @@ int RunViewer(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
+    // What Qt left of the arguments before "--" is not its own: files as well.
     QStringList files = QApplication::arguments();
     files.removeFirst();
+    for (const std::string& file : args.files)
+        files.append(QFile::decodeName(file.c_str()));
     CSorvApp theApp;
     theApp.InitInstance(files);
     return QApplication::exec();

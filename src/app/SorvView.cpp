@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <new>
 
 namespace {
 constexpr double kRotationStep = 22.5;
@@ -155,10 +156,19 @@ void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
 {
     m_imgPage = QImage(deviceSize, QImage::Format_RGB32);
     m_imgPage.setDevicePixelRatio(ratio);
-    QPainter painter(&m_imgPage);
-    CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
-    m_layout = DrawPage(dc, m_doc, m_settings, width(), height());
     ++m_nDrawCount;
+    try {
+        QPainter painter(&m_imgPage);
+        CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
+        m_layout = DrawPage(dc, m_doc, m_settings, width(), height());
+        return;
+    } catch (const std::bad_alloc&) {
+    }
+    // Memory ran out: no chart and no layout for the mouse, the reason in words,
+    // and the window goes on.
+    m_layout = CPageLayout{};
+    m_imgPage.fill(palette().color(QPalette::Window));
+    emit statusMessage(QStringLiteral("ﾒﾓﾘが足りないためｸﾞﾗﾌを描けません。"));
 }
 
 void CSorvView::EnsurePage()

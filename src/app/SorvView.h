@@ -48,6 +48,8 @@ public:
 signals:
     // A command ran: check marks and enabled states may have changed.
     void commandDone();
+    // Something to tell the user in the status bar (a page that could not be drawn).
+    void statusMessage(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "cli/BatchOptions.h"
 
+#include "cli/ViewerArguments.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
 #include "settings/FieldRules.h"
@@ -119,7 +120,7 @@ const OptionSpec kOptions[] = {
      [](OptionReader& r, Value v) { return r.ClientSize(v); }},
     {"--print-area", "WxH", "mm, 1..5000; printed layout", false,
      [](OptionReader& r, Value v) { return r.PrintArea(v); }},
-    {"--region", "X1,Y1,X2,Y2", "0..65535", true, [](OptionReader& r, Value v) { return r.Region(v); }},
+    {"--region", "X1,Y1,X2,Y2", "0..2147483647", true, [](OptionReader& r, Value v) { return r.Region(v); }},
     {"--vaxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, true); }},
     {"--haxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, false); }},
     {"--vlog", nullptr, nullptr, false,
@@ -290,7 +291,7 @@ bool OptionReader::Rotate(const std::string& value)
 bool OptionReader::Region(const std::string& value)
 {
     int v[4] = {};
-    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadInt(f, 0, 65535); }))
+    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadInt(f, 0, FieldRules::kMaxRegionIndex); }))
         return false;
     m_options.changes.push_back(
         {m_option, [=](CSorvDoc& doc, CPlotSettings&) { return doc.SetRegion(v[0], v[1], v[2], v[3]); }});
@@ -353,6 +354,16 @@ bool SetCommand(BatchOptions& o, BatchOptions::Command command, bool& seen, std:
     return true;
 }
 
+bool TakeFile(BatchOptions& o, const std::string& arg, std::string& error)
+{
+    if (!o.file.empty()) {
+        error = arg + ": only one data file may be given";
+        return false;
+    }
+    o.file = arg;
+    return true;
+}
+
 }  // namespace
 
 bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& error)
@@ -360,8 +371,15 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
     OptionReader reader(o, error);
     bool commandSeen = false;
     bool settingsSeen = false;
+    const int end = OptionsEnd(argc, argv);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (i >= end) {
+            // After a lone "--" comes the file, whatever it looks like.
+            if (i > end && !TakeFile(o, arg, error))
+                return false;
+            continue;
+        }
         const bool takesValue = arg == "--export" || OptionReader::TakesValue(arg);
         if (takesValue && i + 1 >= argc) {
             error = arg + ": a value is missing";
@@ -384,10 +402,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
             settingsSeen = true;
             if (!reader.Read(arg, nullptr))
                 return false;
-        } else if (o.file.empty()) {
-            o.file = arg;
-        } else {
-            error = arg + ": only one data file may be given";
+        } else if (!TakeFile(o, arg, error)) {
             return false;
         }
     }
@@ -417,6 +432,7 @@ const char* BatchUsage()
                                      "       sorv --info FILE\n"
                                      "       sorv --dump FILE\n"
                                      "options:\n" +
-                                     OptionReader::Usage();
+                                     OptionReader::Usage() +
+                                     "Qt's own options go before a lone --, as in: sorv -style fusion -- FILE ...\n";
     return usage.c_str();
 }

@@ -1,0 +1,134 @@
+// A chart window whose page cannot be drawn for want of memory says so in the
+// status text and goes on; a later page is drawn again. So does printing. Run
+// in child processes, one with its address space limited as `ulimit -v` limits
+// a program.
+
+#include "app/SorvView.h"
+#include "app/ViewPrinter.h"
+#include "doc/SorvDoc.h"
+#include "support/MemoryLimit.h"
+#include "support/TestDoc.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <new>
+
+// Allocations through operator new of this size or more fail while set.
+namespace {
+std::atomic<std::size_t> g_failFrom{SIZE_MAX};
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (size >= g_failFrom)
+        throw std::bad_alloc();
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+namespace {
+
+// Exit statuses of the child, one for each step that can fail.
+enum Step { Drawn = 0, NoLimit = 10, NoMessage, LayoutKept, NotDrawnAgain };
+
+// Runs body with an application of its own and a chart window of 200 x 150 onto doc.
+int WithChartWindow(CSorvDoc& doc, const std::function<int(CSorvView&)>& body)
+{
+    int argc = 1;
+    char name[] = "view_memory_tests";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    CSorvView view(doc);
+    view.resize(200, 150);
+    return body(view);
+}
+
+int PaintShortOfMemory(CSorvView& view)
+{
+    QString message;
+    QObject::connect(&view, &CSorvView::statusMessage, [&message](const QString& text) { message = text; });
+    view.grab();  // fonts and the page image come before the limit
+
+    // The stacked chart keeps running totals of 4 MB here; less is left.
+    if (!LimitAddressSpace(std::size_t(1) << 20))
+        return NoLimit;
+    view.Settings().m_nGraphType = 2;
+    view.Invalidate();
+    view.grab();
+    if (message != QStringLiteral("ﾒﾓﾘが足りないためｸﾞﾗﾌを描けません。"))
+        return NoMessage;
+    if (view.Layout().m_nPageWidth != 0)
+        return LayoutKept;
+
+    RemoveMemoryLimit();
+    view.Settings().m_nGraphType = 1;
+    view.Invalidate();
+    view.grab();
+    return view.Layout().m_nPageWidth == 200 ? Drawn : NotDrawnAgain;
+}
+
+// Printing short of memory: a message instead of a page, and the next print
+// works. The printer needs more to end its job than the drawing ever takes, so
+// here only the drawing's own allocations (operator new) fail, not Qt's.
+int PrintShortOfMemory(CSorvView& view, const QString& pdf)
+{
+    view.Settings().m_nGraphType = 2;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    CViewPrinter printing(printer, nullptr);
+
+    g_failFrom = std::size_t(1) << 20;  // the running totals take 8 MB
+    printing.Print(&view, false);
+    g_failFrom = SIZE_MAX;
+    bool told = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w))
+            told = told || box->text() == QStringLiteral("ﾒﾓﾘが足りないため印刷できません。");
+    }
+    if (!told)
+        return NoMessage;
+    QFile::remove(pdf);
+    view.GetDocument().SetRegion(0, 0, 1, 1);
+    printing.Print(&view, false);
+    return QFileInfo(pdf).size() > 100 ? Drawn : NotDrawnAgain;
+}
+
+TEST(ViewMemory, PrintingShortOfMemoryIsReportedAndPrintingGoesOn)
+{
+    QTemporaryDir dir;
+    const auto doc = MakeTestDoc(1000, 1000, [](int r, int c) { return double((r * 7 + c) % 97); });
+    const auto print = [&](CSorvView& view) { return PrintShortOfMemory(view, dir.filePath("page.pdf")); };
+    EXPECT_EQ(RunInChild([&] { return WithChartWindow(*doc, print); }), Drawn);
+}
+
+TEST(ViewMemory, PageThatCannotBeDrawnIsReportedAndTheWindowGoesOn)
+{
+    if (!AddressSpaceCanBeLimited())
+        GTEST_SKIP() << "the sanitizers reserve the address space a limit would cut";
+    const auto doc = MakeTestDoc(500, 1000, [](int r, int c) { return double((r * 7 + c) % 97); });
+    EXPECT_EQ(RunInChild([&] { return WithChartWindow(*doc, PaintShortOfMemory); }), Drawn);
+}
+
+}  // namespace
