@@ -2,7 +2,6 @@
 // chart windows and their commands from every source, printing, closing.
 
 #include "app/AboutDlg.h"
-#include "app/DesktopEntry.h"
 #include "app/DocManager.h"
 #include "app/MDIClientWnd.h"
 #include "app/MainFrame.h"
@@ -115,7 +114,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
         qputenv("XDG_DATA_HOME", m_dir.filePath("data").toUtf8());
     }
-    void init() { QSettings("Local AppWizard-Generated Applications", "Sorv").clear(); }
+    void init() { QSettings("Sorv", "Sorv").clear(); }
     void cleanup() { m_app.reset(); }
 
     void startWithoutFileShowsMenu128AndNoDocument()
@@ -141,13 +140,16 @@ private slots:
         Start({a, b});
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("b.csv"));
-        QCOMPARE(Frame()->windowTitle(), QString("Sorv - b.csv"));
+        QCOMPARE(Frame()->windowTitle(), QString("b.csv - Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "閉じる(&C)", "-", "印刷(&P)...\tCtrl+P",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "閉じる(&C)", "-",
+                              "画像として保存(&S)...\tCtrl+Shift+S", "-", "印刷(&P)...\tCtrl+P",
                               "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾟﾘﾝﾀの設定(&R)...", "-",
                               "&1 " + QDir::toNativeSeparators(b), "&2 " + QDir::toNativeSeparators(a), "-",
-                              "終了(&X)", "[表示(&V)]", "散布図(&D)", "折れ線(&L)", "積層図(&A)", "３Ｄ(&3)", "-",
-                              "凡例(&G)", "-", "拡大(&I)\t+", "縮小(&OI)\t-", "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
+                              "終了(&X)", "[編集(&E)]", "ｺﾋﾟｰ(&C)\tCtrl+C", "[表示(&V)]", "散布図(&D)", "折れ線(&L)",
+                              "積層図(&A)", "３Ｄ(&3)", "-", "凡例(&G)", "-", "拡大(&I)\t+", "縮小(&OI)\t-", "-",
+                              "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-",
+                              "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
                               "[設定(&S)]", "Region(&R)", "-", "Axis(&A)", "Color(&C)", "Line Attributes(&L)",
                               "Title(&T)", "-", "View(&V)", "Rotate>", "X+", "X-", "Y+", "Y-", "Z+", "Z-", "<",
                               "[ｳｨﾝﾄﾞｳ(&W)]", "新しいｳｨﾝﾄﾞｳを開く(&N)", "重ねて表示(&C)", "上下に並べて表示(&H)",
@@ -611,17 +613,20 @@ private slots:
         QCOMPARE(tile.size(), QSize(160, 64));
     }
 
-    void desktopEntryOpensCsvWithThisProgram()
+    // Settings live in ~/.config/Sorv/Sorv.conf, the recent files of earlier
+    // versions are taken over once, and nothing is installed on the desktop.
+    void settingsUnderSorvAndNoDesktopEntryAtStart()
     {
-        const QString text = CDesktopEntry::Text("/opt/my apps/sorv");
-        QVERIFY(text.contains("Exec=\"/opt/my apps/sorv\" %F\n"));
-        QVERIFY(text.contains("MimeType=text/csv;\n"));
-        QVERIFY(CDesktopEntry::Text("/usr/bin/sorv").contains("Exec=/usr/bin/sorv %F\n"));
-        QVERIFY(CDesktopEntry::Text("/a/100%/sorv").contains("Exec=/a/100%%/sorv %F\n"));
+        const QString a = WriteFile("a.csv");
+        QSettings("Local AppWizard-Generated Applications", "Sorv").setValue("Recent File List/File1", a);
         Start();
-        QFile entry(m_dir.filePath("data/applications/sorv.desktop"));
-        QVERIFY(entry.open(QIODevice::ReadOnly));
-        QVERIFY(entry.readAll().contains("Exec="));
+        QCOMPARE(m_app->GetRecentFiles().Files(), QStringList({a}));
+        Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        QSettings("Local AppWizard-Generated Applications", "Sorv").clear();
+        QSettings settings(m_dir.filePath("config/Sorv/Sorv.conf"), QSettings::IniFormat);
+        QCOMPARE(settings.value("Recent File List/File2").toString(), a);
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("data/applications")));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("data/icons")));
     }
 };
 
