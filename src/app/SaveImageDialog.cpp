@@ -67,7 +67,6 @@ CSaveImageDialog::CSaveImageDialog(CSorvView* view, QSize areaMm, QWidget* paren
     setDirectory(LastFolder());
     const QString title = QString::fromStdString(view->GetDocument().GetTitle());
     selectFile(QFileInfo(title).completeBaseName() + QStringLiteral(".png"));
-    connect(this, &QFileDialog::filterSelected, this, &CSaveImageDialog::OnFilterSelected);
     connect(this, &QFileDialog::fileSelected, this, &CSaveImageDialog::SaveAs);
 }
 
@@ -83,17 +82,6 @@ QString CSaveImageDialog::LastFolder()
 QString CSaveImageDialog::WithImageSuffix(const QString& path, const QString& filter)
 {
     return HasImageSuffix(path) ? path : path + '.' + SuffixOf(filter);
-}
-
-// The proposed name follows the chosen type.
-void CSaveImageDialog::OnFilterSelected(const QString& filter)
-{
-    const QStringList chosen = selectedFiles();
-    if (chosen.isEmpty())
-        return;
-    const QFileInfo info(chosen.first());
-    if (HasImageSuffix(info.fileName()))
-        selectFile(info.completeBaseName() + '.' + SuffixOf(filter));
 }
 
 void CSaveImageDialog::SaveAs(const QString& chosen)

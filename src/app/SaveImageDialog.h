@@ -1,7 +1,8 @@
 #pragma once
 // Asks where to save the chart of a window, and saves it there: the dialog
-// proposes "<document>.png" in the folder used last, and a name without a
-// known extension takes the one of the chosen file type.
+// proposes "<document>.png" in the folder used last (the toolkit changes the
+// extension with the file type), and a name without an image extension takes
+// the one of the chosen type.
 
 #include <QFileDialog>
 #include <QPointer>
@@ -22,7 +23,6 @@ public:
     static QString WithImageSuffix(const QString& path, const QString& filter);
 
 private:
-    void OnFilterSelected(const QString& filter);
     void SaveAs(const QString& path);
 
     QPointer<CSorvView> m_pView;
