@@ -2,6 +2,7 @@
 
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
+#include "settings/AxisCopy.h"
 #include "settings/PlotSettings.h"
 
 #include <bit>
@@ -12,22 +13,6 @@ namespace {
 bool SameBits(double a, double b)
 {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-// The axis members, which the settings and the state share by name.
-template <class From, class To>
-void CopyAxes(const From& from, To& to)
-{
-    to.m_dVMin = from.m_dVMin;
-    to.m_dVMax = from.m_dVMax;
-    to.m_dVStep = from.m_dVStep;
-    to.m_dHMin = from.m_dHMin;
-    to.m_dHMax = from.m_dHMax;
-    to.m_dHStep = from.m_dHStep;
-    to.m_bVLog = from.m_bVLog;
-    to.m_bHLog = from.m_bHLog;
-    to.m_nVLimit = from.m_nVLimit;
-    to.m_nHLimit = from.m_nHLimit;
 }
 
 bool SameRegion(const CZoomState& state, const CSorvDoc& doc)

@@ -32,6 +32,20 @@ CPageLayout Layout2D()
     return l;
 }
 
+using Prepare = std::function<void(CSorvDoc&, CPlotSettings&, CPageLayout&)>;
+
+// The readout at p over a scatter chart of 3 x 11 cells, where cell (r, c)
+// holds 10 r + c, after prepare changed what the case needs.
+std::optional<CChartReadout> ReadAt(const Prepare& prepare, CPoint p)
+{
+    auto doc = MakeTestDoc(3, 11, [](int r, int col) { return 10.0 * r + col; });
+    CPlotSettings s;
+    CPageLayout l = Layout2D();
+    if (prepare)
+        prepare(*doc, s, l);
+    return ReadChartAt(*doc, s, l, p, kClientHeight);
+}
+
 struct Expected {
     int column;
     double value;
@@ -42,10 +56,10 @@ struct Expected {
 
 TEST(ChartReadoutTest, ColumnValueAndNearestPoint)
 {
-    // Cell (r, c) holds 10 r + c; the point (1, 4) of 14 lies at page (400, 270).
+    // The point (1, 4) of 14 lies at page (400, 270).
     struct Case {
         const char* what;
-        std::function<void(CSorvDoc&, CPlotSettings&, CPageLayout&)> prepare;
+        Prepare prepare;
         CPoint p;
         Expected want;
     };
@@ -84,12 +98,7 @@ TEST(ChartReadoutTest, ColumnValueAndNearestPoint)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        auto doc = MakeTestDoc(3, 11, [](int r, int col) { return 10.0 * r + col; });
-        CPlotSettings s;
-        CPageLayout l = Layout2D();
-        if (c.prepare)
-            c.prepare(*doc, s, l);
-        const auto got = ReadChartAt(*doc, s, l, c.p, kClientHeight);
+        const auto got = ReadAt(c.prepare, c.p);
         ASSERT_TRUE(got.has_value());
         EXPECT_EQ(got->column, c.want.column);
         EXPECT_NEAR(got->value, c.want.value, 1e-9 * std::abs(c.want.value));
@@ -106,7 +115,7 @@ TEST(ChartReadoutTest, NothingWhereNothingIsRead)
 {
     struct Case {
         const char* what;
-        std::function<void(CSorvDoc&, CPlotSettings&, CPageLayout&)> prepare;
+        Prepare prepare;
         CPoint p;
     };
     const CPoint inside{400, ClientY(270)};
@@ -120,31 +129,26 @@ TEST(ChartReadoutTest, NothingWhereNothingIsRead)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        auto doc = MakeTestDoc(3, 11, [](int r, int col) { return 10.0 * r + col; });
-        CPlotSettings s;
-        CPageLayout l = Layout2D();
-        if (c.prepare)
-            c.prepare(*doc, s, l);
-        EXPECT_FALSE(ReadChartAt(*doc, s, l, c.p, kClientHeight).has_value());
+        EXPECT_FALSE(ReadAt(c.prepare, c.p).has_value());
     }
 }
 
 // One column: everything is that column; the stacked chart draws no band for it.
 TEST(ChartReadoutTest, OneColumnRegion)
 {
-    auto doc = MakeTestDoc(3, 11, [](int r, int col) { return 10.0 * r + col; });
-    ASSERT_TRUE(doc->SetRegion(4, 0, 4, 2));
-    CPlotSettings s;
-    CPageLayout l = Layout2D();
-    l.m_dHScale = INFINITY;
-    auto got = ReadChartAt(*doc, s, l, {82, ClientY(270)}, kClientHeight);
-    ASSERT_TRUE(got && got->point);
-    EXPECT_EQ(got->column, 4);
-    EXPECT_EQ(got->point->row, 1);
-    s.m_nGraphType = 2;
-    got = ReadChartAt(*doc, s, l, {82, ClientY(270)}, kClientHeight);
-    ASSERT_TRUE(got);
-    EXPECT_FALSE(got->point);
+    for (int type : {0, 2}) {
+        const auto got = ReadAt(
+            [type](CSorvDoc& d, CPlotSettings& s, CPageLayout& l) {
+                d.SetRegion(4, 0, 4, 2);
+                l.m_dHScale = INFINITY;
+                s.m_nGraphType = type;
+            },
+            {82, ClientY(270)});
+        ASSERT_TRUE(got);
+        EXPECT_EQ(got->column, 4);
+        EXPECT_EQ(got->point.has_value(), type == 0);
+        EXPECT_EQ(got->point.value_or(CChartPoint{}).row, type == 0 ? 1 : 0);
+    }
 }
 
 }  // namespace
