@@ -74,6 +74,7 @@ int Clamped(double v, int lo, int hi)
 
 void InstallFontSubstitutions()
 {
+    PrepareTextCodec();
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
@@ -108,6 +109,7 @@ void CPainterDC::OnMappingChanged()
     }
     m_transform = map * m_base;
     m_painter.setTransform(m_transform);
+    m_nFont = -1;  // fonts are sized by the scale
 }
 
 void CPainterDC::UsePen()
@@ -182,6 +184,7 @@ CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
 {
     FontEntry e;
     e.key = f;
+    e.scale = m_dScale;
     // The substitute is named first, so that an SVG names a font its reader has.
     const QString face = DecodeText(f.face.data(), int(f.face.size()), TextEncoding::ShiftJis);
     QFont font;
@@ -217,7 +220,7 @@ const CPainterDC::FontEntry& CPainterDC::UseFont()
 {
     if (m_nFont < 0) {
         const CFont& f = GetCurrentFont();
-        auto it = std::find_if(m_fonts.begin(), m_fonts.end(), [&](const FontEntry& e) { return e.key == f; });
+        auto it = std::find_if(m_fonts.begin(), m_fonts.end(), [&](const FontEntry& e) { return e.key == f && e.scale == m_dScale; });
         if (it == m_fonts.end())
             it = m_fonts.insert(m_fonts.end(), MakeFont(f));
         m_nFont = int(it - m_fonts.begin());

@@ -38,9 +38,10 @@ protected:
     void DoClipOff() override;
 
 private:
-    // A selected font made ready for drawing, kept while the DC lives.
+    // A selected font made ready for drawing at one scale, kept while the DC lives.
     struct FontEntry {
         CFont key;
+        double scale = 0.0;
         QFont font;
         double cell = 0.0;  // device pixels a byte
         double ascent = 0.0;

@@ -139,12 +139,14 @@ TEST(PainterDC, ClipCutsDrawingUntilSwitchedOff)
     EXPECT_EQ(c.At(30, 29 - 10), kBlue);  // after the clip is off
 }
 
-// Bounding box of the dark pixels.
-QRect DarkBox(const Canvas& c)
+// Bounding box of the dark pixels (within area, when one is given).
+QRect DarkBox(const Canvas& c, QRect area = {})
 {
+    if (area.isNull())
+        area = c.image.rect();
     QRect box;
-    for (int y = 0; y < c.image.height(); ++y) {
-        for (int x = 0; x < c.image.width(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (c.Dark(x, y))
                 box |= QRect(x, y, 1, 1);
         }
@@ -206,6 +208,30 @@ TEST(PainterDC, TextIsNotMirrored)
         bottom += c.Dark(x, ink.bottom());
     }
     EXPECT_GT(top, 2 * bottom);  // the bar of the T is at the top
+}
+
+// The same font drawn at two scales is two sizes: the font made for one
+// scale is not reused for the other.
+TEST(PainterDC, FontFollowsTheMappingScale)
+{
+    Canvas c(200, 100, 20.0);  // paper: 2 device pixels per page unit
+    c.dc->SetTextColor(kBlack);
+    c.dc->SelectObject(CFont{20, 10, false, kGothic});
+    for (int pass = 0; pass < 2; ++pass) {
+        c.dc->SetScreenMapping(200, 100);
+        c.dc->TextOut(pass * 40, 99, "M");
+        c.dc->SetLoMetricMapping(-50 - pass * 25, 50);
+        c.dc->TextOut(0, 50, "M");
+    }
+    c.Finish();
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass);
+        const QRect screen = DarkBox(c, QRect(pass * 40, 0, 40, 40));
+        const QRect paper = DarkBox(c, QRect(100 + pass * 50, 0, 50, 100));
+        ASSERT_FALSE(screen.isEmpty());
+        EXPECT_NEAR(paper.height(), 2 * screen.height(), 2);
+        EXPECT_NEAR(paper.width(), 2 * screen.width(), 2);
+    }
 }
 
 }  // namespace
