@@ -92,12 +92,84 @@ CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
     m_painter.setBackgroundMode(Qt::TransparentMode);
     const QPaintEngine* engine = painter.paintEngine();
     m_bGlyphRuns = engine && engine->type() == QPaintEngine::Raster;
+    const QPaintDevice* device = painter.device();
+    if (m_bGlyphRuns && device && device->devType() == QInternal::Image) {
+        const auto* image = static_cast<const QImage*>(device);
+        m_device = QRectF(0, 0, image->width(), image->height());
+    }
+    m_visible = m_device;
+    if (painter.hasClipping())
+        m_visible &= m_base.mapRect(painter.clipBoundingRect());
     m_points.reserve(16);
     m_chars.reserve(64);
+    UpdateFastPaths();
+}
+
+CPainterDC::~CPainterDC()
+{
+    if (m_painter.isActive())
+        Flush();
+}
+
+void CPainterDC::SetFastPaths(bool on)
+{
+    Flush();
+    m_bFastPaths = on;
+    UpdateFastPaths();
+}
+
+namespace {
+
+bool IsWhole(double v)
+{
+    return v == std::trunc(v) && std::abs(v) < 1e6;
+}
+
+// Device pixels a shape's outline may reach beyond its points: the pen's
+// width (a miter join reaches that far) and a pixel of rounding each side.
+double OutlineMargin(const CPen& pen, const QTransform& t)
+{
+    const double scale = std::max(std::abs(t.m11()), std::abs(t.m22()));
+    return (pen.width > 0 ? pen.width * scale : 1.0) + 2.0;
+}
+
+}  // namespace
+
+// Lines are reduced where a page point is a whole device pixel (the screen,
+// with any whole device pixel ratio); shapes are skipped where the device
+// size is known and the transform keeps rectangles upright.
+void CPainterDC::UpdateFastPaths()
+{
+    const QTransform& t = m_transform;
+    const bool upright = t.type() <= QTransform::TxScale;
+    const bool fast = m_bFastPaths && !m_device.isEmpty() && upright;
+    m_bCull = fast;
+    m_bReduceLines = fast && IsWhole(t.m11()) && IsWhole(t.m22()) && t.m11() != 0 && t.m22() != 0 &&
+                     IsWhole(t.dx()) && IsWhole(t.dy());
+}
+
+void CPainterDC::Flush()
+{
+    m_run.Finish(m_lines);
+    DrawLines();
+}
+
+void CPainterDC::DrawLines()
+{
+    for (const CLine& l : m_lines)
+        m_painter.drawLine(l.from.x, l.from.y, l.to.x, l.to.y);
+    m_lines.clear();
+}
+
+void CPainterDC::OnPenChanged()
+{
+    Flush();  // the gathered lines keep the pen they were drawn with
+    m_bPenDirty = true;
 }
 
 void CPainterDC::OnMappingChanged()
 {
+    Flush();
     QTransform& map = m_map;
     map.reset();
     if (m_mapping == Mapping::Screen) {
@@ -110,6 +182,7 @@ void CPainterDC::OnMappingChanged()
     m_transform = map * m_base;
     m_painter.setTransform(m_transform);
     m_nFont = -1;  // fonts are sized by the scale
+    UpdateFastPaths();
 }
 
 void CPainterDC::UsePen()
@@ -141,14 +214,50 @@ const QPoint* CPainterDC::ToQPoints(const CPoint* points, int count)
     return m_points.data();
 }
 
+bool CPainterDC::IsOutside(int left, int top, int right, int bottom) const
+{
+    if (!m_bCull)
+        return false;
+    const double margin = OutlineMargin(GetCurrentPen(), m_transform);
+    const QRectF box = m_transform.mapRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
+    return !box.adjusted(-margin, -margin, margin, margin).intersects(m_visible);
+}
+
+bool CPainterDC::IsOutside(const CPoint* points, int count) const
+{
+    if (!m_bCull)
+        return false;
+    int left = points[0].x, right = points[0].x, bottom = points[0].y, top = points[0].y;
+    for (int i = 1; i < count; ++i) {
+        left = std::min(left, points[i].x);
+        right = std::max(right, points[i].x);
+        bottom = std::min(bottom, points[i].y);
+        top = std::max(top, points[i].y);
+    }
+    return IsOutside(left, top, right, bottom);
+}
+
 void CPainterDC::DoLine(CPoint from, CPoint to)
 {
     UsePen();
-    m_painter.drawLine(from.x, from.y, to.x, to.y);
+    const CPen& pen = GetCurrentPen();
+    const bool dashed = pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
+    if (!m_bReduceLines || dashed) {
+        Flush();
+        m_painter.drawLine(from.x, from.y, to.x, to.y);
+        return;
+    }
+    if (!m_run.Continues(from))
+        m_run.Start(from, m_lines);
+    m_run.Add(to, m_lines);
+    DrawLines();
 }
 
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
+    Flush();
+    if (IsOutside(left, top, right, bottom))
+        return;
     UsePen();
     UseBrush();
     m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
@@ -157,6 +266,9 @@ void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 
 void CPainterDC::DoPolygon(const CPoint* points, int count)
 {
+    Flush();
+    if (IsOutside(points, count))
+        return;
     UsePen();
     UseBrush();
     m_painter.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
@@ -164,20 +276,28 @@ void CPainterDC::DoPolygon(const CPoint* points, int count)
 
 void CPainterDC::DoPolyline(const CPoint* points, int count)
 {
+    Flush();
+    if (IsOutside(points, count))
+        return;
     UsePen();
     m_painter.drawPolyline(ToQPoints(points, count), count);
 }
 
 void CPainterDC::DoClip(int left, int top, int right, int bottom)
 {
+    Flush();
     const QRectF r(QPointF(std::min(left, right), std::min(top, bottom)),
                    QPointF(std::max(left, right), std::max(top, bottom)));
-    m_painter.setClipRect(r, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    const bool intersect = m_painter.hasClipping();
+    m_painter.setClipRect(r, intersect ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_visible = (intersect ? m_visible : m_device) & m_transform.mapRect(r);
 }
 
 void CPainterDC::DoClipOff()
 {
+    Flush();
     m_painter.setClipping(false);
+    m_visible = m_device;
 }
 
 CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
@@ -316,6 +436,7 @@ void CPainterDC::DrawEachChar(const FontEntry& f, double x, double baseline, dou
 
 void CPainterDC::DoTextOut(int x, int y, const char* text, int count)
 {
+    Flush();
     DecodeChars(text, count, GetTextEncoding(), m_chars);
     if (m_chars.empty())
         return;

@@ -4,6 +4,7 @@
 // one transform; pens, brushes and fonts are converted only when they change.
 
 #include "gfx/DC.h"
+#include "gfx/LineRun.h"
 #include "gfx/TextCodec.h"
 
 #include <QFont>
@@ -23,10 +24,20 @@ class CPainterDC : public CDC {
 public:
     // dotsPerMm: the device's resolution, used by the paper mapping.
     CPainterDC(QPainter& painter, double dotsPerMm);
+    // Draws what is still gathered, if the painter is still active.
+    ~CPainterDC() override;
+
+    // Exact shortcuts on raster devices, on by default: a chain of lines is
+    // reduced per pixel column to the lines that change pixels, and shapes
+    // wholly outside the clip and the device are skipped. Off, every operation
+    // is drawn as given (vector devices always get every operation).
+    void SetFastPaths(bool on);
+    // Draws the lines still gathered; call it before ending the painter.
+    void Flush();
 
 protected:
     void OnMappingChanged() override;
-    void OnPenChanged() override { m_bPenDirty = true; }
+    void OnPenChanged() override;
     void OnBrushChanged() override { m_bBrushDirty = true; }
     void OnFontChanged() override { m_nFont = -1; }
     void DoLine(CPoint from, CPoint to) override;
@@ -53,6 +64,10 @@ private:
 
     void UsePen();
     void UseBrush();
+    void UpdateFastPaths();
+    void DrawLines();
+    bool IsOutside(int left, int top, int right, int bottom) const;
+    bool IsOutside(const CPoint* points, int count) const;
     const FontEntry& UseFont();
     FontEntry MakeFont(const CFont& f) const;
     const QPoint* ToQPoints(const CPoint* points, int count);
@@ -74,6 +89,15 @@ private:
     std::vector<FontEntry> m_fonts;
     int m_nFont = -1;
     std::vector<QPoint> m_points;
+    // The fast paths: whether they are wanted and which apply to the device
+    // and transform; the device pixels that drawing can change (device and clip).
+    bool m_bFastPaths = true;
+    bool m_bReduceLines = false;
+    bool m_bCull = false;
+    QRectF m_device;
+    QRectF m_visible;
+    CLineRun m_run;
+    std::vector<CLine> m_lines;
     // Raster devices take glyph runs with our own positions; others get one
     // drawText per character (SVG and the preview need real text items).
     bool m_bGlyphRuns = false;
