@@ -96,10 +96,13 @@ CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
     if (m_bGlyphRuns && device && device->devType() == QInternal::Image) {
         const auto* image = static_cast<const QImage*>(device);
         m_device = QRectF(0, 0, image->width(), image->height());
+        m_ratio = QTransform::fromScale(image->devicePixelRatio(), image->devicePixelRatio());
     }
-    m_visible = m_device;
-    if (painter.hasClipping())
-        m_visible &= m_base.mapRect(painter.clipBoundingRect());
+    m_toDevice = m_transform * m_ratio;
+    m_bBaseClip = painter.hasClipping();
+    if (m_bBaseClip)
+        m_baseClip = painter.clipBoundingRect();
+    m_visible = BaseVisible();
     m_points.reserve(16);
     m_chars.reserve(64);
     UpdateFastPaths();
@@ -125,12 +128,13 @@ bool IsWhole(double v)
     return v == std::trunc(v) && std::abs(v) < 1e6;
 }
 
-// Device pixels a shape's outline may reach beyond its points: the pen's
-// width (a miter join reaches that far) and a pixel of rounding each side.
+// Device pixels a shape's outline may reach beyond its points: three pen
+// widths (a miter join cut at QPen's miter limit reaches a little over two
+// widths from its point) and two pixels of rounding.
 double OutlineMargin(const CPen& pen, const QTransform& t)
 {
     const double scale = std::max(std::abs(t.m11()), std::abs(t.m22()));
-    return (pen.width > 0 ? pen.width * scale : 1.0) + 2.0;
+    return (pen.width > 0 ? 3.0 * pen.width * scale : 1.0) + 2.0;
 }
 
 }  // namespace
@@ -140,7 +144,7 @@ double OutlineMargin(const CPen& pen, const QTransform& t)
 // size is known and the transform keeps rectangles upright.
 void CPainterDC::UpdateFastPaths()
 {
-    const QTransform& t = m_transform;
+    const QTransform& t = m_toDevice;
     const bool upright = t.type() <= QTransform::TxScale;
     const bool fast = m_bFastPaths && !m_device.isEmpty() && upright;
     m_bCull = fast;
@@ -180,6 +184,7 @@ void CPainterDC::OnMappingChanged()
         map = QTransform(m_dScale, 0.0, 0.0, -m_dScale, -m_nOriginX * m_dScale, m_nOriginY * m_dScale);
     }
     m_transform = map * m_base;
+    m_toDevice = m_transform * m_ratio;
     m_painter.setTransform(m_transform);
     m_nFont = -1;  // fonts are sized by the scale
     UpdateFastPaths();
@@ -218,8 +223,8 @@ bool CPainterDC::IsOutside(int left, int top, int right, int bottom) const
 {
     if (!m_bCull)
         return false;
-    const double margin = OutlineMargin(GetCurrentPen(), m_transform);
-    const QRectF box = m_transform.mapRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
+    const double margin = OutlineMargin(GetCurrentPen(), m_toDevice);
+    const QRectF box = m_toDevice.mapRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
     return !box.adjusted(-margin, -margin, margin, margin).intersects(m_visible);
 }
 
@@ -283,6 +288,11 @@ void CPainterDC::DoPolyline(const CPoint* points, int count)
     m_painter.drawPolyline(ToQPoints(points, count), count);
 }
 
+QRectF CPainterDC::BaseVisible() const
+{
+    return m_bBaseClip ? m_device & (m_base * m_ratio).mapRect(m_baseClip) : m_device;
+}
+
 void CPainterDC::DoClip(int left, int top, int right, int bottom)
 {
     Flush();
@@ -290,14 +300,20 @@ void CPainterDC::DoClip(int left, int top, int right, int bottom)
                    QPointF(std::max(left, right), std::max(top, bottom)));
     const bool intersect = m_painter.hasClipping();
     m_painter.setClipRect(r, intersect ? Qt::IntersectClip : Qt::ReplaceClip);
-    m_visible = (intersect ? m_visible : m_device) & m_transform.mapRect(r);
+    m_visible = (intersect ? m_visible : m_device) & m_toDevice.mapRect(r);
 }
 
 void CPainterDC::DoClipOff()
 {
     Flush();
-    m_painter.setClipping(false);
-    m_visible = m_device;
+    if (m_bBaseClip) {
+        m_painter.setTransform(m_base);
+        m_painter.setClipRect(m_baseClip, Qt::ReplaceClip);
+        m_painter.setTransform(m_transform);
+    } else {
+        m_painter.setClipping(false);
+    }
+    m_visible = BaseVisible();
 }
 
 CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const

@@ -2,6 +2,7 @@
 // The QPainter back end of the drawing surface: the window, images, SVG, PDF,
 // the printer and the print preview. Page units are mapped to the device by
 // one transform; pens, brushes and fonts are converted only when they change.
+// A clip the painter has when the surface is made stays in force throughout.
 
 #include "gfx/DC.h"
 #include "gfx/LineRun.h"
@@ -68,6 +69,7 @@ private:
     void DrawLines();
     bool IsOutside(int left, int top, int right, int bottom) const;
     bool IsOutside(const CPoint* points, int count) const;
+    QRectF BaseVisible() const;
     const FontEntry& UseFont();
     FontEntry MakeFont(const CFont& f) const;
     const QPoint* ToQPoints(const CPoint* points, int count);
@@ -81,6 +83,8 @@ private:
     QTransform m_base;       // the painter's own transform when we got it
     QTransform m_map;        // page to device
     QTransform m_transform;  // m_map, then m_base
+    QTransform m_ratio;      // the device pixel ratio, which the painter applies last
+    QTransform m_toDevice;   // page to device pixels
     CPen m_lastPen;
     QPen m_qpen;
     bool m_bPenMade = false;
@@ -96,6 +100,9 @@ private:
     bool m_bCull = false;
     QRectF m_device;
     QRectF m_visible;
+    // The painter's own clip when we got it, which clipping off returns to.
+    bool m_bBaseClip = false;
+    QRectF m_baseClip;
     CLineRun m_run;
     std::vector<CLine> m_lines;
     // Raster devices take glyph runs with our own positions; others get one

@@ -2,9 +2,9 @@
 // here is made with them and without them, and the images compared.
 
 #include "gfx/LineRun.h"
+#include "GuiTestApp.h"
 #include "gfx/PainterDC.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -13,26 +13,20 @@
 
 namespace {
 
-void EnsureApp()
-{
-    static int argc = 1;
-    static char name[] = "gfx_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = nullptr;  // kept: destroying it after Qt's statics faults
-    if (!app)
-        app = new QGuiApplication(argc, argv);
-}
-
 using Drawing = std::function<void(CDC&)>;
 
-// The image a drawing makes on a w x h screen page, at a whole device pixel ratio.
-QImage Draw(const Drawing& draw, bool fast, int w, int h, int ratio = 1)
+// The image a drawing makes on a w x h screen page, at a device pixel ratio:
+// the image's own (a window's page), or one the painter was scaled by.
+QImage Draw(const Drawing& draw, bool fast, int w, int h, double ratio = 1.0, bool scaled = false)
 {
-    EnsureApp();
-    QImage image(w * ratio, h * ratio, QImage::Format_RGB32);
+    EnsureGuiApp();
+    QImage image(int(w * ratio), int(h * ratio), QImage::Format_RGB32);
     image.fill(Qt::white);
+    if (!scaled)
+        image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
-    painter.scale(ratio, ratio);
+    if (scaled)
+        painter.scale(ratio, ratio);
     {
         CPainterDC dc(painter, 1.0);
         dc.SetFastPaths(fast);
@@ -55,11 +49,16 @@ std::string FirstDifference(const QImage& a, const QImage& b)
     return {};
 }
 
-void ExpectSamePixels(const Drawing& draw, int w, int h, int ratio = 1)
+// Drawn with and without the shortcuts, at device pixel ratios 1, 2 and 1.5,
+// and scaled by 2.
+void ExpectSamePixels(const Drawing& draw, int w, int h)
 {
-    const QImage every = Draw(draw, false, w, h, ratio);
-    const QImage fast = Draw(draw, true, w, h, ratio);
-    EXPECT_EQ(FirstDifference(every, fast), "");
+    for (const auto& [ratio, scaled] : {std::pair{1.0, false}, {2.0, false}, {1.5, false}, {2.0, true}}) {
+        SCOPED_TRACE("ratio " + std::to_string(ratio) + (scaled ? " scaled" : ""));
+        const QImage every = Draw(draw, false, w, h, ratio, scaled);
+        const QImage fast = Draw(draw, true, w, h, ratio, scaled);
+        EXPECT_EQ(FirstDifference(every, fast), "");
+    }
 }
 
 // Pens the charts draw lines with: the line chart's styles 0..4 at several
@@ -120,18 +119,16 @@ TEST(FastPaths, ReducedLinesDrawTheSamePixels)
     for (int round = 0; round < 3; ++round) {
         for (const Chain& chain : Chains(rng)) {
             for (const CPen& pen : LinePens()) {
-                for (int ratio : {1, 2}) {
-                    SCOPED_TRACE(std::string(chain.name) + " pen " + std::to_string(pen.style) + "," +
-                                 std::to_string(pen.width) + " ratio " + std::to_string(ratio));
-                    ExpectSamePixels(
-                        [&](CDC& dc) {
-                            dc.SelectObject(pen);
-                            dc.MoveTo(chain.points[0].x, chain.points[0].y);
-                            for (std::size_t i = 1; i < chain.points.size(); ++i)
-                                dc.LineTo(chain.points[i].x, chain.points[i].y);
-                        },
-                        80, 80, ratio);
-                }
+                SCOPED_TRACE(std::string(chain.name) + " pen " + std::to_string(pen.style) + "," +
+                             std::to_string(pen.width));
+                ExpectSamePixels(
+                    [&](CDC& dc) {
+                        dc.SelectObject(pen);
+                        dc.MoveTo(chain.points[0].x, chain.points[0].y);
+                        for (std::size_t i = 1; i < chain.points.size(); ++i)
+                            dc.LineTo(chain.points[i].x, chain.points[i].y);
+                    },
+                    80, 80);
             }
         }
     }
@@ -183,7 +180,7 @@ TEST(FastPaths, ChainsEndBeforeEveryOtherOperation)
 // painter ends.
 TEST(FastPaths, GatheredLinesAreDrawnAtTheEnd)
 {
-    EnsureApp();
+    EnsureGuiApp();
     QImage image(20, 20, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -202,35 +199,33 @@ TEST(FastPaths, GatheredLinesAreDrawnAtTheEnd)
 // outlines: skipping those wholly outside changes nothing.
 TEST(FastPaths, ShapesOutsideTheClipAreSkippedWithoutChange)
 {
-    std::uniform_int_distribution<int> pos(-40, 140);
-    std::uniform_int_distribution<int> size(0, 12);
-    std::uniform_int_distribution<int> kind(0, 2);
     for (int width : {0, 1, 2, 5, 12}) {
-        for (int ratio : {1, 2}) {
-            SCOPED_TRACE("width " + std::to_string(width) + " ratio " + std::to_string(ratio));
-            ExpectSamePixels(
-                [&](CDC& dc) {
-                    std::mt19937 rng(99);  // the same shapes each time
-                    dc.SelectObject(CPen{width > 2 ? PS_DASH : PS_SOLID, width, RGB(0, 0, 128)});
-                    for (int clip = 0; clip < 3; ++clip) {
-                        if (clip > 0)
-                            dc.IntersectClipRect(20 * clip, 90 - 10 * clip, 90 - 15 * clip, 15 * clip);
-                        for (int i = 0; i < 300; ++i) {
-                            dc.SelectObject(CBrush{RGB(i, 255 - i, 7 * i)});
-                            const int x = pos(rng), y = pos(rng), s = size(rng);
-                            const CPoint quad[5] = {{x, y}, {x + s, y + 1}, {x + s, y + s}, {x - 1, y + s}, {x, y}};
-                            if (kind(rng) == 0)
-                                dc.Rectangle(x - s, y + s, x + s, y - s);
-                            else if (kind(rng) == 1)
-                                dc.Polygon(quad, 4);
-                            else
-                                dc.Polyline(quad, 5);
-                        }
+        SCOPED_TRACE("width " + std::to_string(width));
+        ExpectSamePixels(
+            [&](CDC& dc) {
+                std::mt19937 rng(99);  // the same shapes each time
+                std::uniform_int_distribution<int> pos(-40, 140);
+                std::uniform_int_distribution<int> size(0, 12);
+                std::uniform_int_distribution<int> kind(0, 2);
+                dc.SelectObject(CPen{width > 2 ? PS_DASH : PS_SOLID, width, RGB(0, 0, 128)});
+                for (int clip = 0; clip < 3; ++clip) {
+                    if (clip > 0)
+                        dc.IntersectClipRect(20 * clip, 90 - 10 * clip, 90 - 15 * clip, 15 * clip);
+                    for (int i = 0; i < 300; ++i) {
+                        dc.SelectObject(CBrush{RGB(i, 255 - i, 7 * i)});
+                        const int x = pos(rng), y = pos(rng), s = size(rng), k = kind(rng);
+                        const CPoint quad[5] = {{x, y}, {x + s, y + 1}, {x + s, y + s}, {x - 1, y + s}, {x, y}};
+                        if (k == 0)
+                            dc.Rectangle(x - s, y + s, x + s, y - s);
+                        else if (k == 1)
+                            dc.Polygon(quad, 4);
+                        else
+                            dc.Polyline(quad, 5);
                     }
-                    dc.SelectClipRgnNull();
-                },
-                100, 100, ratio);
-        }
+                }
+                dc.SelectClipRgnNull();
+            },
+            100, 100);
     }
 }
 
