@@ -11,7 +11,7 @@ void CLineRun::Start(CPoint from, std::vector<CLine>& out)
     m_ptEnd = from;
 }
 
-void CLineRun::Add(CPoint to, std::vector<CLine>& out)
+void CLineRun::AddOther(CPoint to, std::vector<CLine>& out)
 {
     if (to.x != m_ptEnd.x) {
         // Leaves the column: the column is complete, and this line is kept.
@@ -28,27 +28,12 @@ void CLineRun::Add(CPoint to, std::vector<CLine>& out)
         m_ptEnd = to;
         return;
     }
-    if (m_nPoints == 0) {
-        m_nPoints = 1;
-        m_yFirst = m_yLow = m_yHigh = m_ptEnd.y;
-        m_nLow = m_nHigh = 0;
-        m_bStillAtLow = m_bStillAtHigh = false;
-    }
-    const bool still = to.y == m_ptEnd.y;
-    if (to.y < m_yLow) {
-        m_yLow = to.y;
-        m_nLow = m_nPoints;
-        m_bStillAtLow = false;
-    }
-    if (to.y > m_yHigh) {
-        m_yHigh = to.y;
-        m_nHigh = m_nPoints;
-        m_bStillAtHigh = false;
-    }
-    m_bStillAtLow |= still && to.y == m_yLow;
-    m_bStillAtHigh |= still && to.y == m_yHigh;
-    ++m_nPoints;
-    m_ptEnd = to;
+    // The second: the column's points start gathering.
+    m_nPoints = 1;
+    m_yFirst = m_yLow = m_yHigh = m_ptEnd.y;
+    m_nLow = m_nHigh = 0;
+    m_bStillAtLow = m_bStillAtHigh = false;
+    AddToColumn(to);
 }
 
 void CLineRun::EndColumn(std::vector<CLine>& out)

@@ -22,11 +22,36 @@ public:
     // Ends any chain (its lines go to out) and starts one at from.
     void Start(CPoint from, std::vector<CLine>& out);
     // The next line, from the chain's end to `to`; lines to draw now go to out.
-    void Add(CPoint to, std::vector<CLine>& out);
+    void Add(CPoint to, std::vector<CLine>& out)
+    {
+        if (to.x == m_ptEnd.x && m_nPoints > 0)
+            AddToColumn(to);  // the common case of a dense chain, kept inline
+        else
+            AddOther(to, out);
+    }
     // Ends the chain: the lines still gathered go to out.
     void Finish(std::vector<CLine>& out);
 
 private:
+    void AddToColumn(CPoint to)
+    {
+        const bool still = to.y == m_ptEnd.y;
+        if (to.y < m_yLow) {
+            m_yLow = to.y;
+            m_nLow = m_nPoints;
+            m_bStillAtLow = false;
+        }
+        if (to.y > m_yHigh) {
+            m_yHigh = to.y;
+            m_nHigh = m_nPoints;
+            m_bStillAtHigh = false;
+        }
+        m_bStillAtLow |= still && to.y == m_yLow;
+        m_bStillAtHigh |= still && to.y == m_yHigh;
+        ++m_nPoints;
+        m_ptEnd = to;
+    }
+    void AddOther(CPoint to, std::vector<CLine>& out);
     void EndColumn(std::vector<CLine>& out);
 
     bool m_bActive = false;

@@ -223,9 +223,13 @@ bool CPainterDC::IsOutside(int left, int top, int right, int bottom) const
 {
     if (!m_bCull)
         return false;
-    const double margin = OutlineMargin(GetCurrentPen(), m_toDevice);
-    const QRectF box = m_toDevice.mapRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
-    return !box.adjusted(-margin, -margin, margin, margin).intersects(m_visible);
+    // The transform keeps rectangles upright: each axis maps on its own.
+    const QTransform& t = m_toDevice;
+    const double x1 = t.m11() * left + t.dx(), x2 = t.m11() * right + t.dx();
+    const double y1 = t.m22() * top + t.dy(), y2 = t.m22() * bottom + t.dy();
+    const double margin = OutlineMargin(GetCurrentPen(), t);
+    return std::max(x1, x2) + margin < m_visible.left() || std::min(x1, x2) - margin > m_visible.right() ||
+           std::max(y1, y2) + margin < m_visible.top() || std::min(y1, y2) - margin > m_visible.bottom();
 }
 
 bool CPainterDC::IsOutside(const CPoint* points, int count) const
@@ -244,18 +248,20 @@ bool CPainterDC::IsOutside(const CPoint* points, int count) const
 
 void CPainterDC::DoLine(CPoint from, CPoint to)
 {
-    UsePen();
-    const CPen& pen = GetCurrentPen();
-    const bool dashed = pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
-    if (!m_bReduceLines || dashed) {
+    // A chain going on keeps the pen it started with: a new pen ends it.
+    if (!m_run.Continues(from)) {
         Flush();
-        m_painter.drawLine(from.x, from.y, to.x, to.y);
-        return;
-    }
-    if (!m_run.Continues(from))
+        UsePen();
+        const int style = GetCurrentPen().style;
+        if (!m_bReduceLines || (style >= PS_DASH && style <= PS_DASHDOTDOT)) {
+            m_painter.drawLine(from.x, from.y, to.x, to.y);
+            return;
+        }
         m_run.Start(from, m_lines);
+    }
     m_run.Add(to, m_lines);
-    DrawLines();
+    if (!m_lines.empty())
+        DrawLines();
 }
 
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)

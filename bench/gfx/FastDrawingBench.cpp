@@ -1,0 +1,143 @@
+// The QPainter back end's shortcuts and banded drawing on charts the size
+// of real data, each next to its peer in the same run:
+// - the line chart of 10 x 1,000,000 values at 800 x 600, lines reduced per
+//   pixel column, against drawing every point;
+// - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands on
+//   two threads, against one thread.
+// Each pair is checked once to draw the same pixels (counter "identical").
+
+#include "DrawingBenchMain.h"
+#include "doc/SorvDoc.h"
+#include "gfx/BandedDC.h"
+#include "gfx/PainterDC.h"
+#include "support/TestDoc.h"
+#include "view/PageDraw.h"
+#include "view/PlotSettings.h"
+
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+const CSorvDoc& LineDoc()
+{
+    static const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(10, 1000000, [](int r, int c) {
+        return r * 10.0 + 10.0 * std::sin(c * 0.0001 * (r + 1)) + 0.5 * ((c * 7 + r) % 13);
+    });
+    return *doc;
+}
+
+const CSorvDoc& SurfaceDoc()
+{
+    static const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(2000, 2000, [](int r, int c) {
+        return 40.0 * std::sin(c * 0.0065) * std::cos(r * 0.0105) + 0.01 * ((c * 7 + r * 3) % 100);
+    });
+    return *doc;
+}
+
+CPlotSettings Settings(const CSorvDoc& doc, int type)
+{
+    CPlotSettings s;
+    InitialUpdate(s, doc);
+    s.m_nGraphType = type;
+    s.m_nModel = 3;
+    return s;
+}
+
+QImage Blank()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage DrawOneThread(const CSorvDoc& doc, int type, bool fast)
+{
+    QImage image = Blank();
+    CPlotSettings s = Settings(doc, type);
+    QPainter painter(&image);
+    {
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        dc.SetFastPaths(fast);
+        DrawPage(dc, doc, s, kWidth, kHeight);
+    }
+    painter.end();
+    return image;
+}
+
+QImage DrawBanded(const CSorvDoc& doc, int type, int bands)
+{
+    QImage image = Blank();
+    CPlotSettings s = Settings(doc, type);
+    CBandedDC dc(image, bands, image.dotsPerMeterX() / 1000.0);
+    DrawPage(dc, doc, s, kWidth, kHeight);
+    dc.Finish();
+    return image;
+}
+
+void BM_LineChart1M_Reduced(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, true));
+    state.counters["identical"] = DrawOneThread(LineDoc(), 1, true) == DrawOneThread(LineDoc(), 1, false);
+}
+BENCHMARK(BM_LineChart1M_Reduced)->Unit(benchmark::kMillisecond);
+
+void BM_LineChart1M_EveryPoint(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, false));
+}
+BENCHMARK(BM_LineChart1M_EveryPoint)->Unit(benchmark::kMillisecond);
+
+// Draws nothing: what the chart code costs by itself, the floor of the above.
+class CNullDC : public CDC {
+protected:
+    void DoLine(CPoint, CPoint) override {}
+    void DoRectangle(int, int, int, int) override {}
+    void DoPolygon(const CPoint*, int) override {}
+    void DoPolyline(const CPoint*, int) override {}
+    void DoTextOut(int, int, const char*, int) override {}
+    void DoClip(int, int, int, int) override {}
+    void DoClipOff() override {}
+};
+
+void BM_LineChart1M_ChartCodeOnly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CNullDC dc;
+        CPlotSettings s = Settings(LineDoc(), 1);
+        DrawPage(dc, LineDoc(), s, kWidth, kHeight);
+    }
+}
+BENCHMARK(BM_LineChart1M_ChartCodeOnly)->Unit(benchmark::kMillisecond);
+
+void BM_Surface2000_OneThread(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneThread(SurfaceDoc(), 3, true));
+}
+BENCHMARK(BM_Surface2000_OneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Surface2000_Banded(benchmark::State& state)
+{
+    const int bands = int(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawBanded(SurfaceDoc(), 3, bands));
+    state.counters["identical"] = DrawBanded(SurfaceDoc(), 3, bands) == DrawOneThread(SurfaceDoc(), 3, true);
+}
+BENCHMARK(BM_Surface2000_Banded)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunDrawingBenchmarks(argc, argv);
+}
