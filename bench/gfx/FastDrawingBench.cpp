@@ -4,9 +4,11 @@
 //   pixel column, against drawing every point;
 // - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands on
 //   two threads, against one thread.
+// The chart code alone on a surface that draws nothing is the floor of both.
 // Each pair is checked once to draw the same pixels (counter "identical").
 
 #include "DrawingBenchMain.h"
+#include "NullDC.h"
 #include "doc/SorvDoc.h"
 #include "gfx/BandedDC.h"
 #include "gfx/PainterDC.h"
@@ -97,25 +99,19 @@ void BM_LineChart1M_EveryPoint(benchmark::State& state)
 }
 BENCHMARK(BM_LineChart1M_EveryPoint)->Unit(benchmark::kMillisecond);
 
-// Draws nothing: what the chart code costs by itself, the floor of the above.
-class CNullDC : public CDC {
-protected:
-    void DoLine(CPoint, CPoint) override {}
-    void DoRectangle(int, int, int, int) override {}
-    void DoPolygon(const CPoint*, int) override {}
-    void DoPolyline(const CPoint*, int) override {}
-    void DoTextOut(int, int, const char*, int) override {}
-    void DoClip(int, int, int, int) override {}
-    void DoClipOff() override {}
-};
-
-void BM_LineChart1M_ChartCodeOnly(benchmark::State& state)
+// The chart code alone, the floor of the drawings above.
+void ChartCodeOnly(benchmark::State& state, const CSorvDoc& doc, int type)
 {
     for (auto _ : state) {
         CNullDC dc;
-        CPlotSettings s = Settings(LineDoc(), 1);
-        DrawPage(dc, LineDoc(), s, kWidth, kHeight);
+        CPlotSettings s = Settings(doc, type);
+        DrawPage(dc, doc, s, kWidth, kHeight);
     }
+}
+
+void BM_LineChart1M_ChartCodeOnly(benchmark::State& state)
+{
+    ChartCodeOnly(state, LineDoc(), 1);
 }
 BENCHMARK(BM_LineChart1M_ChartCodeOnly)->Unit(benchmark::kMillisecond);
 
@@ -126,6 +122,13 @@ void BM_Surface2000_OneThread(benchmark::State& state)
 }
 BENCHMARK(BM_Surface2000_OneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_Surface2000_ChartCodeOnly(benchmark::State& state)
+{
+    ChartCodeOnly(state, SurfaceDoc(), 3);
+}
+BENCHMARK(BM_Surface2000_ChartCodeOnly)->Unit(benchmark::kMillisecond);
+
+// The CPU time is the drawing thread's: the chart code and the queuing.
 void BM_Surface2000_Banded(benchmark::State& state)
 {
     const int bands = int(state.range(0));
