@@ -6,7 +6,9 @@
 #include "gfx/PainterDC.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
 #include <functional>
 #include <random>
@@ -227,6 +229,88 @@ TEST(FastPaths, ShapesOutsideTheClipAreSkippedWithoutChange)
             },
             100, 100);
     }
+}
+
+// An image whose paint engine draws nothing and counts the lines and shapes
+// QPainter is handed: what the shortcuts leave out.
+class CCountingImage : public QImage {
+public:
+    CCountingImage(int w, int h) : QImage(w, h, QImage::Format_RGB32) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    int Lines() const { return m_engine.lines; }
+    int Shapes() const { return m_engine.shapes; }
+
+private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        int lines = 0;
+        int shapes = 0;
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawLines(const QLine*, int count) override { lines += count; }
+        void drawLines(const QLineF*, int count) override { lines += count; }
+        void drawRects(const QRectF*, int count) override { shapes += count; }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override { ++shapes; }
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override { ++shapes; }
+        Type type() const override { return Raster; }
+    };
+    mutable Engine m_engine;
+};
+
+// A dense chain becomes a few lines a column, and shapes off the image none,
+// on a raster device; every one, with the shortcuts off.
+TEST(FastPaths, RasterDevicesGetFewerOperations)
+{
+    EnsureGuiApp();
+    for (bool fast : {true, false}) {
+        CCountingImage image(100, 100);
+        QPainter painter(&image);
+        {
+            CPainterDC dc(painter, 1.0);
+            dc.SetFastPaths(fast);
+            dc.SetScreenMapping(100, 100);
+            dc.MoveTo(0, 50);
+            for (int i = 0; i < 10000; ++i)
+                dc.LineTo(i / 100, 50 + (i * 37) % 41 - 20);
+            for (int i = 0; i < 100; ++i)
+                dc.Rectangle(200 + i, 10, 210 + i, 0);
+        }
+        painter.end();
+        // Each of the 100 columns: the line in, the first vertical line, at most
+        // three through the lowest and highest points, two zero-length ones.
+        if (fast)
+            EXPECT_LE(image.Lines(), 100 * 7);
+        else
+            EXPECT_EQ(image.Lines(), 10000);
+        EXPECT_EQ(image.Shapes(), fast ? 0 : 100);
+    }
+}
+
+// A vector device (here a QPicture, as the print preview records pages) gets
+// every line and shape as given.
+TEST(FastPaths, VectorDevicesGetEveryOperation)
+{
+    EnsureGuiApp();
+    QByteArray recorded[2];
+    for (bool fast : {true, false}) {
+        QPicture picture;
+        QPainter painter(&picture);
+        {
+            CPainterDC dc(painter, 1.0);
+            dc.SetFastPaths(fast);
+            dc.SetScreenMapping(100, 100);
+            dc.MoveTo(0, 50);
+            for (int i = 0; i < 1000; ++i)
+                dc.LineTo(i / 100, 50 + (i * 37) % 41 - 20);
+            dc.Rectangle(200, 10, 210, 0);
+        }
+        painter.end();
+        recorded[fast] = QByteArray(picture.data(), qsizetype(picture.size()));
+    }
+    EXPECT_EQ(recorded[0], recorded[1]);
+    EXPECT_GT(recorded[0].size(), 1000 * 16);
 }
 
 // The reduction itself: a column of many points gives at most three lines.
