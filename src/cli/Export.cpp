@@ -28,10 +28,12 @@ bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     if (image.isNull())
         return false;
     image.fill(Qt::white);
-    QPainter painter(&image);
-    CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
-    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
-    painter.end();
+    {
+        // The surface finishes its gathered lines when it goes, while the painter is still open.
+        QPainter painter(&image);
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
+    }
     return image.save(&out, "PNG");
 }
 
