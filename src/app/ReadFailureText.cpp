@@ -30,6 +30,7 @@ QString ReadFailureText(const ReadFailure& failure)
         return QStringLiteral("ﾃﾞｰﾀが 3 個以下です。ｸﾞﾗﾌには 4 個以上の数値が必要です。");
     case ReadError::TooLarge: return QStringLiteral("ﾃﾞｰﾀが大きすぎます。");
     case ReadError::NoMemory: return QStringLiteral("ﾒﾓﾘが足りないため読み込めません。");
+    case ReadError::Cancelled: return QStringLiteral("読み込みを中止しました。");
     case ReadError::None: break;
     }
     return QString::fromStdString(failure.text);

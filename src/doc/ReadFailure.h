@@ -3,7 +3,7 @@
 
 #include <string>
 
-enum class ReadError { None, CannotOpen, Empty, ShortRead, TooFewCells, TooLarge, NoMemory };
+enum class ReadError { None, CannotOpen, Empty, ShortRead, TooFewCells, TooLarge, NoMemory, Cancelled };
 
 struct ReadFailure {
     ReadError code = ReadError::None;
