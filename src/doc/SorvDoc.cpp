@@ -1,6 +1,7 @@
 #include "doc/SorvDoc.h"
 
 #include "doc/ChunkParser.h"
+#include "doc/MapGuard.h"
 #include "doc/ParallelRun.h"
 #include "doc/ReadProgress.h"
 #include "doc/SystemMemory.h"
@@ -8,9 +9,11 @@
 #include "doc/TextSource.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -111,6 +114,27 @@ void AdviseHugePages(void* block, std::size_t bytes)
 #endif
 }
 
+struct TextArea {
+    const char* begin;
+    const char* end;
+};
+
+// Runs pass(i) for every chunk i on the reading threads, each under the map
+// guard. False when the read was cancelled, or the file shortened under it
+// (which failure then says).
+bool RunPass(const TextArea& text, std::size_t chunks, unsigned threads, const std::function<void(std::size_t)>& pass,
+             const CReadProgress& progress, ReadFailure& failure)
+{
+    std::atomic<bool> shortened = false;
+    RunInParallel(chunks, threads, [&](std::size_t i) {
+        if (!RunGuarded(text.begin, text.end, [&] { pass(i); }))
+            shortened = true;
+    });
+    if (shortened)
+        failure = {ReadError::ShortRead, "the file became shorter while it was read"};
+    return !shortened && !progress.IsCancelled();
+}
+
 std::string BaseName(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -179,10 +203,10 @@ bool CSorvDoc::ReadBytes(std::string_view bytes, const ReadOptions& options, CRe
 // The counting pass and the parsing pass over the chunks, on every core.
 bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CReadProgress& progress)
 {
-    const char* begin = bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0);
-    std::vector<TextChunk> chunks = SplitAtLineStarts(begin, bytes.data() + bytes.size(), options.chunkBytes);
-    RunInParallel(chunks.size(), options.threads, [&](std::size_t i) { CountChunk(chunks[i], progress); });
-    if (progress.IsCancelled())
+    const TextArea text{bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0), bytes.data() + bytes.size()};
+    std::vector<TextChunk> chunks = SplitAtLineStarts(text.begin, text.end, options.chunkBytes);
+    const auto count = [&](std::size_t i) { CountChunk(chunks[i], progress); };
+    if (!RunPass(text, chunks.size(), options.threads, count, progress, m_failure))
         return false;
     const bool utf8 = std::all_of(chunks.begin(), chunks.end(), [](const TextChunk& c) { return c.utf8; });
     DropChunksAfterText(chunks);
@@ -190,16 +214,16 @@ bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CR
     if (!CheckShape(shape, MemoryLimit(options), m_failure) || !Allocate(shape.rows, shape.cols))
         return false;
 
-    std::vector<ValueRange> ranges(chunks.size());
     std::vector<std::uint64_t> firstRows(chunks.size());
     for (std::size_t i = 1; i < chunks.size(); ++i)
         firstRows[i] = firstRows[i - 1] + chunks[i - 1].rows;
-    RunInParallel(chunks.size(), options.threads, [&](std::size_t i) {
+    std::vector<ValueRange> ranges(chunks.size());
+    const auto parse = [&](std::size_t i) {
         const ChunkRows rows{m_pData.get() + firstRows[i] * shape.cols, m_pLabels.get() + firstRows[i],
                              chunks[i].rows, std::size_t(shape.cols)};
         ParseChunk(chunks[i].begin, chunks[i].textEnd, rows, options.convert, progress, ranges[i]);
-    });
-    if (progress.IsCancelled())
+    };
+    if (!RunPass(text, chunks.size(), options.threads, parse, progress, m_failure))
         return false;
 
     ValueRange range;

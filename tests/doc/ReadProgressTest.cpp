@@ -1,5 +1,6 @@
 // Progress, cancel and the memory a read may take.
 
+#include "doc/Atof.h"
 #include "doc/ReadProgress.h"
 #include "doc/SorvDoc.h"
 
@@ -10,7 +11,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <new>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -127,6 +130,26 @@ TEST(MemoryCheck, RefusesAMatrixLargerThanTheMemoryAvailable)
             ExpectEmpty(doc);
         }
     }
+}
+
+// A failure in one of the reading threads ends the read with a reason.
+TEST(MemoryCheck, AllocationFailureInAReadingThreadIsReported)
+{
+    const auto failOn666 = [](const char* p, std::size_t length) {
+        if (std::string_view(p, length) == "666")
+            throw std::bad_alloc();
+        return ConvertToken(p, length);
+    };
+    ReadOptions options;
+    options.threads = 3;
+    options.chunkBytes = 4096;
+    options.convert = failOn666;
+    CSorvDoc doc;
+    std::string error;
+    EXPECT_FALSE(doc.ReadText(Lines(std::size_t(1) << 20) + "x,666,1,2\n" + Lines(1 << 16), error, options));
+    EXPECT_EQ(error, "not enough memory to read the data");
+    EXPECT_EQ(doc.GetReadFailure().code, ReadError::NoMemory);
+    ExpectEmpty(doc);
 }
 
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)

@@ -1,6 +1,7 @@
 // Files are mapped; standard input, pipes and FIFOs are read as streams,
 // whatever the entry point, and a wait for a stream can be cancelled.
 
+#include "doc/MapGuard.h"
 #include "doc/ReadProgress.h"
 #include "doc/SorvDoc.h"
 #include "doc/TextSource.h"
@@ -93,6 +94,29 @@ TEST_F(StreamSource, RegularFileIsMapped)
     ASSERT_TRUE(source.Open(path, nullptr, UINT64_MAX, error)) << error.text;
     EXPECT_TRUE(source.IsMapped());
     EXPECT_EQ(source.Text(), kData);
+}
+
+// Another program shortens the file while it is mapped: touching a page
+// past the new end fails the guarded work instead of killing the program.
+TEST_F(StreamSource, ShortenedMappedFileFailsTheGuardedWork)
+{
+    const std::string path = (dir / "data.csv").string();
+    std::ofstream(path, std::ios::binary) << std::string(std::size_t(1) << 20, '7');
+    CTextSource source;
+    ReadFailure error;
+    ASSERT_TRUE(source.Open(path, nullptr, UINT64_MAX, error)) << error.text;
+    const std::string_view text = source.Text();
+    const auto readAll = [&] {
+        unsigned sum = 0;
+        for (char c : text)
+            sum += unsigned(c);
+        EXPECT_EQ(sum, unsigned('7') << 20);
+    };
+    EXPECT_TRUE(RunGuarded(text.data(), text.data() + text.size(), readAll));
+    std::filesystem::resize_file(path, 4096);
+    EXPECT_FALSE(RunGuarded(text.data(), text.data() + text.size(), readAll));
+    EXPECT_FALSE(RunGuarded(text.data(), text.data() + text.size(), readAll));   // and again
+    EXPECT_TRUE(RunGuarded(text.data(), text.data() + 4096, [&] { EXPECT_EQ(text[4095], '7'); }));
 }
 
 // A file of size 0 that has bytes all the same.
