@@ -14,9 +14,6 @@
 
 namespace {
 
-// Progress is reported and the cancel flag checked every so many bytes.
-constexpr std::size_t kBytesPerCheck = std::size_t(64) << 10;
-
 bool IsTerminator(char c)
 {
     return c == ',' || c == ' ' || c == '\n';
@@ -60,7 +57,7 @@ std::size_t CutLength(const char* p, const char* q)
     return std::min(std::size_t(q - p), kMaxTokenBytes);
 }
 
-// Reports the bytes parsed up to p every kBytesPerCheck; false when cancelled.
+// Reports the bytes parsed every kProgressStep and checks the cancel flag.
 class CCheckpoint {
 public:
     CCheckpoint(const char* begin, const char* end, CReadProgress& progress)
@@ -69,7 +66,7 @@ public:
         Next();
     }
 
-    // False when cancelled.
+    // The parse has come to p; false when the read was cancelled.
     bool At(const char* p) { return p < m_at || Report(p); }
     bool Report(const char* p)
     {
@@ -87,7 +84,7 @@ private:
     std::size_t m_reported = 0;
     const char* m_at = nullptr;
 
-    void Next() { m_at = m_begin + std::min(m_reported + kBytesPerCheck, std::size_t(m_end - m_begin)); }
+    void Next() { m_at = m_begin + std::min(m_reported + kProgressStep, std::size_t(m_end - m_begin)); }
 };
 
 // convert(p, length, end) gives the value of a token.

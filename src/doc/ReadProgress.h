@@ -1,10 +1,14 @@
 #pragma once
 // How far a read has come, and a way to stop it: the caller polls the
-// fraction (from any thread) and may cancel; the reading threads report
-// their work and check the flag every few tens of kilobytes. One per read.
+// fraction (from any thread) and may cancel. One per read.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
+
+// The reading threads report their work and check the cancel flag after
+// every so many bytes of text.
+constexpr std::size_t kProgressStep = std::size_t(64) << 10;
 
 class CReadProgress {
 public:

@@ -15,8 +15,6 @@ namespace {
 
 // The count reads 64 bytes at a time as bit masks (bit i for byte i).
 constexpr std::size_t kBlock = 64;
-// Progress is reported and the cancel flag checked every so many bytes.
-constexpr std::size_t kBytesPerCheck = std::size_t(64) << 10;
 
 struct BlockMasks {
     std::uint64_t commas = 0, blanks = 0, lineFeeds = 0, nuls = 0, highBits = 0;
@@ -140,9 +138,9 @@ bool CountChunk(TextChunk& chunk, CReadProgress& progress)
         }
         highBits |= m.highBits & LowBits(n);
         counter.Add(m, LowBits(n));
-        if (std::size_t(base - chunk.begin) >= reported + kBytesPerCheck) {
-            reported += kBytesPerCheck;
-            if (!progress.Advance(kBytesPerCheck))
+        if (std::size_t(base - chunk.begin) >= reported + kProgressStep) {
+            reported += kProgressStep;
+            if (!progress.Advance(kProgressStep))
                 return false;
         }
     }
