@@ -90,9 +90,10 @@ private:
 // convert(p, length, end) gives the value of a token.
 template <class Convert>
 bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert convert, CReadProgress& progress,
-                ValueRange& range)
+                ValueRange& chunkRange)
 {
     CCheckpoint checkpoint(p, end, progress);
+    ValueRange range;   // kept here, where stores to the matrix cannot touch it
     double* row = out.data;
     for (std::uint64_t r = 0; r < out.rows; ++r, row += out.cols) {
         p = SkipBlanks(p, end);
@@ -102,8 +103,9 @@ bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert co
         for (; c < out.cols && q != end && *q != '\n'; ++c) {
             p = SkipBlanks(q + 1, end);
             q = TokenEnd(p, end);
-            row[c] = convert(p, CutLength(p, q), end);
-            range.Add(row[c]);
+            const double value = convert(p, CutLength(p, q), end);
+            row[c] = value;
+            range.Add(value);
             if (!checkpoint.At(q))
                 return false;
         }
@@ -115,6 +117,7 @@ bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert co
         if (!checkpoint.At(p))
             return false;
     }
+    chunkRange = range;
     return checkpoint.Report(end);
 }
 
