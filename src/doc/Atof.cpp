@@ -1,14 +1,16 @@
 #include "doc/Atof.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
-#include <charconv>
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
 #include <system_error>
+
+#include <fast_float/fast_float.h>
 
 namespace {
 
@@ -25,21 +27,6 @@ locale_t CLocale()
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-// from_chars reads the decimal grammar of strtod, minus a leading '+',
-// leading white space, hex, inf and nan. A token starting with a digit,
-// '-' and a digit, or '.' can only be one of the shared forms, unless it
-// is a hex number ("0x", "-0x").
-bool FromCharsDecides(const char* s)
-{
-    if (*s == '-')
-        ++s;
-    else if (*s == '.')
-        return true;
-    if (!IsDigit(*s))
-        return false;
-    return !(s[0] == '0' && (s[1] == 'x' || s[1] == 'X'));
 }
 
 using U128 = unsigned __int128;
@@ -87,11 +74,11 @@ std::uint64_t EightDigits(std::uint64_t w)
 }
 
 // The common plain decimal "[-]digits[.digits]" of at most 16 bytes, read
-// sixteen bytes at once (the token buffer has them). With a point it has at
+// sixteen bytes at once (bytes after the token are shifted out). With a point it has at
 // most 15 digits, an integer below 2^53 that a double holds exactly, and one
 // division by an exact power of ten rounds it correctly; without one, the
 // conversion of its integer is the only rounding. False for anything else.
-bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& value)
+bool ReadShortDecimal(const char* token, std::size_t length, double& value)
 {
     static_assert(std::endian::native == std::endian::little);
     if (length > 16)
@@ -128,22 +115,37 @@ bool ReadShortDecimal(const TokenBuffer& token, std::size_t length, double& valu
     return true;
 }
 
-// Everything else: from_chars where it reads the same grammar, else strtod.
-[[gnu::noinline]] double AtofGeneral(const TokenBuffer& token, std::size_t length)
+// fast_float reads the decimal grammar of atof, minus a leading '+', leading
+// white space, hexadecimal, "inf" and "nan"; for a token that begins with a
+// digit or a point (after an optional '-') and is not hexadecimal, its
+// longest valid prefix and value are those of atof.
+bool IsPlainDecimal(const char* p, const char* end)
 {
-    double value = 0.0;
-    // Out of range (overflow, underflow) and no digits at all ("." or
-    // ".e1") are left to strtod, which knows their exact results.
-    if (FromCharsDecides(token)
-        && std::from_chars(token, token + length, value, std::chars_format::general).ec == std::errc())
-        return value;
+    if (p != end && *p == '-')
+        ++p;
+    if (p == end || !(IsDigit(*p) || *p == '.'))
+        return false;
+    return !(p[0] == '0' && end - p > 1 && (p[1] == 'x' || p[1] == 'X'));
+}
+
+// Every other form, through the C library in the "C" locale.
+[[gnu::noinline]] double AtofC(const char* p, std::size_t length)
+{
+    TokenBuffer token;
+    std::memcpy(token, p, length);
+    token[length] = '\0';
     return strtod_l(token, nullptr, CLocale());
 }
 
 } // namespace
 
-double AtofC(const TokenBuffer& token, std::size_t length)
+double ConvertToken(const char* p, std::size_t length, const char* readableEnd)
 {
-    double value;
-    return ReadShortDecimal(token, length, value) ? value : AtofGeneral(token, length);
+    length = std::min(length, kMaxTokenBytes);
+    double value = 0.0;
+    if (readableEnd - p >= 16 && ReadShortDecimal(p, length, value))
+        return value;
+    if (IsPlainDecimal(p, p + length) && fast_float::from_chars(p, p + length, value).ec == std::errc())
+        return value;
+    return AtofC(p, length);
 }
