@@ -1,6 +1,7 @@
 #include "doc/SorvDoc.h"
 
 #include "doc/ChunkParser.h"
+#include "doc/HugePages.h"
 #include "doc/MapGuard.h"
 #include "doc/ParallelRun.h"
 #include "doc/ReadProgress.h"
@@ -17,7 +18,6 @@
 #include <new>
 #include <vector>
 
-#include <sys/mman.h>
 
 namespace {
 
@@ -95,23 +95,6 @@ Shape ShapeOf(const std::vector<TextChunk>& chunks)
         shape.cols = std::max(shape.cols, c.widest);
     }
     return shape;
-}
-
-// A large block that is about to be filled at once: asking for huge pages
-// saves most of its page faults (where the system offers none, nothing changes).
-void AdviseHugePages(void* block, std::size_t bytes)
-{
-#ifdef MADV_HUGEPAGE
-    constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
-    const auto start = reinterpret_cast<std::uintptr_t>(block);
-    const std::uintptr_t begin = (start + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t end = (start + bytes) & ~(kHugePage - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    (void)block;
-    (void)bytes;
-#endif
 }
 
 struct TextArea {
