@@ -15,8 +15,11 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
         return page;
     page.image.setDevicePixelRatio(devicePixelRatio);
     page.image.fill(Qt::white);
-    QPainter painter(&page.image);
-    CPainterDC dc(painter, page.image.dotsPerMeterX() / 1000.0);
-    page.layout = DrawPage(dc, doc, s, clientWidth, clientHeight);
+    {
+        // The surface finishes its gathered lines when it goes, while the painter is still open.
+        QPainter painter(&page.image);
+        CPainterDC dc(painter, page.image.dotsPerMeterX() / 1000.0);
+        page.layout = DrawPage(dc, doc, s, clientWidth, clientHeight);
+    }
     return page;
 }
