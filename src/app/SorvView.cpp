@@ -269,18 +269,21 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 // Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
+    const CPoint p = ClientPoint(event);
     if (m_rotate.IsActive()) {
-        m_rotate.MoveTo(ClientPoint(event), m_settings);
-        return Invalidate();
+        m_rotate.MoveTo(p, m_settings);
+        Invalidate();
+        // The readout of the 3D chart shows the angles.
+        emit cursorMoved(QPoint(p.x, p.y));
+        return;
     }
     if (!m_drag.m_bDragging) {
-        const CPoint p = ClientPoint(event);
         emit cursorMoved(QPoint(p.x, p.y));
         return QWidget::mouseMoveEvent(event);
     }
     KeepCursorInside(event);
     const QRect oldBand = BandRect();
-    m_drag.m_ptDragEnd = ClientPoint(event);
+    m_drag.m_ptDragEnd = p;
     update(oldBand.united(BandRect()));
 }
 

@@ -879,6 +879,12 @@ private slots:
         QTest::mouseMove(view, QPoint(50, 60));
         QCOMPARE(Frame()->statusBar()->currentMessage(),
                  QString("領域 列 0～2  行 0～2    回転 X 337.5°  Y 315°  Z 0°"));
+        // Turning it by Shift+drag keeps the angles shown up to date.
+        QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(50, 60));
+        QTest::mouseMove(view, QPoint(90, 40));
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(90, 40));
+        QCOMPARE(Frame()->statusBar()->currentMessage(),
+                 QString("領域 列 0～2  行 0～2    回転 X 347.5°  Y 335°  Z 0°"));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(view, &leave);
         QVERIFY(Frame()->statusBar()->currentMessage().isEmpty());
