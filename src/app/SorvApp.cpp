@@ -7,6 +7,7 @@
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -20,13 +21,13 @@ namespace {
 constexpr int kRecentFiles = 4;
 
 // The settings that earlier versions kept under another organisation name
-// (the recent files) are taken over once, while there are none here yet.
+// (the recent files) are taken over once, before this program's file exists.
 void TakeOverOldSettings()
 {
     QSettings settings;
-    QSettings old(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Sorv"));
-    if (!settings.allKeys().isEmpty())
+    if (QFileInfo::exists(settings.fileName()))
         return;
+    QSettings old(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Sorv"));
     for (const QString& key : old.allKeys())
         settings.setValue(key, old.value(key));
 }

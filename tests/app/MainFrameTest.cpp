@@ -908,13 +908,20 @@ private slots:
     void settingsUnderSorvAndNoDesktopEntryAtStart()
     {
         const QString a = WriteFile("a.csv");
+        QFile::remove(m_dir.filePath("config/Sorv/Sorv.conf"));
         QSettings("Local AppWizard-Generated Applications", "Sorv").setValue("Recent File List/File1", a);
         Start();
         QCOMPARE(m_app->GetRecentFiles().Files(), QStringList({a}));
         Frame()->OpenDocumentFile(WriteFile("b.csv"));
-        QSettings("Local AppWizard-Generated Applications", "Sorv").clear();
         QSettings settings(m_dir.filePath("config/Sorv/Sorv.conf"), QSettings::IniFormat);
         QCOMPARE(settings.value("Recent File List/File2").toString(), a);
+        // Once only: a list emptied here is not filled again from the old file.
+        cleanup();
+        QSettings("Local AppWizard-Generated Applications", "Sorv").setValue("Recent File List/File1", a);
+        QSettings("Sorv", "Sorv").remove("Recent File List");
+        Start();
+        QVERIFY(m_app->GetRecentFiles().Files().isEmpty());
+        QSettings("Local AppWizard-Generated Applications", "Sorv").clear();
         QVERIFY(!QFileInfo::exists(m_dir.filePath("data/applications")));
         QVERIFY(!QFileInfo::exists(m_dir.filePath("data/icons")));
     }
