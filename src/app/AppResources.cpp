@@ -2,6 +2,8 @@
 
 #include "settings/CommandIds.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 using namespace CommandId;
@@ -9,6 +11,25 @@ using namespace CommandId;
 namespace {
 
 MenuItem Separator() { return {}; }
+
+QString Text(const char* source)
+{
+    return QCoreApplication::translate("AppResources", source);
+}
+
+MenuItem ImportItem() { return {FileImport, Text("ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I"), {}}; }
+
+// The prompts of the reading commands; translated, so not in the table of the others.
+QString ReadingPrompt(int id)
+{
+    switch (id) {
+    case FileImport: return Text("区切りや見出しなどの読み込み方を選んでﾌｧｲﾙを開く\nｲﾝﾎﾟｰﾄ");
+    case FileReload: return Text("作業中のﾌｧｲﾙをもう一度読み込む\n再読み込み");
+    case FileAutoUpdate: return Text("ﾌｧｲﾙが変わったら自動的に読み込み直す\n自動更新");
+    case FileCancelRead: return Text("ﾌｧｲﾙの読み込みを中止\n中止");
+    default: return {};
+    }
+}
 
 std::vector<MenuItem> RotateItems()
 {
@@ -49,6 +70,8 @@ QString StringPart(int id, int part)
 {
     if (id >= FileMruFirst && id <= FileMruLast)
         return part == 0 ? QString("指定のﾌｧｲﾙを開く") : QString();
+    if (const QString reading = ReadingPrompt(id); !reading.isEmpty())
+        return reading.section('\n', part, part);
     const auto it = Strings().find(id);
     if (it == Strings().end())
         return {};
@@ -61,7 +84,7 @@ const std::vector<MenuPopup>& MainFrameMenu()
 {
     static const std::vector<MenuPopup> menu = {
         {"ﾌｧｲﾙ(&F)",
-         {{FileOpen, "開く(&O)...\tCtrl+O", {}}, Separator(), {FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", {}},
+         {{FileOpen, "開く(&O)...\tCtrl+O", {}}, ImportItem(), Separator(), {FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", {}},
           Separator(), {FileMruFirst, RecentFilePlaceholder(), {}}, Separator(), {AppExit, "終了(&X)", {}}}},
         {"表示(&V)", {{ViewToolbar, "ﾂｰﾙ ﾊﾞｰ(&T)", {}}, {ViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", {}}}},
         {"ﾍﾙﾌﾟ(&H)", {{AppAbout, "ﾊﾞｰｼﾞｮﾝ情報(Sorv)(&A)...", {}}}},
@@ -73,7 +96,8 @@ const std::vector<MenuPopup>& ChartMenu()
 {
     static const std::vector<MenuPopup> menu = {
         {"ﾌｧｲﾙ(&F)",
-         {{FileOpen, "開く(&O)...\tCtrl+O", {}}, {FileClose, "閉じる(&C)", {}}, Separator(),
+         {{FileOpen, "開く(&O)...\tCtrl+O", {}}, ImportItem(), {FileClose, "閉じる(&C)", {}}, Separator(),
+          {FileReload, Text("再読み込み(&E)\tF5"), {}}, {FileAutoUpdate, Text("自動更新(&U)"), {}}, Separator(),
           {FilePrint, "印刷(&P)...\tCtrl+P", {}}, {FilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", {}},
           {FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", {}}, Separator(), {FileMruFirst, RecentFilePlaceholder(), {}},
           Separator(), {AppExit, "終了(&X)", {}}}},
@@ -109,6 +133,9 @@ const std::vector<Accelerator>& Accelerators()
     static const std::vector<Accelerator> table = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), FileOpen},
         {QKeySequence(Qt::CTRL | Qt::Key_P), FilePrint},
+        {QKeySequence(Qt::CTRL | Qt::Key_I), FileImport},
+        {QKeySequence(Qt::Key_F5), FileReload},
+        {QKeySequence(Qt::Key_Escape), FileCancelRead},
         {QKeySequence(Qt::Key_Down), RotateXMinus},
         {QKeySequence(Qt::Key_Up), RotateXPlus},
         {QKeySequence(Qt::Key_Left), RotateYMinus},
@@ -123,5 +150,12 @@ QString CommandToolTip(int id) { return StringPart(id, 1); }
 QString AppTitle() { return "Sorv"; }
 QString IdleStatusText() { return "Ready"; }
 QString OpenDialogTitle() { return "開く"; }
-QString OpenDialogFilters() { return "Sorv ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*.*)"; }
+QStringList OpenDialogFilters()
+{
+    return {Text("ﾃﾞｰﾀ ﾌｧｲﾙ (*.csv *.txt *.dat *.tsv)"), Text("すべてのﾌｧｲﾙ (*)")};
+}
+QStringList OpenDialogFilterNames()
+{
+    return {Text("ﾃﾞｰﾀ ﾌｧｲﾙ (*.csv;*.txt;*.dat;*.tsv)"), Text("すべてのﾌｧｲﾙ (*.*)")};
+}
 QString RecentFilePlaceholder() { return "最新のﾌｧｲﾙ"; }

@@ -2,6 +2,8 @@
 
 #include "doc/ReadFailure.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -18,6 +20,14 @@ QString CannotOpenText(int errorNumber)
     }
 }
 
+// plain, or withShape with the shape of the matrix the read refused when it is known.
+QString ShapeText(const ReadFailure& failure, const char* plain, const char* withShape)
+{
+    if (failure.rows == 0 && failure.cols == 0)
+        return QCoreApplication::translate("ReadFailureText", plain);
+    return QCoreApplication::translate("ReadFailureText", withShape).arg(failure.rows).arg(failure.cols);
+}
+
 }  // namespace
 
 QString ReadFailureText(const ReadFailure& failure)
@@ -28,8 +38,11 @@ QString ReadFailureText(const ReadFailure& failure)
     case ReadError::ShortRead: return QStringLiteral("ﾌｧｲﾙを最後まで読めませんでした。");
     case ReadError::TooFewCells:
         return QStringLiteral("ﾃﾞｰﾀが 3 個以下です。ｸﾞﾗﾌには 4 個以上の数値が必要です。");
-    case ReadError::TooLarge: return QStringLiteral("ﾃﾞｰﾀが大きすぎます。");
-    case ReadError::NoMemory: return QStringLiteral("ﾒﾓﾘが足りないため読み込めません。");
+    case ReadError::TooLarge:
+        return ShapeText(failure, "ﾃﾞｰﾀが大きすぎます。", "ﾃﾞｰﾀが大きすぎます (%1 行 × %2 列)。");
+    case ReadError::NoMemory:
+        return ShapeText(failure, "ﾒﾓﾘが足りないため読み込めません。",
+                         "ﾒﾓﾘが足りないため読み込めません (%1 行 × %2 列)。");
     case ReadError::NoNumbers: return QStringLiteral("数値のｾﾙがありません。");
     case ReadError::HeaderOnly: return QStringLiteral("見出しの行だけで、ﾃﾞｰﾀの行がありません。");
     case ReadError::Utf16: return QStringLiteral("UTF-16 のﾌｧｲﾙは読めません。UTF-8 か Shift-JIS で保存してください。");

@@ -5,15 +5,18 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/ViewPrinter.h"
+#include "cli/ReadArguments.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QTranslator>
 
 #include <clocale>
+#include <cstdio>
 
 namespace {
 constexpr int kRecentFiles = 4;
@@ -22,7 +25,7 @@ constexpr int kRecentFiles = 4;
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
 
-void CSorvApp::InitInstance(const QStringList& files)
+void CSorvApp::InitInstance(const QStringList& files, const std::optional<ImportOptions>& import)
 {
     Q_INIT_RESOURCE(sorv);
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
@@ -39,8 +42,12 @@ void CSorvApp::InitInstance(const QStringList& files)
     // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.
     m_pMainFrame->show();
-    for (const QString& file : files)
-        m_pMainFrame->OpenDocumentFile(file);
+    for (const QString& file : files) {
+        if (import)
+            m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), import});
+        else
+            m_pMainFrame->OpenDocumentFile(file);
+    }
 }
 
 int RunViewer(int argc, char** argv)
@@ -56,9 +63,16 @@ int RunViewer(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    QStringList files;
+    std::optional<ImportOptions> import;
+    std::string error;
+    if (!ParseViewerArguments(args, files, import, error)) {
+        std::fprintf(stderr, "sorv: %s\n", error.c_str());
+        return 2;
+    }
     CSorvApp theApp;
-    theApp.InitInstance(files);
+    theApp.InitInstance(files, import);
     return QApplication::exec();
 }

@@ -195,10 +195,10 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_EQ(r.out.toStdString(),
-              "usage: sorv [FILE ...]\n"
+              "usage: sorv [READING OPTIONS] [FILE ...]\n"
               "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
-              "       sorv --info FILE\n"
-              "       sorv --dump FILE\n"
+              "       sorv --info [READING OPTIONS] FILE\n"
+              "       sorv --dump [READING OPTIONS] FILE\n"
               "options:\n"
               "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
               "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..65535)\n"
@@ -206,7 +206,9 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --vlimit 0..9   --hlimit 0..9   --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"
               "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
-              "  --model 0..5   --zoom Z (0.2..5)\n");
+              "  --model 0..5   --zoom Z (0.2..5)\n"
+              "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
+              "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n");
 }
 
 TEST_F(BatchCli, InfoAndDumpPrintTheDocument)
