@@ -50,8 +50,31 @@ void CSorvApp::InitInstance(const QStringList& files, const std::optional<Import
     }
 }
 
+namespace {
+
+// The files named and the reading options; false (the cause reported) on a bad option.
+bool ReadArguments(QStringList args, QStringList& files, std::optional<ImportOptions>& import)
+{
+    args.removeFirst();
+    std::string error;
+    if (ParseViewerArguments(args, files, import, error))
+        return true;
+    std::fprintf(stderr, "sorv: %s\n", error.c_str());
+    return false;
+}
+
+}  // namespace
+
 int RunViewer(int argc, char** argv)
 {
+    // Checked before the application starts, which needs a display.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    QStringList files;
+    std::optional<ImportOptions> import;
+    if (!ReadArguments(raw, files, import))
+        return 2;
     QApplication app(argc, argv);
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -63,15 +86,10 @@ int RunViewer(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
-    QStringList files;
-    std::optional<ImportOptions> import;
-    std::string error;
-    if (!ParseViewerArguments(args, files, import, error)) {
-        std::fprintf(stderr, "sorv: %s\n", error.c_str());
-        return 2;
-    }
+    // Again without the toolkit's own options, which the application took.
+    files.clear();
+    import.reset();
+    ReadArguments(QApplication::arguments(), files, import);
     CSorvApp theApp;
     theApp.InitInstance(files, import);
     return QApplication::exec();
