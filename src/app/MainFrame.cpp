@@ -76,6 +76,7 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     setStatusBar(m_wndStatusBar);
     m_pReadPane = new CReadProgressPane(m_wndStatusBar);
     m_wndStatusBar->addWidget(m_pReadPane);
+    m_docs.m_fnFileChanged = [this](CSorvDoc* doc) { ReloadDocument(doc); };
     m_pMenus->ShowMenus(false);
     UpdateRecentFileMenu();
     UpdateCommandUI();

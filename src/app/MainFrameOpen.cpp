@@ -7,12 +7,12 @@
 #include "app/DocLoader.h"
 #include "app/DocManager.h"
 #include "app/MDIClientWnd.h"
-#include "app/ReadFailureText.h"
 #include "app/ReadProgressPane.h"
 #include "app/RecentFileList.h"
 #include "app/SorvView.h"
 #include "app/StatusBar.h"
 #include "dialogs/ImportDlg.h"
+#include "dialogs/ReadFailureText.h"
 #include "doc/ImportBody.h"
 #include "doc/ImportDetect.h"
 #include "doc/SorvDoc.h"
@@ -25,6 +25,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -32,6 +33,8 @@ namespace {
 
 const char* const kLastFolderKey = "Settings/Last Folder";
 constexpr int kMessageMs = 10000;
+// Reads quicker than this open their windows in the order they were asked for.
+constexpr int kKeepOrderMs = 300;
 
 QString PathOf(const ReadRequest& request)
 {
@@ -42,19 +45,6 @@ bool IsRegularFile(const QString& path)
 {
     struct stat st {};
     return path != QStringLiteral("-") && stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-QString WarningText(const ImportWarning& w)
-{
-    switch (w.kind) {
-    case ImportWarning::Kind::RaggedLines:
-        return CMainFrame::tr("%1 行がほかの行より短く、欠けた値で補いました (最初は %2 行目)。").arg(w.count).arg(w.line);
-    case ImportWarning::Kind::UnterminatedQuote:
-        return CMainFrame::tr("%1 行目の引用符が閉じていません。ﾌｧｲﾙの最後まで読みました。").arg(w.line);
-    case ImportWarning::Kind::UnnamedSeries:
-        return CMainFrame::tr("見出しに名前のない系列が %1 個あります。").arg(w.count);
-    }
-    return QString::fromStdString(w.text);
 }
 
 }  // namespace
@@ -123,16 +113,26 @@ void CMainFrame::OpenDocument(const ReadRequest& request, bool fromRecentList)
     m_opening.emplace_back(loader, fromRecentList);
     m_pReadPane->Watch(loader);
     loader->Start();
+    QTimer::singleShot(kKeepOrderMs, this, &CMainFrame::FinishOpening);
     UpdateCommandUI();
 }
 
-// A message about one read may run an event loop in which the next ones finish.
+// Windows come in the order their files were asked for, but a read that
+// takes long (and shows its progress) lets the later ones pass. A message
+// about one read may run an event loop in which the next ones finish.
 void CMainFrame::FinishOpening()
 {
-    while (!m_opening.empty() && m_opening.front().first->IsFinished()) {
-        const auto [loader, fromRecentList] = m_opening.front();
-        m_opening.pop_front();
+    for (std::size_t i = 0; i < m_opening.size();) {
+        const auto [loader, fromRecentList] = m_opening[i];
+        if (!loader->IsFinished()) {
+            if (loader->Elapsed() < kKeepOrderMs)
+                return;
+            ++i;
+            continue;
+        }
+        m_opening.erase(m_opening.begin() + std::ptrdiff_t(i));
         OnReadFinished(loader, fromRecentList);
+        i = 0;
     }
 }
 
@@ -174,7 +174,7 @@ void CMainFrame::ShowReadWarnings(const QString& name, const ReadOutcome& outcom
 {
     QStringList texts;
     for (const ImportWarning& w : outcome.warnings)
-        texts << WarningText(w);
+        texts << ImportWarningText(w);
     if (!texts.isEmpty())
         m_wndStatusBar->showMessage(name + QStringLiteral(": ") + texts.join(QStringLiteral(" ")));
 }

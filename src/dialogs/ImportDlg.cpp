@@ -1,5 +1,6 @@
 #include "dialogs/ImportDlg.h"
 
+#include "dialogs/ReadFailureText.h"
 #include "doc/Importer.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
@@ -173,13 +174,13 @@ void CImportDlg::UpdatePreview()
     CImporter importer(options, 1, 1);
     CSorvDoc doc;
     if (!importer.Import(DetectionPrefix(m_head), doc)) {
-        m_labelPreview->setText(tr("このままでは読み込めません: %1").arg(QString::fromStdString(importer.GetFailure().text)));
+        m_labelPreview->setText(tr("このままでは読み込めません: %1").arg(ReadFailureText(importer.GetFailure())));
         return;
     }
     ShowTable(doc, options.columns);
     QStringList notes;
     for (const ImportWarning& w : importer.GetWarnings())
-        notes << QString::fromStdString(w.text);
+        notes << ImportWarningText(w);
     m_labelPreview->setText(notes.join(QLatin1Char('\n')));
 }
 

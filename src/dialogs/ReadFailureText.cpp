@@ -1,5 +1,6 @@
-#include "app/ReadFailureText.h"
+#include "dialogs/ReadFailureText.h"
 
+#include "doc/Importer.h"
 #include "doc/ReadFailure.h"
 
 #include <QCoreApplication>
@@ -50,4 +51,22 @@ QString ReadFailureText(const ReadFailure& failure)
     case ReadError::None: break;
     }
     return QString::fromStdString(failure.text);
+}
+
+QString ImportWarningText(const ImportWarning& w)
+{
+    switch (w.kind) {
+    case ImportWarning::Kind::RaggedLines:
+        return QCoreApplication::translate("ReadFailureText",
+                                           "%1 行がほかの行より短く、欠けた値で補いました (最初は %2 行目)。")
+            .arg(w.count)
+            .arg(w.line);
+    case ImportWarning::Kind::UnterminatedQuote:
+        return QCoreApplication::translate("ReadFailureText",
+                                           "%1 行目の引用符が閉じていません。ﾌｧｲﾙの最後まで読みました。")
+            .arg(w.line);
+    case ImportWarning::Kind::UnnamedSeries:
+        return QCoreApplication::translate("ReadFailureText", "見出しに名前のない系列が %1 個あります。").arg(w.count);
+    }
+    return QString::fromStdString(w.text);
 }
