@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -80,5 +81,9 @@ void CReadProgressPane::Refresh()
     m_label->setText(text);
     m_bar->setRange(0, streaming ? 0 : 100);
     m_bar->setValue(int(100 * sum / double(m_loaders.size())));
+    // A message of the status bar would cover the pane.
+    if (isHidden())
+        if (auto* bar = qobject_cast<QStatusBar*>(parentWidget()))
+            bar->clearMessage();
     show();
 }

@@ -360,7 +360,8 @@ bool CImporter::RunPieces(std::size_t n, const Work& work)
     const char* begin = m_text.data();
     const char* end = begin + m_text.size();
     RunOnThreads(n, m_threads, [&](std::size_t k) {
-        if (!RunGuarded(begin, end, [&] { work(k); }))
+        // After a cancel the pieces left are not begun.
+        if (!m_pProgress->IsCancelled() && !RunGuarded(begin, end, [&] { work(k); }))
             vanished = true;
     });
     if (vanished)

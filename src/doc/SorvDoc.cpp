@@ -110,7 +110,8 @@ bool RunPass(const TextArea& text, std::size_t chunks, unsigned threads, const s
 {
     std::atomic<bool> shortened = false;
     RunInParallel(chunks, threads, [&](std::size_t i) {
-        if (!RunGuarded(text.begin, text.end, [&] { pass(i); }))
+        // After a cancel the chunks left are not begun.
+        if (!progress.IsCancelled() && !RunGuarded(text.begin, text.end, [&] { pass(i); }))
             shortened = true;
     });
     if (shortened)
