@@ -3,9 +3,9 @@
 #include "app/AboutDlg.h"
 #include "app/AppResources.h"
 #include "app/ChildFrame.h"
+#include "app/DocLoader.h"
 #include "app/DocManager.h"
 #include "app/FrameMenus.h"
-#include "app/DocLoader.h"
 #include "app/MDIClientWnd.h"
 #include "app/ReadProgressPane.h"
 #include "app/RecentFileList.h"
@@ -17,9 +17,9 @@
 #include "settings/CommandIds.h"
 
 #include <QDir>
-#include <QFile>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMimeData>
@@ -76,6 +76,7 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     setStatusBar(m_wndStatusBar);
     m_pReadPane = new CReadProgressPane(m_wndStatusBar);
     m_wndStatusBar->addWidget(m_pReadPane);
+    connect(m_pReadPane, &CReadProgressPane::idle, this, &CMainFrame::UpdateCommandUI);
     m_docs.m_fnFileChanged = [this](CSorvDoc* doc) { ReloadDocument(doc); };
     m_pMenus->ShowMenus(false);
     UpdateRecentFileMenu();

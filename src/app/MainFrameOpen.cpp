@@ -193,6 +193,7 @@ void CMainFrame::ReloadDocument(CSorvDoc* doc)
     connect(loader, &CDocLoader::finished, this, [this, loader, doc] { OnReloadFinished(loader, doc); });
     m_pReadPane->Watch(loader);
     loader->Start();
+    UpdateCommandUI();
 }
 
 void CMainFrame::OnReloadFinished(CDocLoader* loader, CSorvDoc* doc)

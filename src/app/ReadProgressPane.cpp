@@ -62,6 +62,7 @@ void CReadProgressPane::Refresh()
     if (m_loaders.empty()) {
         m_timer.stop();
         hide();
+        emit idle();
         return;
     }
     const CDocLoader& newest = *m_loaders.back();

@@ -25,6 +25,10 @@ public:
     // Cancels every read in flight.
     void CancelAll();
 
+signals:
+    // The last read watched has ended.
+    void idle();
+
 private:
     void Refresh();
 
