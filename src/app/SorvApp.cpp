@@ -4,9 +4,11 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/ViewPrinter.h"
+#include "cli/ReadArguments.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -15,6 +17,7 @@
 #include <QTranslator>
 
 #include <clocale>
+#include <cstdio>
 
 namespace {
 
@@ -37,7 +40,7 @@ void TakeOverOldSettings()
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
 
-void CSorvApp::InitInstance(const QStringList& files)
+void CSorvApp::InitInstance(const QStringList& files, const std::optional<ImportOptions>& import)
 {
     Q_INIT_RESOURCE(sorv);
     // ~/.config/Sorv/Sorv.conf
@@ -54,12 +57,39 @@ void CSorvApp::InitInstance(const QStringList& files)
     // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.
     m_pMainFrame->show();
-    for (const QString& file : files)
-        m_pMainFrame->OpenDocumentFile(file);
+    for (const QString& file : files) {
+        if (import)
+            m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), import});
+        else
+            m_pMainFrame->OpenDocumentFile(file);
+    }
 }
+
+namespace {
+
+// The files named and the reading options; false (the cause reported) on a bad option.
+bool ReadArguments(QStringList args, QStringList& files, std::optional<ImportOptions>& import)
+{
+    args.removeFirst();
+    std::string error;
+    if (ParseViewerArguments(args, files, import, error))
+        return true;
+    std::fprintf(stderr, "sorv: %s\n", error.c_str());
+    return false;
+}
+
+}  // namespace
 
 int RunViewer(int argc, char** argv)
 {
+    // Checked before the application starts, which needs a display.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    QStringList files;
+    std::optional<ImportOptions> import;
+    if (!ReadArguments(raw, files, import))
+        return 2;
     QApplication app(argc, argv);
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -71,9 +101,11 @@ int RunViewer(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    // Again without the toolkit's own options, which the application took.
+    files.clear();
+    import.reset();
+    ReadArguments(QApplication::arguments(), files, import);
     CSorvApp theApp;
-    theApp.InitInstance(files);
+    theApp.InitInstance(files, import);
     return QApplication::exec();
 }

@@ -45,6 +45,10 @@ public:
 
     // Draws the whole page again at the next paint.
     void Invalidate();
+    // Stops a drawing in flight and waits for it, so that the document can
+    // change under no drawing. The page is drawn on the GUI thread, so there
+    // is none to wait for.
+    void StopDrawing() {}
     // How often the chart has been drawn; a paint without a change reuses the page.
     int DrawCount() const { return m_nDrawCount; }
 

@@ -17,6 +17,9 @@ class CReadProgress;
 
 struct ValueRange;
 
+// The title of a document read from path: the file's name.
+std::string DocumentTitle(const std::string& path);
+
 class CSorvDoc {
 public:
     int m_nCols = 0;
@@ -43,6 +46,11 @@ public:
     // Takes a finished matrix of rows x cols (row-major) and one label per row,
     // as a successful read leaves them: whole-matrix region, range scanned.
     void Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels, bool utf8);
+
+    // Takes the data of a new read of the same file (matrix, labels, range and
+    // what the import found); keeps the title, the views' hook and the region
+    // where it still lies inside the new matrix, else shows the whole matrix.
+    void TakeData(CSorvDoc&& fresh);
 
     // Called after the region changed, so that every view of the document redraws.
     std::function<void()> m_fnUpdateAllViews;

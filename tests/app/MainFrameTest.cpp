@@ -155,8 +155,11 @@ private:
         m_app->InitInstance(files);
         CMainFrame* frame = m_app->GetMainFrame();
         QApplication::setActiveWindow(frame);
+        Settle();
         return frame;
     }
+    // Files are read in worker threads: waits until every read has come in.
+    void Settle() const { QTRY_VERIFY_WITH_TIMEOUT(!Frame()->IsReading(), 20000); }
     CMainFrame* Frame() const { return m_app->GetMainFrame(); }
     QAction* MenuAction(int id) const { return FindIn(Frame()->menuBar()->actions(), id); }
     QAction* ToolbarAction(int id) const { return FindIn(Frame()->GetToolBar()->actions(), id); }
@@ -179,7 +182,8 @@ private slots:
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
         QCOMPARE(Frame()->windowTitle(), QString("Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "-", "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "最新のﾌｧｲﾙ", "-",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I", "-", "ﾌﾟﾘﾝﾀの設定(&R)...",
+                              "-", "最新のﾌｧｲﾙ", "-",
                               "終了(&X)", "[表示(&V)]", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "[ﾍﾙﾌﾟ(&H)]",
                               "ﾊﾞｰｼﾞｮﾝ情報(Sorv)(&A)..."}));
         QVERIFY(!FindIn(Frame()->menuBar()->actions(), FileMruFirst) ||
@@ -197,8 +201,9 @@ private slots:
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("b.csv"));
         QCOMPARE(Frame()->windowTitle(), QString("b.csv - Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "閉じる(&C)", "-",
-                              "画像として保存(&S)...\tCtrl+Shift+S", "-", "印刷(&P)...\tCtrl+P",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I", "閉じる(&C)", "-",
+                              "画像として保存(&S)...\tCtrl+Shift+S", "-",
+                              "再読み込み(&E)\tF5", "自動更新(&U)", "-", "印刷(&P)...\tCtrl+P",
                               "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾟﾘﾝﾀの設定(&R)...", "-",
                               "&1 " + QDir::toNativeSeparators(b), "&2 " + QDir::toNativeSeparators(a), "-",
                               "終了(&X)", "[編集(&E)]", "ｺﾋﾟｰ(&C)\tCtrl+C", "[表示(&V)]", "散布図(&D)", "折れ線(&L)",
@@ -230,7 +235,8 @@ private slots:
         const QStringList panes = [&] {
             QStringList texts;
             for (QLabel* label : Frame()->GetStatusBar()->findChildren<QLabel*>())
-                texts << label->text();
+                if (label->isVisibleTo(Frame()))
+                    texts << label->text();
             return texts;
         }();
         QCOMPARE(panes, QStringList({"Ready", "ｶﾅ", "CAP", "NUM", "SCRL"}));
@@ -438,6 +444,7 @@ private slots:
         Start();
         QCOMPARE(m_app->GetRecentFiles().Files().size(), 4);
         MenuAction(FileMruFirst + 2)->trigger();
+        Settle();
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("r2.csv"));
         QCOMPARE(m_app->GetRecentFiles().Files().front(), paths[2]);
     }
@@ -452,10 +459,12 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Frame(), &drop);
+        Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
         // A file already open shows its window again.
         QVERIFY(Frame()->OpenDocumentFile(m_dir.filePath("d1.csv")));
+        Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("d1.csv"));
     }
@@ -469,7 +478,8 @@ private slots:
             shown = box->text();
             box->accept();
         });
-        QVERIFY(!Frame()->OpenDocumentFile(missing));
+        Frame()->OpenDocumentFile(missing);
+        Settle();
         QVERIFY(shown.contains(QDir::toNativeSeparators(missing)));
         QVERIFY(shown.contains(QStringLiteral("ﾌｧｲﾙが見つかりません。")));
         QCOMPARE(WindowCount(), 0);
@@ -649,6 +659,7 @@ private slots:
         Frame()->resize(1000, 800);
         Frame()->OpenDocumentFile(WriteFile("a.csv"));
         Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        Settle();
         const auto windows = Frame()->GetMDIClient()->subWindowList();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->pos(), QPoint(0, 0));
@@ -913,6 +924,7 @@ private slots:
         Start();
         QCOMPARE(m_app->GetRecentFiles().Files(), QStringList({a}));
         Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        Settle();
         QSettings settings(m_dir.filePath("config/Sorv/Sorv.conf"), QSettings::IniFormat);
         QCOMPARE(settings.value("Recent File List/File2").toString(), a);
         // Once only: a list emptied here is not filled again from the old file.
