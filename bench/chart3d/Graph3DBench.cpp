@@ -3,6 +3,7 @@
 // brush changes, and next to the chart code alone on a surface that draws nothing.
 
 #include "DrawingBenchMain.h"
+#include "NullDC.h"
 #include "chart3d/Graph3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
@@ -88,18 +89,6 @@ private:
         for (int i = 0; i < n; ++i)
             m_points.emplace_back(p[i].x, p[i].y);
     }
-};
-
-// Draws nothing: what the chart code costs by itself.
-class CNullDC : public CDC {
-protected:
-    void DoLine(CPoint, CPoint) override {}
-    void DoRectangle(int, int, int, int) override {}
-    void DoPolygon(const CPoint*, int) override {}
-    void DoPolyline(const CPoint*, int) override {}
-    void DoTextOut(int, int, const char*, int) override {}
-    void DoClip(int, int, int, int) override {}
-    void DoClipOff() override {}
 };
 
 const CCaptureDC& Captured(int model)

@@ -1,6 +1,7 @@
 // A line chart's worth of operations (page, plot area, grid, 8 series of 40
 // points, labels, legend, frame) through CPainterDC and as bare QPainter calls.
 
+#include "gfx/FontSubstitutions.h"
 #include "gfx/PainterDC.h"
 
 #include <QGuiApplication>

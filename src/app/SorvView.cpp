@@ -2,16 +2,18 @@
 
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
-#include "gfx/PainterDC.h"
 #include "page/MouseZoom.h"
 #include "page/PageDraw.h"
+#include "page/PageImage.h"
 #include "settings/CommandIds.h"
 #include "settings/ViewCommands.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +28,8 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button show what lies under the cursor.
+    setMouseTracking(true);
     InitialUpdate(m_settings, m_doc);
 }
 
@@ -37,7 +41,7 @@ bool CSorvView::HandlesCommand(int id)
     case Legend: case ViewZoomIn: case ViewZoomOut:
     case SetAxis: case SetColor: case SetLineAttr: case SetTitle: case SetView: case Region:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
-    case RotateZPlus: case RotateZMinus:
+    case RotateZPlus: case RotateZMinus: case ViewBack: case ViewForward:
         return true;
     default:
         return false;
@@ -57,6 +61,8 @@ bool CSorvView::IsCommandEnabled(int id) const
     case ViewZoomIn: case ViewZoomOut: case SetView:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
         return m_settings.m_nGraphType == 3;
+    case ViewBack: return m_history.CanGoBack();
+    case ViewForward: return m_history.CanGoForward();
     default:
         return HandlesCommand(id);
     }
@@ -95,7 +101,11 @@ bool CSorvView::OnCommand(int id)
     case RotateYMinus: Rotate(0, -kRotationStep, 0); break;
     case RotateZPlus: Rotate(0, 0, kRotationStep); break;
     case RotateZMinus: Rotate(0, 0, -kRotationStep); break;
-    case SetAxis: repaint = RunAxisCommand(m_settings, window()); break;
+    case SetAxis:
+        RecordZoom();
+        repaint = RunAxisCommand(m_settings, window());
+        RecordZoom();
+        break;
     case SetColor: repaint = RunColorCommand(m_settings, window()); break;
     case SetTitle:
         repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
@@ -104,7 +114,14 @@ bool CSorvView::OnCommand(int id)
     case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
     case SetView: repaint = RunViewCommand(m_settings, window()); break;
     // The region belongs to the document, which redraws all its views.
-    case Region: RunRegionCommand(m_doc, window()); repaint = false; break;
+    case Region:
+        RecordZoom();
+        RunRegionCommand(m_doc, window());
+        RecordZoom();
+        repaint = false;
+        break;
+    case ViewBack: repaint = StepZoom(m_history.Back()); break;
+    case ViewForward: repaint = StepZoom(m_history.Forward()); break;
     default: break;
     }
     if (repaint)
@@ -116,6 +133,16 @@ bool CSorvView::OnCommand(int id)
 void CSorvView::Rotate(double dx, double dy, double dz)
 {
     SetRotation(m_settings, m_settings.m_dRotX + dx, m_settings.m_dRotY + dy, m_settings.m_dRotZ + dz);
+}
+
+void CSorvView::RecordZoom()
+{
+    m_history.Record(CZoomState::Of(m_doc, m_settings));
+}
+
+bool CSorvView::StepZoom(const std::optional<CZoomState>& state)
+{
+    return state && RestoreZoom(*state, m_doc, m_settings);
 }
 
 void CSorvView::Invalidate()
@@ -152,21 +179,21 @@ void CSorvView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
+void CSorvView::RenderPage(qreal ratio)
 {
-    m_imgPage = QImage(deviceSize, QImage::Format_RGB32);
-    m_imgPage.setDevicePixelRatio(ratio);
     ++m_nDrawCount;
     try {
-        QPainter painter(&m_imgPage);
-        CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
-        m_layout = DrawPage(dc, m_doc, m_settings, width(), height());
+        CPageImage page = DrawPageImage(m_doc, m_settings, width(), height(), ratio);
+        m_imgPage = std::move(page.image);
+        m_layout = page.layout;
         return;
     } catch (const std::bad_alloc&) {
     }
     // Memory ran out: no chart and no layout for the mouse, the reason in words,
     // and the window goes on.
     m_layout = CPageLayout{};
+    m_imgPage = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    m_imgPage.setDevicePixelRatio(ratio);
     m_imgPage.fill(palette().color(QPalette::Window));
     emit statusMessage(QStringLiteral("ﾒﾓﾘが足りないためｸﾞﾗﾌを描けません。"));
 }
@@ -177,7 +204,7 @@ void CSorvView::EnsurePage()
     const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
     if (m_bPageValid && m_imgPage.size() == deviceSize && m_imgPage.devicePixelRatio() == ratio)
         return;
-    RenderPage(deviceSize, ratio);
+    RenderPage(ratio);
     m_bPageValid = true;
 }
 
@@ -205,7 +232,7 @@ int ClampToPixel(double v, int size)
 
 }  // namespace
 
-CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+CPoint CSorvView::ClientPoint(const QSinglePointEvent* event) const
 {
     const QPointF p = event->position();
     return {ClampToPixel(p.x(), width()), ClampToPixel(p.y(), height())};
@@ -245,6 +272,8 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
         return QWidget::mousePressEvent(event);
     // The drag maps through the layout of the page it is drawn over.
     EnsurePage();
+    if (event->modifiers().testFlag(Qt::ShiftModifier) && m_settings.m_nGraphType == 3)
+        return m_rotate.Begin(ClientPoint(event), m_settings);
     m_drag.m_bDragging = true;
     m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
 }
@@ -252,17 +281,29 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 // Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_drag.m_bDragging)
+    const CPoint p = ClientPoint(event);
+    if (m_rotate.IsActive()) {
+        m_rotate.MoveTo(p, m_settings);
+        Invalidate();
+        // The readout of the 3D chart shows the angles.
+        emit cursorMoved(QPoint(p.x, p.y));
+        return;
+    }
+    if (!m_drag.m_bDragging) {
+        emit cursorMoved(QPoint(p.x, p.y));
         return QWidget::mouseMoveEvent(event);
+    }
     KeepCursorInside(event);
     const QRect oldBand = BandRect();
-    m_drag.m_ptDragEnd = ClientPoint(event);
+    m_drag.m_ptDragEnd = p;
     update(oldBand.united(BandRect()));
 }
 
 // The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_rotate.IsActive() && event->button() == Qt::LeftButton)
+        return m_rotate.End();
     if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
@@ -273,11 +314,15 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     // A click, or a drag along a line, zooms nothing.
     if (a.x == b.x || a.y == b.y)
         return;
+    RecordZoom();
     const bool changed = m_settings.m_nGraphType == 3
                              ? ZoomByDrag3D(m_doc, m_layout, a, b, width(), height())
                              : ZoomByDrag2D(m_settings, m_doc, m_layout, a, b, height());
-    if (changed)
+    RecordZoom();
+    if (changed) {
         Invalidate();
+        emit commandDone();
+    }
 }
 
 void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -285,6 +330,52 @@ void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(event);
     EndDrag();
+    RecordZoom();
     ResetZoom(m_settings, m_doc);
+    RecordZoom();
     Invalidate();
+    emit commandDone();
+}
+
+// Whole steps of the wheel; a touchpad's small turns add up to one.
+void CSorvView::wheelEvent(QWheelEvent* event)
+{
+    m_nWheelDelta += event->angleDelta().y();
+    const int steps = m_nWheelDelta / QWheelEvent::DefaultDeltasPerStep;
+    m_nWheelDelta -= steps * QWheelEvent::DefaultDeltasPerStep;
+    for (int i = 0; i < std::abs(steps); ++i)
+        OnWheelStep(steps > 0, ClientPoint(event).x);
+    event->accept();
+}
+
+void CSorvView::OnWheelStep(bool forward, int x)
+{
+    using namespace CommandId;
+    if (m_settings.m_nGraphType == 3) {
+        OnCommand(forward ? ViewZoomIn : ViewZoomOut);
+    } else if (!forward) {
+        OnCommand(ViewBack);
+    } else {
+        // Each step maps through the page of the region it narrows.
+        EnsurePage();
+        RecordZoom();
+        if (ZoomByWheel2D(m_settings, m_doc, m_layout, x)) {
+            RecordZoom();
+            Invalidate();
+            emit commandDone();
+        }
+    }
+}
+
+void CSorvView::leaveEvent(QEvent* event)
+{
+    emit cursorLeft();
+    QWidget::leaveEvent(event);
+}
+
+void CSorvView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_drag.m_bDragging || m_rotate.IsActive())
+        return;
+    emit contextMenuRequested(event->globalPos());
 }

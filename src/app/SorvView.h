@@ -2,6 +2,8 @@
 // A chart window onto a document: owns its plot settings, paints the page and
 // answers the view commands, the character keys and the mouse.
 
+#include "page/RotateDrag.h"
+#include "page/ZoomHistory.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
@@ -9,6 +11,7 @@
 #include <QWidget>
 
 class CSorvDoc;
+class QSinglePointEvent;
 
 // A drag of the mouse over the chart, in client pixels: where the button went
 // down and the moving corner. The band is shown while the drag lasts.
@@ -42,12 +45,21 @@ public:
 
     // Draws the whole page again at the next paint.
     void Invalidate();
+    // Stops a drawing in flight and waits for it, so that the document can
+    // change under no drawing. The page is drawn on the GUI thread, so there
+    // is none to wait for.
+    void StopDrawing() {}
     // How often the chart has been drawn; a paint without a change reuses the page.
     int DrawCount() const { return m_nDrawCount; }
 
 signals:
     // A command ran: check marks and enabled states may have changed.
     void commandDone();
+    // The mouse moved over the chart outside a drag (client pixels), or left it.
+    void cursorMoved(QPoint client);
+    void cursorLeft();
+    // The context menu is asked for, at a global position.
+    void contextMenuRequested(QPoint global);
     // Something to tell the user in the status bar (a page that could not be drawn).
     void statusMessage(const QString& text);
 
@@ -59,15 +71,19 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The wheel zooms the 3D chart, and narrows or steps back a 2D one.
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Rotate(double dx, double dy, double dz);
-    void RenderPage(const QSize& deviceSize, qreal ratio);
+    void RenderPage(qreal ratio);
     // Draws the page again when it no longer fits the window, the settings or the document.
     void EnsurePage();
     bool OnCharacter(QChar c);
     // The event's position in client pixels (logical pixels, like the page), kept inside the window.
-    CPoint ClientPoint(const QMouseEvent* event) const;
+    CPoint ClientPoint(const QSinglePointEvent* event) const;
     // The client pixels the rubber band inverts: from the start up to, not
     // including, the moving corner.
     QRect BandRect() const;
@@ -75,11 +91,19 @@ private:
     void KeepCursorInside(const QMouseEvent* event);
     // Ends the drag and takes the band off the screen.
     void EndDrag();
+    // Called before and after a change of the region or the axes, which the history keeps.
+    void RecordZoom();
+    // Restores a state of the history; returns whether anything changed.
+    bool StepZoom(const std::optional<CZoomState>& state);
+    void OnWheelStep(bool forward, int x);
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
     CPageLayout m_layout;
     CDragState m_drag;
+    CRotateDrag m_rotate;  // Shift+drag over the 3D chart
+    CZoomHistory m_history;
+    int m_nWheelDelta = 0;  // wheel turns not yet a whole step
     QImage m_imgPage;
     bool m_bPageValid = false;
     int m_nDrawCount = 0;

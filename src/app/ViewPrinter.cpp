@@ -20,6 +20,12 @@
 
 namespace {
 
+QSize PrintableArea(const QPrinter& printer)
+{
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    return {int(area.width()), int(area.height())};
+}
+
 // Draws the chart window's page on a printer (or the preview's printer), on
 // the paper, in the orientation and within the margins of its page set-up.
 // Returns what went wrong, in words; nothing when the page was drawn.
@@ -31,9 +37,9 @@ QString PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s
     bool drawn = true;
     try {
         // The painter's origin is the printable area's top-left corner.
-        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-        DrawPrintedPage(painter, printer.resolution() / 25.4, int(area.width()), int(area.height()), doc, s,
-                        clientWidth, clientHeight);
+        const QSize area = PrintableArea(printer);
+        DrawPrintedPage(painter, printer.resolution() / 25.4, area.width(), area.height(), doc, s, clientWidth,
+                        clientHeight);
     } catch (const std::bad_alloc&) {
         drawn = false;
     }
@@ -127,6 +133,11 @@ void CViewPrinter::Preview(CSorvView* view)
     if (m_pParent)
         preview->resize(m_pParent->size() * 0.9);
     preview->open();
+}
+
+QSize CViewPrinter::PrintableAreaMm() const
+{
+    return PrintableArea(m_printer);
 }
 
 // The printer keeps the set-up for the program's run: every later print and

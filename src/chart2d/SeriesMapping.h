@@ -3,11 +3,11 @@
 // page position of a column and of a value, shared by every series drawing.
 
 #include "chart2d/ScaleMap.h"
+#include "settings/PageLayout.h"
 
 #include <optional>
 
 class CSorvDoc;
-struct CPageLayout;
 
 class CSeriesMapping {
 public:
@@ -20,8 +20,9 @@ public:
     int Columns() const { return m_nColumns; }
 
     // x of the region's column c: column 0 on L, the others c * m_dHScale right
-    // of it (a one-column region has an infinite scale; its column still lies on L).
-    std::optional<int> X(int c) const { return c == 0 ? m_nLeft : m_columns.ToPage(c); }
+    // of it. Worked out when asked: nothing is kept per column.
+    std::optional<int> X(int c) const { return ColumnX(m_layout, c); }
+    static std::optional<int> ColumnX(const CPageLayout& layout, int c);
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
@@ -30,7 +31,6 @@ public:
 private:
     int m_nRows = 0;
     int m_nColumns = 0;
-    int m_nLeft;
-    CScaleMap m_columns;
+    CPageLayout m_layout;
     CScaleMap m_values;
 };

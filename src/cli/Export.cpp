@@ -3,6 +3,7 @@
 #include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
 #include "page/PageDraw.h"
+#include "page/PageImage.h"
 #include "page/PrintedPage.h"
 
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -24,15 +26,8 @@ constexpr int kPdfResolution = 600;
 
 bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
-    QImage image(page.clientWidth, page.clientHeight, QImage::Format_RGB32);
-    if (image.isNull())
-        return false;
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
-    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
-    painter.end();
-    return image.save(&out, "PNG");
+    const QImage image = DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio).image;
+    return !image.isNull() && image.save(&out, "PNG");
 }
 
 bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
@@ -79,7 +74,9 @@ bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     return out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
-bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+}  // namespace
+
+bool WriteChart(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     switch (format) {
     case ExportFormat::Png:
@@ -95,6 +92,8 @@ bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const
     }
     return false;
 }
+
+namespace {
 
 // A temporary file is made 0600; the output gets the usual mode.
 void SetUsualMode(const QString& path)
@@ -135,7 +134,15 @@ bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettin
         error = "cannot write " + path + ": " + tmp.errorString().toStdString();
         return false;
     }
-    if (!WriteFormat(format, tmp, doc, s, page) || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
+    // The temporary file goes with the memory that ran out: nothing is left behind.
+    bool written = false;
+    try {
+        written = WriteChart(format, tmp, doc, s, page);
+    } catch (const std::bad_alloc&) {
+        error = path + ": not enough memory to draw the chart";
+        return false;
+    }
+    if (!written || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
         error = "cannot write " + path + (tmp.error() != QFileDevice::NoError ? ": " + tmp.errorString().toStdString() : "");
         return false;
     }

@@ -66,13 +66,6 @@ CFont CDC::SelectObject(const CFont& font)
     return old;
 }
 
-void CDC::LineTo(int x, int y)
-{
-    const CPoint to{x, y};
-    DoLine(m_ptCurrent, to);
-    m_ptCurrent = to;
-}
-
 void CDC::Rectangle(int left, int top, int right, int bottom)
 {
     DoRectangle(left, top, right, bottom);

@@ -39,7 +39,12 @@ public:
     CFont SelectObject(const CFont& font);
 
     void MoveTo(int x, int y) { m_ptCurrent = {x, y}; }
-    void LineTo(int x, int y);
+    void LineTo(int x, int y)
+    {
+        const CPoint to{x, y};
+        DoLine(m_ptCurrent, to);
+        m_ptCurrent = to;
+    }
     // Outlined with the current pen, filled with the current brush.
     void Rectangle(int left, int top, int right, int bottom);
     // Filled with the current brush (alternate filling), outlined with the pen.

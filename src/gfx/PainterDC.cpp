@@ -83,12 +83,88 @@ CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
     m_painter.setBackgroundMode(Qt::TransparentMode);
     const QPaintEngine* engine = painter.paintEngine();
     m_bGlyphRuns = engine && engine->type() == QPaintEngine::Raster;
+    const QPaintDevice* device = painter.device();
+    if (m_bGlyphRuns && device && device->devType() == QInternal::Image) {
+        const auto* image = static_cast<const QImage*>(device);
+        m_device = QRectF(0, 0, image->width(), image->height());
+        m_ratio = QTransform::fromScale(image->devicePixelRatio(), image->devicePixelRatio());
+    }
+    m_toDevice = m_transform * m_ratio;
+    m_bBaseClip = painter.hasClipping();
+    if (m_bBaseClip)
+        m_baseClip = painter.clipBoundingRect();
+    m_visible = BaseVisible();
     m_points.reserve(16);
     m_chars.reserve(64);
+    UpdateFastPaths();
+}
+
+CPainterDC::~CPainterDC()
+{
+    if (m_painter.isActive())
+        Flush();
+}
+
+void CPainterDC::SetFastPaths(bool on)
+{
+    Flush();
+    m_bFastPaths = on;
+    UpdateFastPaths();
+}
+
+namespace {
+
+bool IsWhole(double v)
+{
+    return v == std::trunc(v) && std::abs(v) < 1e6;
+}
+
+// Device pixels a shape's outline may reach beyond its points: three pen
+// widths (a miter join cut at QPen's miter limit reaches a little over two
+// widths from its point) and two pixels of rounding.
+double OutlineMargin(const CPen& pen, const QTransform& t)
+{
+    const double scale = std::max(std::abs(t.m11()), std::abs(t.m22()));
+    return (pen.width > 0 ? 3.0 * pen.width * scale : 1.0) + 2.0;
+}
+
+}  // namespace
+
+// Lines are reduced where a page point is a whole device pixel (the screen,
+// with any whole device pixel ratio); shapes are skipped where the device
+// size is known and the transform keeps rectangles upright.
+void CPainterDC::UpdateFastPaths()
+{
+    const QTransform& t = m_toDevice;
+    const bool upright = t.type() <= QTransform::TxScale;
+    const bool fast = m_bFastPaths && !m_device.isEmpty() && upright;
+    m_bCull = fast;
+    m_bReduceLines = fast && IsWhole(t.m11()) && IsWhole(t.m22()) && t.m11() != 0 && t.m22() != 0 &&
+                     IsWhole(t.dx()) && IsWhole(t.dy());
+}
+
+void CPainterDC::Flush()
+{
+    m_run.Finish(m_lines);
+    DrawLines();
+}
+
+void CPainterDC::DrawLines()
+{
+    for (const CLine& l : m_lines)
+        m_painter.drawLine(l.from.x, l.from.y, l.to.x, l.to.y);
+    m_lines.clear();
+}
+
+void CPainterDC::OnPenChanged()
+{
+    Flush();  // the gathered lines keep the pen they were drawn with
+    m_bPenDirty = true;
 }
 
 void CPainterDC::OnMappingChanged()
 {
+    Flush();
     QTransform& map = m_map;
     map.reset();
     if (m_mapping == Mapping::Screen) {
@@ -99,7 +175,10 @@ void CPainterDC::OnMappingChanged()
         map = QTransform(m_dScale, 0.0, 0.0, -m_dScale, -m_nOriginX * m_dScale, m_nOriginY * m_dScale);
     }
     m_transform = map * m_base;
+    m_toDevice = m_transform * m_ratio;
     m_painter.setTransform(m_transform);
+    m_nFont = -1;  // fonts are sized by the scale
+    UpdateFastPaths();
 }
 
 void CPainterDC::UsePen()
@@ -131,14 +210,56 @@ const QPoint* CPainterDC::ToQPoints(const CPoint* points, int count)
     return m_points.data();
 }
 
+bool CPainterDC::IsOutside(int left, int top, int right, int bottom) const
+{
+    if (!m_bCull)
+        return false;
+    // The transform keeps rectangles upright: each axis maps on its own.
+    const QTransform& t = m_toDevice;
+    const double x1 = t.m11() * left + t.dx(), x2 = t.m11() * right + t.dx();
+    const double y1 = t.m22() * top + t.dy(), y2 = t.m22() * bottom + t.dy();
+    const double margin = OutlineMargin(GetCurrentPen(), t);
+    return std::max(x1, x2) + margin < m_visible.left() || std::min(x1, x2) - margin > m_visible.right() ||
+           std::max(y1, y2) + margin < m_visible.top() || std::min(y1, y2) - margin > m_visible.bottom();
+}
+
+bool CPainterDC::IsOutside(const CPoint* points, int count) const
+{
+    if (!m_bCull)
+        return false;
+    int left = points[0].x, right = points[0].x, bottom = points[0].y, top = points[0].y;
+    for (int i = 1; i < count; ++i) {
+        left = std::min(left, points[i].x);
+        right = std::max(right, points[i].x);
+        bottom = std::min(bottom, points[i].y);
+        top = std::max(top, points[i].y);
+    }
+    return IsOutside(left, top, right, bottom);
+}
+
 void CPainterDC::DoLine(CPoint from, CPoint to)
 {
-    UsePen();
-    m_painter.drawLine(from.x, from.y, to.x, to.y);
+    // A chain going on keeps the pen it started with: a new pen ends it.
+    if (!m_run.Continues(from)) {
+        Flush();
+        UsePen();
+        const int style = GetCurrentPen().style;
+        if (!m_bReduceLines || (style >= PS_DASH && style <= PS_DASHDOTDOT)) {
+            m_painter.drawLine(from.x, from.y, to.x, to.y);
+            return;
+        }
+        m_run.Start(from, m_lines);
+    }
+    m_run.Add(to, m_lines);
+    if (!m_lines.empty())
+        DrawLines();
 }
 
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
+    Flush();
+    if (IsOutside(left, top, right, bottom))
+        return;
     UsePen();
     UseBrush();
     m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
@@ -147,6 +268,9 @@ void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 
 void CPainterDC::DoPolygon(const CPoint* points, int count)
 {
+    Flush();
+    if (IsOutside(points, count))
+        return;
     UsePen();
     UseBrush();
     m_painter.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
@@ -154,26 +278,46 @@ void CPainterDC::DoPolygon(const CPoint* points, int count)
 
 void CPainterDC::DoPolyline(const CPoint* points, int count)
 {
+    Flush();
+    if (IsOutside(points, count))
+        return;
     UsePen();
     m_painter.drawPolyline(ToQPoints(points, count), count);
 }
 
+QRectF CPainterDC::BaseVisible() const
+{
+    return m_bBaseClip ? m_device & (m_base * m_ratio).mapRect(m_baseClip) : m_device;
+}
+
 void CPainterDC::DoClip(int left, int top, int right, int bottom)
 {
+    Flush();
     const QRectF r(QPointF(std::min(left, right), std::min(top, bottom)),
                    QPointF(std::max(left, right), std::max(top, bottom)));
-    m_painter.setClipRect(r, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    const bool intersect = m_painter.hasClipping();
+    m_painter.setClipRect(r, intersect ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_visible = (intersect ? m_visible : m_device) & m_toDevice.mapRect(r);
 }
 
 void CPainterDC::DoClipOff()
 {
-    m_painter.setClipping(false);
+    Flush();
+    if (m_bBaseClip) {
+        m_painter.setTransform(m_base);
+        m_painter.setClipRect(m_baseClip, Qt::ReplaceClip);
+        m_painter.setTransform(m_transform);
+    } else {
+        m_painter.setClipping(false);
+    }
+    m_visible = BaseVisible();
 }
 
 CPainterDC::FontEntry CPainterDC::MakeFont(const CFont& f) const
 {
     FontEntry e;
     e.key = f;
+    e.scale = m_dScale;
     // The substitute is named first, so that an SVG names a font its reader has.
     const QString face = DecodeText(f.face.data(), int(f.face.size()), TextEncoding::ShiftJis);
     QFont font;
@@ -209,7 +353,7 @@ const CPainterDC::FontEntry& CPainterDC::UseFont()
 {
     if (m_nFont < 0) {
         const CFont& f = GetCurrentFont();
-        auto it = std::find_if(m_fonts.begin(), m_fonts.end(), [&](const FontEntry& e) { return e.key == f; });
+        auto it = std::find_if(m_fonts.begin(), m_fonts.end(), [&](const FontEntry& e) { return e.key == f && e.scale == m_dScale; });
         if (it == m_fonts.end())
             it = m_fonts.insert(m_fonts.end(), MakeFont(f));
         m_nFont = int(it - m_fonts.begin());
@@ -305,6 +449,7 @@ void CPainterDC::DrawEachChar(const FontEntry& f, double x, double baseline, dou
 
 void CPainterDC::DoTextOut(int x, int y, const char* text, int count)
 {
+    Flush();
     DecodeChars(text, count, GetTextEncoding(), m_chars);
     if (m_chars.empty())
         return;

@@ -2,9 +2,10 @@
 // The QPainter back end of the drawing surface: the window, images, SVG, PDF,
 // the printer and the print preview. Page units are mapped to the device by
 // one transform; pens, brushes and fonts are converted only when they change.
+// A clip the painter has when the surface is made stays in force throughout.
 
 #include "gfx/DC.h"
-#include "gfx/FontSubstitutions.h"
+#include "gfx/LineRun.h"
 #include "gfx/TextCodec.h"
 
 #include <QFont>
@@ -20,10 +21,20 @@ class CPainterDC : public CDC {
 public:
     // dotsPerMm: the device's resolution, used by the paper mapping.
     CPainterDC(QPainter& painter, double dotsPerMm);
+    // Draws what is still gathered, if the painter is still active.
+    ~CPainterDC() override;
+
+    // Exact shortcuts on raster devices, on by default: a chain of lines is
+    // reduced per pixel column to the lines that change pixels, and shapes
+    // wholly outside the clip and the device are skipped. Off, every operation
+    // is drawn as given (vector devices always get every operation).
+    void SetFastPaths(bool on);
+    // Draws the lines still gathered; call it before ending the painter.
+    void Flush();
 
 protected:
     void OnMappingChanged() override;
-    void OnPenChanged() override { m_bPenDirty = true; }
+    void OnPenChanged() override;
     void OnBrushChanged() override { m_bBrushDirty = true; }
     void OnFontChanged() override { m_nFont = -1; }
     void DoLine(CPoint from, CPoint to) override;
@@ -35,9 +46,10 @@ protected:
     void DoClipOff() override;
 
 private:
-    // A selected font made ready for drawing, kept while the DC lives.
+    // A selected font made ready for drawing at one scale, kept while the DC lives.
     struct FontEntry {
         CFont key;
+        double scale = 0.0;
         QFont font;
         double cell = 0.0;  // device pixels a byte
         double ascent = 0.0;
@@ -49,6 +61,11 @@ private:
 
     void UsePen();
     void UseBrush();
+    void UpdateFastPaths();
+    void DrawLines();
+    bool IsOutside(int left, int top, int right, int bottom) const;
+    bool IsOutside(const CPoint* points, int count) const;
+    QRectF BaseVisible() const;
     const FontEntry& UseFont();
     FontEntry MakeFont(const CFont& f) const;
     const QPoint* ToQPoints(const CPoint* points, int count);
@@ -62,6 +79,8 @@ private:
     QTransform m_base;       // the painter's own transform when we got it
     QTransform m_map;        // page to device
     QTransform m_transform;  // m_map, then m_base
+    QTransform m_ratio;      // the device pixel ratio, which the painter applies last
+    QTransform m_toDevice;   // page to device pixels
     CPen m_lastPen;
     QPen m_qpen;
     bool m_bPenMade = false;
@@ -70,6 +89,18 @@ private:
     std::vector<FontEntry> m_fonts;
     int m_nFont = -1;
     std::vector<QPoint> m_points;
+    // The fast paths: whether they are wanted and which apply to the device
+    // and transform; the device pixels that drawing can change (device and clip).
+    bool m_bFastPaths = true;
+    bool m_bReduceLines = false;
+    bool m_bCull = false;
+    QRectF m_device;
+    QRectF m_visible;
+    // The painter's own clip when we got it, which clipping off returns to.
+    bool m_bBaseClip = false;
+    QRectF m_baseClip;
+    CLineRun m_run;
+    std::vector<CLine> m_lines;
     // Raster devices take glyph runs with our own positions; others get one
     // drawText per character (SVG and the preview need real text items).
     bool m_bGlyphRuns = false;

@@ -1,40 +1,57 @@
 #include "gfx/TextCodec.h"
 
-#include <algorithm>
+#include <QList>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <array>
-#include <cerrno>
-#include <iconv.h>
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
+// Qt's name for code page 932 (Shift-JIS with the Microsoft extensions).
+constexpr const char* kCodePage932 = "windows-31j";
 
 bool IsShiftJisLead(unsigned char c)
 {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// Code page 932 as a table, built once from iconv: single bytes at their
-// value, double bytes at 256 + (lead - 0x80) * 256 + trail. 0 = unmapped.
+// The one character that bytes decode to, 0 if they decode to none or to more.
+char32_t DecodeOne(const char* bytes, int count)
+{
+    // A fresh decoder each time: one that has seen an error keeps reporting it.
+    QStringDecoder decoder(kCodePage932, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(bytes, count));
+    if (decoder.hasError() || text.isEmpty())
+        return 0;
+    const QList<uint> codes = text.toUcs4();
+    return codes.size() == 1 ? char32_t(codes[0]) : 0;
+}
+
+// Code page 932 as a table, built once: single bytes at their value, double
+// bytes at 256 + (lead - 0x80) * 256 + trail. 0 = unmapped. The bytes below
+// 0x80 are ASCII, control characters included.
 class ShiftJisTable {
 public:
     ShiftJisTable()
     {
-        iconv_t cd = iconv_open("UTF-32LE", "CP932");
-        if (cd == iconv_t(-1))
-            return;
-        for (int c = 0; c < 0x100; ++c) {
+        if (!QStringDecoder(kCodePage932).isValid())
+            qFatal("Sorv cannot start: this Qt has no Shift-JIS (code page 932) codec; it needs a Qt built with ICU.");
+        for (int c = 0; c < 0x80; ++c)
+            m_codes[std::size_t(c)] = char32_t(c);
+        for (int c = 0x80; c < 0x100; ++c) {
+            const char byte = char(c);
             if (!IsShiftJisLead(static_cast<unsigned char>(c)))
-                m_codes[std::size_t(c)] = ConvertOne(cd, char(c), 0, 1);
+                m_codes[std::size_t(c)] = DecodeOne(&byte, 1);
         }
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
             if (!IsShiftJisLead(static_cast<unsigned char>(lead)))
                 continue;
-            for (int trail = 0x40; trail <= 0xFC; ++trail)
-                m_codes[Index(lead, trail)] = ConvertOne(cd, char(lead), char(trail), 2);
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const char pair[2] = {char(lead), char(trail)};
+                m_codes[Index(lead, trail)] = DecodeOne(pair, 2);
+            }
         }
-        iconv_close(cd);
     }
 
     char32_t Single(unsigned char c) const { return m_codes[c]; }
@@ -42,20 +59,6 @@ public:
 
 private:
     static std::size_t Index(int lead, int trail) { return std::size_t(256 + (lead - 0x80) * 256 + trail); }
-
-    static char32_t ConvertOne(iconv_t cd, char a, char b, std::size_t count)
-    {
-        char in[2] = {a, b};
-        unsigned char out[8] = {};
-        char* src = in;
-        char* dst = reinterpret_cast<char*>(out);
-        std::size_t inLeft = count;
-        std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &src, &inLeft, &dst, &outLeft) == std::size_t(-1) || outLeft != sizeof out - 4)
-            return 0;
-        return char32_t(out[0]) | char32_t(out[1]) << 8 | char32_t(out[2]) << 16 | char32_t(out[3]) << 24;
-    }
 
     std::array<char32_t, 256 + 128 * 256> m_codes{};
 };
@@ -105,28 +108,42 @@ int Utf8Length(unsigned char lead)
     return 0;
 }
 
-// UTF-8 (valid, as a QString gives it) to code page 932; a character that
-// code page 932 lacks becomes one "?". Shift-JIS never takes more bytes than
-// UTF-8 for the same text, so the output fits the input's size.
-std::string EncodeShiftJis(const char* utf8, std::size_t count)
+// Characters that Japanese input gives in their JIS form, where code page 932
+// has the full-width or other form at the same bytes (WAVE DASH for 0x8160 ...).
+const char* JisFormBytes(char32_t code)
 {
-    std::string out(count, '\0');
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == iconv_t(-1))
-        return std::string(utf8, count);
-    char* in = const_cast<char*>(utf8);
-    std::size_t inLeft = count;
-    char* dst = out.data();
-    std::size_t dstLeft = out.size();
-    while (inLeft > 0 && iconv(cd, &in, &inLeft, &dst, &dstLeft) == std::size_t(-1) && errno == EILSEQ) {
-        const std::size_t skip = std::max<std::size_t>(1, std::min<std::size_t>(inLeft, Utf8Length(*in)));
-        *dst++ = '?';
-        --dstLeft;
-        in += skip;
-        inLeft -= skip;
+    switch (code) {
+    case U'\u301C': return "\x81\x60";  // wave dash
+    case U'\u2016': return "\x81\x61";  // double vertical line
+    case U'\u2212': return "\x81\x7C";  // minus sign
+    case U'\u00A2': return "\x81\x91";  // cent sign
+    case U'\u00A3': return "\x81\x92";  // pound sign
+    case U'\u00AC': return "\x81\xCA";  // not sign
+    case U'\u2014': return "\x81\x5C";  // em dash
+    case U'\u00A5': return "\x5C";       // yen sign
+    case U'\u203E': return "\x7E";       // overline
+    default: return nullptr;
     }
-    iconv_close(cd);
-    out.resize(std::size_t(dst - out.data()));
+}
+
+// Text to code page 932; a character that code page 932 lacks becomes one "?".
+std::string EncodeShiftJis(const QString& text)
+{
+    std::string out;
+    out.reserve(std::size_t(text.size()) * 2);
+    for (const uint code : text.toUcs4()) {
+        if (code < 0x80) {
+            out += char(code);
+            continue;
+        }
+        QStringEncoder encoder(kCodePage932, QStringConverter::Flag::Stateless);
+        const char32_t one = char32_t(code);
+        const QByteArray bytes = encoder.encode(QString::fromUcs4(&one, 1));
+        if (encoder.hasError() || bytes.isEmpty())
+            out += JisFormBytes(one) ? JisFormBytes(one) : "?";
+        else
+            out.append(bytes.constData(), std::size_t(bytes.size()));
+    }
     return out;
 }
 
@@ -179,6 +196,11 @@ void AppendUtf8(std::string& out, char32_t c)
 
 }  // namespace
 
+void PrepareTextCodec()
+{
+    ShiftJis();
+}
+
 void DecodeChars(const char* bytes, int count, TextEncoding encoding, std::vector<DecodedChar>& out)
 {
     out.clear();
@@ -210,8 +232,7 @@ QString DecodeText(const char* bytes, int count, TextEncoding encoding)
 
 std::string EncodeText(const QString& text, TextEncoding encoding)
 {
-    const QByteArray utf8 = text.toUtf8();
     if (encoding == TextEncoding::Utf8)
-        return utf8.toStdString();
-    return EncodeShiftJis(utf8.constData(), std::size_t(utf8.size()));
+        return text.toStdString();
+    return EncodeShiftJis(text);
 }

@@ -16,6 +16,10 @@ struct DecodedChar {
     char32_t code = 0;
 };
 
+// Builds the Shift-JIS table now; ends the program with a message when Qt
+// has no Shift-JIS codec. Decoding prepares it on first use otherwise.
+void PrepareTextCodec();
+
 // Splits count bytes into whole characters (out is cleared first; its
 // capacity is kept, so a caller can reuse it without allocating).
 void DecodeChars(const char* bytes, int count, TextEncoding encoding, std::vector<DecodedChar>& out);

@@ -1,6 +1,6 @@
+#include "GuiTestApp.h"
 #include "gfx/PainterDC.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -11,25 +11,12 @@ namespace {
 
 const std::string kGothic = "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E";  // ＭＳ ゴシック
 
-void EnsureApp()
-{
-    static int argc = 1;
-    static char name[] = "gfx_test";
-    static char* argv[] = {name, nullptr};
-    // Kept until the process ends: destroying it after Qt's own statics faults.
-    static QGuiApplication* app = nullptr;
-    if (!app) {
-        app = new QGuiApplication(argc, argv);
-        InstallFontSubstitutions();
-    }
-}
-
 // A white image with a surface on it; pixels are checked after Finish().
 class Canvas {
 public:
     Canvas(int w, int h, double dotsPerMm = 0.0) : image(w, h, QImage::Format_RGB32)
     {
-        EnsureApp();
+        EnsureGuiApp();
         image.fill(Qt::white);
         painter.begin(&image);
         dc = std::make_unique<CPainterDC>(painter, dotsPerMm);
@@ -139,12 +126,39 @@ TEST(PainterDC, ClipCutsDrawingUntilSwitchedOff)
     EXPECT_EQ(c.At(30, 29 - 10), kBlue);  // after the clip is off
 }
 
-// Bounding box of the dark pixels.
-QRect DarkBox(const Canvas& c)
+// A clip the painter had before the surface was made holds throughout:
+// switching the surface's clip off returns to it.
+TEST(PainterDC, ClipOffKeepsThePaintersOwnClip)
 {
+    Canvas c(40, 30);
+    c.painter.setClipRect(QRect(0, 10, 40, 10));  // device rows 10..19
+    c.dc = std::make_unique<CPainterDC>(c.painter, 0.0);
+    c.dc->SetScreenMapping(40, 30);
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kRed});
+    c.dc->SelectObject(CBrush{kRed});
+    c.dc->IntersectClipRect(0, 30, 20, 0);
+    c.dc->Rectangle(0, 30, 40, 0);
+    c.dc->SelectClipRgnNull();
+    c.dc->SelectObject(CBrush{kBlue});
+    c.dc->SelectObject(CPen{PS_SOLID, 0, kBlue});
+    c.dc->Rectangle(20, 30, 40, 0);
+    c.Finish();
+    EXPECT_EQ(c.At(10, 15), kRed);
+    EXPECT_EQ(c.At(30, 15), kBlue);
+    for (int x : {5, 30}) {
+        EXPECT_EQ(c.At(x, 5), kWhite);
+        EXPECT_EQ(c.At(x, 25), kWhite);
+    }
+}
+
+// Bounding box of the dark pixels (within area, when one is given).
+QRect DarkBox(const Canvas& c, QRect area = {})
+{
+    if (area.isNull())
+        area = c.image.rect();
     QRect box;
-    for (int y = 0; y < c.image.height(); ++y) {
-        for (int x = 0; x < c.image.width(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (c.Dark(x, y))
                 box |= QRect(x, y, 1, 1);
         }
@@ -206,6 +220,30 @@ TEST(PainterDC, TextIsNotMirrored)
         bottom += c.Dark(x, ink.bottom());
     }
     EXPECT_GT(top, 2 * bottom);  // the bar of the T is at the top
+}
+
+// The same font drawn at two scales is two sizes: the font made for one
+// scale is not reused for the other.
+TEST(PainterDC, FontFollowsTheMappingScale)
+{
+    Canvas c(200, 100, 20.0);  // paper: 2 device pixels per page unit
+    c.dc->SetTextColor(kBlack);
+    c.dc->SelectObject(CFont{20, 10, false, kGothic});
+    for (int pass = 0; pass < 2; ++pass) {
+        c.dc->SetScreenMapping(200, 100);
+        c.dc->TextOut(pass * 40, 99, "M");
+        c.dc->SetLoMetricMapping(-50 - pass * 25, 50);
+        c.dc->TextOut(0, 50, "M");
+    }
+    c.Finish();
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass);
+        const QRect screen = DarkBox(c, QRect(pass * 40, 0, 40, 40));
+        const QRect paper = DarkBox(c, QRect(100 + pass * 50, 0, 50, 100));
+        ASSERT_FALSE(screen.isEmpty());
+        EXPECT_NEAR(paper.height(), 2 * screen.height(), 2);
+        EXPECT_NEAR(paper.width(), 2 * screen.width(), 2);
+    }
 }
 
 }  // namespace

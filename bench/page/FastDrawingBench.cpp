@@ -1,0 +1,154 @@
+// The QPainter back end's shortcuts and banded drawing on charts the size
+// of real data, each next to its peer in the same run:
+// - the line chart of 10 x 1,000,000 values at 800 x 600, lines reduced per
+//   pixel column, against drawing every point;
+// - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands on
+//   two threads, against one thread.
+// The chart code alone on a surface that draws nothing is the floor of both.
+// Each pair is checked once to draw the same pixels (counter "identical").
+
+#include "DrawingBenchMain.h"
+#include "NullDC.h"
+#include "doc/SorvDoc.h"
+#include "gfx/BandedDC.h"
+#include "gfx/PainterDC.h"
+#include "support/TestDoc.h"
+#include "page/PageDraw.h"
+#include "settings/PlotSettings.h"
+
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+const CSorvDoc& LineDoc()
+{
+    static const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(10, 1000000, [](int r, int c) {
+        return r * 10.0 + 10.0 * std::sin(c * 0.0001 * (r + 1)) + 0.5 * ((c * 7 + r) % 13);
+    });
+    return *doc;
+}
+
+const CSorvDoc& SurfaceDoc()
+{
+    static const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(2000, 2000, [](int r, int c) {
+        return 40.0 * std::sin(c * 0.0065) * std::cos(r * 0.0105) + 0.01 * ((c * 7 + r * 3) % 100);
+    });
+    return *doc;
+}
+
+CPlotSettings Settings(const CSorvDoc& doc, int type)
+{
+    CPlotSettings s;
+    InitialUpdate(s, doc);
+    s.m_nGraphType = type;
+    s.m_nModel = 3;
+    return s;
+}
+
+QImage Blank()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage DrawOneThread(const CSorvDoc& doc, int type, bool fast)
+{
+    QImage image = Blank();
+    CPlotSettings s = Settings(doc, type);
+    QPainter painter(&image);
+    {
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        dc.SetFastPaths(fast);
+        DrawPage(dc, doc, s, kWidth, kHeight);
+    }
+    painter.end();
+    return image;
+}
+
+QImage DrawBanded(const CSorvDoc& doc, int type, int bands)
+{
+    QImage image = Blank();
+    CPlotSettings s = Settings(doc, type);
+    CBandedDC dc(image, bands, image.dotsPerMeterX() / 1000.0);
+    DrawPage(dc, doc, s, kWidth, kHeight);
+    dc.Finish();
+    return image;
+}
+
+void BM_LineChart1M_Reduced(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, true));
+    static const bool identical = DrawOneThread(LineDoc(), 1, true) == DrawOneThread(LineDoc(), 1, false);
+    state.counters["identical"] = identical;
+}
+BENCHMARK(BM_LineChart1M_Reduced)->Unit(benchmark::kMillisecond);
+
+void BM_LineChart1M_EveryPoint(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, false));
+}
+BENCHMARK(BM_LineChart1M_EveryPoint)->Unit(benchmark::kMillisecond);
+
+// The chart code alone, the floor of the drawings above.
+void ChartCodeOnly(benchmark::State& state, const CSorvDoc& doc, int type)
+{
+    for (auto _ : state) {
+        CNullDC dc;
+        CPlotSettings s = Settings(doc, type);
+        DrawPage(dc, doc, s, kWidth, kHeight);
+    }
+}
+
+void BM_LineChart1M_ChartCodeOnly(benchmark::State& state)
+{
+    ChartCodeOnly(state, LineDoc(), 1);
+}
+BENCHMARK(BM_LineChart1M_ChartCodeOnly)->Unit(benchmark::kMillisecond);
+
+void BM_Surface2000_OneThread(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOneThread(SurfaceDoc(), 3, true));
+}
+BENCHMARK(BM_Surface2000_OneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Surface2000_ChartCodeOnly(benchmark::State& state)
+{
+    ChartCodeOnly(state, SurfaceDoc(), 3);
+}
+BENCHMARK(BM_Surface2000_ChartCodeOnly)->Unit(benchmark::kMillisecond);
+
+// The CPU time is the drawing thread's: the chart code and the queuing; the
+// counter "all_threads_ms" adds the bands' (on a busy machine the real time
+// says little, that sum and the one thread's CPU time more).
+void BM_Surface2000_Banded(benchmark::State& state)
+{
+    const int bands = int(state.range(0));
+    const std::clock_t start = std::clock();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawBanded(SurfaceDoc(), 3, bands));
+    state.counters["all_threads_ms"] =
+        benchmark::Counter(1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC / double(state.iterations()));
+    static const bool identical = DrawBanded(SurfaceDoc(), 3, bands) == DrawOneThread(SurfaceDoc(), 3, true);
+    state.counters["identical"] = identical;
+}
+BENCHMARK(BM_Surface2000_Banded)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunDrawingBenchmarks(argc, argv);
+}
