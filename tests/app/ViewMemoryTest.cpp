@@ -1,8 +1,9 @@
 // A chart window whose page cannot be drawn for want of memory says so in the
-// status text and goes on; a later page is drawn again. So does printing. Run
-// in child processes, one with its address space limited as `ulimit -v` limits
-// a program.
+// status text and goes on; a later page is drawn again. So do printing and
+// reading in the worker thread. Run in child processes, one with its address
+// space limited as `ulimit -v` limits a program.
 
+#include "app/DocLoader.h"
 #include "app/SorvView.h"
 #include "app/ViewPrinter.h"
 #include "doc/SorvDoc.h"
@@ -10,6 +11,7 @@
 #include "support/TestDoc.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,14 +25,16 @@
 #include <functional>
 #include <new>
 
-// Allocations through operator new of this size or more fail while set.
+// Allocations through operator new of this size or more fail while set, in
+// every thread that is not spared.
 namespace {
 std::atomic<std::size_t> g_failFrom{SIZE_MAX};
+thread_local bool t_spared = false;
 }  // namespace
 
 void* operator new(std::size_t size)
 {
-    if (size >= g_failFrom)
+    if (!t_spared && size >= g_failFrom)
         throw std::bad_alloc();
     if (void* p = std::malloc(size ? size : 1))
         return p;
@@ -121,6 +125,42 @@ TEST(ViewMemory, PrintingShortOfMemoryIsReportedAndPrintingGoesOn)
     const auto doc = MakeTestDoc(1000, 1000, [](int r, int c) { return double((r * 7 + c) % 97); });
     const auto print = [&](CSorvView& view) { return PrintShortOfMemory(view, dir.filePath("page.pdf")); };
     EXPECT_EQ(RunInChild([&] { return WithChartWindow(*doc, print); }), Drawn);
+}
+
+// The read of the worker thread runs out of memory: the read fails with the
+// reason, the program goes on, and the next read works.
+int LoadShortOfMemory(const std::string& path)
+{
+    int argc = 1;
+    char name[] = "view_memory_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    const auto load = [&path] {
+        CDocLoader loader({path, {}}, nullptr);
+        QEventLoop wait;
+        QObject::connect(&loader, &CDocLoader::finished, &wait, &QEventLoop::quit);
+        loader.Start();
+        wait.exec();
+        return std::make_pair(loader.TakeDocument() != nullptr, loader.Outcome().failure.code);
+    };
+    t_spared = true;  // only the worker's document fails
+    g_failFrom = sizeof(CSorvDoc);
+    const auto [short_, failure] = load();
+    g_failFrom = SIZE_MAX;
+    if (short_ || failure != ReadError::NoMemory)
+        return NoMessage;
+    return load().first ? Drawn : NotDrawnAgain;
+}
+
+TEST(ViewMemory, ReadingShortOfMemoryFailsAndReadingGoesOn)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("data.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("a,1,2,3\nb,4,5,6\n");
+    file.close();
+    const std::string path = QFile::encodeName(file.fileName()).toStdString();
+    EXPECT_EQ(RunInChild([&] { return LoadShortOfMemory(path); }), Drawn);
 }
 
 TEST(ViewMemory, PageThatCannotBeDrawnIsReportedAndTheWindowGoesOn)
