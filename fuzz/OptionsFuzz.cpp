@@ -9,7 +9,7 @@
 
 #include "cli/BatchCommand.h"
 #include "cli/BatchOptions.h"
-#include "cli/ViewerArguments.h"
+#include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
 #include "page/PageDraw.h"
@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,8 +102,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         Check(!error.empty());
     }
     IsBatchCommand(argc, argv.data());
-    const ViewerArguments viewer = SplitViewerArguments(argc, argv.data());
-    Check(viewer.ToolkitCount() + int(viewer.files.size()) <= argc);
+    // The viewer's arguments: every one is a file or a reading option.
+    QStringList viewerArgs;
+    for (std::size_t i = 1; i < args.size(); ++i)
+        viewerArgs.append(QString::fromLocal8Bit(args[i].data(), qsizetype(args[i].size())));
+    QStringList files;
+    std::optional<ImportOptions> import;
+    std::string viewerError;
+    if (ParseViewerArguments(viewerArgs, files, import, viewerError))
+        Check(files.size() <= viewerArgs.size());
+    else
+        Check(!viewerError.empty());
     for (std::size_t i = 1; i < args.size(); ++i)
         CheckFieldRules(args[i]);
     return 0;
