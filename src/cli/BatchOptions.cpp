@@ -291,7 +291,8 @@ bool OptionReader::Rotate(const std::string& value)
 bool OptionReader::Region(const std::string& value)
 {
     int v[4] = {};
-    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadInt(f, 0, FieldRules::kMaxRegionIndex); }))
+    const auto index = [](const std::string& f) { return FieldRules::ReadInt(f, 0, FieldRules::kMaxRegionIndex); };
+    if (!ReadFields(value, v, index))
         return false;
     m_options.changes.push_back(
         {m_option, [=](CSorvDoc& doc, CPlotSettings&) { return doc.SetRegion(v[0], v[1], v[2], v[3]); }});
