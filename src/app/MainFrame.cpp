@@ -261,7 +261,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
     CSorvDoc* doc = m_docs.OpenDocumentFile(path, error);
     if (!doc) {
         QMessageBox::warning(this, AppTitle(),
-                             QStringLiteral("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
+                             tr("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     m_recent.Add(path);

@@ -3,18 +3,19 @@
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "app/Translations.h"
 #include "app/ViewPrinter.h"
+#include "cli/LanguageOption.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QSettings>
-#include <QTranslator>
 
 #include <clocale>
+#include <cstdio>
 
 namespace {
 
@@ -60,16 +61,19 @@ void CSorvApp::InitInstance(const QStringList& files)
 
 int RunViewer(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // Checked before the application starts, which needs a display.
+    LanguageArguments args;
+    std::string error;
+    if (!TakeLanguageOption(argc, argv, args, error)) {
+        std::fprintf(stderr, "sorv: %s\n", error.c_str());
+        return 2;
+    }
+    int count = args.RestCount();
+    QApplication app(count, args.rest.data());
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
-    // The toolkit's own dialogs (files, printing, colours, message buttons)
-    // speak the user's language where a translation is installed.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    const CTranslations translations(args.language, QLocale::system());
 
     QStringList files = QApplication::arguments();
     files.removeFirst();

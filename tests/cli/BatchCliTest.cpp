@@ -195,7 +195,7 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_EQ(r.out.toStdString(),
-              "usage: sorv [FILE ...]\n"
+              "usage: sorv [--lang ja|en] [FILE ...]\n"
               "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
               "       sorv --info FILE\n"
               "       sorv --dump FILE\n"
