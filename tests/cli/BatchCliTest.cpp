@@ -91,6 +91,10 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--info", "--vlog", "data.csv"},
         {"--info", "--dump", "data.csv"},
         {"--bogus", "data.csv"},  // not a viewer option either
+        {"--lang", "fr", "data.csv"},  // refused by the viewer before it needs a display
+        {"data.csv", "--lang"},
+        {"--export", "out.png", "--lang", "EN", "data.csv"},
+        {"--info", "data.csv", "--lang"},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
@@ -207,6 +211,26 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
               "  --model 0..5   --zoom Z (0.2..5)\n");
+}
+
+// --lang is taken by every command and changes nothing they write.
+TEST_F(BatchCli, LanguageChangesNoOutput)
+{
+    const QStringList commands[] = {{"--info", "data.csv"}, {"--dump", "data.csv"}, {"--export", "out.ops", "data.csv"},
+                                    {"--export", "out.ops", "--chart", "3d", "data.csv"}, {"--help"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
+        const Result plain = Sorv(dir.path(), command);
+        const QByteArray written = Read("out.ops");
+        for (const QStringList& lang : {QStringList{"--lang", "en"}, QStringList{"--lang", "ja"}}) {
+            const Result r = Sorv(dir.path(), lang + command);
+            EXPECT_EQ(r.status, 0) << r.err.toStdString();
+            EXPECT_EQ(r.out, plain.out);
+            EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+            EXPECT_EQ(Read("out.ops"), written);
+        }
+        QFile::remove(dir.filePath(QStringLiteral("out.ops")));
+    }
 }
 
 TEST_F(BatchCli, InfoAndDumpPrintTheDocument)
