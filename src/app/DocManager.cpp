@@ -31,6 +31,10 @@ CSorvDoc* CDocManager::OpenDocumentFile(const QString& path, QString& error)
         return nullptr;
     }
     CSorvDoc* raw = doc.get();
+    raw->m_fnStopAllViews = [this, raw] {
+        for (CSorvView* view : GetViews(raw))
+            view->StopDrawing();
+    };
     raw->m_fnUpdateAllViews = [this, raw] {
         for (CSorvView* view : GetViews(raw))
             view->Invalidate();

@@ -207,6 +207,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     auto* child = new CChildFrame(view);
     m_docs.AddView(&doc, view);
     connect(view, &CSorvView::commandDone, this, &CMainFrame::UpdateCommandUI);
+    connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();

@@ -2,6 +2,7 @@
 
 #include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
+#include "page/ImagePage.h"
 #include "page/PageDraw.h"
 #include "page/PrintedPage.h"
 
@@ -28,12 +29,7 @@ bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     if (image.isNull())
         return false;
     image.fill(Qt::white);
-    {
-        // The surface finishes its gathered lines when it goes, while the painter is still open.
-        QPainter painter(&image);
-        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
-        DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
-    }
+    DrawImagePage(image, doc, s, page.clientWidth, page.clientHeight);
     return image.save(&out, "PNG");
 }
 

@@ -39,7 +39,9 @@ public:
     // as a successful read leaves them: whole-matrix region, range scanned.
     void Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels, bool utf8);
 
-    // Called after the region changed, so that every view of the document redraws.
+    // Called before the region changes, so that no view's drawing in flight
+    // reads it meanwhile, and after it changed, so that every view redraws.
+    std::function<void()> m_fnStopAllViews;
     std::function<void()> m_fnUpdateAllViews;
 
     // Converts one value token (held as AtofC takes it).

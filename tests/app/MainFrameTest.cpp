@@ -341,27 +341,26 @@ private slots:
                 ok ? d->accept() : d->reject();
             });
             ToolbarAction(id)->trigger();
-            view->grab();
-            return owner == Frame() ? view->DrawCount() : -1;
+            return owner == Frame() && view->WaitForPage() ? view->DrawCount() : -1;
         };
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const int base = view->DrawCount();
         QCOMPARE(runAnswered(SetLineAttr, true), base);
         QCOMPARE(runAnswered(SetAxis, false), base);
         QCOMPARE(runAnswered(SetAxis, true), base + 1);
         ToolbarAction(GraphLine)->trigger();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
 
         MenuAction(WindowNew)->trigger();
         CSorvView* second = View();
-        second->grab();
-        view->grab();
+        QVERIFY(second->WaitForPage());
+        QVERIFY(view->WaitForPage());
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
         WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
-        view->grab();
-        second->grab();
+        QVERIFY(view->WaitForPage());
+        QVERIFY(second->WaitForPage());
         QCOMPARE(view->DrawCount(), counts[0] + 1);
         QCOMPARE(second->DrawCount(), counts[1] + 1);
     }

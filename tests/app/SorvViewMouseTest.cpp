@@ -45,6 +45,10 @@ struct Setup {
 
     explicit Setup(int viewCount = 1, int graphType = 0)
     {
+        doc->m_fnStopAllViews = [this] {
+            for (auto& v : views)
+                v->StopDrawing();
+        };
         doc->m_fnUpdateAllViews = [this] {
             ++updates;
             for (auto& v : views)
@@ -57,9 +61,8 @@ struct Setup {
             v.Settings().m_nGraphType = graphType;
             v.resize(kWidth, kHeight);
             v.show();
-            if (!QTest::qWaitForWindowExposed(&v))
-                qWarning("window not exposed");
-            v.repaint();
+            if (!QTest::qWaitForWindowExposed(&v) || !v.WaitForPage())
+                qWarning("window not exposed or not drawn");
         }
     }
     CSorvView& view() { return *views.front(); }
@@ -131,7 +134,7 @@ private slots:
         QCOMPARE(t.updates, 1);
         const Ranges r = Snapshot(t.settings(), *t.doc);
         QCOMPARE(r, (Ranges{5.0, 20.0, 2.5, 1.0, 4.0, 1, 0, 4, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -158,14 +161,14 @@ private slots:
             {"one-column region",
              [](Setup& t) {
                  t.doc->SetRegion(3, 0, 3, 3);
-                 t.view().repaint();
+                 t.view().WaitForPage();
              },
              inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
             {"empty value range",
              [](Setup& t) {
                  t.settings().m_dVMax = t.settings().m_dVMin;
                  t.view().Invalidate();
-                 t.view().repaint();
+                 t.view().WaitForPage();
              },
              inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
         };
@@ -181,7 +184,7 @@ private slots:
             for (QPoint p : c.moves)
                 QTest::mouseMove(&t.view(), p);
             QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, c.release);
-            t.view().repaint();
+            QVERIFY(t.view().WaitForPage());
             QVERIFY2(Snapshot(t.settings(), *t.doc) == before, c.what);
             QVERIFY2(t.updates == 0, c.what);
             QVERIFY2(t.view().DrawCount() == drawn, c.what);
@@ -232,7 +235,7 @@ private slots:
         t.settings().m_dVMin = vMin;
         t.settings().m_dVMax = vMax;
         t.view().Invalidate();
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.layout().m_dVScale, 176.0);
         // From below the plot's lower edge to one decade up.
         t.Drag({ColumnX(1), ClientY(5)}, {{ColumnX(3), ClientY(24 + 176)}});
@@ -266,7 +269,7 @@ private slots:
         t.settings().m_dVStep = 2.5;
         t.Drag({ColumnX(4), ClientY(300)}, {{ColumnX(1), ClientY(100)}});
         QCOMPARE(t.doc->m_nX2, 4);
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         const int drawn = t.view().DrawCount();
         const QPoint p(ColumnX(3), ClientY(200));
         QTest::mousePress(&t.view(), Qt::LeftButton, {}, p);
@@ -274,7 +277,7 @@ private slots:
         QTest::mouseDClick(&t.view(), Qt::LeftButton, {}, p);
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, p);
         QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, 33.0, 2.5, 0.0, 10.0, 0, 0, 10, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -290,7 +293,7 @@ private slots:
         QCOMPARE(t.settings().m_dZoom, 1.0);
         QCOMPARE(t.settings().m_dRotX, 22.5);
         QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nY1, t.doc->m_nX2, t.doc->m_nY2}), QList<int>({0, 0, 10, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -302,8 +305,8 @@ private slots:
         const int drawnHere = t.view().DrawCount();
         const int drawnThere = other.DrawCount();
         t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(5), ClientY(300)}});
-        t.view().repaint();
-        other.repaint();
+        QVERIFY(t.view().WaitForPage());
+        QVERIFY(other.WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawnHere + 1);
         QCOMPARE(other.DrawCount(), drawnThere + 1);
         // The other window's axes are its own.
@@ -335,18 +338,24 @@ private slots:
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(200, 150));
     }
 
-    // A command during the drag changes the layout before the window is painted
-    // again: the release maps through the new one (legend on: 62 pixels a column).
-    void releaseUsesTheLayoutOfTheCurrentSettings()
+    // A command during the drag changes the page: the release maps through
+    // the page shown, the old one (70 pixels a column) until the new one
+    // (legend on: 62 pixels a column) has come.
+    void releaseMapsThroughThePageShown()
     {
-        Setup t;
-        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 2 + 3, ClientY(100)));
-        QTest::mouseMove(&t.view(), QPoint(80 + 62 * 5 + 3, ClientY(300)));
-        t.view().OnCommand(CommandId::Legend);
-        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 5 + 3, ClientY(300)));
-        QCOMPARE(t.layout().m_dHScale, 62.0);
-        QCOMPARE(t.doc->m_nX1, 2);
-        QCOMPARE(t.doc->m_nX2, 5);
+        for (const bool waitForNewPage : {false, true}) {
+            Setup t;
+            const int step = waitForNewPage ? 62 : 70;
+            QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + step * 2 + 3, ClientY(100)));
+            QTest::mouseMove(&t.view(), QPoint(80 + step * 5 + 3, ClientY(300)));
+            t.view().OnCommand(CommandId::Legend);
+            if (waitForNewPage)
+                QVERIFY(t.view().WaitForPage());
+            QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + step * 5 + 3, ClientY(300)));
+            QCOMPARE(t.layout().m_dHScale, double(step));
+            QCOMPARE(t.doc->m_nX1, 2);
+            QCOMPARE(t.doc->m_nX2, 5);
+        }
     }
 
     // Printing draws a page with a layout of its own: the window keeps its screen

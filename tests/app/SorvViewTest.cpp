@@ -28,28 +28,32 @@ private slots:
     {
         auto doc = MakeTestDoc(4, 4, [](int r, int c) { return double(r * c); });
         CSorvView view(*doc);
+        doc->m_fnStopAllViews = [&view] { view.StopDrawing(); };
         doc->m_fnUpdateAllViews = [&view] { view.Invalidate(); };
         view.resize(300, 200);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(view.WaitForPage());
         const int first = view.DrawCount();
         QVERIFY(first >= 1);
         view.grab();
         view.repaint();
+        QVERIFY(view.WaitForPage());
         QCOMPARE(view.DrawCount(), first);
         view.OnCommand(CommandId::Graph3D);
-        view.repaint();
+        QVERIFY(view.WaitForPage());
         QCOMPARE(view.DrawCount(), first + 1);
         view.resize(320, 200);
-        view.repaint();
+        QVERIFY(view.WaitForPage());
         QCOMPARE(view.DrawCount(), first + 2);
         doc->SetRegion(1, 1, 2, 2);
-        view.repaint();
+        QVERIFY(view.WaitForPage());
         QCOMPARE(view.DrawCount(), first + 3);
         // A zoom at its bound changes nothing and draws nothing.
         view.Settings().m_dZoom = 5.0;
         view.OnCommand(CommandId::ViewZoomIn);
         view.repaint();
+        QVERIFY(view.WaitForPage());
         QCOMPARE(view.DrawCount(), first + 3);
     }
 
