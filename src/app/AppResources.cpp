@@ -2,6 +2,8 @@
 
 #include "settings/CommandIds.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 using namespace CommandId;
@@ -41,6 +43,10 @@ const std::map<int, QString>& Strings()
         {AppExit, "終了\n終了"},
         {ViewToolbar, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示/非表示"},
         {ViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"},
+        {FileSaveImage, QCoreApplication::translate("AppResources", "作業中のｸﾞﾗﾌを画像ﾌｧｲﾙに保存\n画像として保存")},
+        {EditCopy, QCoreApplication::translate("AppResources", "作業中のｸﾞﾗﾌをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\nｺﾋﾟｰ")},
+        {ViewBack, QCoreApplication::translate("AppResources", "前の範囲と軸に戻る\n前の範囲に戻る")},
+        {ViewForward, QCoreApplication::translate("AppResources", "次の範囲と軸に進む\n次の範囲に進む")},
     };
     return strings;
 }
@@ -74,13 +80,18 @@ const std::vector<MenuPopup>& ChartMenu()
     static const std::vector<MenuPopup> menu = {
         {"ﾌｧｲﾙ(&F)",
          {{FileOpen, "開く(&O)...\tCtrl+O", {}}, {FileClose, "閉じる(&C)", {}}, Separator(),
-          {FilePrint, "印刷(&P)...\tCtrl+P", {}}, {FilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", {}},
+          {FileSaveImage, QCoreApplication::translate("AppResources", "画像として保存(&S)...\tCtrl+Shift+S"), {}},
+          Separator(), {FilePrint, "印刷(&P)...\tCtrl+P", {}}, {FilePrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", {}},
           {FilePrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)...", {}}, Separator(), {FileMruFirst, RecentFilePlaceholder(), {}},
           Separator(), {AppExit, "終了(&X)", {}}}},
+        {QCoreApplication::translate("AppResources", "編集(&E)"),
+         {{EditCopy, QCoreApplication::translate("AppResources", "ｺﾋﾟｰ(&C)\tCtrl+C"), {}}}},
         {"表示(&V)",
          {{GraphScatter, "散布図(&D)", {}}, {GraphLine, "折れ線(&L)", {}}, {GraphStacked, "積層図(&A)", {}},
           {Graph3D, "３Ｄ(&3)", {}}, Separator(), {Legend, "凡例(&G)", {}}, Separator(),
           {ViewZoomIn, "拡大(&I)\t+", {}}, {ViewZoomOut, "縮小(&OI)\t-", {}}, Separator(),
+          {ViewBack, QCoreApplication::translate("AppResources", "前の範囲に戻る(&B)\tAlt+Left"), {}},
+          {ViewForward, QCoreApplication::translate("AppResources", "次の範囲に進む(&N)\tAlt+Right"), {}}, Separator(),
           {ViewToolbar, "ﾂｰﾙ ﾊﾞｰ(&T)", {}}, {ViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", {}}}},
         {"設定(&S)",
          {{Region, "Region(&R)", {}}, Separator(), {SetAxis, "Axis(&A)", {}}, {SetColor, "Color(&C)", {}},
@@ -113,8 +124,40 @@ const std::vector<Accelerator>& Accelerators()
         {QKeySequence(Qt::Key_Up), RotateXPlus},
         {QKeySequence(Qt::Key_Left), RotateYMinus},
         {QKeySequence(Qt::Key_Right), RotateYPlus},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), FileSaveImage},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), EditCopy},
+        {QKeySequence(Qt::ALT | Qt::Key_Left), ViewBack},
+        {QKeySequence(Qt::Key_Backspace), ViewBack},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), ViewForward},
     };
     return table;
+}
+
+const std::vector<int>& ChartContextMenuCommands()
+{
+    static const std::vector<int> items = {
+        GraphScatter, GraphLine, GraphStacked, Graph3D, 0, Legend, 0, ViewBack, ViewForward, 0,
+        EditCopy, FileSaveImage, 0, Region, SetAxis, SetColor, SetLineAttr, SetTitle, SetView};
+    return items;
+}
+
+const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, int id)
+{
+    for (const MenuItem& item : items) {
+        if (item.id == id && item.submenu.empty())
+            return &item;
+        if (const MenuItem* inSubmenu = FindMenuItem(item.submenu, id))
+            return inSubmenu;
+    }
+    return nullptr;
+}
+
+QString ChartMenuText(int id)
+{
+    for (const MenuPopup& popup : ChartMenu())
+        if (const MenuItem* item = FindMenuItem(popup.items, id))
+            return item->text;
+    return {};
 }
 
 QString CommandPrompt(int id) { return StringPart(id, 0); }

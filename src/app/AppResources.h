@@ -30,6 +30,12 @@ const std::vector<MenuPopup>& ChartMenu();
 // The toolbar's items in order; 0 is a separator.
 const std::vector<int>& ToolbarCommands();
 const std::vector<Accelerator>& Accelerators();
+// The items of a chart window's context menu in order; 0 is a separator.
+const std::vector<int>& ChartContextMenuCommands();
+// The item of command id among items and their submenus, or nullptr.
+const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, int id);
+// The text of command id in menu 129 (empty when it has no item there).
+QString ChartMenuText(int id);
 // The status-bar prompt and the tool tip of a command (empty when it has none).
 QString CommandPrompt(int id);
 QString CommandToolTip(int id);

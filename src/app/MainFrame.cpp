@@ -2,11 +2,15 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppResources.h"
+#include "app/ChartContextMenu.h"
+#include "app/ChartImage.h"
 #include "app/ChildFrame.h"
+#include "app/CursorReadout.h"
 #include "app/DocManager.h"
 #include "app/FrameMenus.h"
 #include "app/MDIClientWnd.h"
 #include "app/RecentFileList.h"
+#include "app/SaveImageDialog.h"
 #include "app/SorvView.h"
 #include "app/StatusBar.h"
 #include "app/ToolbarArt.h"
@@ -46,7 +50,7 @@ QStringList LocalFiles(const QMimeData* mime)
 bool NeedsChartWindow(int id)
 {
     switch (id) {
-    case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview:
+    case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview: case FileSaveImage: case EditCopy:
     case WindowNew: case WindowArrange: case WindowCascade: case WindowTileHorz: case WindowTileVert:
         return true;
     default:
@@ -133,6 +137,8 @@ void CMainFrame::OnCommand(int id)
     case FilePrint: m_pPrinter->Print(view, true); break;
     case FilePrintDirect: m_pPrinter->Print(view, false); break;
     case FilePrintPreview: m_pPrinter->Preview(view); break;
+    case FileSaveImage: OnFileSaveImage(); break;
+    case EditCopy: CChartImage(*view).CopyToClipboard(); break;
     case WindowNew: OnWindowNew(); break;
     case WindowCascade: m_wndMDIClient->cascadeSubWindows(); break;
     case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
@@ -170,13 +176,21 @@ void CMainFrame::UpdateRecentFileMenu()
     m_pMenus->UpdateRecentFiles(m_recent.Files());
 }
 
+// "surface.csv - Sorv": the active document first, named once.
 void CMainFrame::UpdateFrameTitle()
 {
     const CSorvView* view = GetActiveView();
     if (view)
-        setWindowTitle(AppTitle() + " - " + QString::fromStdString(view->GetDocument().GetTitle()));
+        setWindowTitle(QString::fromStdString(view->GetDocument().GetTitle()) + " - " + AppTitle());
     else
         setWindowTitle(AppTitle());
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && m_wndMDIClient)
+        UpdateFrameTitle();
 }
 
 // Several windows of one document are told apart as "name:1", "name:2", ...
@@ -207,6 +221,11 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     auto* child = new CChildFrame(view);
     m_docs.AddView(&doc, view);
     connect(view, &CSorvView::commandDone, this, &CMainFrame::UpdateCommandUI);
+    connect(view, &CSorvView::cursorMoved, this,
+            [this, view](QPoint p) { m_wndStatusBar->showMessage(CCursorReadout::Text(*view, p)); });
+    connect(view, &CSorvView::cursorLeft, m_wndStatusBar, &QStatusBar::clearMessage);
+    connect(view, &CSorvView::contextMenuRequested, this,
+            [this, view](QPoint global) { OnChartContextMenu(view, global); });
     connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
@@ -308,6 +327,23 @@ void CMainFrame::OnRecentFile(int index)
 void CMainFrame::OnWindowNew()
 {
     CreateChildFrame(GetActiveView()->GetDocument());
+}
+
+void CMainFrame::OnFileSaveImage()
+{
+    auto* dialog = new CSaveImageDialog(GetActiveView(), m_pPrinter->PrintableAreaMm(), this);
+    dialog->open();
+}
+
+// The menu acts on the window it was opened over, which becomes the active one.
+void CMainFrame::OnChartContextMenu(CSorvView* view, QPoint global)
+{
+    m_wndMDIClient->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    UpdateCommandUI();
+    auto* menu = new CChartContextMenu([this](int id) { return IsCommandEnabled(id); },
+                                       [this](int id) { return IsCommandChecked(id); }, this);
+    connect(menu, &CChartContextMenu::commandChosen, this, &CMainFrame::OnCommand);
+    menu->popup(global);
 }
 
 void CMainFrame::OnAppAbout()

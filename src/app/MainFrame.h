@@ -40,6 +40,8 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A maximised chart window adds its title to the frame's; the frame keeps its own.
+    void changeEvent(QEvent* event) override;
 
 private:
     bool IsCommandChecked(int id) const;
@@ -56,12 +58,14 @@ private:
     void OnRecentFile(int index);
     void OnWindowNew();
     void OnAppAbout();
+    void OnFileSaveImage();
+    void OnChartContextMenu(CSorvView* view, QPoint global);
 
     CDocManager& m_docs;
     CRecentFileList& m_recent;
     CViewPrinter* m_pPrinter;
 
-    CMDIClientWnd* m_wndMDIClient;
+    CMDIClientWnd* m_wndMDIClient = nullptr;
     CFrameMenus* m_pMenus;
     CStatusBar* m_wndStatusBar;
 };

@@ -33,6 +33,7 @@ QString ReadFailureText(const ReadFailure& failure)
     case ReadError::NoNumbers: return QStringLiteral("数値のｾﾙがありません。");
     case ReadError::HeaderOnly: return QStringLiteral("見出しの行だけで、ﾃﾞｰﾀの行がありません。");
     case ReadError::Utf16: return QStringLiteral("UTF-16 のﾌｧｲﾙは読めません。UTF-8 か Shift-JIS で保存してください。");
+    case ReadError::Cancelled: return QStringLiteral("読み込みを中止しました。");
     case ReadError::None: break;
     }
     return QString::fromStdString(failure.text);

@@ -1,6 +1,5 @@
 #include "app/SorvApp.h"
 
-#include "app/DesktopEntry.h"
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -8,15 +7,31 @@
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
+#include <QSettings>
 #include <QTranslator>
 
 #include <clocale>
 
 namespace {
+
 constexpr int kRecentFiles = 4;
+
+// The settings that earlier versions kept under another organisation name
+// (the recent files) are taken over once, before this program's file exists.
+void TakeOverOldSettings()
+{
+    QSettings settings;
+    if (QFileInfo::exists(settings.fileName()))
+        return;
+    QSettings old(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Sorv"));
+    for (const QString& key : old.allKeys())
+        settings.setValue(key, old.value(key));
+}
+
 }  // namespace
 
 CSorvApp::CSorvApp() = default;
@@ -25,16 +40,16 @@ CSorvApp::~CSorvApp() = default;
 void CSorvApp::InitInstance(const QStringList& files)
 {
     Q_INIT_RESOURCE(sorv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    // ~/.config/Sorv/Sorv.conf
+    QCoreApplication::setOrganizationName(QStringLiteral("Sorv"));
     QCoreApplication::setApplicationName(QStringLiteral("Sorv"));
+    TakeOverOldSettings();
     m_pRecentFiles = std::make_unique<CRecentFileList>(kRecentFiles);
     m_pDocManager = std::make_unique<CDocManager>();
     m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     CViewPrinter::UsePdfWithoutPrinters(*m_pPrinter);
 
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocManager, *m_pRecentFiles, *m_pPrinter);
-    // A desktop entry that cannot be written costs only the file association.
-    CDesktopEntry::Register(QCoreApplication::applicationFilePath());
 
     // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.

@@ -19,7 +19,7 @@ public:
     CSorvApp& operator=(const CSorvApp&) = delete;
 
     // Start-up after the QApplication exists: settings, recent files,
-    // documents, main window, desktop entry, the files named in args, show.
+    // documents, main window, the files named in args, show.
     void InitInstance(const QStringList& files);
 
     CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }

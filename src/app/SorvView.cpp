@@ -4,9 +4,11 @@
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
 #include "page/PageDraw.h"
+#include "page/PageImage.h"
 #include "settings/CommandIds.h"
 #include "settings/ViewCommands.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
@@ -14,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +31,8 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button show what lies under the cursor.
+    setMouseTracking(true);
     InitialUpdate(m_settings, m_doc);
     connect(&m_page, &CShownPage::pageShown, this, qOverload<>(&QWidget::update));
     connect(&m_page, &CShownPage::drawFailed, this, &CSorvView::drawFailed);
@@ -41,7 +46,7 @@ bool CSorvView::HandlesCommand(int id)
     case Legend: case ViewZoomIn: case ViewZoomOut:
     case SetAxis: case SetColor: case SetLineAttr: case SetTitle: case SetView: case Region:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
-    case RotateZPlus: case RotateZMinus:
+    case RotateZPlus: case RotateZMinus: case ViewBack: case ViewForward:
         return true;
     default:
         return false;
@@ -61,6 +66,8 @@ bool CSorvView::IsCommandEnabled(int id) const
     case ViewZoomIn: case ViewZoomOut: case SetView:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
         return m_settings.m_nGraphType == 3;
+    case ViewBack: return m_history.CanGoBack();
+    case ViewForward: return m_history.CanGoForward();
     default:
         return HandlesCommand(id);
     }
@@ -99,7 +106,11 @@ bool CSorvView::OnCommand(int id)
     case RotateYMinus: Rotate(0, -kRotationStep, 0); break;
     case RotateZPlus: Rotate(0, 0, kRotationStep); break;
     case RotateZMinus: Rotate(0, 0, -kRotationStep); break;
-    case SetAxis: repaint = RunAxisCommand(m_settings, window()); break;
+    case SetAxis:
+        RecordZoom();
+        repaint = RunAxisCommand(m_settings, window());
+        RecordZoom();
+        break;
     case SetColor: repaint = RunColorCommand(m_settings, window()); break;
     case SetTitle:
         repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
@@ -108,7 +119,14 @@ bool CSorvView::OnCommand(int id)
     case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
     case SetView: repaint = RunViewCommand(m_settings, window()); break;
     // The region belongs to the document, which redraws all its views.
-    case Region: RunRegionCommand(m_doc, window()); repaint = false; break;
+    case Region:
+        RecordZoom();
+        RunRegionCommand(m_doc, window());
+        RecordZoom();
+        repaint = false;
+        break;
+    case ViewBack: repaint = StepZoom(m_history.Back()); break;
+    case ViewForward: repaint = StepZoom(m_history.Forward()); break;
     default: break;
     }
     if (repaint)
@@ -120,6 +138,16 @@ bool CSorvView::OnCommand(int id)
 void CSorvView::Rotate(double dx, double dy, double dz)
 {
     SetRotation(m_settings, m_settings.m_dRotX + dx, m_settings.m_dRotY + dy, m_settings.m_dRotZ + dz);
+}
+
+void CSorvView::RecordZoom()
+{
+    m_history.Record(CZoomState::Of(m_doc, m_settings));
+}
+
+bool CSorvView::StepZoom(const std::optional<CZoomState>& state)
+{
+    return state && RestoreZoom(*state, m_doc, m_settings);
 }
 
 void CSorvView::Invalidate()
@@ -230,7 +258,7 @@ int ClampToPixel(double v, int size)
 
 }  // namespace
 
-CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+CPoint CSorvView::ClientPoint(const QSinglePointEvent* event) const
 {
     const QPointF p = event->position();
     return {ClampToPixel(p.x(), width()), ClampToPixel(p.y(), height())};
@@ -276,6 +304,11 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
+    // Shift+drag turns the 3D chart, in drafts until the button is released.
+    if (event->modifiers().testFlag(Qt::ShiftModifier) && m_settings.m_nGraphType == 3) {
+        m_page.SetTurning(true);
+        return m_rotate.Begin(ClientPoint(event), m_settings);
+    }
     m_drag.m_bDragging = true;
     m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
 }
@@ -283,17 +316,31 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 // Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_drag.m_bDragging)
+    const CPoint p = ClientPoint(event);
+    if (m_rotate.IsActive()) {
+        m_rotate.MoveTo(p, m_settings);
+        Invalidate();
+        // The readout of the 3D chart shows the angles.
+        emit cursorMoved(QPoint(p.x, p.y));
+        return;
+    }
+    if (!m_drag.m_bDragging) {
+        emit cursorMoved(QPoint(p.x, p.y));
         return QWidget::mouseMoveEvent(event);
+    }
     KeepCursorInside(event);
     const QRect oldBand = BandRect();
-    m_drag.m_ptDragEnd = ClientPoint(event);
+    m_drag.m_ptDragEnd = p;
     update(oldBand.united(BandRect()));
 }
 
 // The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_rotate.IsActive() && event->button() == Qt::LeftButton) {
+        m_rotate.End();
+        return EndTurning();
+    }
     if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
@@ -304,11 +351,15 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     const CPageLayout& l = Layout();
     const CPoint a = ShownPagePoint(m_drag.m_ptDragStart);
     const CPoint b = ShownPagePoint(m_drag.m_ptDragEnd);
+    RecordZoom();
     const bool changed = m_settings.m_nGraphType == 3
                              ? ZoomByDrag3D(m_doc, l, a, b, l.m_nPageWidth, l.m_nPageHeight)
                              : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight);
-    if (changed)
+    RecordZoom();
+    if (changed) {
         Invalidate();
+        emit commandDone();
+    }
 }
 
 void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -316,6 +367,51 @@ void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(event);
     EndDrag();
+    RecordZoom();
     ResetZoom(m_settings, m_doc);
+    RecordZoom();
     Invalidate();
+    emit commandDone();
+}
+
+// Whole steps of the wheel; a touchpad's small turns add up to one.
+void CSorvView::wheelEvent(QWheelEvent* event)
+{
+    m_nWheelDelta += event->angleDelta().y();
+    const int steps = m_nWheelDelta / QWheelEvent::DefaultDeltasPerStep;
+    m_nWheelDelta -= steps * QWheelEvent::DefaultDeltasPerStep;
+    for (int i = 0; i < std::abs(steps); ++i)
+        OnWheelStep(steps > 0, ShownPagePoint(ClientPoint(event)).x);
+    event->accept();
+}
+
+void CSorvView::OnWheelStep(bool forward, int x)
+{
+    using namespace CommandId;
+    if (m_settings.m_nGraphType == 3) {
+        OnCommand(forward ? ViewZoomIn : ViewZoomOut);
+    } else if (!forward) {
+        OnCommand(ViewBack);
+    } else {
+        // Each step maps through the page shown, drawn before the last steps or not.
+        RecordZoom();
+        if (ZoomByWheel2D(m_settings, m_doc, Layout(), x)) {
+            RecordZoom();
+            Invalidate();
+            emit commandDone();
+        }
+    }
+}
+
+void CSorvView::leaveEvent(QEvent* event)
+{
+    emit cursorLeft();
+    QWidget::leaveEvent(event);
+}
+
+void CSorvView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_drag.m_bDragging || m_rotate.IsActive())
+        return;
+    emit contextMenuRequested(event->globalPos());
 }

@@ -3,12 +3,15 @@
 // worker draws and answers the view commands, the character keys and the mouse.
 
 #include "app/ShownPage.h"
+#include "page/RotateDrag.h"
+#include "page/ZoomHistory.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
 #include <QWidget>
 
 class CSorvDoc;
+class QSinglePointEvent;
 
 // A drag of the mouse over the chart, in client pixels: where the button went
 // down and the moving corner. The band is shown while the drag lasts.
@@ -56,6 +59,11 @@ signals:
     void commandDone();
     // A page could not be drawn (for want of memory): the message says why.
     void drawFailed(const QString& message);
+    // The mouse moved over the chart outside a drag (client pixels), or left it.
+    void cursorMoved(QPoint client);
+    void cursorLeft();
+    // The context menu is asked for, at a global position.
+    void contextMenuRequested(QPoint global);
 
 protected:
     // Keys held down turn the 3D chart in drafts until they are released.
@@ -68,6 +76,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The wheel zooms the 3D chart, and narrows or steps back a 2D one.
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Rotate(double dx, double dy, double dz);
@@ -76,7 +88,7 @@ private:
     void EndTurning();
     bool OnCharacter(QChar c);
     // The event's position in client pixels (logical pixels, like the page), kept inside the window.
-    CPoint ClientPoint(const QMouseEvent* event) const;
+    CPoint ClientPoint(const QSinglePointEvent* event) const;
     // A client point on the page shown, which is stretched while a page of a
     // new size is drawn.
     CPoint ShownPagePoint(CPoint p) const;
@@ -87,9 +99,17 @@ private:
     void KeepCursorInside(const QMouseEvent* event);
     // Ends the drag and takes the band off the screen.
     void EndDrag();
+    // Called before and after a change of the region or the axes, which the history keeps.
+    void RecordZoom();
+    // Restores a state of the history; returns whether anything changed.
+    bool StepZoom(const std::optional<CZoomState>& state);
+    void OnWheelStep(bool forward, int x);
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
     CDragState m_drag;
+    CRotateDrag m_rotate;  // Shift+drag over the 3D chart
+    CZoomHistory m_history;
+    int m_nWheelDelta = 0;  // wheel turns not yet a whole step
     CShownPage m_page;
 };

@@ -4,12 +4,20 @@
 
 #include <cstddef>
 
-// Every token is copied into a buffer of this size before it is converted
-// or stored, so a token keeps at most its first 127 bytes.
+// A token is held in a buffer of this size before it is converted or stored,
+// so a token keeps at most its first 127 bytes.
 constexpr std::size_t kTokenBufferSize = 128;
+constexpr std::size_t kMaxTokenBytes = kTokenBufferSize - 1;
 using TokenBuffer = char[kTokenBufferSize];
 
-// token holds the token NUL-terminated at token[length] (length < 128), and
-// all its bytes are initialised. Returns bit for bit what strtod gives for it
-// in the "C" locale (0.0 when no prefix is a number).
-double AtofC(const TokenBuffer& token, std::size_t length);
+// The value of the token of length bytes at p, cut to its first 127 bytes:
+// bit for bit what atof gives for it in the "C" locale (0.0 when no prefix
+// is a number). The bytes up to readableEnd (at least p + length) may be
+// read, which lets a short token be read sixteen bytes at once; they do not
+// change the value.
+double ConvertToken(const char* p, std::size_t length, const char* readableEnd);
+
+inline double ConvertToken(const char* p, std::size_t length)
+{
+    return ConvertToken(p, length, p + length);
+}

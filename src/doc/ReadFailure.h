@@ -3,7 +3,9 @@
 
 #include <string>
 
-enum class ReadError { None, CannotOpen, Empty, ShortRead, TooFewCells, TooLarge, NoMemory, NoNumbers, HeaderOnly, Utf16 };
+enum class ReadError {
+    None, CannotOpen, Empty, ShortRead, TooFewCells, TooLarge, NoMemory, NoNumbers, HeaderOnly, Utf16, Cancelled
+};
 
 struct ReadFailure {
     ReadError code = ReadError::None;

@@ -2,15 +2,20 @@
 // A data document: the matrix of numbers read from one data file, one label
 // per row, the value range and the region that the charts show.
 
-#include "doc/Atof.h"
 #include "doc/ColumnLabels.h"
 #include "doc/ReadFailure.h"
+#include "doc/ReadOptions.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+
+class CReadProgress;
+
+struct ValueRange;
 
 class CSorvDoc {
 public:
@@ -44,17 +49,12 @@ public:
     std::function<void()> m_fnStopAllViews;
     std::function<void()> m_fnUpdateAllViews;
 
-    // Converts one value token (held as AtofC takes it).
-    using ValueConverter = double (*)(const TokenBuffer& token, std::size_t length);
-
-    // Reads a data file and takes its base name as the title. On failure the
+    // Reads a data file ("-": standard input; pipes and FIFOs as streams) and
+    // takes its base name as the title. On failure, cancel included, the
     // document stays empty and error says why.
-    bool ReadFile(const std::string& path, std::string& error);
+    bool ReadFile(const std::string& path, std::string& error, const ReadOptions& options = {});
     // Reads a text already in memory (a whole file's bytes), with the rules of ReadFile.
-    bool ReadText(std::string_view text, std::string& error);
-    // The same readers with another value converter (for measuring the reader).
-    bool ReadFile(const std::string& path, std::string& error, ValueConverter convert);
-    bool ReadText(std::string_view text, std::string& error, ValueConverter convert);
+    bool ReadText(std::string_view text, std::string& error, const ReadOptions& options = {});
 
     // Why the last read failed (code None after a successful read).
     const ReadFailure& GetReadFailure() const { return m_failure; }
@@ -84,7 +84,8 @@ private:
     ReadFailure m_failure;
 
     void Clear();
-    // Reads the length bytes of buffer, which has room for one more byte.
-    bool ReadBuffer(char* buffer, std::size_t length, ValueConverter convert);
-    void ScanRange();
+    bool ReadBytes(std::string_view bytes, const ReadOptions& options, CReadProgress& progress);
+    bool ReadChunks(std::string_view bytes, const ReadOptions& options, CReadProgress& progress);
+    bool Allocate(std::uint64_t rows, std::uint64_t cols);
+    void TakeRange(const ValueRange& range);
 };

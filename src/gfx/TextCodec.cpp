@@ -108,6 +108,24 @@ int Utf8Length(unsigned char lead)
     return 0;
 }
 
+// Characters that Japanese input gives in their JIS form, where code page 932
+// has the full-width or other form at the same bytes (WAVE DASH for 0x8160 ...).
+const char* JisFormBytes(char32_t code)
+{
+    switch (code) {
+    case U'\u301C': return "\x81\x60";  // wave dash
+    case U'\u2016': return "\x81\x61";  // double vertical line
+    case U'\u2212': return "\x81\x7C";  // minus sign
+    case U'\u00A2': return "\x81\x91";  // cent sign
+    case U'\u00A3': return "\x81\x92";  // pound sign
+    case U'\u00AC': return "\x81\xCA";  // not sign
+    case U'\u2014': return "\x81\x5C";  // em dash
+    case U'\u00A5': return "\x5C";       // yen sign
+    case U'\u203E': return "\x7E";       // overline
+    default: return nullptr;
+    }
+}
+
 // Text to code page 932; a character that code page 932 lacks becomes one "?".
 std::string EncodeShiftJis(const QString& text)
 {
@@ -122,7 +140,7 @@ std::string EncodeShiftJis(const QString& text)
         const char32_t one = char32_t(code);
         const QByteArray bytes = encoder.encode(QString::fromUcs4(&one, 1));
         if (encoder.hasError() || bytes.isEmpty())
-            out += '?';
+            out += JisFormBytes(one) ? JisFormBytes(one) : "?";
         else
             out.append(bytes.constData(), std::size_t(bytes.size()));
     }

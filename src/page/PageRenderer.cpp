@@ -1,6 +1,6 @@
 #include "page/PageRenderer.h"
 
-#include "page/ImagePage.h"
+#include "page/PageImage.h"
 
 #include <new>
 #include <utility>
@@ -14,14 +14,12 @@ CRenderedPage RenderPage(const CPageRequest& request, const std::atomic<bool>* c
     if (size.isEmpty())
         return page;
     try {
-        QImage image(size, QImage::Format_RGB32);
-        if (image.isNull())
+        CPageImage drawn = DrawPageImage(*request.doc, request.settings, request.clientWidth, request.clientHeight,
+                                         request.ratio, cancel, request.draft);
+        if (drawn.image.isNull())
             throw std::bad_alloc();
-        image.setDevicePixelRatio(request.ratio);
-        image.fill(Qt::white);
-        page.layout = DrawImagePage(image, *request.doc, request.settings, request.clientWidth,
-                                    request.clientHeight, cancel, request.draft);
-        page.image = std::move(image);
+        page.image = std::move(drawn.image);
+        page.layout = drawn.layout;
     } catch (const std::bad_alloc& e) {
         page.noMemory = true;
         page.error = e.what();

@@ -8,10 +8,12 @@
 #include "settings/CommandIds.h"
 #include "support/TestDoc.h"
 
+#include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <functional>
@@ -93,6 +95,14 @@ QRgb Pixel(const QImage& shot, int x, int y)
 {
     const qreal r = shot.devicePixelRatio();
     return shot.pixel(int(x * r), int(y * r)) & 0xFFFFFF;
+}
+
+// A turn of the wheel by delta eighths of a degree (120 is one step) at p.
+void Wheel(QWidget& w, QPoint p, int delta)
+{
+    QWheelEvent event(QPointF(p), QPointF(w.mapToGlobal(p)), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
 }
 
 struct Ranges {
@@ -356,6 +366,121 @@ private slots:
             QCOMPARE(t.doc->m_nX1, 2);
             QCOMPARE(t.doc->m_nX2, 5);
         }
+    }
+
+    // Every zoom by the mouse is recorded: back and forward restore the region
+    // and the axes exactly, the double click's reset included.
+    void historyStepsThroughMouseZooms()
+    {
+        Setup t;
+        CSorvView& v = t.view();
+        QVERIFY(!v.IsCommandEnabled(CommandId::ViewBack));
+        const Ranges whole = Snapshot(t.settings(), *t.doc);
+        t.Drag({ColumnX(1), ClientY(24 + 16 * 5)}, {{ColumnX(8) + 5, ClientY(24 + 16 * 30)}});
+        const Ranges first = Snapshot(t.settings(), *t.doc);
+        QVERIFY(v.WaitForPage());
+        t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(4), ClientY(400)}});
+        const Ranges second = Snapshot(t.settings(), *t.doc);
+        const QPoint p(ColumnX(3), ClientY(200));
+        QTest::mouseDClick(&v, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(&v, Qt::LeftButton, {}, p);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), whole);
+
+        for (const Ranges& expected : {second, first, whole}) {
+            QVERIFY(v.OnCommand(CommandId::ViewBack));
+            QCOMPARE(Snapshot(t.settings(), *t.doc), expected);
+        }
+        QVERIFY(!v.OnCommand(CommandId::ViewBack));
+        for (const Ranges& expected : {first, second, whole}) {
+            QVERIFY(v.OnCommand(CommandId::ViewForward));
+            QCOMPARE(Snapshot(t.settings(), *t.doc), expected);
+        }
+        QVERIFY(!v.IsCommandEnabled(CommandId::ViewForward));
+    }
+
+    // Each window keeps its own history; what another window did to the region
+    // meanwhile is part of the state this window records next.
+    void historyIsPerWindow()
+    {
+        Setup t(2);
+        CSorvView& other = *t.views[1];
+        t.Drag({ColumnX(1), ClientY(100)}, {{ColumnX(9), ClientY(500)}});
+        QVERIFY(other.WaitForPage());
+        QTest::mousePress(&other, Qt::LeftButton, {}, QPoint(ColumnX(2), ClientY(100)));
+        QTest::mouseMove(&other, QPoint(ColumnX(6), ClientY(500)));
+        QTest::mouseRelease(&other, Qt::LeftButton, {}, QPoint(ColumnX(6), ClientY(500)));
+        QCOMPARE(t.doc->m_nX1, 2);
+        QCOMPARE(t.doc->m_nX2, 5);
+        const Ranges afterOther = Snapshot(t.settings(), *t.doc);
+        QVERIFY(t.view().WaitForPage());
+        t.Drag({ColumnX(1), ClientY(100)}, {{ColumnX(3), ClientY(500)}});
+        QVERIFY(t.view().OnCommand(CommandId::ViewBack));
+        QCOMPARE(Snapshot(t.settings(), *t.doc), afterOther);
+        QVERIFY(t.view().OnCommand(CommandId::ViewBack));
+        QCOMPARE(t.doc->m_nX1, 1);
+        QCOMPARE(t.doc->m_nX2, 9);
+        // The other window steps through its own, which began with the region the first had made.
+        QVERIFY(other.OnCommand(CommandId::ViewBack));
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({1, 9}));
+        QCOMPARE(other.Settings().m_dHMax, 10.0);
+        QVERIFY(!other.OnCommand(CommandId::ViewBack));
+    }
+
+    // Wheel forward narrows about the column under the cursor, wheel back
+    // steps back; small turns add up to a step.
+    void wheelNarrowsTwoDimensionsAndStepsBack()
+    {
+        Setup t;
+        const double vMax = t.settings().m_dVMax;
+        Wheel(t.view(), QPoint(ColumnX(5), ClientY(300)), 120);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, vMax, t.settings().m_dVStep, 1.0, 9.0, 1, 0, 9, 3}));
+        // Two half steps over the first column of the new region (87.5 pixels a column).
+        Wheel(t.view(), QPoint(82, ClientY(300)), 60);
+        QCOMPARE(t.doc->m_nX2, 9);
+        Wheel(t.view(), QPoint(82, ClientY(300)), 60);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({1, 7}));
+        QCOMPARE(t.settings().m_dHMax, 7.0);
+        Wheel(t.view(), QPoint(400, 300), -120);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({1, 9}));
+        Wheel(t.view(), QPoint(400, 300), -240);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, vMax, t.settings().m_dVStep, 0.0, 10.0, 0, 0, 10, 3}));
+    }
+
+    // The wheel zooms the 3D chart as + and - do, within their bounds.
+    void wheelZoomsThreeDimensions()
+    {
+        Setup t(1, 3);
+        Wheel(t.view(), QPoint(400, 300), 120);
+        QCOMPARE(t.settings().m_dZoom, 1.25);
+        Wheel(t.view(), QPoint(400, 300), -240);
+        QCOMPARE(t.settings().m_dZoom, 1.25 * 0.8 * 0.8);
+        for (int i = 0; i < 20; ++i)
+            Wheel(t.view(), QPoint(400, 300), 120);
+        QVERIFY(qAbs(t.settings().m_dZoom - 1.25 * 0.8 * 0.8 * std::pow(1.25, 8)) < 1e-12);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({0, 10}));
+    }
+
+    // Shift+drag turns the 3D chart and zooms nothing; without Shift the drag zooms.
+    void shiftDragTurnsThreeDimensions()
+    {
+        Setup t(1, 3);
+        const Ranges before = Snapshot(t.settings(), *t.doc);
+        QTest::mousePress(&t.view(), Qt::LeftButton, Qt::ShiftModifier, QPoint(400, 300));
+        QTest::mouseMove(&t.view(), QPoint(440, 280));
+        QCOMPARE(t.settings().m_dRotX, 347.5);
+        QCOMPARE(t.settings().m_dRotY, 335.0);
+        QVERIFY(!t.view().Drag().m_bDragging);
+        QTest::mouseMove(&t.view(), QPoint(380, 320));
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, Qt::ShiftModifier, QPoint(380, 320));
+        QCOMPARE(t.settings().m_dRotX, 327.5);
+        QCOMPARE(t.settings().m_dRotY, 305.0);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), before);
+        QCOMPARE(t.updates, 0);
+        // The move after the release turns nothing.
+        QTest::mouseMove(&t.view(), QPoint(300, 200));
+        QCOMPARE(t.settings().m_dRotX, 327.5);
+        t.Drag({300, 200}, {{500, 400}});
+        QCOMPARE(t.updates, 1);
     }
 
     // Printing draws a page with a layout of its own: the window keeps its screen

@@ -15,12 +15,9 @@
 
 namespace {
 
-// AtofC of a token, as the reader hands it over: in a zeroed token buffer.
 double Convert(const std::string& token)
 {
-    TokenBuffer buffer = {};
-    std::memcpy(buffer, token.data(), token.size());
-    return AtofC(buffer, token.size());
+    return ConvertToken(token.data(), token.size());
 }
 
 // Both results must be the same bits (NaNs included).
@@ -32,7 +29,7 @@ void ExpectSameAsStrtod(const std::string& token)
         << "token \"" << token << "\": got " << actual << ", strtod gives " << expected;
 }
 
-TEST(AtofC, TrickyTokensMatchStrtod)
+TEST(ConvertToken, TrickyTokensMatchStrtod)
 {
     const std::vector<std::string> tokens = {
         "", "0", "-0", "+0", "-0.0", "1", "-1", "+1", " 1", "\t2", "\r3", "\v4", "3\r", "2\t", "12abc", "1..2",
@@ -53,14 +50,36 @@ TEST(AtofC, TrickyTokensMatchStrtod)
         ExpectSameAsStrtod(token);
 }
 
-TEST(AtofC, LongTokensMatchStrtod)
+TEST(ConvertToken, LongTokensMatchStrtod)
 {
     const std::vector<std::string> tokens = {
         std::string(127, '9'), "0." + std::string(125, '0'), "1" + std::string(126, '0'),
         "0." + std::string(120, '0') + "12345", "-" + std::string(126, '7'), "1." + std::string(125, '5'),
         std::string(100, '0') + "1e-100", "1e" + std::string(125, '0'), "2.4703282292062327208828439643411068618252990130716238221279284125033775363510437593264991818081799618989828234772285886546332"};
     for (const std::string& token : tokens)
-        ExpectSameAsStrtod(token.substr(0, kTokenBufferSize - 1));
+        ExpectSameAsStrtod(token.substr(0, kMaxTokenBytes));
+    // A longer token is cut to its first 127 bytes before it is converted.
+    for (const std::string& token : tokens) {
+        const std::string longer = token + "123e5";
+        const double cut = std::strtod(longer.substr(0, kMaxTokenBytes).c_str(), nullptr);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(Convert(longer)), std::bit_cast<std::uint64_t>(cut)) << longer;
+    }
+}
+
+// The reader converts tokens in place in the text: nothing after the token counts.
+TEST(ConvertToken, ReadsOnlyTheToken)
+{
+    struct {
+        const char* text;
+        std::size_t length;
+        double value;
+    } cases[] = {{"1.5e3,7", 3, 1.5}, {"12 34", 2, 12}, {"-0x10", 2, -0.0}, {"0x10", 1, 0}, {"1e5\n", 2, 1},
+                 {"inf", 2, 0}, {"nan", 1, 0}, {"5", 0, 0}, {".5", 1, 0}, {"123", 2, 12}};
+    for (const auto& c : cases) {
+        const double value = ConvertToken(c.text, c.length);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(c.value))
+            << "first " << c.length << " bytes of \"" << c.text << "\": got " << value;
+    }
 }
 
 std::string RandomToken(std::mt19937_64& rng)
@@ -104,7 +123,7 @@ std::string RandomToken(std::mt19937_64& rng)
     }
 }
 
-TEST(AtofC, RandomTokensMatchStrtod)
+TEST(ConvertToken, RandomTokensMatchStrtod)
 {
     std::mt19937_64 rng(12345);
     int failures = 0;
@@ -120,7 +139,7 @@ TEST(AtofC, RandomTokensMatchStrtod)
 }
 
 // A locale with a decimal comma must not change the conversion.
-TEST(AtofC, IgnoresTheProcessLocale)
+TEST(ConvertToken, IgnoresTheProcessLocale)
 {
     const char* names[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR"};
     const char* found = nullptr;

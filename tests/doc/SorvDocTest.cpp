@@ -238,7 +238,8 @@ std::string RandomText(std::mt19937& rng)
     return text;
 }
 
-// Random texts read as the plain byte-by-byte rules say.
+// Random texts read as the plain byte-by-byte rules say, in one chunk and in
+// many small ones on several threads.
 TEST(SorvDoc, RandomTextsFollowTheRules)
 {
     std::mt19937 rng(7);
@@ -248,9 +249,14 @@ TEST(SorvDoc, RandomTextsFollowTheRules)
         std::size_t cols = 0;
         for (const auto& line : lines)
             cols = std::max(cols, line.size() - 1);
+        ReadOptions options;
+        if (i % 2) {
+            options.threads = 3;
+            options.chunkBytes = 1 + rng() % 40;
+        }
         CSorvDoc doc;
         std::string error;
-        const bool ok = doc.ReadText(text, error);
+        const bool ok = doc.ReadText(text, error, options);
         ASSERT_EQ(ok, lines.size() * cols >= 4) << text;
         if (!ok)
             continue;

@@ -63,6 +63,9 @@ TEST(TextCodec, EncodesTitlesBackToTheDocumentEncoding)
     EXPECT_EQ(EncodeText(QString::fromUtf8("東京 1"), TextEncoding::Utf8), "東京 1");
     // A character that Shift-JIS lacks becomes one question mark, whatever its UTF-8 length.
     EXPECT_EQ(EncodeText(QString::fromUtf8("a\U0001F600b\u0101c"), TextEncoding::ShiftJis), "a?b?c");
+    // The JIS forms that Japanese input gives keep their code page 932 bytes.
+    EXPECT_EQ(EncodeText(QString::fromUtf8("1\u301C2 \u2212\u00A5\u2014"), TextEncoding::ShiftJis),
+              "1\x81\x60" "2 \x81\x7C\x5C\x81\x5C");
 }
 
 }  // namespace
