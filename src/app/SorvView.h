@@ -49,7 +49,8 @@ public:
     // change; the page is drawn again at the next paint.
     void StopDrawing();
     // Runs the events until the exact page of the current state is shown (or
-    // could not be drawn); false when that takes longer than timeoutMs.
+    // could not be drawn); false when that takes longer than timeoutMs. While
+    // a key is held the exact page waits for its release.
     bool WaitForPage(int timeoutMs = 30000);
     // How many pages have been shown; a paint without a change reuses the page.
     int DrawCount() const { return m_page.DrawCount(); }

@@ -86,8 +86,8 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
 bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
-    const double offset = CScaleMap::Columns(l).Offset(x);
-    if (l.m_bPrinted || n <= 0 || !std::isfinite(offset))
+    // A printed page, or a page whose plot has no usable column scale, places nothing.
+    if (l.m_bPrinted || n <= 0 || !std::isfinite(CScaleMap::Columns(l).Offset(x)))
         return false;
     // Four fifths of the column steps, at least one fewer; the column under
     // the cursor keeps its place in the window. The cursor's place is taken as
