@@ -404,27 +404,26 @@ private slots:
                 ok ? d->accept() : d->reject();
             });
             ToolbarAction(id)->trigger();
-            view->grab();
-            return owner == Frame() ? view->DrawCount() : -1;
+            return owner == Frame() && view->WaitForPage() ? view->DrawCount() : -1;
         };
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const int base = view->DrawCount();
         QCOMPARE(runAnswered(SetLineAttr, true), base);
         QCOMPARE(runAnswered(SetAxis, false), base);
         QCOMPARE(runAnswered(SetAxis, true), base + 1);
         ToolbarAction(GraphLine)->trigger();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
 
         MenuAction(WindowNew)->trigger();
         CSorvView* second = View();
-        second->grab();
-        view->grab();
+        QVERIFY(second->WaitForPage());
+        QVERIFY(view->WaitForPage());
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
         WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
-        view->grab();
-        second->grab();
+        QVERIFY(view->WaitForPage());
+        QVERIFY(second->WaitForPage());
         QCOMPARE(view->DrawCount(), counts[0] + 1);
         QCOMPARE(second->DrawCount(), counts[1] + 1);
     }
@@ -688,6 +687,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         CSorvView* view = View();
         view->setFocus();
+        QVERIFY(view->WaitForPage());
         const QString folder = m_dir.filePath("pictures");
         QDir().mkpath(folder);
         QSettings().setValue("SaveImage/Folder", folder);
@@ -765,6 +765,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         QGuiApplication::clipboard()->clear();
         View()->setFocus();
+        QVERIFY(View()->WaitForPage());
         QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime && mime->hasImage());
@@ -872,7 +873,7 @@ private slots:
     {
         Start({WriteFile("a.csv")});
         CSorvView* view = View();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const CPageLayout& l = view->Layout();
         // Row "b", column 1: the value 5.
         const int x = l.m_nPlotLeft + int(l.m_dHScale);
