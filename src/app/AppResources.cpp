@@ -19,6 +19,8 @@ struct SourceText {
 
 MenuItem Separator() { return {}; }
 
+MenuItem ImportItem() { return {FileImport, QT_TRANSLATE_NOOP("AppResources", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I"), {}}; }
+
 std::vector<MenuItem> RotateItems()
 {
     return {{RotateXPlus, QT_TRANSLATE_NOOP("AppResources", "X+"), {}},
@@ -60,6 +62,10 @@ const std::map<int, SourceText>& Strings()
         {EditCopy, QT_TRANSLATE_NOOP3("AppResources", "作業中のｸﾞﾗﾌをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\nｺﾋﾟｰ", "")},
         {ViewBack, QT_TRANSLATE_NOOP3("AppResources", "前の範囲と軸に戻る\n前の範囲に戻る", "")},
         {ViewForward, QT_TRANSLATE_NOOP3("AppResources", "次の範囲と軸に進む\n次の範囲に進む", "")},
+        {FileImport, QT_TRANSLATE_NOOP3("AppResources", "区切りや見出しなどの読み込み方を選んでﾌｧｲﾙを開く\nｲﾝﾎﾟｰﾄ", "")},
+        {FileReload, QT_TRANSLATE_NOOP3("AppResources", "作業中のﾌｧｲﾙをもう一度読み込む\n再読み込み", "")},
+        {FileAutoUpdate, QT_TRANSLATE_NOOP3("AppResources", "ﾌｧｲﾙが変わったら自動的に読み込み直す\n自動更新", "")},
+        {FileCancelRead, QT_TRANSLATE_NOOP3("AppResources", "ﾌｧｲﾙの読み込みを中止\n中止", "")},
     };
     return strings;
 }
@@ -81,6 +87,7 @@ const std::vector<MenuPopup>& MainFrameMenu()
     static const std::vector<MenuPopup> menu = {
         {QT_TRANSLATE_NOOP("AppResources", "ﾌｧｲﾙ(&F)"),
          {{FileOpen, QT_TRANSLATE_NOOP("AppResources", "開く(&O)...\tCtrl+O"), {}},
+          ImportItem(),
           Separator(),
           {FilePrintSetup, QT_TRANSLATE_NOOP("AppResources", "ﾌﾟﾘﾝﾀの設定(&R)..."), {}},
           Separator(),
@@ -101,9 +108,13 @@ const std::vector<MenuPopup>& ChartMenu()
     static const std::vector<MenuPopup> menu = {
         {QT_TRANSLATE_NOOP("AppResources", "ﾌｧｲﾙ(&F)"),
          {{FileOpen, QT_TRANSLATE_NOOP("AppResources", "開く(&O)...\tCtrl+O"), {}},
+          ImportItem(),
           {FileClose, QT_TRANSLATE_NOOP("AppResources", "閉じる(&C)"), {}},
           Separator(),
           {FileSaveImage, QT_TRANSLATE_NOOP("AppResources", "画像として保存(&S)...\tCtrl+Shift+S"), {}},
+          Separator(),
+          {FileReload, QT_TRANSLATE_NOOP("AppResources", "再読み込み(&E)\tF5"), {}},
+          {FileAutoUpdate, QT_TRANSLATE_NOOP("AppResources", "自動更新(&U)"), {}},
           Separator(),
           {FilePrint, QT_TRANSLATE_NOOP("AppResources", "印刷(&P)...\tCtrl+P"), {}},
           {FilePrintPreview, QT_TRANSLATE_NOOP("AppResources", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"), {}},
@@ -166,6 +177,9 @@ const std::vector<Accelerator>& Accelerators()
     static const std::vector<Accelerator> table = {
         {QKeySequence(Qt::CTRL | Qt::Key_O), FileOpen},
         {QKeySequence(Qt::CTRL | Qt::Key_P), FilePrint},
+        {QKeySequence(Qt::CTRL | Qt::Key_I), FileImport},
+        {QKeySequence(Qt::Key_F5), FileReload},
+        {QKeySequence(Qt::Key_Escape), FileCancelRead},
         {QKeySequence(Qt::Key_Down), RotateXMinus},
         {QKeySequence(Qt::Key_Up), RotateXPlus},
         {QKeySequence(Qt::Key_Left), RotateYMinus},
@@ -217,8 +231,15 @@ QString CommandToolTip(int id) { return StringPart(id, 1); }
 QString AppTitle() { return QStringLiteral("Sorv"); }
 QString IdleStatusText() { return QCoreApplication::translate("AppResources", "Ready"); }
 QString OpenDialogTitle() { return QCoreApplication::translate("AppResources", "開く"); }
-QString OpenDialogFilters()
+QStringList OpenDialogFilters()
 {
-    return QCoreApplication::translate("AppResources", "Sorv ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*.*)");
+    return {QCoreApplication::translate("AppResources", "ﾃﾞｰﾀ ﾌｧｲﾙ (*.csv *.txt *.dat *.tsv)"),
+            QCoreApplication::translate("AppResources", "すべてのﾌｧｲﾙ (*)")};
+}
+
+QStringList OpenDialogFilterNames()
+{
+    return {QCoreApplication::translate("AppResources", "ﾃﾞｰﾀ ﾌｧｲﾙ (*.csv;*.txt;*.dat;*.tsv)"),
+            QCoreApplication::translate("AppResources", "すべてのﾌｧｲﾙ (*.*)")};
 }
 QString RecentFilePlaceholder() { return QCoreApplication::translate("AppResources", "最新のﾌｧｲﾙ"); }

@@ -5,6 +5,7 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // One item of a popup menu: a command (text, "\t" before the key hint), a
@@ -49,5 +50,7 @@ QString CommandToolTip(int id);
 QString AppTitle();         // "Sorv"
 QString IdleStatusText();   // "Ready"
 QString OpenDialogTitle();  // "開く"
-QString OpenDialogFilters();
+// The Open dialog's filters in the toolkit's syntax, and as the filter box shows them.
+QStringList OpenDialogFilters();
+QStringList OpenDialogFilterNames();
 QString RecentFilePlaceholder();

@@ -52,7 +52,8 @@ QAction* CFrameMenus::CommandAction(int id, const QString& text)
     auto* action = new QAction(text, m_pFrame);
     action->setData(id);
     action->setStatusTip(CommandPrompt(id));
-    action->setCheckable(CSorvView::IsCheckCommand(id) || id == ViewToolbar || id == ViewStatusBar);
+    action->setCheckable(CSorvView::IsCheckCommand(id) || id == ViewToolbar || id == ViewStatusBar
+                         || id == FileAutoUpdate);
     connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     m_actions.emplace(id, action);
     return action;

@@ -6,9 +6,11 @@
 #include "app/ChartImage.h"
 #include "app/ChildFrame.h"
 #include "app/CursorReadout.h"
+#include "app/DocLoader.h"
 #include "app/DocManager.h"
 #include "app/FrameMenus.h"
 #include "app/MDIClientWnd.h"
+#include "app/ReadProgressPane.h"
 #include "app/RecentFileList.h"
 #include "app/SaveImageDialog.h"
 #include "app/SorvView.h"
@@ -21,9 +23,8 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
+#include <QFile>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QScreen>
@@ -51,6 +52,7 @@ bool NeedsChartWindow(int id)
 {
     switch (id) {
     case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview: case FileSaveImage: case EditCopy:
+    case FileReload: case FileAutoUpdate:
     case WindowNew: case WindowArrange: case WindowCascade: case WindowTileHorz: case WindowTileVert:
         return true;
     default:
@@ -77,6 +79,10 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     connect(m_pMenus, &CFrameMenus::menuAboutToShow, this, &CMainFrame::UpdateCommandUI);
     m_wndStatusBar = new CStatusBar(this);
     setStatusBar(m_wndStatusBar);
+    m_pReadPane = new CReadProgressPane(m_wndStatusBar);
+    m_wndStatusBar->addWidget(m_pReadPane);
+    connect(m_pReadPane, &CReadProgressPane::idle, this, &CMainFrame::UpdateCommandUI);
+    m_docs.m_fnFileChanged = [this](CSorvDoc* doc) { ReloadDocument(doc); };
     m_pMenus->ShowMenus(false);
     UpdateRecentFileMenu();
     UpdateCommandUI();
@@ -122,6 +128,11 @@ bool CMainFrame::IsCommandEnabled(int id) const
     const CSorvView* view = GetActiveView();
     if (CSorvView::HandlesCommand(id))
         return view && view->IsCommandEnabled(id);
+    if (id == FileCancelRead)
+        return IsReading();
+    // Standard input cannot be read again.
+    if (id == FileReload || id == FileAutoUpdate)
+        return view && m_docs.GetRequest(&view->GetDocument())->path != "-";
     return view || !NeedsChartWindow(id);
 }
 
@@ -132,6 +143,10 @@ void CMainFrame::OnCommand(int id)
     CSorvView* view = GetActiveView();
     switch (id) {
     case FileOpen: OnFileOpen(); break;
+    case FileImport: OnFileImport(); break;
+    case FileReload: ReloadDocument(&view->GetDocument()); break;
+    case FileAutoUpdate: OnAutoUpdate(); break;
+    case FileCancelRead: m_pReadPane->CancelAll(); break;
     case FileClose: OnFileClose(); break;
     case FilePrintSetup: m_pPrinter->PageSetup(); break;
     case FilePrint: m_pPrinter->Print(view, true); break;
@@ -163,6 +178,8 @@ bool CMainFrame::IsCommandChecked(int id) const
     if (id == ViewStatusBar)
         return !m_wndStatusBar->isHidden();
     const CSorvView* view = GetActiveView();
+    if (id == FileAutoUpdate)
+        return view && m_docs.IsAutoUpdate(&view->GetDocument());
     return view && view->IsCommandChecked(id);
 }
 
@@ -218,6 +235,10 @@ void CMainFrame::OnActivated()
 CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
 {
     auto* view = new CSorvView(doc);
+    // A column file is a set of series over time.
+    const ReadRequest* request = m_docs.GetRequest(&doc);
+    if (request && request->import && request->import->columns)
+        view->Settings().m_nGraphType = 1;
     auto* child = new CChildFrame(view);
     m_docs.AddView(&doc, view);
     connect(view, &CSorvView::commandDone, this, &CMainFrame::UpdateCommandUI);
@@ -226,6 +247,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     connect(view, &CSorvView::cursorLeft, m_wndStatusBar, &QStatusBar::clearMessage);
     connect(view, &CSorvView::contextMenuRequested, this,
             [this, view](QPoint global) { OnChartContextMenu(view, global); });
+    connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
@@ -244,30 +266,13 @@ void CMainFrame::OnViewDestroyed(CSorvView* view, CSorvDoc* doc)
     m_docs.RemoveView(view);
     if (!lastView)
         UpdateChildTitles(doc);
+    else if (const auto reload = m_reloads.find(doc); reload != m_reloads.end()) {
+        // The document is gone: so is the read that would have replaced its data.
+        delete reload->second;
+        m_reloads.erase(reload);
+        m_reloadAgain.erase(doc);
+    }
     OnActivated();
-}
-
-bool CMainFrame::OpenDocumentFile(const QString& path)
-{
-    if (CSorvDoc* open = m_docs.FindDocument(path)) {
-        const std::vector<CSorvView*> views = m_docs.GetViews(open);
-        if (!views.empty())
-            m_wndMDIClient->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(views.front()->parentWidget()));
-        m_recent.Add(path);
-        UpdateRecentFileMenu();
-        return true;
-    }
-    QString error;
-    CSorvDoc* doc = m_docs.OpenDocumentFile(path, error);
-    if (!doc) {
-        QMessageBox::warning(this, AppTitle(),
-                             tr("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
-        return false;
-    }
-    m_recent.Add(path);
-    UpdateRecentFileMenu();
-    CreateChildFrame(*doc);
-    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
@@ -289,21 +294,6 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- command handlers ----
 
-void CMainFrame::OnFileOpen()
-{
-    auto* dialog = new QFileDialog(this, OpenDialogTitle());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setNameFilter(OpenDialogFilters());
-    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
-        for (const QString& file : files)
-            OpenDocumentFile(file);
-    });
-    dialog->open();
-}
-
 // Closes every window of the active document, which then goes too.
 void CMainFrame::OnFileClose()
 {
@@ -312,15 +302,15 @@ void CMainFrame::OnFileClose()
         view->parentWidget()->close();
 }
 
+// The file is read as it was last opened, without asking; one that cannot be
+// read leaves the list.
 void CMainFrame::OnRecentFile(int index)
 {
     if (index >= m_recent.Files().size())
         return;
     const QString path = m_recent.Files().at(index);
-    if (!OpenDocumentFile(path)) {
-        m_recent.Remove(path);
-        UpdateRecentFileMenu();
-    }
+    if (!ShowOpenDocument(path))
+        OpenDocument({QFile::encodeName(path).toStdString(), m_recent.ImportOptionsOf(path)}, true);
 }
 
 void CMainFrame::OnWindowNew()

@@ -6,9 +6,11 @@
 #include "app/Translations.h"
 #include "app/ViewPrinter.h"
 #include "cli/LanguageOption.h"
+#include "cli/ReadArguments.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -38,7 +40,7 @@ void TakeOverOldSettings()
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
 
-void CSorvApp::InitInstance(const QStringList& files)
+void CSorvApp::InitInstance(const QStringList& files, const std::optional<ImportOptions>& import)
 {
     Q_INIT_RESOURCE(sorv);
     // ~/.config/Sorv/Sorv.conf
@@ -55,9 +57,28 @@ void CSorvApp::InitInstance(const QStringList& files)
     // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.
     m_pMainFrame->show();
-    for (const QString& file : files)
-        m_pMainFrame->OpenDocumentFile(file);
+    for (const QString& file : files) {
+        if (import)
+            m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), import});
+        else
+            m_pMainFrame->OpenDocumentFile(file);
+    }
 }
+
+namespace {
+
+// The files named and the reading options; false (the cause reported) on a bad option.
+bool ReadArguments(QStringList args, QStringList& files, std::optional<ImportOptions>& import)
+{
+    args.removeFirst();
+    std::string error;
+    if (ParseViewerArguments(args, files, import, error))
+        return true;
+    std::fprintf(stderr, "sorv: %s\n", error.c_str());
+    return false;
+}
+
+}  // namespace
 
 int RunViewer(int argc, char** argv)
 {
@@ -68,6 +89,13 @@ int RunViewer(int argc, char** argv)
         std::fprintf(stderr, "sorv: %s\n", error.c_str());
         return 2;
     }
+    QStringList raw;
+    for (int i = 0; i < args.RestCount(); ++i)
+        raw << QString::fromLocal8Bit(args.rest[std::size_t(i)]);
+    QStringList files;
+    std::optional<ImportOptions> import;
+    if (!ReadArguments(raw, files, import))
+        return 2;
     int count = args.RestCount();
     QApplication app(count, args.rest.data());
     // Numbers are read and written the same way in every locale.
@@ -75,9 +103,11 @@ int RunViewer(int argc, char** argv)
     InstallFontSubstitutions();
     const CTranslations translations(args.language, QLocale::system());
 
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    // Again without the toolkit's own options, which the application took.
+    files.clear();
+    import.reset();
+    ReadArguments(QApplication::arguments(), files, import);
     CSorvApp theApp;
-    theApp.InitInstance(files);
+    theApp.InitInstance(files, import);
     return QApplication::exec();
 }

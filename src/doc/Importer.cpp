@@ -4,7 +4,11 @@
 #include "doc/HugePages.h"
 #include "doc/ImportBody.h"
 #include "doc/ImportDetect.h"
+#include "doc/MapGuard.h"
+#include "doc/ReadProgress.h"
 #include "doc/SorvDoc.h"
+#include "doc/SystemMemory.h"
+#include "doc/TextSource.h"
 #include "doc/Utf8.h"
 
 #include <algorithm>
@@ -30,7 +34,7 @@ constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
 // among them), each taking the next piece not yet taken; passes on the first
 // exception one of them threw.
 template <class Work>
-void RunPieces(std::size_t n, std::size_t threads, const Work& work)
+void RunOnThreads(std::size_t n, std::size_t threads, const Work& work)
 {
     std::vector<std::exception_ptr> errors(n);
     std::atomic<std::size_t> next = 0;
@@ -59,6 +63,29 @@ void RunPieces(std::size_t n, std::size_t threads, const Work& work)
             std::rethrow_exception(e);
 }
 
+// Reports the bytes a piece has walked every kProgressStep bytes; false once
+// the read is cancelled.
+class PieceProgress {
+public:
+    PieceProgress(CReadProgress& progress, const char* begin) : m_progress(progress), m_reported(begin) {}
+    ~PieceProgress() { m_progress.Advance(std::uint64_t(m_last - m_reported)); }
+
+    bool Walked(const char* p)
+    {
+        m_last = p;
+        if (std::size_t(p - m_reported) < kProgressStep)
+            return true;
+        const bool goOn = m_progress.Advance(std::uint64_t(p - m_reported));
+        m_reported = p;
+        return goOn;
+    }
+
+private:
+    CReadProgress& m_progress;
+    const char* m_reported;
+    const char* m_last = m_reported;
+};
+
 // What the counting pass finds in one piece of the text.
 struct Shape {
     std::uint64_t records = 0;
@@ -66,10 +93,11 @@ struct Shape {
     std::size_t labelBytes = 0;   // raw bytes of the records' first cells
 };
 
-Shape CountPiece(const CFieldScanner& scanner, const char* begin, const char* end)
+Shape CountPiece(const CFieldScanner& scanner, const char* begin, const char* end, CReadProgress& progress)
 {
     Shape shape;
-    for (const char* p = scanner.NextRecord(begin); p < end; p = scanner.NextRecord(p)) {
+    PieceProgress ticks(progress, begin);
+    for (const char* p = scanner.NextRecord(begin); p < end && ticks.Walked(p); p = scanner.NextRecord(p)) {
         std::size_t cells = 0, firstBytes = 0;
         p = scanner.Count(p, cells, firstBytes);
         ++shape.records;
@@ -118,13 +146,14 @@ struct Conversion {
     // be shape.records from record on, with shape.labelBytes of first cells
     // from labelAt on. It never writes past them.
     Tally Piece(const char* begin, const char* end, const Shape& shape, std::uint64_t record,
-                std::size_t labelAt) const
+                std::size_t labelAt, CReadProgress& progress) const
     {
         Tally tally;
         std::string scratch;
+        PieceProgress ticks(progress, begin);
         const std::uint64_t last = record + shape.records;
         const std::size_t labelLimit = labelAt + shape.labelBytes;
-        for (const char* p = scanner.NextRecord(begin); p < end && record < last; ++record) {
+        for (const char* p = scanner.NextRecord(begin); p < end && record < last && ticks.Walked(p); ++record) {
             std::size_t cells = 0;
             const char* next = scanner.Cells(p, decimalComma, [&](const Field& f, bool number, double v) {
                 if (f.unterminated)
@@ -250,17 +279,49 @@ CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned thr
 {
 }
 
-bool CImporter::Fail(ReadError code, std::string text)
+bool CImporter::Fail(ReadError code, std::string text, std::uint64_t rows, std::uint64_t cols)
 {
-    m_failure = {code, std::move(text), 0};
+    m_failure = {code, std::move(text), 0, rows, cols};
     return false;
 }
 
-bool CImporter::Import(std::string_view text, CSorvDoc& doc)
+bool CImporter::ImportFile(const std::string& path, CSorvDoc& doc, const ReadOptions& options)
+{
+    m_failure = {};
+    m_warnings.clear();
+    m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
+    CTextSource source;
+    if (!source.Open(path, options.progress, m_nMemoryLimit, m_failure) || !Import(source.Text(), doc, options))
+        return false;
+    doc.SetTitle(DocumentTitle(path));
+    return true;
+}
+
+bool CImporter::Import(std::string_view text, CSorvDoc& doc, const ReadOptions& options)
 {
     m_options = m_given;
     m_failure = {};
     m_warnings.clear();
+    m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
+    m_text = text;
+    CReadProgress ownProgress;
+    m_pProgress = options.progress ? options.progress : &ownProgress;
+    m_pProgress->SetBytesIn(text.size());
+    m_pProgress->SetTotalWork(2 * std::uint64_t(text.size()));
+    bool ok = false;
+    // Detection and the header look at the first lines, which may vanish too.
+    if (!RunGuarded(text.data(), text.data() + text.size(), [&] { ok = ImportText(doc); }))
+        ok = Fail(ReadError::ShortRead, "the file became shorter while it was read");
+    if (ok)
+        m_pProgress->Complete();
+    m_pProgress = nullptr;
+    m_text = {};
+    return ok;
+}
+
+bool CImporter::ImportText(CSorvDoc& doc)
+{
+    const std::string_view text = m_text;
     if (text.empty())
         return Fail(ReadError::Empty, "the file is empty");
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
@@ -268,6 +329,8 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc)
     const ImportBody body = ImportBody::Of(text, m_options.skip);
     if (m_options.delimiter == ImportDelimiter::Auto)
         m_options.delimiter = DetectDelimiter(body, m_options.comment);
+    if (m_options.detectLayout)
+        DetectLayout();
     const CFieldScanner scanner(m_options.delimiter, body.eol, m_options.comment, body.end);
     Plan plan(scanner);
     try {
@@ -278,6 +341,33 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc)
         return Fail(ReadError::NoMemory, "not enough memory for the data");
     }
     Warn(body, plan);
+    return true;
+}
+
+void CImporter::DetectLayout()
+{
+    const ImportOptions detected = DetectImport(m_text, m_options).options;
+    m_options.header = detected.header;
+    m_options.firstColumn = detected.firstColumn;
+    m_options.decimalComma = m_options.decimalComma || detected.decimalComma;
+    m_options.detectLayout = false;
+}
+
+template <class Work>
+bool CImporter::RunPieces(std::size_t n, const Work& work)
+{
+    std::atomic<bool> vanished = false;
+    const char* begin = m_text.data();
+    const char* end = begin + m_text.size();
+    RunOnThreads(n, m_threads, [&](std::size_t k) {
+        // After a cancel the pieces left are not begun.
+        if (!m_pProgress->IsCancelled() && !RunGuarded(begin, end, [&] { work(k); }))
+            vanished = true;
+    });
+    if (vanished)
+        return Fail(ReadError::ShortRead, "the file became shorter while it was read");
+    if (m_pProgress->IsCancelled())
+        return Fail(ReadError::Cancelled, "the read was cancelled");
     return true;
 }
 
@@ -299,8 +389,10 @@ bool CImporter::Measure(const ImportBody& body, Plan& plan)
         begin = scanner.Record(begin, [&](const Field& f) { plan.names.emplace_back(scanner.Text(f, scratch)); });
     plan.cuts = scanner.Split(begin, Pieces(std::size_t(body.end - begin)));
     plan.shapes.resize(plan.cuts.size() - 1);
-    RunPieces(plan.shapes.size(), m_threads,
-              [&](std::size_t k) { plan.shapes[k] = CountPiece(scanner, plan.cuts[k], plan.cuts[k + 1]); });
+    if (!RunPieces(plan.shapes.size(), [&](std::size_t k) {
+            plan.shapes[k] = CountPiece(scanner, plan.cuts[k], plan.cuts[k + 1], *m_pProgress);
+        }))
+        return false;
 
     Layout& layout = plan.layout;
     layout.columns = m_options.columns;
@@ -323,12 +415,22 @@ bool CImporter::CheckShape(const Plan& plan)
     if (layout.records == 0 || layout.width == 0)
         return Fail(ReadError::NoNumbers, "no cell of the file is a number");
     const std::uint64_t rows = layout.Rows(), cols = layout.Cols();
-    if (cols > std::uint64_t(INT_MAX) / rows)
+    if (cols > std::uint64_t(INT_MAX) / rows) {
         return Fail(ReadError::TooLarge, "the data is too large: " + std::to_string(rows) + " rows x "
-                                             + std::to_string(cols) + " columns (at most "
-                                             + std::to_string(INT_MAX) + " cells)");
+                                             + std::to_string(cols) + " columns (at most " + std::to_string(INT_MAX)
+                                             + " cells)", rows, cols);
+    }
     if (rows * cols < 4)
         return Fail(ReadError::TooFewCells, "the data has three cells or fewer (at least four are needed)");
+    // Checked before allocating: the system would sooner swap than refuse.
+    const std::uint64_t bytes = rows * cols * sizeof(double) + rows * sizeof(std::string) + plan.labelBytes
+                                + layout.records * sizeof(std::size_t);
+    if (bytes > m_nMemoryLimit) {
+        return Fail(ReadError::TooLarge, "the data needs a matrix of " + std::to_string(rows) + " rows x "
+                                             + std::to_string(cols) + " columns (" + FormatBytes(bytes)
+                                             + "), more than the " + FormatBytes(m_nMemoryLimit)
+                                             + " of memory available", rows, cols);
+    }
     return true;
 }
 
@@ -358,9 +460,11 @@ bool CImporter::Convert(Plan& plan)
         labelAt[k] = labelAt[k - 1] + plan.shapes[k - 1].labelBytes;
     }
     plan.tallies.resize(n);
-    RunPieces(n, m_threads, [&](std::size_t k) {
-        plan.tallies[k] = conversion.Piece(plan.cuts[k], plan.cuts[k + 1], plan.shapes[k], firstRecord[k], labelAt[k]);
-    });
+    if (!RunPieces(n, [&](std::size_t k) {
+            plan.tallies[k] = conversion.Piece(plan.cuts[k], plan.cuts[k + 1], plan.shapes[k], firstRecord[k],
+                                               labelAt[k], *m_pProgress);
+        }))
+        return false;
     for (const Tally& t : plan.tallies)
         plan.missing += t.missing;
     if (plan.missing == layout.Rows() * layout.Cols())

@@ -61,14 +61,14 @@ bool CheckShape(const Shape& shape, std::uint64_t available, ReadFailure& error)
     }
     if (cells > std::uint64_t(INT_MAX)) {
         error = {ReadError::TooLarge, "the data is too large: " + MatrixSize(shape) + " (at most "
-                                          + std::to_string(INT_MAX) + " cells)"};
+                                          + std::to_string(INT_MAX) + " cells)", 0, shape.rows, shape.cols};
         return false;
     }
     // Checked before allocating: the system would sooner swap than refuse.
     if (MatrixBytes(shape) > available) {
         error = {ReadError::TooLarge, "the data needs a matrix of " + MatrixSize(shape) + " ("
                                           + FormatBytes(MatrixBytes(shape)) + "), more than the "
-                                          + FormatBytes(available) + " of memory available"};
+                                          + FormatBytes(available) + " of memory available", 0, shape.rows, shape.cols};
         return false;
     }
     return true;
@@ -110,7 +110,8 @@ bool RunPass(const TextArea& text, std::size_t chunks, unsigned threads, const s
 {
     std::atomic<bool> shortened = false;
     RunInParallel(chunks, threads, [&](std::size_t i) {
-        if (!RunGuarded(text.begin, text.end, [&] { pass(i); }))
+        // After a cancel the chunks left are not begun.
+        if (!progress.IsCancelled() && !RunGuarded(text.begin, text.end, [&] { pass(i); }))
             shortened = true;
     });
     if (shortened)
@@ -118,18 +119,18 @@ bool RunPass(const TextArea& text, std::size_t chunks, unsigned threads, const s
     return !shortened && !progress.IsCancelled();
 }
 
-std::string BaseName(const std::string& path)
+} // namespace
+
+std::string DocumentTitle(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-} // namespace
-
 bool CSorvDoc::ReadFile(const std::string& path, std::string& error, const ReadOptions& options)
 {
     Clear();
-    SetTitle(BaseName(path));
+    SetTitle(DocumentTitle(path));
     CReadProgress ownProgress;
     CReadProgress& progress = options.progress ? *options.progress : ownProgress;
     CTextSource source;
@@ -239,7 +240,7 @@ bool CSorvDoc::Allocate(std::uint64_t rows, std::uint64_t cols)
         return true;
     } catch (const std::bad_alloc&) {
         m_failure = {ReadError::NoMemory, "not enough memory for the data (" + MatrixSize({rows, cols}) + ", "
-                                              + FormatBytes(MatrixBytes({rows, cols})) + ")"};
+                                              + FormatBytes(MatrixBytes({rows, cols})) + ")", 0, rows, cols};
         return false;
     }
 }

@@ -13,13 +13,16 @@
 #include "dialogs/AngleDlg.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
+#include "dialogs/ImportDlg.h"
 #include "dialogs/ColorDlg.h"
 #include "dialogs/LineAttrDlg.h"
 #include "dialogs/SettingsCommands.h"
 #include "dialogs/SpinEdit.h"
 #include "dialogs/TitleDlg.h"
+#include "doc/ImportDetect.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
+#include "support/MenuTexts.h"
 #include "support/ModalAnswer.h"
 
 #include <QComboBox>
@@ -49,29 +52,6 @@ Q_DECLARE_METATYPE(UiLanguage)
 
 namespace {
 
-// The texts of a menu and its submenus: "title>" ... "<" around a submenu.
-QStringList MenuTexts(const QList<QAction*>& actions)
-{
-    QStringList out;
-    for (QAction* a : actions) {
-        if (!a->isVisible() || a->isSeparator())
-            continue;
-        if (a->menu())
-            out << a->text() + ">" << MenuTexts(a->menu()->actions()) << "<";
-        else
-            out << a->text();
-    }
-    return out;
-}
-
-QStringList MenuBarTexts(QMenuBar* bar)
-{
-    QStringList out;
-    for (QAction* popup : bar->actions())
-        out << "[" + popup->text() + "]" << MenuTexts(popup->menu()->actions());
-    return out;
-}
-
 // The mnemonic letters of one menu's items that another item of it has too.
 QStringList SharedMnemonics(const QList<QAction*>& actions)
 {
@@ -88,19 +68,6 @@ QStringList SharedMnemonics(const QList<QAction*>& actions)
         (seen.contains(letter) ? shared : seen) << letter;
     }
     return shared;
-}
-
-QAction* FindIn(const QList<QAction*>& actions, int id)
-{
-    for (QAction* a : actions) {
-        if (a->menu()) {
-            if (QAction* found = FindIn(a->menu()->actions(), id))
-                return found;
-        } else if (!a->isSeparator() && a->data().toInt() == id) {
-            return a;
-        }
-    }
-    return nullptr;
 }
 
 // Every text a dialog shows, its caption first and the others sorted.
@@ -187,8 +154,11 @@ private:
         m_app = std::make_unique<CSorvApp>();
         m_app->InitInstance(files);
         QApplication::setActiveWindow(Frame());
+        Settle();
         return Frame();
     }
+    // Files are read in worker threads: waits until every read has come in.
+    void Settle() const { QTRY_VERIFY_WITH_TIMEOUT(!Frame()->IsReading(), 20000); }
     CMainFrame* Frame() const { return m_app->GetMainFrame(); }
     CSorvView* View() const { return Frame()->GetActiveView(); }
     void Use(UiLanguage language)
@@ -219,21 +189,24 @@ private slots:
     {
         Start();
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[&File]", "&Open...\tCtrl+O", "P&rint Setup...", "Recent File", "E&xit", "[&View]",
-                              "&Toolbar", "&Status Bar", "[&Help]", "&About Sorv..."}));
+                 QStringList({"[&File]", "&Open...\tCtrl+O", "&Import...\tCtrl+I", "-", "P&rint Setup...", "-",
+                              "Recent File", "-", "E&xit", "[&View]", "&Toolbar", "&Status Bar", "[&Help]",
+                              "&About Sorv..."}));
         const QString a = WriteFile("a.csv");
         Frame()->OpenDocumentFile(a);
+        Settle();
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[&File]", "&Open...\tCtrl+O", "&Close", "Save as &Image...\tCtrl+Shift+S",
-                              "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "&1 " + QDir::toNativeSeparators(a),
-                              "E&xit", "[&Edit]", "&Copy\tCtrl+C", "[&View]", "S&catter Chart", "&Line Chart",
-                              "St&acked Chart", "&3D Chart", "Le&gend", "Zoom &In\t+", "Zoom &Out\t-",
-                              "&Back\tAlt+Left", "&Forward\tAlt+Right", "&Toolbar", "&Status Bar", "[&Settings]",
-                              "&Region...", "&Axes...", "&Colors...", "&Line Attributes...", "&Title...",
-                              "3D &View...", "R&otate>", "About X, Forward", "About X, Backward", "About Y, Forward",
-                              "About Y, Backward", "About Z, Forward", "About Z, Backward", "<", "[&Window]",
-                              "&New Window", "&Cascade", "Tile &Stacked", "&Tile Side by Side", "&Arrange Icons",
-                              "[&Help]", "&About Sorv..."}));
+                 QStringList({"[&File]", "&Open...\tCtrl+O", "&Import...\tCtrl+I", "&Close", "-",
+                              "Save as Ima&ge...\tCtrl+Shift+S", "-", "R&eload\tF5", "Auto &Update", "-",
+                              "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
+                              "&1 " + QDir::toNativeSeparators(a), "-", "E&xit", "[&Edit]", "&Copy\tCtrl+C", "[&View]",
+                              "S&catter Chart", "&Line Chart", "St&acked Chart", "&3D Chart", "-", "Le&gend", "-",
+                              "Zoom &In\t+", "Zoom &Out\t-", "-", "&Back\tAlt+Left", "&Forward\tAlt+Right", "-",
+                              "&Toolbar", "&Status Bar", "[&Settings]", "&Region...", "-", "&Axes...", "&Colors...",
+                              "&Line Attributes...", "&Title...", "-", "3D &View...", "R&otate>", "About X, Forward",
+                              "About X, Backward", "About Y, Forward", "About Y, Backward", "About Z, Forward",
+                              "About Z, Backward", "<", "[&Window]", "&New Window", "&Cascade", "Tile &Stacked",
+                              "&Tile Side by Side", "&Arrange Icons", "[&Help]", "&About Sorv..."}));
     }
 
     // Within the menu bar and within each of its menus, no two items share a
@@ -272,7 +245,8 @@ private slots:
         QCOMPARE(Frame()->GetToolBar()->windowTitle(), QString("Toolbar"));
         QStringList panes;
         for (QLabel* label : Frame()->GetStatusBar()->findChildren<QLabel*>())
-            panes << label->text();
+            if (label->isVisibleTo(Frame()))
+                panes << label->text();
         QCOMPARE(panes, QStringList({"Ready", "KANA", "CAP", "NUM", "SCRL"}));
     }
 
@@ -302,6 +276,16 @@ private slots:
                                                  "Colored Polygons", "Colored Polylines", "Gray Shading", "Model",
                                                  "OK", "Rotation (degrees)", "Rows (y)", "Scale", "Surface",
                                                  "Values (z)", "Wire Frame"});
+        QTest::newRow("Import") << MakeDialog([](auto&) {
+            const std::string head = "time;a;b\r\n0,5;1;2\r\n1,5;3;4\r\n";
+            return new CImportDlg("logger.csv", head, DetectImport(head));
+        }) << QStringList({"Import - logger.csv", "", "&Comment lines start with:", "&Delimiter:", "&First column:",
+                           "&Series:", "Automatic", "Blank", "Cancel", "Comma", "Decimal co&mma (1,5)",
+                           "Detected settings: Delimiter Semicolon, Header line, One series per column, "
+                           "Line ends CR LF, Decimal comma",
+                           "First line is a &header", "Labels", "Lines to s&kip at the start:", "OK",
+                           "One series per column (time series)", "One series per row", "Semicolon", "Skip", "Tab",
+                           "Values"});
     }
     // Every text in English, each with room for the whole of it.
     void dialogs()
@@ -383,10 +367,12 @@ private slots:
             *message = box->text();
             box->accept();
         });
-        QVERIFY(!Frame()->OpenDocumentFile(missing));
+        Frame()->OpenDocumentFile(missing);
+        Settle();
         QCOMPARE(*message, "Cannot open " + QDir::toNativeSeparators(missing) + ".\nThe file was not found.");
 
         Frame()->OpenDocumentFile(WriteFile("a.csv"));
+        Settle();
         View()->GetDocument().SetRegion(1, 1, 2, 2);
         // Column 0 lies outside the region of columns 1 and 2.
         WhenModal<CAreaDlg>([](CAreaDlg* dlg) {
@@ -409,7 +395,11 @@ private slots:
         auto* open = Frame()->findChild<QFileDialog*>();
         QVERIFY(open && open->isVisible());
         QCOMPARE(open->windowTitle(), QString("Open"));
-        QCOMPARE(open->nameFilters(), QStringList({"Sorv Files (*.csv)", "All Files (*.*)"}));
+        QCOMPARE(open->nameFilters(), QStringList({"Data Files (*.csv *.txt *.dat *.tsv)", "All Files (*)"}));
+        auto* types = open->findChild<QComboBox*>("fileTypeCombo");
+        QVERIFY(types);
+        QCOMPARE(types->itemText(0), QString("Data Files (*.csv;*.txt;*.dat;*.tsv)"));
+        QCOMPARE(types->itemText(1), QString("All Files (*.*)"));
         open->reject();
         QTRY_VERIFY(!Frame()->findChild<QFileDialog*>() || !Frame()->findChild<QFileDialog*>()->isVisible());
 
@@ -427,10 +417,10 @@ private slots:
         QCOMPARE(CCursorReadout::Text(*View(), QPoint(5, 5)),
                  QString("Region: columns 0 to 2, rows 0 to 2    Rotation X 337.5°  Y 315°  Z 0°"));
         CChartContextMenu menu([](int) { return true; }, [](int) { return false; }, nullptr);
-        QCOMPARE(MenuTexts(menu.actions()),
-                 QStringList({"S&catter Chart", "&Line Chart", "St&acked Chart", "&3D Chart", "Le&gend",
-                              "&Back\tAlt+Left", "&Forward\tAlt+Right", "&Copy\tCtrl+C",
-                              "Save as &Image...\tCtrl+Shift+S", "&Region...", "&Axes...", "&Colors...",
+        QCOMPARE(MenuTexts(&menu),
+                 QStringList({"S&catter Chart", "&Line Chart", "St&acked Chart", "&3D Chart", "-", "Le&gend", "-",
+                              "&Back\tAlt+Left", "&Forward\tAlt+Right", "-", "&Copy\tCtrl+C",
+                              "Save as Ima&ge...\tCtrl+Shift+S", "-", "&Region...", "&Axes...", "&Colors...",
                               "&Line Attributes...", "&Title...", "3D &View..."}));
     }
 };

@@ -16,6 +16,7 @@
 #include "dialogs/AxisDlg.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
+#include "support/MenuTexts.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>
@@ -48,47 +49,6 @@ using namespace CommandId;
 
 namespace {
 
-// The texts of a menu bar as a list: popups as "[title]", separators as "-",
-// submenus as "title>" followed by their items and "<".
-void Describe(const QList<QAction*>& actions, QStringList& out)
-{
-    for (QAction* a : actions) {
-        if (!a->isVisible())
-            continue;
-        if (a->isSeparator())
-            out << "-";
-        else if (a->menu()) {
-            out << a->text() + ">";
-            Describe(a->menu()->actions(), out);
-            out << "<";
-        } else
-            out << a->text();
-    }
-}
-
-QStringList MenuBarTexts(QMenuBar* bar)
-{
-    QStringList out;
-    for (QAction* popup : bar->actions()) {
-        out << "[" + popup->text() + "]";
-        Describe(popup->menu()->actions(), out);
-    }
-    return out;
-}
-
-QAction* FindIn(const QList<QAction*>& actions, int id)
-{
-    for (QAction* a : actions) {
-        if (a->menu()) {
-            if (QAction* found = FindIn(a->menu()->actions(), id))
-                return found;
-        } else if (!a->isSeparator() && a->data().toInt() == id) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 // The window as shown, in device pixels.
 QImage Shot(QWidget* view)
 {
@@ -102,13 +62,6 @@ QImage Pixels(const QImage& image)
     QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     pixels.setDevicePixelRatio(1.0);
     return pixels;
-}
-
-QStringList MenuTexts(const QMenu* menu)
-{
-    QStringList texts;
-    Describe(menu->actions(), texts);
-    return texts;
 }
 
 // The save dialog now open, once an earlier one has gone.
@@ -155,8 +108,11 @@ private:
         m_app->InitInstance(files);
         CMainFrame* frame = m_app->GetMainFrame();
         QApplication::setActiveWindow(frame);
+        Settle();
         return frame;
     }
+    // Files are read in worker threads: waits until every read has come in.
+    void Settle() const { QTRY_VERIFY_WITH_TIMEOUT(!Frame()->IsReading(), 20000); }
     CMainFrame* Frame() const { return m_app->GetMainFrame(); }
     QAction* MenuAction(int id) const { return FindIn(Frame()->menuBar()->actions(), id); }
     QAction* ToolbarAction(int id) const { return FindIn(Frame()->GetToolBar()->actions(), id); }
@@ -179,7 +135,8 @@ private slots:
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
         QCOMPARE(Frame()->windowTitle(), QString("Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "-", "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "最新のﾌｧｲﾙ", "-",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I", "-", "ﾌﾟﾘﾝﾀの設定(&R)...",
+                              "-", "最新のﾌｧｲﾙ", "-",
                               "終了(&X)", "[表示(&V)]", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "[ﾍﾙﾌﾟ(&H)]",
                               "ﾊﾞｰｼﾞｮﾝ情報(Sorv)(&A)..."}));
         QVERIFY(!FindIn(Frame()->menuBar()->actions(), FileMruFirst) ||
@@ -197,8 +154,9 @@ private slots:
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("b.csv"));
         QCOMPARE(Frame()->windowTitle(), QString("b.csv - Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "閉じる(&C)", "-",
-                              "画像として保存(&S)...\tCtrl+Shift+S", "-", "印刷(&P)...\tCtrl+P",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I", "閉じる(&C)", "-",
+                              "画像として保存(&S)...\tCtrl+Shift+S", "-",
+                              "再読み込み(&E)\tF5", "自動更新(&U)", "-", "印刷(&P)...\tCtrl+P",
                               "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾟﾘﾝﾀの設定(&R)...", "-",
                               "&1 " + QDir::toNativeSeparators(b), "&2 " + QDir::toNativeSeparators(a), "-",
                               "終了(&X)", "[編集(&E)]", "ｺﾋﾟｰ(&C)\tCtrl+C", "[表示(&V)]", "散布図(&D)", "折れ線(&L)",
@@ -230,7 +188,8 @@ private slots:
         const QStringList panes = [&] {
             QStringList texts;
             for (QLabel* label : Frame()->GetStatusBar()->findChildren<QLabel*>())
-                texts << label->text();
+                if (label->isVisibleTo(Frame()))
+                    texts << label->text();
             return texts;
         }();
         QCOMPARE(panes, QStringList({"Ready", "ｶﾅ", "CAP", "NUM", "SCRL"}));
@@ -398,27 +357,26 @@ private slots:
                 ok ? d->accept() : d->reject();
             });
             ToolbarAction(id)->trigger();
-            view->grab();
-            return owner == Frame() ? view->DrawCount() : -1;
+            return owner == Frame() && view->WaitForPage() ? view->DrawCount() : -1;
         };
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const int base = view->DrawCount();
         QCOMPARE(runAnswered(SetLineAttr, true), base);
         QCOMPARE(runAnswered(SetAxis, false), base);
         QCOMPARE(runAnswered(SetAxis, true), base + 1);
         ToolbarAction(GraphLine)->trigger();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
 
         MenuAction(WindowNew)->trigger();
         CSorvView* second = View();
-        second->grab();
-        view->grab();
+        QVERIFY(second->WaitForPage());
+        QVERIFY(view->WaitForPage());
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
         WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
-        view->grab();
-        second->grab();
+        QVERIFY(view->WaitForPage());
+        QVERIFY(second->WaitForPage());
         QCOMPARE(view->DrawCount(), counts[0] + 1);
         QCOMPARE(second->DrawCount(), counts[1] + 1);
     }
@@ -438,6 +396,7 @@ private slots:
         Start();
         QCOMPARE(m_app->GetRecentFiles().Files().size(), 4);
         MenuAction(FileMruFirst + 2)->trigger();
+        Settle();
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("r2.csv"));
         QCOMPARE(m_app->GetRecentFiles().Files().front(), paths[2]);
     }
@@ -452,10 +411,12 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Frame(), &drop);
+        Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
         // A file already open shows its window again.
         QVERIFY(Frame()->OpenDocumentFile(m_dir.filePath("d1.csv")));
+        Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("d1.csv"));
     }
@@ -469,7 +430,8 @@ private slots:
             shown = box->text();
             box->accept();
         });
-        QVERIFY(!Frame()->OpenDocumentFile(missing));
+        Frame()->OpenDocumentFile(missing);
+        Settle();
         QVERIFY(shown.contains(QDir::toNativeSeparators(missing)));
         QVERIFY(shown.contains(QStringLiteral("ﾌｧｲﾙが見つかりません。")));
         QCOMPARE(WindowCount(), 0);
@@ -649,6 +611,7 @@ private slots:
         Frame()->resize(1000, 800);
         Frame()->OpenDocumentFile(WriteFile("a.csv"));
         Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        Settle();
         const auto windows = Frame()->GetMDIClient()->subWindowList();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->pos(), QPoint(0, 0));
@@ -677,6 +640,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         CSorvView* view = View();
         view->setFocus();
+        QVERIFY(view->WaitForPage());
         const QString folder = m_dir.filePath("pictures");
         QDir().mkpath(folder);
         QSettings().setValue("SaveImage/Folder", folder);
@@ -754,6 +718,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         QGuiApplication::clipboard()->clear();
         View()->setFocus();
+        QVERIFY(View()->WaitForPage());
         QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime && mime->hasImage());
@@ -861,7 +826,7 @@ private slots:
     {
         Start({WriteFile("a.csv")});
         CSorvView* view = View();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const CPageLayout& l = view->Layout();
         // Row "b", column 1: the value 5.
         const int x = l.m_nPlotLeft + int(l.m_dHScale);
@@ -913,6 +878,7 @@ private slots:
         Start();
         QCOMPARE(m_app->GetRecentFiles().Files(), QStringList({a}));
         Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        Settle();
         QSettings settings(m_dir.filePath("config/Sorv/Sorv.conf"), QSettings::IniFormat);
         QCOMPARE(settings.value("Recent File List/File2").toString(), a);
         // Once only: a list emptied here is not filled again from the old file.

@@ -235,7 +235,7 @@ Forward</translation>
     </message>
     <message>
         <source>画像として保存(&amp;S)...	Ctrl+Shift+S</source>
-        <translation>Save as &amp;Image...	Ctrl+Shift+S</translation>
+        <translation>Save as Ima&amp;ge...	Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>印刷(&amp;P)...	Ctrl+P</source>
@@ -358,12 +358,60 @@ Forward</translation>
         <translation>Open</translation>
     </message>
     <message>
-        <source>Sorv ﾌｧｲﾙ (*.csv);;すべてのﾌｧｲﾙ (*.*)</source>
-        <translation>Sorv Files (*.csv);;All Files (*.*)</translation>
-    </message>
-    <message>
         <source>最新のﾌｧｲﾙ</source>
         <translation>Recent File</translation>
+    </message>
+    <message>
+        <source>ｲﾝﾎﾟｰﾄ(&amp;I)...	Ctrl+I</source>
+        <translation>&amp;Import...	Ctrl+I</translation>
+    </message>
+    <message>
+        <source>区切りや見出しなどの読み込み方を選んでﾌｧｲﾙを開く
+ｲﾝﾎﾟｰﾄ</source>
+        <translation>Open a file choosing how it is read: delimiter, header line and more
+Import</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙをもう一度読み込む
+再読み込み</source>
+        <translation>Read the active file again
+Reload</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが変わったら自動的に読み込み直す
+自動更新</source>
+        <translation>Read the file again whenever it changes
+Auto Update</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙの読み込みを中止
+中止</source>
+        <translation>Stop reading the file
+Stop Reading</translation>
+    </message>
+    <message>
+        <source>再読み込み(&amp;E)	F5</source>
+        <translation>R&amp;eload	F5</translation>
+    </message>
+    <message>
+        <source>自動更新(&amp;U)</source>
+        <translation>Auto &amp;Update</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀ ﾌｧｲﾙ (*.csv *.txt *.dat *.tsv)</source>
+        <translation>Data Files (*.csv *.txt *.dat *.tsv)</translation>
+    </message>
+    <message>
+        <source>すべてのﾌｧｲﾙ (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀ ﾌｧｲﾙ (*.csv;*.txt;*.dat;*.tsv)</source>
+        <translation>Data Files (*.csv;*.txt;*.dat;*.tsv)</translation>
+    </message>
+    <message>
+        <source>すべてのﾌｧｲﾙ (*.*)</source>
+        <translation>All Files (*.*)</translation>
     </message>
 </context>
 <context>
@@ -557,6 +605,125 @@ Forward</translation>
     </message>
 </context>
 <context>
+    <name>CImportDlg</name>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>ｶﾝﾏ</source>
+        <translation>Comma</translation>
+    </message>
+    <message>
+        <source>ﾀﾌﾞ</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>ｾﾐｺﾛﾝ</source>
+        <translation>Semicolon</translation>
+    </message>
+    <message>
+        <source>空白</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>区切り %1</source>
+        <translation>Delimiter %1</translation>
+    </message>
+    <message>
+        <source>見出しあり</source>
+        <translation>Header line</translation>
+    </message>
+    <message>
+        <source>見出しなし</source>
+        <translation>No header line</translation>
+    </message>
+    <message>
+        <source>1 列が 1 系列</source>
+        <translation>One series per column</translation>
+    </message>
+    <message>
+        <source>1 行が 1 系列</source>
+        <translation>One series per row</translation>
+    </message>
+    <message>
+        <source>改行 %1</source>
+        <translation>Line ends %1</translation>
+    </message>
+    <message>
+        <source>小数点はｶﾝﾏ</source>
+        <translation>Decimal comma</translation>
+    </message>
+    <message>
+        <source>引用符あり</source>
+        <translation>Quoted cells</translation>
+    </message>
+    <message>
+        <source>検出した設定: %1</source>
+        <translation>Detected settings: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>ｲﾝﾎﾟｰﾄ - %1</source>
+        <translation>Import - %1</translation>
+    </message>
+    <message>
+        <source>1 列が 1 系列 (時系列)</source>
+        <translation>One series per column (time series)</translation>
+    </message>
+    <message>
+        <source>1 行目は見出し(&amp;H)</source>
+        <translation>First line is a &amp;header</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>ﾗﾍﾞﾙ</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>読み飛ばす</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>小数点はｶﾝﾏ (1,5)(&amp;M)</source>
+        <translation>Decimal co&amp;mma (1,5)</translation>
+    </message>
+    <message>
+        <source>系列(&amp;S):</source>
+        <translation>&amp;Series:</translation>
+    </message>
+    <message>
+        <source>区切り(&amp;D):</source>
+        <translation>&amp;Delimiter:</translation>
+    </message>
+    <message>
+        <source>最初の列(&amp;F):</source>
+        <translation>&amp;First column:</translation>
+    </message>
+    <message>
+        <source>先頭で読み飛ばす行数(&amp;K):</source>
+        <translation>Lines to s&amp;kip at the start:</translation>
+    </message>
+    <message>
+        <source>ｺﾒﾝﾄ行の先頭文字(&amp;C):</source>
+        <translation>&amp;Comment lines start with:</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾚﾋﾞｭｰはありません (ﾌｧｲﾙの先頭を読めません)。</source>
+        <translation>No preview (the start of the file cannot be read).</translation>
+    </message>
+    <message>
+        <source>このままでは読み込めません: %1</source>
+        <translation>Cannot be read like this: %1</translation>
+    </message>
+</context>
+<context>
     <name>CLineAttrDlg</name>
     <message>
         <source>Line Attributes</source>
@@ -599,6 +766,41 @@ Forward</translation>
         <translation>Cannot open %1.
 %2</translation>
     </message>
+    <message>
+        <source>%1 の読み込みを中止しました。</source>
+        <translation>Reading %1 was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 を読み込み直しました。</source>
+        <translation>Reloaded %1.</translation>
+    </message>
+    <message>
+        <source>%1 を読み込み直せません (表示はそのままです): %2</source>
+        <translation>Cannot reload %1 (the chart stays as it was): %2</translation>
+    </message>
+    <message>
+        <source>ｲﾝﾎﾟｰﾄ</source>
+        <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>CReadProgressPane</name>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>読み込みを中止します (Esc)</source>
+        <translation>Stop reading (Esc)</translation>
+    </message>
+    <message>
+        <source>%1 を読み込み中</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>%1 ほか %2 件を読み込み中</source>
+        <translation>Reading %1 and %2 more</translation>
+    </message>
 </context>
 <context>
     <name>CSaveImageDialog</name>
@@ -632,6 +834,17 @@ Forward</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CShownPage</name>
+    <message>
+        <source>ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。</source>
+        <translation>There is not enough memory to draw the chart.</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌを描けませんでした (%1)。</source>
+        <translation>The chart could not be drawn (%1).</translation>
     </message>
 </context>
 <context>
@@ -704,6 +917,13 @@ Forward</translation>
     </message>
 </context>
 <context>
+    <name>ReadArguments</name>
+    <message>
+        <source>標準入力</source>
+        <translation>Standard Input</translation>
+    </message>
+</context>
+<context>
     <name>ReadFailureText</name>
     <message>
         <source>ﾌｧｲﾙが見つかりません。</source>
@@ -756,6 +976,26 @@ Forward</translation>
     <message>
         <source>読み込みを中止しました。</source>
         <translation>Reading was cancelled.</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀが大きすぎます (%1 行 × %2 列)。</source>
+        <translation>The data is too large (%1 rows × %2 columns).</translation>
+    </message>
+    <message>
+        <source>ﾒﾓﾘが足りないため読み込めません (%1 行 × %2 列)。</source>
+        <translation>There is not enough memory to read the file (%1 rows × %2 columns).</translation>
+    </message>
+    <message>
+        <source>%1 行がほかの行より短く、欠けた値で補いました (最初は %2 行目)。</source>
+        <translation>%1 lines are shorter than the others; their missing values are left empty (the first is line %2).</translation>
+    </message>
+    <message>
+        <source>%1 行目の引用符が閉じていません。ﾌｧｲﾙの最後まで読みました。</source>
+        <translation>The quote on line %1 is not closed; the file was read to its end.</translation>
+    </message>
+    <message>
+        <source>見出しに名前のない系列が %1 個あります。</source>
+        <translation>%1 series have no name in the header line.</translation>
     </message>
 </context>
 <context>
