@@ -34,6 +34,10 @@ CSorvDoc* CDocManager::FindDocument(const QString& path) const
 CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request)
 {
     CSorvDoc* raw = doc.get();
+    raw->m_fnStopAllViews = [this, raw] {
+        for (CSorvView* view : GetViews(raw))
+            view->StopDrawing();
+    };
     raw->m_fnUpdateAllViews = [this, raw] {
         for (CSorvView* view : GetViews(raw))
             view->Invalidate();

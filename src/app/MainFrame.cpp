@@ -247,7 +247,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     connect(view, &CSorvView::cursorLeft, m_wndStatusBar, &QStatusBar::clearMessage);
     connect(view, &CSorvView::contextMenuRequested, this,
             [this, view](QPoint global) { OnChartContextMenu(view, global); });
-    connect(view, &CSorvView::statusMessage, this, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
+    connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();

@@ -9,16 +9,19 @@
 #include "settings/ViewCommands.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QThread>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
-#include <new>
 
 namespace {
 constexpr double kRotationStep = 22.5;
@@ -31,6 +34,8 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     // Moves without a button show what lies under the cursor.
     setMouseTracking(true);
     InitialUpdate(m_settings, m_doc);
+    connect(&m_page, &CShownPage::pageShown, this, qOverload<>(&QWidget::update));
+    connect(&m_page, &CShownPage::drawFailed, this, &CSorvView::drawFailed);
 }
 
 bool CSorvView::HandlesCommand(int id)
@@ -147,8 +152,27 @@ bool CSorvView::StepZoom(const std::optional<CZoomState>& state)
 
 void CSorvView::Invalidate()
 {
-    m_bPageValid = false;
+    m_page.Invalidate();
     update();
+}
+
+void CSorvView::StopDrawing()
+{
+    m_page.Stop();
+    update();
+}
+
+bool CSorvView::WaitForPage(int timeoutMs)
+{
+    EnsurePage();
+    QDeadlineTimer deadline(timeoutMs);
+    while (!m_page.IsCurrent()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 bool CSorvView::OnCharacter(QChar c)
@@ -179,40 +203,42 @@ void CSorvView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CSorvView::RenderPage(qreal ratio)
-{
-    ++m_nDrawCount;
-    try {
-        CPageImage page = DrawPageImage(m_doc, m_settings, width(), height(), ratio);
-        m_imgPage = std::move(page.image);
-        m_layout = page.layout;
-        return;
-    } catch (const std::bad_alloc&) {
-    }
-    // Memory ran out: no chart and no layout for the mouse, the reason in words,
-    // and the window goes on.
-    m_layout = CPageLayout{};
-    m_imgPage = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-    m_imgPage.setDevicePixelRatio(ratio);
-    m_imgPage.fill(palette().color(QPalette::Window));
-    emit statusMessage(QStringLiteral("ﾒﾓﾘが足りないためｸﾞﾗﾌを描けません。"));
-}
-
 void CSorvView::EnsurePage()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
-    if (m_bPageValid && m_imgPage.size() == deviceSize && m_imgPage.devicePixelRatio() == ratio)
-        return;
-    RenderPage(ratio);
-    m_bPageValid = true;
+    m_page.Ensure(m_doc, m_settings, size(), devicePixelRatioF());
+}
+
+// An auto-repeated key is one held down; the release that ends it is not auto-repeated.
+bool CSorvView::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            m_page.SetTurning(true);
+    } else if (type == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        EndTurning();
+    }
+    return QWidget::event(event);
+}
+
+// The release of a held key may go to another window.
+void CSorvView::focusOutEvent(QFocusEvent* event)
+{
+    EndTurning();
+    QWidget::focusOutEvent(event);
+}
+
+void CSorvView::EndTurning()
+{
+    if (m_page.SetTurning(false))
+        update();
 }
 
 void CSorvView::paintEvent(QPaintEvent*)
 {
     EnsurePage();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_imgPage);
+    m_page.Paint(painter, rect(), m_settings.m_crBackground);
     if (m_drag.m_bDragging) {
         // The rubber band inverts what lies under it; it is never part of the page.
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -236,6 +262,14 @@ CPoint CSorvView::ClientPoint(const QSinglePointEvent* event) const
 {
     const QPointF p = event->position();
     return {ClampToPixel(p.x(), width()), ClampToPixel(p.y(), height())};
+}
+
+CPoint CSorvView::ShownPagePoint(CPoint p) const
+{
+    const CPageLayout& l = Layout();
+    if ((l.m_nPageWidth == width() && l.m_nPageHeight == height()) || width() <= 0 || height() <= 0)
+        return p;
+    return {int(std::int64_t(p.x) * l.m_nPageWidth / width()), int(std::int64_t(p.y) * l.m_nPageHeight / height())};
 }
 
 QRect CSorvView::BandRect() const
@@ -270,10 +304,11 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    // The drag maps through the layout of the page it is drawn over.
-    EnsurePage();
-    if (event->modifiers().testFlag(Qt::ShiftModifier) && m_settings.m_nGraphType == 3)
+    // Shift+drag turns the 3D chart, in drafts until the button is released.
+    if (event->modifiers().testFlag(Qt::ShiftModifier) && m_settings.m_nGraphType == 3) {
+        m_page.SetTurning(true);
         return m_rotate.Begin(ClientPoint(event), m_settings);
+    }
     m_drag.m_bDragging = true;
     m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
 }
@@ -302,22 +337,24 @@ void CSorvView::mouseMoveEvent(QMouseEvent* event)
 // The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_rotate.IsActive() && event->button() == Qt::LeftButton)
-        return m_rotate.End();
+    if (m_rotate.IsActive() && event->button() == Qt::LeftButton) {
+        m_rotate.End();
+        return EndTurning();
+    }
     if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
-    // A change during the drag may have left a paint pending: map through the current layout.
-    EnsurePage();
-    const CPoint a = m_drag.m_ptDragStart;
-    const CPoint b = m_drag.m_ptDragEnd;
     // A click, or a drag along a line, zooms nothing.
-    if (a.x == b.x || a.y == b.y)
+    if (m_drag.m_ptDragStart.x == m_drag.m_ptDragEnd.x || m_drag.m_ptDragStart.y == m_drag.m_ptDragEnd.y)
         return;
+    // The rectangle maps through the page it was drawn over.
+    const CPageLayout& l = Layout();
+    const CPoint a = ShownPagePoint(m_drag.m_ptDragStart);
+    const CPoint b = ShownPagePoint(m_drag.m_ptDragEnd);
     RecordZoom();
     const bool changed = m_settings.m_nGraphType == 3
-                             ? ZoomByDrag3D(m_doc, m_layout, a, b, width(), height())
-                             : ZoomByDrag2D(m_settings, m_doc, m_layout, a, b, height());
+                             ? ZoomByDrag3D(m_doc, l, a, b, l.m_nPageWidth, l.m_nPageHeight)
+                             : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight);
     RecordZoom();
     if (changed) {
         Invalidate();
@@ -344,7 +381,7 @@ void CSorvView::wheelEvent(QWheelEvent* event)
     const int steps = m_nWheelDelta / QWheelEvent::DefaultDeltasPerStep;
     m_nWheelDelta -= steps * QWheelEvent::DefaultDeltasPerStep;
     for (int i = 0; i < std::abs(steps); ++i)
-        OnWheelStep(steps > 0, ClientPoint(event).x);
+        OnWheelStep(steps > 0, ShownPagePoint(ClientPoint(event)).x);
     event->accept();
 }
 
@@ -356,10 +393,9 @@ void CSorvView::OnWheelStep(bool forward, int x)
     } else if (!forward) {
         OnCommand(ViewBack);
     } else {
-        // Each step maps through the page of the region it narrows.
-        EnsurePage();
+        // Each step maps through the page shown, drawn before the last steps or not.
         RecordZoom();
-        if (ZoomByWheel2D(m_settings, m_doc, m_layout, x)) {
+        if (ZoomByWheel2D(m_settings, m_doc, Layout(), x)) {
             RecordZoom();
             Invalidate();
             emit commandDone();

@@ -1,13 +1,13 @@
 #pragma once
-// A chart window onto a document: owns its plot settings, paints the page and
-// answers the view commands, the character keys and the mouse.
+// A chart window onto a document: owns its plot settings, shows the page its
+// worker draws and answers the view commands, the character keys and the mouse.
 
+#include "app/ShownPage.h"
 #include "page/RotateDrag.h"
 #include "page/ZoomHistory.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
-#include <QImage>
 #include <QWidget>
 
 class CSorvDoc;
@@ -30,8 +30,8 @@ public:
     CSorvDoc& GetDocument() const { return m_doc; }
     CPlotSettings& Settings() { return m_settings; }
     const CPlotSettings& Settings() const { return m_settings; }
-    // The layout of the last page painted on the screen, which the mouse maps through.
-    const CPageLayout& Layout() const { return m_layout; }
+    // The layout of the page shown, which the mouse maps through.
+    const CPageLayout& Layout() const { return m_page.Layout(); }
     const CDragState& Drag() const { return m_drag; }
 
     // TRUE when id is one of the commands this window answers.
@@ -45,25 +45,31 @@ public:
 
     // Draws the whole page again at the next paint.
     void Invalidate();
-    // Stops a drawing in flight and waits for it, so that the document can
-    // change under no drawing. The page is drawn on the GUI thread, so there
-    // is none to wait for.
-    void StopDrawing() {}
-    // How often the chart has been drawn; a paint without a change reuses the page.
-    int DrawCount() const { return m_nDrawCount; }
+    // Stops the drawing in flight and waits for it, so that the document can
+    // change; the page is drawn again at the next paint.
+    void StopDrawing();
+    // Runs the events until the exact page of the current state is shown (or
+    // could not be drawn); false when that takes longer than timeoutMs. While
+    // a key is held the exact page waits for its release.
+    bool WaitForPage(int timeoutMs = 30000);
+    // How many pages have been shown; a paint without a change reuses the page.
+    int DrawCount() const { return m_page.DrawCount(); }
 
 signals:
     // A command ran: check marks and enabled states may have changed.
     void commandDone();
+    // A page could not be drawn (for want of memory): the message says why.
+    void drawFailed(const QString& message);
     // The mouse moved over the chart outside a drag (client pixels), or left it.
     void cursorMoved(QPoint client);
     void cursorLeft();
     // The context menu is asked for, at a global position.
     void contextMenuRequested(QPoint global);
-    // Something to tell the user in the status bar (a page that could not be drawn).
-    void statusMessage(const QString& text);
 
 protected:
+    // Keys held down turn the 3D chart in drafts until they are released.
+    bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Dragging a rectangle zooms into the data, a double click undoes it.
@@ -78,12 +84,15 @@ protected:
 
 private:
     void Rotate(double dx, double dy, double dz);
-    void RenderPage(qreal ratio);
-    // Draws the page again when it no longer fits the window, the settings or the document.
+    // Requests the page again when it no longer fits the window, the settings or the document.
     void EnsurePage();
+    void EndTurning();
     bool OnCharacter(QChar c);
     // The event's position in client pixels (logical pixels, like the page), kept inside the window.
     CPoint ClientPoint(const QSinglePointEvent* event) const;
+    // A client point on the page shown, which is stretched while a page of a
+    // new size is drawn.
+    CPoint ShownPagePoint(CPoint p) const;
     // The client pixels the rubber band inverts: from the start up to, not
     // including, the moving corner.
     QRect BandRect() const;
@@ -99,12 +108,9 @@ private:
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
-    CPageLayout m_layout;
     CDragState m_drag;
     CRotateDrag m_rotate;  // Shift+drag over the 3D chart
     CZoomHistory m_history;
     int m_nWheelDelta = 0;  // wheel turns not yet a whole step
-    QImage m_imgPage;
-    bool m_bPageValid = false;
-    int m_nDrawCount = 0;
+    CShownPage m_page;
 };

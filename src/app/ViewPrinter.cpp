@@ -33,7 +33,7 @@ QString PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("印刷できませんでした。");
+        return CViewPrinter::tr("印刷できませんでした。");
     bool drawn = true;
     try {
         // The painter's origin is the printable area's top-left corner.
@@ -49,8 +49,8 @@ QString PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s
         printer.abort();
     painter.end();
     if (!drawn)
-        return QStringLiteral("ﾒﾓﾘが足りないため印刷できません。");
-    return printer.printerState() == QPrinter::Error ? QStringLiteral("印刷できませんでした。") : QString();
+        return CViewPrinter::tr("ﾒﾓﾘが足りないため印刷できません。");
+    return printer.printerState() == QPrinter::Error ? CViewPrinter::tr("印刷できませんでした。") : QString();
 }
 
 // The papers of the printer, or those a PDF file can have.
@@ -124,7 +124,7 @@ void CViewPrinter::Preview(CSorvView* view)
     PrepareOutput(view);
     auto* preview = new QPrintPreviewDialog(&m_printer, m_pParent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
+    preview->setWindowTitle(tr("印刷ﾌﾟﾚﾋﾞｭｰ"));
     QPointer<CSorvView> target(view);
     connect(preview, &QPrintPreviewDialog::paintRequested, this, [this, target](QPrinter* printer) {
         if (target)

@@ -44,7 +44,7 @@ void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, cons
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[0]});
     if (map.Columns() >= 2) {
         CRunningTotals totals(doc, doc.m_nX1, map.Columns(), doc.m_nY1, doc.m_nY2);
-        for (int row = doc.m_nY2; row >= doc.m_nY1; --row) {
+        for (int row = doc.m_nY2; row >= doc.m_nY1 && !dc.IsCancelled(); --row) {
             dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
             dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[row % 7]});
             DrawBand(dc, map, totals, row, l.m_nPlotBottom);

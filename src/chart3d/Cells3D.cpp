@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -35,15 +36,42 @@ Corner MapCorner(const C3DProjection& proj, double x, double y, double value)
     return {p, proj.ToPage(p.X, p.Y)};
 }
 
-// The grid points of row j at the columns from .. from + out.size() - 1.
-void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, int from, std::vector<Corner>& out)
+// The rows or columns the surface is drawn from: every step-th index from
+// first, and last.
+class GridLines {
+public:
+    GridLines(int first, int last, int step)
+        : m_first(first), m_last(last), m_step(step), m_count(int((std::int64_t(last) - first + step - 1) / step + 1))
+    {
+    }
+    int Count() const { return m_count; }
+    int At(int n) const { return n + 1 < m_count ? m_first + n * m_step : m_last; }
+
+private:
+    int m_first;
+    int m_last;
+    int m_step;
+    int m_count;
+};
+
+// The grid points of row j at the grid columns from .. from + out.size() - 1.
+void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, const GridLines& cols, int from,
+            std::vector<Corner>& out)
 {
     const double y = proj.ModelY(j);
     const double* values = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols)];
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const int col = from + int(i);
-        out[i] = MapCorner(proj, proj.ModelX(col), y, values[col]);
+    for (std::size_t n = 0; n < out.size(); ++n) {
+        const int col = cols.At(from + int(n));
+        out[n] = MapCorner(proj, proj.ModelX(col), y, values[col]);
     }
+}
+
+// Every step-th row and column, so that a cell is about two page units: a
+// draft of a surface with many more cells than the page has pixels.
+int DraftStep(const C3DProjection& proj)
+{
+    const double step = 2.0 / proj.m_dScale;
+    return step >= 2.0 && step < 1e6 ? int(step) : 1;
 }
 
 bool InRange(const CellStyle& st, double v)
@@ -117,15 +145,17 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
     dc.Polygon(pts, 4);
 }
 
-// The cells of row j between the grid points in upper (row j) and lower (row
-// j + 1), which start at column from.
-void DrawRowOfCells(CDC& dc, const CSorvDoc& doc, const CellStyle& st, int j, int from,
-                    const std::vector<Corner>& upper, const std::vector<Corner>& lower)
+// The cells between the grid points in upper (row j0) and lower (row j1),
+// which start at grid column from.
+void DrawRowOfCells(CDC& dc, const CSorvDoc& doc, const CellStyle& st, int j0, int j1, const GridLines& cols,
+                    int from, const std::vector<Corner>& upper, const std::vector<Corner>& lower)
 {
-    const double* row0 = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols) + std::size_t(from)];
-    const double* row1 = row0 + doc.m_nCols;
+    const double* row0 = &doc.m_pData[std::size_t(j0) * std::size_t(doc.m_nCols)];
+    const double* row1 = &doc.m_pData[std::size_t(j1) * std::size_t(doc.m_nCols)];
     for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
-        const double values[4] = {row0[i], row0[i + 1], row1[i + 1], row1[i]};
+        const int i0 = cols.At(from + int(i));
+        const int i1 = cols.At(from + int(i) + 1);
+        const double values[4] = {row0[i0], row0[i1], row1[i1], row1[i0]};
         const Corner* corners[4] = {&upper[i], &upper[i + 1], &lower[i + 1], &lower[i]};
         DrawCell(dc, st, values, corners);
     }
@@ -139,24 +169,29 @@ void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3D
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
     if (!doc.RegionInMatrix() || !(st.range > 0.0) || st.model < 0 || st.model > 5)
         return;
-    // The grid points are mapped a block of columns at a time, neighbouring
-    // blocks sharing a column. When a whole row fits one block each point is
-    // mapped once: the lower edge of one row of cells is the upper edge of the next.
-    const int points = doc.m_nX2 - doc.m_nX1 + 1;
-    const bool wholeRows = points <= blockPoints;
-    const int block = wholeRows ? points : blockPoints;
+    const int step = dc.m_bDraft ? DraftStep(proj) : 1;
+    const GridLines cols{doc.m_nX1, doc.m_nX2, step};
+    const GridLines rows{doc.m_nY1, doc.m_nY2, step};
+    // The grid points are mapped a block of grid columns at a time,
+    // neighbouring blocks sharing a column. When a whole row fits one block
+    // each point is mapped once: the lower edge of one row of cells is the
+    // upper edge of the next.
+    const bool wholeRows = cols.Count() <= blockPoints;
+    const int block = wholeRows ? cols.Count() : blockPoints;
     std::vector<Corner> upper;
     std::vector<Corner> lower;
-    for (int j = doc.m_nY1; j < doc.m_nY2; ++j) {
-        for (int from = doc.m_nX1; from < doc.m_nX2;) {
-            const int n = std::min(block, doc.m_nX2 - from + 1);
-            if (!wholeRows || j == doc.m_nY1) {
+    for (int r = 0; r + 1 < rows.Count() && !dc.IsCancelled(); ++r) {
+        const int j0 = rows.At(r);
+        const int j1 = rows.At(r + 1);
+        for (int from = 0; from + 1 < cols.Count();) {
+            const int n = std::min(block, cols.Count() - from);
+            if (!wholeRows || r == 0) {
                 upper.resize(std::size_t(n));
-                MapRow(proj, doc, j, from, upper);
+                MapRow(proj, doc, j0, cols, from, upper);
             }
             lower.resize(std::size_t(n));
-            MapRow(proj, doc, j + 1, from, lower);
-            DrawRowOfCells(dc, doc, st, j, from, upper, lower);
+            MapRow(proj, doc, j1, cols, from, lower);
+            DrawRowOfCells(dc, doc, st, j0, j1, cols, from, upper, lower);
             if (wholeRows)
                 std::swap(upper, lower);
             from += n - 1;

@@ -2,6 +2,7 @@
 
 #include "cli/BatchOptions.h"
 #include "cli/Export.h"
+#include "cli/LanguageOption.h"
 #include "cli/ReadArguments.h"
 #include "cli/TerminalProgress.h"
 #include "doc/ReadProgress.h"
@@ -148,12 +149,12 @@ int RunCommand(char* program, const BatchOptions& o, CSorvDoc& doc)
 
 bool IsBatchCommand(int argc, char** argv)
 {
-    // Every long option but the reading options belongs to the batch
-    // commands, so that an unknown one is reported as a usage error instead
-    // of being opened as a file; after a lone "--" come only file names.
+    // Every long option but --lang and the reading options belongs to the
+    // batch commands, so that an unknown one is reported as a usage error
+    // instead of being opened as a file; after a lone "--" come only file names.
     const int end = OptionsEnd(argc, argv);
     for (int i = 1; i < end; ++i) {
-        if (ReadOptionTakesValue(argv[i]))
+        if (IsLanguageOption(argv[i]) || ReadOptionTakesValue(argv[i]))
             ++i;
         else if (!IsReadOption(argv[i]) && !std::strncmp(argv[i], "--", 2))
             return true;
@@ -164,13 +165,17 @@ bool IsBatchCommand(int argc, char** argv)
 int RunBatchCommand(int argc, char** argv)
 {
     std::setlocale(LC_NUMERIC, "C");
-    if (argc == 2 && !std::strcmp(argv[1], "--help")) {
+    // The language changes no output of a batch command.
+    LanguageArguments args;
+    std::string error;
+    if (!TakeLanguageOption(argc, argv, args, error))
+        return Fail(kUsageError, error);
+    if (args.RestCount() == 2 && !std::strcmp(args.rest[1], "--help")) {
         std::fputs(BatchUsage(), stdout);
         return 0;
     }
     BatchOptions o;
-    std::string error;
-    if (!ParseBatchOptions(argc, argv, o, error))
+    if (!ParseBatchOptions(args.RestCount(), args.rest.data(), o, error))
         return Fail(kUsageError, error);
     // Memory that runs out is reported like any other failure of the file.
     CSorvDoc doc;

@@ -29,9 +29,11 @@ void CSorvDoc::TakeData(CSorvDoc&& fresh)
 {
     const int x1 = m_nX1, y1 = m_nY1, x2 = m_nX2, y2 = m_nY2;
     std::string title = std::move(m_strTitle);
+    std::function<void()> stopAllViews = std::move(m_fnStopAllViews);
     std::function<void()> updateAllViews = std::move(m_fnUpdateAllViews);
     *this = std::move(fresh);
     m_strTitle = std::move(title);
+    m_fnStopAllViews = std::move(stopAllViews);
     m_fnUpdateAllViews = std::move(updateAllViews);
     m_nX1 = x1;
     m_nY1 = y1;

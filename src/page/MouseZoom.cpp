@@ -86,13 +86,16 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
 bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
-    const double offset = CScaleMap::Columns(l).Offset(x);
-    if (l.m_bPrinted || n <= 0 || !std::isfinite(offset))
+    // A printed page, or a page whose plot has no usable column scale, places nothing.
+    if (l.m_bPrinted || n <= 0 || !std::isfinite(CScaleMap::Columns(l).Offset(x)))
         return false;
     // Four fifths of the column steps, at least one fewer; the column under
-    // the cursor keeps its place in the window.
+    // the cursor keeps its place in the window. The cursor's place is taken as
+    // a share of the plot's width, which the region does not change: the page
+    // shown may still be that of the region before the last steps.
     const int kept = int(std::int64_t(n) * 4 / 5);
-    const double under = std::clamp(offset, 0.0, double(n));
+    const double share = (double(x) - l.m_nPlotLeft) / (double(l.m_nPlotRight) - l.m_nPlotLeft);
+    const double under = std::clamp(share * n, 0.0, double(n));
     const int hL = std::clamp(int(std::lround(under * (n - kept) / n)), 0, n - kept);
     return NarrowColumns(s, doc, hL, hL + kept);
 }

@@ -16,7 +16,9 @@ struct CPlotSettings;
 bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& layout, CPoint start, CPoint end,
                   int clientHeight);
 // A wheel step forward over a 2D chart at client x: the region narrows to
-// four fifths of its column steps about the column under x, the H range in step.
+// four fifths of its column steps about the column under x, the H range in
+// step. x is placed by the layout's plot rectangle, so that a layout of an
+// older region of the same window serves as well.
 bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& layout, int x);
 // The region narrows to its columns hL..hR (0 is its first), the H range in
 // step, as a drag does. False when they do not lie in the region.

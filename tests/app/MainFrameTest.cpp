@@ -17,6 +17,7 @@
 #include "dialogs/PageSetupDlg.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
+#include "support/MenuTexts.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>
@@ -54,47 +55,6 @@ using namespace CommandId;
 
 namespace {
 
-// The texts of a menu bar as a list: popups as "[title]", separators as "-",
-// submenus as "title>" followed by their items and "<".
-void Describe(const QList<QAction*>& actions, QStringList& out)
-{
-    for (QAction* a : actions) {
-        if (!a->isVisible())
-            continue;
-        if (a->isSeparator())
-            out << "-";
-        else if (a->menu()) {
-            out << a->text() + ">";
-            Describe(a->menu()->actions(), out);
-            out << "<";
-        } else
-            out << a->text();
-    }
-}
-
-QStringList MenuBarTexts(QMenuBar* bar)
-{
-    QStringList out;
-    for (QAction* popup : bar->actions()) {
-        out << "[" + popup->text() + "]";
-        Describe(popup->menu()->actions(), out);
-    }
-    return out;
-}
-
-QAction* FindIn(const QList<QAction*>& actions, int id)
-{
-    for (QAction* a : actions) {
-        if (a->menu()) {
-            if (QAction* found = FindIn(a->menu()->actions(), id))
-                return found;
-        } else if (!a->isSeparator() && a->data().toInt() == id) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 // The window as shown, in device pixels.
 QImage Shot(QWidget* view)
 {
@@ -108,13 +68,6 @@ QImage Pixels(const QImage& image)
     QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     pixels.setDevicePixelRatio(1.0);
     return pixels;
-}
-
-QStringList MenuTexts(const QMenu* menu)
-{
-    QStringList texts;
-    Describe(menu->actions(), texts);
-    return texts;
 }
 
 // The save dialog now open, once an earlier one has gone.
@@ -410,27 +363,26 @@ private slots:
                 ok ? d->accept() : d->reject();
             });
             ToolbarAction(id)->trigger();
-            view->grab();
-            return owner == Frame() ? view->DrawCount() : -1;
+            return owner == Frame() && view->WaitForPage() ? view->DrawCount() : -1;
         };
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const int base = view->DrawCount();
         QCOMPARE(runAnswered(SetLineAttr, true), base);
         QCOMPARE(runAnswered(SetAxis, false), base);
         QCOMPARE(runAnswered(SetAxis, true), base + 1);
         ToolbarAction(GraphLine)->trigger();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
 
         MenuAction(WindowNew)->trigger();
         CSorvView* second = View();
-        second->grab();
-        view->grab();
+        QVERIFY(second->WaitForPage());
+        QVERIFY(view->WaitForPage());
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
         WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
-        view->grab();
-        second->grab();
+        QVERIFY(view->WaitForPage());
+        QVERIFY(second->WaitForPage());
         QCOMPARE(view->DrawCount(), counts[0] + 1);
         QCOMPARE(second->DrawCount(), counts[1] + 1);
     }
@@ -794,6 +746,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         CSorvView* view = View();
         view->setFocus();
+        QVERIFY(view->WaitForPage());
         const QString folder = m_dir.filePath("pictures");
         QDir().mkpath(folder);
         QSettings().setValue("SaveImage/Folder", folder);
@@ -871,6 +824,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
         QGuiApplication::clipboard()->clear();
         View()->setFocus();
+        QVERIFY(View()->WaitForPage());
         QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime && mime->hasImage());
@@ -978,7 +932,7 @@ private slots:
     {
         Start({WriteFile("a.csv")});
         CSorvView* view = View();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const CPageLayout& l = view->Layout();
         // Row "b", column 1: the value 5.
         const int x = l.m_nPlotLeft + int(l.m_dHScale);

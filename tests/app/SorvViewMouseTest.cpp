@@ -47,6 +47,10 @@ struct Setup {
 
     explicit Setup(int viewCount = 1, int graphType = 0)
     {
+        doc->m_fnStopAllViews = [this] {
+            for (auto& v : views)
+                v->StopDrawing();
+        };
         doc->m_fnUpdateAllViews = [this] {
             ++updates;
             for (auto& v : views)
@@ -59,9 +63,8 @@ struct Setup {
             v.Settings().m_nGraphType = graphType;
             v.resize(kWidth, kHeight);
             v.show();
-            if (!QTest::qWaitForWindowExposed(&v))
-                qWarning("window not exposed");
-            v.repaint();
+            if (!QTest::qWaitForWindowExposed(&v) || !v.WaitForPage())
+                qWarning("window not exposed or not drawn");
         }
     }
     CSorvView& view() { return *views.front(); }
@@ -141,7 +144,7 @@ private slots:
         QCOMPARE(t.updates, 1);
         const Ranges r = Snapshot(t.settings(), *t.doc);
         QCOMPARE(r, (Ranges{5.0, 20.0, 2.5, 1.0, 4.0, 1, 0, 4, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -168,14 +171,14 @@ private slots:
             {"one-column region",
              [](Setup& t) {
                  t.doc->SetRegion(3, 0, 3, 3);
-                 t.view().repaint();
+                 t.view().WaitForPage();
              },
              inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
             {"empty value range",
              [](Setup& t) {
                  t.settings().m_dVMax = t.settings().m_dVMin;
                  t.view().Invalidate();
-                 t.view().repaint();
+                 t.view().WaitForPage();
              },
              inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
         };
@@ -191,7 +194,7 @@ private slots:
             for (QPoint p : c.moves)
                 QTest::mouseMove(&t.view(), p);
             QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, c.release);
-            t.view().repaint();
+            QVERIFY(t.view().WaitForPage());
             QVERIFY2(Snapshot(t.settings(), *t.doc) == before, c.what);
             QVERIFY2(t.updates == 0, c.what);
             QVERIFY2(t.view().DrawCount() == drawn, c.what);
@@ -242,7 +245,7 @@ private slots:
         t.settings().m_dVMin = vMin;
         t.settings().m_dVMax = vMax;
         t.view().Invalidate();
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.layout().m_dVScale, 176.0);
         // From below the plot's lower edge to one decade up.
         t.Drag({ColumnX(1), ClientY(5)}, {{ColumnX(3), ClientY(24 + 176)}});
@@ -276,7 +279,7 @@ private slots:
         t.settings().m_dVStep = 2.5;
         t.Drag({ColumnX(4), ClientY(300)}, {{ColumnX(1), ClientY(100)}});
         QCOMPARE(t.doc->m_nX2, 4);
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         const int drawn = t.view().DrawCount();
         const QPoint p(ColumnX(3), ClientY(200));
         QTest::mousePress(&t.view(), Qt::LeftButton, {}, p);
@@ -284,7 +287,7 @@ private slots:
         QTest::mouseDClick(&t.view(), Qt::LeftButton, {}, p);
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, p);
         QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, 33.0, 2.5, 0.0, 10.0, 0, 0, 10, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -300,7 +303,7 @@ private slots:
         QCOMPARE(t.settings().m_dZoom, 1.0);
         QCOMPARE(t.settings().m_dRotX, 22.5);
         QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nY1, t.doc->m_nX2, t.doc->m_nY2}), QList<int>({0, 0, 10, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -312,8 +315,8 @@ private slots:
         const int drawnHere = t.view().DrawCount();
         const int drawnThere = other.DrawCount();
         t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(5), ClientY(300)}});
-        t.view().repaint();
-        other.repaint();
+        QVERIFY(t.view().WaitForPage());
+        QVERIFY(other.WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawnHere + 1);
         QCOMPARE(other.DrawCount(), drawnThere + 1);
         // The other window's axes are its own.
@@ -345,18 +348,24 @@ private slots:
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(200, 150));
     }
 
-    // A command during the drag changes the layout before the window is painted
-    // again: the release maps through the new one (legend on: 62 pixels a column).
-    void releaseUsesTheLayoutOfTheCurrentSettings()
+    // A command during the drag changes the page: the release maps through
+    // the page shown, the old one (70 pixels a column) until the new one
+    // (legend on: 62 pixels a column) has come.
+    void releaseMapsThroughThePageShown()
     {
-        Setup t;
-        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 2 + 3, ClientY(100)));
-        QTest::mouseMove(&t.view(), QPoint(80 + 62 * 5 + 3, ClientY(300)));
-        t.view().OnCommand(CommandId::Legend);
-        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 5 + 3, ClientY(300)));
-        QCOMPARE(t.layout().m_dHScale, 62.0);
-        QCOMPARE(t.doc->m_nX1, 2);
-        QCOMPARE(t.doc->m_nX2, 5);
+        for (const bool waitForNewPage : {false, true}) {
+            Setup t;
+            const int step = waitForNewPage ? 62 : 70;
+            QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + step * 2 + 3, ClientY(100)));
+            QTest::mouseMove(&t.view(), QPoint(80 + step * 5 + 3, ClientY(300)));
+            t.view().OnCommand(CommandId::Legend);
+            if (waitForNewPage)
+                QVERIFY(t.view().WaitForPage());
+            QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + step * 5 + 3, ClientY(300)));
+            QCOMPARE(t.layout().m_dHScale, double(step));
+            QCOMPARE(t.doc->m_nX1, 2);
+            QCOMPARE(t.doc->m_nX2, 5);
+        }
     }
 
     // Every zoom by the mouse is recorded: back and forward restore the region
@@ -369,7 +378,7 @@ private slots:
         const Ranges whole = Snapshot(t.settings(), *t.doc);
         t.Drag({ColumnX(1), ClientY(24 + 16 * 5)}, {{ColumnX(8) + 5, ClientY(24 + 16 * 30)}});
         const Ranges first = Snapshot(t.settings(), *t.doc);
-        v.repaint();
+        QVERIFY(v.WaitForPage());
         t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(4), ClientY(400)}});
         const Ranges second = Snapshot(t.settings(), *t.doc);
         const QPoint p(ColumnX(3), ClientY(200));
@@ -396,14 +405,14 @@ private slots:
         Setup t(2);
         CSorvView& other = *t.views[1];
         t.Drag({ColumnX(1), ClientY(100)}, {{ColumnX(9), ClientY(500)}});
-        other.repaint();
+        QVERIFY(other.WaitForPage());
         QTest::mousePress(&other, Qt::LeftButton, {}, QPoint(ColumnX(2), ClientY(100)));
         QTest::mouseMove(&other, QPoint(ColumnX(6), ClientY(500)));
         QTest::mouseRelease(&other, Qt::LeftButton, {}, QPoint(ColumnX(6), ClientY(500)));
         QCOMPARE(t.doc->m_nX1, 2);
         QCOMPARE(t.doc->m_nX2, 5);
         const Ranges afterOther = Snapshot(t.settings(), *t.doc);
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         t.Drag({ColumnX(1), ClientY(100)}, {{ColumnX(3), ClientY(500)}});
         QVERIFY(t.view().OnCommand(CommandId::ViewBack));
         QCOMPARE(Snapshot(t.settings(), *t.doc), afterOther);

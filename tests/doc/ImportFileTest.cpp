@@ -205,7 +205,8 @@ TEST(TakeData, KeepsTitleHookAndARegionThatStillFits)
         std::string error;
         ASSERT_TRUE(doc.ReadText("a,1,2,3\nb,4,5,6\n", error));
         doc.SetTitle("data.csv");
-        int updates = 0;
+        int updates = 0, stops = 0;
+        doc.m_fnStopAllViews = [&] { ++stops; };
         doc.m_fnUpdateAllViews = [&] { ++updates; };
         doc.m_nX1 = c.region[0];
         doc.m_nY1 = c.region[1];
@@ -218,6 +219,9 @@ TEST(TakeData, KeepsTitleHookAndARegionThatStillFits)
         ASSERT_TRUE(doc.m_fnUpdateAllViews);
         doc.m_fnUpdateAllViews();
         EXPECT_EQ(updates, 1);
+        ASSERT_TRUE(doc.m_fnStopAllViews);
+        doc.m_fnStopAllViews();
+        EXPECT_EQ(stops, 1);
         const int got[4] = {doc.m_nX1, doc.m_nY1, doc.m_nX2, doc.m_nY2};
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(got[i], c.expected[i]) << c.text << " bound " << i;

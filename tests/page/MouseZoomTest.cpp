@@ -146,6 +146,19 @@ TEST_F(Drag2D, WheelNarrowsAboutTheColumnUnderTheCursor)
     }
 }
 
+// The page shown may still be that of the region before the last step: the
+// cursor's share of the plot places it (a fifth of the way: column 1.6 of 1..9).
+TEST_F(Drag2D, WheelMapsThroughThePageOfAnOlderRegion)
+{
+    doc->SetRegion(1, 0, 9, 2);
+    s.m_dHMin = 1.0;
+    s.m_dHMax = 9.0;
+    l.m_dHScale = 80.0;  // the page of columns 0..10
+    ASSERT_TRUE(ZoomByWheel2D(s, *doc, l, 80 + 160));
+    EXPECT_EQ(doc->m_nX1, 1);
+    EXPECT_EQ(doc->m_nX2, 7);
+}
+
 TEST_F(Drag2D, WheelLeavesWhatItCannotNarrow)
 {
     l.m_bPrinted = true;
