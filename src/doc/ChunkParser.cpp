@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -122,16 +121,6 @@ bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert co
 }
 
 } // namespace
-
-void ValueRange::Add(double v)
-{
-    if (!std::isfinite(v))
-        return;
-    if (v < min)
-        min = v;
-    if (v > max)
-        max = v;
-}
 
 void ValueRange::Add(const ValueRange& next)
 {

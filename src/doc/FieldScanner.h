@@ -5,6 +5,7 @@
 // passed over.
 
 #include "doc/ImportOptions.h"
+#include "doc/ShortDecimal.h"
 
 #include <cstddef>
 #include <string>
@@ -34,17 +35,20 @@ public:
     template <class OnField>
     const char* Record(const char* p, OnField&& onField) const;
 
-    // Record with each cell read as a number: onCell(field, isNumber, value),
-    // as Number would give them.
-    template <class OnCell>
-    const char* Cells(const char* p, bool decimalComma, OnCell&& onCell) const;
+    // Record with its first leading cells given to onLeading(field) and each
+    // of the others read as a number: onValue(field, isNumber, value), as
+    // Number would give them.
+    template <class OnLeading, class OnValue>
+    const char* Cells(const char* p, bool decimalComma, std::size_t leading, OnLeading&& onLeading,
+                      OnValue&& onValue) const;
 
     // The number of cells of the record at p and the raw bytes of its first
     // cell; returns where the next line starts. Quicker than Record.
     const char* Count(const char* p, std::size_t& cells, std::size_t& firstBytes) const;
 
-    // Cuts [begin, end) into parts pieces of about equal size at record
-    // starts: parts + 1 pointers, begin first and end last.
+    // Cuts [begin, end) into parts pieces of about equal size at line
+    // starts: parts + 1 pointers, begin first and end last. A quoted cell
+    // may hold line breaks: a cut can fall inside a record.
     std::vector<const char*> Split(const char* begin, std::size_t parts) const;
 
     // The cell as text: blanks around it trimmed, its quotes removed and a
@@ -73,12 +77,21 @@ private:
     // The byte after the quote that closes the one opened at q, or the end.
     const char* PastQuoted(const char* q, bool& unterminated) const;
     Field ScanField(const char* p) const;
-    Field ScanCell(const char* p, bool decimalComma, bool& number, double& value) const;
+    const char* CountFields(const char* p, std::size_t& cells, std::size_t& firstBytes) const;
+    // How the cells read as numbers, settled once a record.
+    struct Reading {
+        bool decimalComma;
+        char point;
+        bool fromStart;   // a number can be read straight from a cell's start: the point is no delimiter
+    };
+    Reading ReadingOf(bool decimalComma) const;
+    Field ScanCell(const char* p, Reading reading, bool& number, double& value) const;
+    Field ScanOtherCell(const char* p, Reading reading, bool& number, double& value) const;
+    // The end of the cell that a number ending at stop fills; null when the
+    // cell holds more.
+    const char* NumberEnd(const char* stop) const;
     template <class Scan, class OnField>
     const char* Walk(const char* p, Scan&& scan, OnField&& onField) const;
-    bool OpensField(const char* quote, const char* record) const;
-    const char* PastQuote(const char* quote, const char* p, const char*& record) const;
-    const char* CutAfter(const char* target, const char*& p, const char*& record) const;
 };
 
 template <class OnField>
@@ -87,14 +100,51 @@ const char* CFieldScanner::Record(const char* p, OnField&& onField) const
     return Walk(p, [this](const char* at) { return ScanField(at); }, onField);
 }
 
-template <class OnCell>
-const char* CFieldScanner::Cells(const char* p, bool decimalComma, OnCell&& onCell) const
+template <class OnLeading, class OnValue>
+const char* CFieldScanner::Cells(const char* p, bool decimalComma, std::size_t leading, OnLeading&& onLeading,
+                                 OnValue&& onValue) const
 {
+    const Reading reading = ReadingOf(decimalComma);
+    std::size_t cells = 0;
     bool number = false;
     double value = 0;
     return Walk(
-        p, [&](const char* at) { return ScanCell(at, decimalComma, number, value); },
-        [&](const Field& f) { onCell(f, number, value); });
+        p, [&](const char* at) { return cells < leading ? ScanField(at) : ScanCell(at, reading, number, value); },
+        [&](const Field& f) {
+            if (cells++ < leading)
+                onLeading(f);
+            else
+                onValue(f, number, value);
+        });
+}
+
+// A cell that is a short plain decimal ends right after it: it is read at
+// once, without a scan for the cell's end. Anything else is left to ScanOtherCell.
+inline Field CFieldScanner::ScanCell(const char* p, Reading reading, bool& number, double& value) const
+{
+    const char* stop = nullptr;
+    if (reading.fromStart && p != m_end && ReadShortDecimal(p, m_end, reading.point, value, stop)) {
+        if (const char* end = NumberEnd(stop)) {
+            number = true;
+            return Field{p, end};
+        }
+    }
+    return ScanOtherCell(p, reading, number, value);
+}
+
+inline CFieldScanner::Reading CFieldScanner::ReadingOf(bool decimalComma) const
+{
+    const char point = decimalComma ? ',' : '.';
+    return {decimalComma, point, m_blankRuns || m_delim != point};
+}
+
+inline const char* CFieldScanner::NumberEnd(const char* stop) const
+{
+    if (stop == m_end || Stops(*stop))
+        return stop;
+    if (*stop == '\r' && stop + 1 != m_end && stop[1] == m_eol)
+        return stop + 1;   // a CR LF line end: the CR belongs to the cell
+    return nullptr;
 }
 
 // The cells of the record at p, each scanned by scan(start of the cell).

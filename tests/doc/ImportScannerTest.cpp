@@ -2,12 +2,14 @@
 // for the threads: only where a sequential reading stands between records.
 
 #include "doc/FieldScanner.h"
+#include "doc/ImportPieces.h"
 #include "doc/ShortDecimal.h"
 
 #include <fast_float/fast_float.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -153,31 +155,44 @@ std::string MessyText(std::mt19937& rng)
     return s;
 }
 
-TEST(FieldScanner, CutsFallBetweenRecords)
+// Counted pieces hold whole records: every cut falls where a sequential
+// reading stands between records, and the pieces' counts add up to its count,
+// on any number of pieces and threads.
+TEST(ImportPieces, CutsFallBetweenRecords)
 {
     std::mt19937 rng(5);
     const D delimiters[] = {D::Comma, D::Tab, D::Semicolon, D::Blank};
     for (int i = 0; i < 2000; ++i) {
         const std::string text = MessyText(rng);
+        const char* end = text.data() + text.size();
         const char eol = rng() % 4 ? '\n' : '\r';
-        const CFieldScanner scanner(delimiters[rng() % 4], eol, rng() % 2 ? '#' : '\0', text.data() + text.size());
-        const std::set<const char*> boundaries = Boundaries(scanner, text.data(), text.data() + text.size(), eol);
+        const CFieldScanner scanner(delimiters[rng() % 4], eol, rng() % 2 ? '#' : '\0', end);
+        const std::set<const char*> boundaries = Boundaries(scanner, text.data(), end, eol);
+        const ImportPieces whole = CountPieces(scanner, text.data(), 1, 1);
         for (std::size_t parts = 1; parts <= 12; ++parts) {
-            const std::vector<const char*> cuts = scanner.Split(text.data(), parts);
-            ASSERT_EQ(cuts.size(), parts + 1);
-            for (std::size_t k = 0; k < cuts.size(); ++k) {
-                ASSERT_TRUE(boundaries.count(cuts[k]))
-                    << "cut " << k << " of " << parts << " at " << cuts[k] - text.data() << " in\n" << text;
+            const ImportPieces pieces = CountPieces(scanner, text.data(), parts, 1 + unsigned(rng() % 3));
+            ASSERT_EQ(pieces.cuts.size(), parts + 1);
+            std::uint64_t records = 0;
+            std::size_t widest = 0, labelBytes = 0;
+            for (std::size_t k = 0; k < pieces.cuts.size(); ++k) {
+                ASSERT_TRUE(boundaries.count(pieces.cuts[k]))
+                    << "cut " << k << " of " << parts << " at " << pieces.cuts[k] - text.data() << " in\n" << text;
                 if (k) {
-                    ASSERT_LE(cuts[k - 1], cuts[k]);
+                    ASSERT_LE(pieces.cuts[k - 1], pieces.cuts[k]);
+                    records += pieces.shapes[k - 1].records;
+                    widest = std::max(widest, pieces.shapes[k - 1].widest);
+                    labelBytes += pieces.shapes[k - 1].labelBytes;
                 }
             }
+            EXPECT_EQ(records, whole.shapes[0].records) << text;
+            EXPECT_EQ(widest, whole.shapes[0].widest) << text;
+            EXPECT_EQ(labelBytes, whole.shapes[0].labelBytes) << text;
         }
     }
 }
 
 // The quick count of a record's cells agrees with the scanner's, line after
-// line, whatever the delimiter and line end.
+// line, whatever the delimiter and line end, on lines of thousands of cells too.
 TEST(FieldScanner, CountAgreesWithRecord)
 {
     std::mt19937 rng(8);
@@ -188,6 +203,8 @@ TEST(FieldScanner, CountAgreesWithRecord)
         std::string text;
         for (int n = 1 + int(rng() % 120); n > 0; --n)
             text += pieces[rng() % std::size(pieces)];
+        if (i % 100 == 0)
+            text += std::string(5000 + rng() % 100, "1,;\t "[i / 100 % 5]) + pieces[rng() % std::size(pieces)];
         const char eol = rng() % 4 ? '\n' : '\r';
         const CFieldScanner scanner(delimiters[rng() % 4], eol, '#', text.data() + text.size());
         for (const char* p = scanner.NextRecord(text.data()); p != text.data() + text.size();) {
