@@ -1,5 +1,7 @@
 #include "doc/FieldScanner.h"
 
+#include "doc/Utf8.h"
+
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
@@ -252,6 +254,27 @@ const char* CFieldScanner::Count(const char* p, std::size_t& cells, std::size_t&
     firstBytes = std::size_t(q - first);
     cells = (first != eol) + CountRunStarts(q, eol);
     return eol == m_end ? m_end : eol + 1;
+}
+
+void RecordCount::Add(std::size_t cells, std::size_t firstBytes, const char* next)
+{
+    ++records;
+    widest = std::max(widest, cells);
+    labelBytes += firstBytes;
+    reach = next;
+}
+
+RecordCount CFieldScanner::CountRecords(const char* begin, const char* end) const
+{
+    RecordCount count;
+    count.reach = begin;
+    for (const char* p = NextRecord(begin); p < end; p = NextRecord(p)) {
+        std::size_t cells = 0, firstBytes = 0;
+        p = Count(p, cells, firstBytes);
+        count.Add(cells, firstBytes, p);
+    }
+    count.utf8 = IsValidUtf8(begin, std::size_t(end - begin));
+    return count;
 }
 
 // Count for a record with quotes, which may hold delimiters and line breaks.

@@ -8,6 +8,7 @@
 #include "doc/ShortDecimal.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,17 @@ struct Field {
     const char* end = nullptr;
     bool quoted = false;        // its first byte after blanks is a double quote
     bool unterminated = false;  // ... and no closing quote follows it
+};
+
+// What a count of records finds.
+struct RecordCount {
+    std::uint64_t records = 0;
+    std::size_t widest = 0;         // most cells in one record
+    std::size_t labelBytes = 0;     // raw bytes of the records' first cells
+    const char* reach = nullptr;    // where the last record ends (the start when there is none)
+    bool utf8 = true;               // the bytes counted are valid UTF-8
+
+    void Add(std::size_t cells, std::size_t firstBytes, const char* next);
 };
 
 class CFieldScanner {
@@ -45,6 +57,10 @@ public:
     // The number of cells of the record at p and the raw bytes of its first
     // cell; returns where the next line starts. Quicker than Record.
     const char* Count(const char* p, std::size_t& cells, std::size_t& firstBytes) const;
+
+    // Counts the records that start in [begin, end) and checks its bytes
+    // for UTF-8. The last record may run past end (a quoted line break).
+    RecordCount CountRecords(const char* begin, const char* end) const;
 
     // Cuts [begin, end) into parts pieces of about equal size at line
     // starts: parts + 1 pointers, begin first and end last. A quoted cell

@@ -2,24 +2,15 @@
 // The text of an import after its header, cut into pieces at record starts
 // so that the threads can take them in turn, and counted on every core.
 
+#include "doc/FieldScanner.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
-class CFieldScanner;
-
-// What the counting pass finds in one piece of the text.
-struct PieceShape {
-    std::uint64_t records = 0;
-    std::size_t widest = 0;         // most cells in one record
-    std::size_t labelBytes = 0;     // raw bytes of the records' first cells
-    const char* reach = nullptr;    // where its last record ends (its start when it has none)
-};
-
 struct ImportPieces {
-    std::vector<const char*> cuts;  // one more than pieces: piece k is [cuts[k], cuts[k + 1])
-    std::vector<PieceShape> shapes;
-    bool utf8 = true;               // all their bytes are valid UTF-8
+    std::vector<const char*> cuts;     // one more than pieces: piece k is [cuts[k], cuts[k + 1])
+    std::vector<RecordCount> shapes;
+    bool utf8 = true;                  // all their bytes are valid UTF-8
 };
 
 // Cuts [begin, end of the text) into count pieces and counts them on threads

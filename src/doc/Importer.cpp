@@ -65,7 +65,7 @@ struct Conversion {
     // Converts the records of [begin, end), which the counting pass found to
     // be shape.records from record on, with shape.labelBytes of first cells
     // from labelAt on. It never writes past them.
-    [[gnu::flatten]] Tally Piece(const char* begin, const char* end, const PieceShape& shape, std::uint64_t record,
+    [[gnu::flatten]] Tally Piece(const char* begin, const char* end, const RecordCount& shape, std::uint64_t record,
                 std::size_t labelAt) const
     {
         Tally tally;
@@ -134,7 +134,7 @@ struct Conversion {
 // Pieces write their column labels from where their raw first cells would
 // begin; unquoting and trimming leave gaps that this closes.
 CColumnLabels PackColumnLabels(std::unique_ptr<char[]> text, std::unique_ptr<std::size_t[]> ends,
-                               const std::vector<PieceShape>& shapes, const std::vector<Tally>& tallies)
+                               const std::vector<RecordCount>& shapes, const std::vector<Tally>& tallies)
 {
     std::size_t at = 0, base = 0;
     std::uint64_t record = 0;
@@ -279,7 +279,7 @@ bool CImporter::Measure(const ImportBody& body, Plan& plan)
     Layout& layout = plan.layout;
     layout.columns = m_options.columns;
     layout.offset = m_options.firstColumn == FirstColumn::Data ? 0 : 1;
-    for (const PieceShape& s : plan.pieces.shapes) {
+    for (const RecordCount& s : plan.pieces.shapes) {
         layout.records += s.records;
         plan.widest = std::max(plan.widest, s.widest);
         plan.labelBytes += s.labelBytes;
@@ -324,7 +324,7 @@ bool CImporter::Convert(Plan& plan)
         conversion.labelText = plan.labelText.get();
         conversion.labelEnds = plan.labelEnds.get();
     }
-    const std::vector<PieceShape>& shapes = plan.pieces.shapes;
+    const std::vector<RecordCount>& shapes = plan.pieces.shapes;
     const std::size_t n = shapes.size();
     std::vector<std::uint64_t> firstRecord(n);
     std::vector<std::size_t> labelAt(n);
