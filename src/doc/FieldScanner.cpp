@@ -153,6 +153,9 @@ CFieldScanner::CFieldScanner(ImportDelimiter delimiter, char eol, char comment, 
     if (!m_blankRuns)
         m_class[static_cast<unsigned char>(m_delim)] = kStop;
     m_class[static_cast<unsigned char>(eol)] = kStop;
+    const char stops[4] = {m_blankRuns ? ' ' : m_delim, '\t', '\r', eol};
+    for (int k = 0; k < 4; ++k)
+        std::memset(m_stopRows[k], Stops(stops[k]) ? stops[k] : eol, 16);
 }
 
 const char* CFieldScanner::SkipBlanks(const char* p) const
@@ -175,7 +178,7 @@ const char* CFieldScanner::LineAfter(const char* p) const
     return eol == m_end ? m_end : eol + 1;
 }
 
-const char* CFieldScanner::NextRecord(const char* p) const
+const char* CFieldScanner::PastNonRecords(const char* p) const
 {
     while (p != m_end) {
         const bool comment = m_comment != '\0' && *p == m_comment;
@@ -209,10 +212,27 @@ Field CFieldScanner::ScanField(const char* p) const
         f.quoted = true;
         q = PastQuoted(q, f.unterminated);
     }
-    while (q != m_end && !Stops(*q))
-        ++q;
-    f.end = q;
+    f.end = FindStop(q);
     return f;
+}
+
+// The first byte from p on that ends a cell, or the end; sixteen bytes at a
+// time where the text has them.
+const char* CFieldScanner::FindStop(const char* p) const
+{
+#ifdef __SSE2__
+    const auto row = [this](int k) { return _mm_load_si128(reinterpret_cast<const __m128i*>(m_stopRows[k])); };
+    for (; m_end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i stops = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, row(0)), _mm_cmpeq_epi8(bytes, row(1))),
+                                           _mm_or_si128(_mm_cmpeq_epi8(bytes, row(2)), _mm_cmpeq_epi8(bytes, row(3))));
+        if (const auto bits = unsigned(_mm_movemask_epi8(stops)))
+            return p + std::countr_zero(bits);
+    }
+#endif
+    while (p != m_end && !Stops(*p))
+        ++p;
+    return p;
 }
 
 // A cell that the short reader did not take: fast_float reads it from its

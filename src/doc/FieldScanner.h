@@ -79,6 +79,7 @@ private:
     enum : unsigned char { kBlank = 1, kStop = 2 };   // byte classes, as bits
 
     unsigned char m_class[256] = {};
+    alignas(16) char m_stopRows[4][16];   // the bytes that end a cell, each sixteen times
     char m_delim;       // the delimiter byte, unless blank runs separate
     char m_eol;
     char m_comment;
@@ -88,6 +89,8 @@ private:
     bool IsBlank(char c) const { return m_class[static_cast<unsigned char>(c)] & kBlank; }
     bool Stops(char c) const { return m_class[static_cast<unsigned char>(c)] & kStop; }
     const char* SkipBlanks(const char* p) const;
+    const char* FindStop(const char* p) const;
+    const char* PastNonRecords(const char* p) const;
     const char* LineAfter(const char* p) const;
     const char* TrimEnd(const char* begin, const char* end) const;
     // The byte after the quote that closes the one opened at q, or the end.
@@ -152,6 +155,15 @@ inline CFieldScanner::Reading CFieldScanner::ReadingOf(bool decimalComma) const
 {
     const char point = decimalComma ? ',' : '.';
     return {decimalComma, point, m_blankRuns || m_delim != point};
+}
+
+// Most lines are records: they begin with what is no blank, no line end
+// and no comment.
+inline const char* CFieldScanner::NextRecord(const char* p) const
+{
+    if (p != m_end && !IsBlank(*p) && *p != m_eol && (m_comment == '\0' || *p != m_comment))
+        return p;
+    return PastNonRecords(p);
 }
 
 inline const char* CFieldScanner::NumberEnd(const char* stop) const

@@ -321,6 +321,8 @@ bool CImporter::Convert(Plan& plan)
     } else if (conversion.takeLabels) {
         plan.labelText = std::make_unique_for_overwrite<char[]>(plan.labelBytes);
         plan.labelEnds = std::make_unique_for_overwrite<std::size_t[]>(layout.records);
+        AdviseHugePages(plan.labelText.get(), plan.labelBytes);
+        AdviseHugePages(plan.labelEnds.get(), layout.records * sizeof(std::size_t));
         conversion.labelText = plan.labelText.get();
         conversion.labelEnds = plan.labelEnds.get();
     }
