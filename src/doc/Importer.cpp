@@ -191,7 +191,7 @@ CColumnLabels NameColumns(const std::vector<std::string>& names, std::size_t off
     std::size_t at = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const std::string_view name = named(i);
-        std::memcpy(text.get() + at, name.data(), name.size());
+        std::copy(name.begin(), name.end(), text.get() + at);
         ends[i] = at += name.size();
     }
     return CColumnLabels(std::move(text), std::move(ends), n);
