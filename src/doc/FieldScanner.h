@@ -4,11 +4,13 @@
 // inside, delimiters and line breaks inside), comment lines and blank lines
 // passed over.
 
+#include "doc/ChunkParser.h"
 #include "doc/ImportOptions.h"
 #include "doc/ShortDecimal.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +21,22 @@ struct Field {
     const char* end = nullptr;
     bool quoted = false;        // its first byte after blanks is a double quote
     bool unterminated = false;  // ... and no closing quote follows it
+};
+
+// Where a record's values go, and what they were: value k of the record at
+// values[k * step], as long as k < width (more cells than the counting pass
+// saw never come). A cell that is no number is NaN, a missing value.
+struct ValueOut {
+    double* values = nullptr;
+    std::size_t step = 1;
+    std::size_t width = 0;
+    std::size_t cells = 0;               // the record's value cells so far
+    // Over all the records written:
+    std::uint64_t missing = 0;
+    ValueRange range;
+    const char* unterminated = nullptr;  // a cell whose quote is never closed
+
+    void Put(const Field& f, bool number, double value);
 };
 
 // What a count of records finds.
@@ -48,11 +66,10 @@ public:
     const char* Record(const char* p, OnField&& onField) const;
 
     // Record with its first leading cells given to onLeading(field) and each
-    // of the others read as a number: onValue(field, isNumber, value), as
-    // Number would give them.
-    template <class OnLeading, class OnValue>
-    const char* Cells(const char* p, bool decimalComma, std::size_t leading, OnLeading&& onLeading,
-                      OnValue&& onValue) const;
+    // of the others read as a number, as Number would read it, into out.
+    template <class OnLeading>
+    const char* Values(const char* p, bool decimalComma, std::size_t leading, OnLeading&& onLeading,
+                       ValueOut& out) const;
 
     // The number of cells of the record at p and the raw bytes of its first
     // cell; returns where the next line starts. Quicker than Record.
@@ -106,11 +123,16 @@ private:
     Reading ReadingOf(bool decimalComma) const;
     Field ScanCell(const char* p, Reading reading, bool& number, double& value) const;
     Field ScanOtherCell(const char* p, Reading reading, bool& number, double& value) const;
+    const char* ReadDecimals(const char* p, Reading reading, ValueOut& out, bool& ended) const;
     // The end of the cell that a number ending at stop fills; null when the
     // cell holds more.
     const char* NumberEnd(const char* stop) const;
-    template <class Scan, class OnField>
-    const char* Walk(const char* p, Scan&& scan, OnField&& onField) const;
+    // Reads no cell in one go.
+    struct NoRun {
+        const char* operator()(const char* p, bool&) const { return p; }
+    };
+    template <class Scan, class OnField, class Run = NoRun>
+    const char* Walk(const char* p, Scan&& scan, OnField&& onField, Run&& run = Run()) const;
 };
 
 template <class OnField>
@@ -119,22 +141,43 @@ const char* CFieldScanner::Record(const char* p, OnField&& onField) const
     return Walk(p, [this](const char* at) { return ScanField(at); }, onField);
 }
 
-template <class OnLeading, class OnValue>
-const char* CFieldScanner::Cells(const char* p, bool decimalComma, std::size_t leading, OnLeading&& onLeading,
-                                 OnValue&& onValue) const
+// Runs of short plain decimals, the cells of most data files, are read in
+// one loop; the cells between them one at a time.
+template <class OnLeading>
+const char* CFieldScanner::Values(const char* p, bool decimalComma, std::size_t leading, OnLeading&& onLeading,
+                                  ValueOut& out) const
 {
     const Reading reading = ReadingOf(decimalComma);
+    out.cells = 0;
     std::size_t cells = 0;
     bool number = false;
     double value = 0;
-    return Walk(
-        p, [&](const char* at) { return cells < leading ? ScanField(at) : ScanCell(at, reading, number, value); },
-        [&](const Field& f) {
-            if (cells++ < leading)
-                onLeading(f);
-            else
-                onValue(f, number, value);
-        });
+    const auto scan = [&](const char* at) {
+        return cells < leading ? ScanField(at) : ScanCell(at, reading, number, value);
+    };
+    const auto take = [&](const Field& f) {
+        if (cells++ < leading)
+            onLeading(f);
+        else
+            out.Put(f, number, value);
+    };
+    return Walk(p, scan, take, [&](const char* at, bool& ended) {
+        return cells < leading || !reading.fromStart ? at : ReadDecimals(at, reading, out, ended);
+    });
+}
+
+inline void ValueOut::Put(const Field& f, bool number, double value)
+{
+    if (f.unterminated)
+        unterminated = f.begin;
+    if (cells >= width) {
+        ++cells;
+        return;
+    }
+    const double v = number ? value : std::numeric_limits<double>::quiet_NaN();
+    values[cells++ * step] = v;
+    missing += v != v;
+    range.Add(v);
 }
 
 // A cell that is a short plain decimal ends right after it: it is read at
@@ -176,11 +219,17 @@ inline const char* CFieldScanner::NumberEnd(const char* stop) const
 }
 
 // The cells of the record at p, each scanned by scan(start of the cell).
-template <class Scan, class OnField>
-const char* CFieldScanner::Walk(const char* p, Scan&& scan, OnField&& onField) const
+// Between delimiters, run(p, ended) may first read a run of cells in one
+// go, and say that the record ended with them.
+template <class Scan, class OnField, class Run>
+const char* CFieldScanner::Walk(const char* p, Scan&& scan, OnField&& onField, Run&& run) const
 {
     if (!m_blankRuns) {
         for (;;) {
+            bool ended = false;
+            p = run(p, ended);
+            if (ended)
+                return p;
             const Field f = scan(p);
             onField(f);
             if (f.end == m_end)

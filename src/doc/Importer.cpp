@@ -66,44 +66,38 @@ struct Conversion {
     // be shape.records from record on, with shape.labelBytes of first cells
     // from labelAt on. It never writes past them.
     [[gnu::flatten]] Tally Piece(const char* begin, const char* end, const RecordCount& shape, std::uint64_t record,
-                std::size_t labelAt) const
+                                 std::size_t labelAt) const
     {
         Tally tally;
         std::string scratch;
         const std::uint64_t last = record + shape.records;
         const std::size_t labelLimit = labelAt + shape.labelBytes;
-        // Held here, where the labels' bytes written cannot touch them.
-        const std::size_t offset = layout.offset, width = layout.width, step = layout.ValueStride();
-        double* const matrix = data;
-        const std::size_t recordStride = layout.RecordStride();
+        ValueOut out;
+        out.step = layout.ValueStride();
+        out.width = layout.width;
         for (const char* p = scanner.NextRecord(begin); p < end && record < last; ++record) {
-            double* values = matrix + record * recordStride;
-            std::size_t cells = 0;
-            const char* next = scanner.Cells(
-                p, decimalComma, offset,
+            out.values = data + record * layout.RecordStride();
+            std::size_t leading = 0;
+            const char* next = scanner.Values(
+                p, decimalComma, layout.offset,
                 [&](const Field& f) {
-                    ++cells;
+                    ++leading;
                     NoteQuote(f, tally);
                     TakeLabel(f, record, labelAt, labelLimit, scratch);
                 },
-                [&](const Field& f, bool number, double v) {
-                    NoteQuote(f, tally);
-                    const std::size_t j = cells++ - offset;
-                    if (j >= width)
-                        return;   // never: the counting pass saw every cell
-                    const double value = number ? v : kMissing;
-                    values[j * step] = value;
-                    tally.missing += value != value;
-                    tally.range.Add(value);
-                });
-            for (std::size_t j = std::max(cells, offset) - offset; j < width; ++j) {
-                values[j * step] = kMissing;
-                ++tally.missing;
+                out);
+            for (std::size_t j = out.cells; j < out.width; ++j) {
+                out.values[j * out.step] = kMissing;
+                ++out.missing;
             }
-            if (cells < widest && tally.ragged++ == 0)
+            if (leading + out.cells < widest && tally.ragged++ == 0)
                 tally.firstRagged = p;
             p = scanner.NextRecord(next);
         }
+        tally.missing = out.missing;
+        tally.range = out.range;
+        if (out.unterminated)
+            tally.unterminated = out.unterminated;
         tally.labelEnd = labelAt;
         return tally;
     }
