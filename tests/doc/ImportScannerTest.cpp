@@ -56,6 +56,9 @@ TEST(FieldScanner, SplitsALineIntoCells)
         {"  a  b\t c \r\n", D::Blank, {"a", "b", "c"}},
         {"\"a b\" \"\" c\n", D::Blank, {"a b", "", "c"}},
         {"a,b\rc,d\r", D::Comma, {"a", "b"}},
+        {"abcdefghijklmnopqrstuvwxyz0123456789, \"q\" ,x\n", D::Comma,
+         {"abcdefghijklmnopqrstuvwxyz0123456789", "q", "x"}},
+        {"abcdefghijklmnopqrstuvwxyz0123456789\t  yz\r\n", D::Blank, {"abcdefghijklmnopqrstuvwxyz0123456789", "yz"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Cells(c.line, c.delimiter, c.line.back()), c.cells) << c.line;
