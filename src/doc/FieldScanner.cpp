@@ -334,12 +334,9 @@ const char* CFieldScanner::CountFields(const char* p, std::size_t& cells, std::s
     });
 }
 
-std::string_view CFieldScanner::Text(const Field& f, std::string& scratch) const
+// The text of a quoted cell [b, e), without its quotes.
+std::string_view CFieldScanner::Unquoted(const char* b, const char* e, std::string& scratch) const
 {
-    const char* b = SkipBlanks(f.begin);
-    const char* e = TrimEnd(b, f.end);
-    if (!f.quoted)
-        return {b, std::size_t(e - b)};
     const char* p = b + 1;
     const char* q = Find(p, e, '"');
     if (q + 1 == e)

@@ -113,6 +113,7 @@ private:
     // The byte after the quote that closes the one opened at q, or the end.
     const char* PastQuoted(const char* q, bool& unterminated) const;
     Field ScanField(const char* p) const;
+    std::string_view Unquoted(const char* b, const char* e, std::string& scratch) const;
     const char* CountFields(const char* p, std::size_t& cells, std::size_t& firstBytes) const;
     // How the cells read as numbers, settled once a record.
     struct Reading {
@@ -198,6 +199,18 @@ inline CFieldScanner::Reading CFieldScanner::ReadingOf(bool decimalComma) const
 {
     const char point = decimalComma ? ',' : '.';
     return {decimalComma, point, m_blankRuns || m_delim != point};
+}
+
+// In line: most cells are not quoted, and most labels are such cells.
+inline std::string_view CFieldScanner::Text(const Field& f, std::string& scratch) const
+{
+    const char* b = f.begin;
+    const char* e = f.end;
+    while (b != e && IsBlank(*b))
+        ++b;
+    while (e != b && IsBlank(e[-1]))
+        --e;
+    return f.quoted ? Unquoted(b, e, scratch) : std::string_view(b, std::size_t(e - b));
 }
 
 // Most lines are records: they begin with what is no blank, no line end
