@@ -3,6 +3,7 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // One item of a popup menu: a command (text shown, "\t" before the key hint),
@@ -30,6 +31,12 @@ const std::vector<MenuPopup>& ChartMenu();
 // The toolbar's items in order; 0 is a separator.
 const std::vector<int>& ToolbarCommands();
 const std::vector<Accelerator>& Accelerators();
+// The items of a chart window's context menu in order; 0 is a separator.
+const std::vector<int>& ChartContextMenuCommands();
+// The item of command id among items and their submenus, or nullptr.
+const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, int id);
+// The text of command id in menu 129 (empty when it has no item there).
+QString ChartMenuText(int id);
 // The status-bar prompt and the tool tip of a command (empty when it has none).
 QString CommandPrompt(int id);
 QString CommandToolTip(int id);
@@ -38,5 +45,7 @@ QString CommandToolTip(int id);
 QString AppTitle();         // "Sorv"
 QString IdleStatusText();   // "Ready"
 QString OpenDialogTitle();  // "開く"
-QString OpenDialogFilters();
+// The Open dialog's filters in the toolkit's syntax, and as the filter box shows them.
+QStringList OpenDialogFilters();
+QStringList OpenDialogFilterNames();
 QString RecentFilePlaceholder();

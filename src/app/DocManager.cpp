@@ -1,42 +1,92 @@
 #include "app/DocManager.h"
 
-#include "app/ReadFailureText.h"
-
+#include "app/FileWatch.h"
 #include "app/SorvView.h"
 #include "doc/SorvDoc.h"
+#include "page/PageDraw.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 
+namespace {
+
+QString CanonicalPath(const QString& path)
+{
+    return path == QStringLiteral("-") ? QString() : QFileInfo(path).canonicalFilePath();
+}
+
+}  // namespace
+
 CDocManager::CDocManager() = default;
 CDocManager::~CDocManager() = default;
 
 CSorvDoc* CDocManager::FindDocument(const QString& path) const
 {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString canonical = CanonicalPath(path);
     for (const Entry& e : m_docs)
         if (!canonical.isEmpty() && e.path == canonical)
             return e.doc.get();
     return nullptr;
 }
 
-CSorvDoc* CDocManager::OpenDocumentFile(const QString& path, QString& error)
+CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request)
 {
-    auto doc = std::make_unique<CSorvDoc>();
-    std::string english;  // the command line's words; the window says it in its own
-    if (!doc->ReadFile(QFile::encodeName(path).toStdString(), english)) {
-        error = ReadFailureText(doc->GetReadFailure());
-        return nullptr;
-    }
     CSorvDoc* raw = doc.get();
+    raw->m_fnStopAllViews = [this, raw] {
+        for (CSorvView* view : GetViews(raw))
+            view->StopDrawing();
+    };
     raw->m_fnUpdateAllViews = [this, raw] {
         for (CSorvView* view : GetViews(raw))
             view->Invalidate();
     };
-    m_docs.push_back({std::move(doc), QFileInfo(path).canonicalFilePath(), {}});
+    m_docs.push_back({std::move(doc), request, CanonicalPath(QFile::decodeName(request.path.c_str())), {}, {}});
     return raw;
+}
+
+const ReadRequest* CDocManager::GetRequest(const CSorvDoc* doc) const
+{
+    const Entry* e = FindEntry(doc);
+    return e ? &e->request : nullptr;
+}
+
+void CDocManager::ReplaceDocument(CSorvDoc& doc, CSorvDoc&& fresh)
+{
+    const std::vector<CSorvView*> views = GetViews(&doc);
+    std::vector<bool> follow;
+    for (CSorvView* view : views) {
+        view->StopDrawing();
+        follow.push_back(AxesFromDocument(view->Settings(), doc));
+    }
+    doc.TakeData(std::move(fresh));
+    for (std::size_t i = 0; i < views.size(); ++i)
+        if (follow[i])
+            UpdateAxesFromDocument(views[i]->Settings(), doc);
+    if (doc.m_fnUpdateAllViews)
+        doc.m_fnUpdateAllViews();
+}
+
+void CDocManager::SetAutoUpdate(CSorvDoc* doc, bool on)
+{
+    Entry* e = FindEntry(doc);
+    if (!e || e->path.isEmpty() || on == bool(e->watch))
+        return;
+    e->watch.reset();
+    if (!on)
+        return;
+    e->watch = std::make_unique<CFileWatch>(e->path, nullptr);
+    QObject::connect(e->watch.get(), &CFileWatch::changed, [this, doc] {
+        if (m_fnFileChanged)
+            m_fnFileChanged(doc);
+    });
+}
+
+bool CDocManager::IsAutoUpdate(const CSorvDoc* doc) const
+{
+    const Entry* e = FindEntry(doc);
+    return e && e->watch;
 }
 
 CDocManager::Entry* CDocManager::FindEntry(const CSorvDoc* doc)

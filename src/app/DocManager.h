@@ -1,13 +1,17 @@
 #pragma once
-// Owns the open documents and knows the chart windows of each. A document
-// lives while it has a window; closing its last window destroys it.
+// Owns the open documents and knows the chart windows of each, how each was
+// read and whether it follows its file. A document lives while it has a
+// window; closing its last window destroys it.
+
+#include "doc/ReadRequest.h"
 
 #include <QString>
 
-#include <map>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class CFileWatch;
 class CSorvDoc;
 class CSorvView;
 
@@ -18,10 +22,25 @@ public:
     CDocManager(const CDocManager&) = delete;
     CDocManager& operator=(const CDocManager&) = delete;
 
-    // The open document read from path, if any.
+    // The open document read from path, if any (never one of standard input).
     CSorvDoc* FindDocument(const QString& path) const;
-    // Reads path into a new document; nullptr and the reason on failure.
-    CSorvDoc* OpenDocumentFile(const QString& path, QString& error);
+    // Takes a document read for request; it lives while it has a window.
+    CSorvDoc* AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request);
+    // How doc was read: its file and the import options.
+    const ReadRequest* GetRequest(const CSorvDoc* doc) const;
+    bool IsOpen(const CSorvDoc* doc) const { return FindEntry(doc) != nullptr; }
+
+    // The one way a document's data changes after it was opened: every view
+    // stops drawing first, then doc takes fresh's data (CSorvDoc::TakeData),
+    // the views whose axes were the document's follow the new range, and all
+    // of them are drawn again, each keeping its other settings.
+    void ReplaceDocument(CSorvDoc& doc, CSorvDoc&& fresh);
+
+    // Automatic update: the file is watched and onChanged(doc) is called
+    // after it changed.
+    void SetAutoUpdate(CSorvDoc* doc, bool on);
+    bool IsAutoUpdate(const CSorvDoc* doc) const;
+    std::function<void(CSorvDoc*)> m_fnFileChanged;
 
     void AddView(CSorvDoc* doc, CSorvView* view);
     // Forgets the view; the document goes with its last view.
@@ -33,8 +52,10 @@ public:
 private:
     struct Entry {
         std::unique_ptr<CSorvDoc> doc;
-        QString path;
+        ReadRequest request;
+        QString path;   // canonical; empty for standard input
         std::vector<CSorvView*> views;
+        std::unique_ptr<CFileWatch> watch;
     };
     Entry* FindEntry(const CSorvDoc* doc);
     const Entry* FindEntry(const CSorvDoc* doc) const;

@@ -19,34 +19,16 @@ using namespace CommandId;
 
 namespace {
 
-// The menu text of a command without its mnemonic and key hint, for tool tips
-// of buttons that have no string of their own.
-QString PlainMenuText(int id, const std::vector<MenuItem>& items)
-{
-    for (const MenuItem& item : items) {
-        if (item.id == id) {
-            QString text = item.text.section('\t', 0, 0);
-            text.remove(QRegularExpression(QStringLiteral("\\(&[^)]*\\)")));
-            return text.remove('&');
-        }
-        const QString inSubmenu = PlainMenuText(id, item.submenu);
-        if (!inSubmenu.isEmpty())
-            return inSubmenu;
-    }
-    return {};
-}
-
+// The tool tip of a command: its string, or else its menu text without the
+// mnemonic and key hint.
 QString ToolTipOf(int id)
 {
     const QString tip = CommandToolTip(id);
     if (!tip.isEmpty())
         return tip;
-    for (const MenuPopup& popup : ChartMenu()) {
-        const QString text = PlainMenuText(id, popup.items);
-        if (!text.isEmpty())
-            return text;
-    }
-    return {};
+    QString text = ChartMenuText(id).section('\t', 0, 0);
+    text.remove(QRegularExpression(QStringLiteral("\\(&[^)]*\\)")));
+    return text.remove('&');
 }
 
 // "&n text": an item of a numbered list in a menu, n its mnemonic.
@@ -70,7 +52,8 @@ QAction* CFrameMenus::CommandAction(int id, const QString& text)
     auto* action = new QAction(text, m_pFrame);
     action->setData(id);
     action->setStatusTip(CommandPrompt(id));
-    action->setCheckable(CSorvView::IsCheckCommand(id) || id == ViewToolbar || id == ViewStatusBar);
+    action->setCheckable(CSorvView::IsCheckCommand(id) || id == ViewToolbar || id == ViewStatusBar
+                         || id == FileAutoUpdate);
     connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     m_actions.emplace(id, action);
     return action;
@@ -122,7 +105,7 @@ void CFrameMenus::CreateMenus()
     for (const MenuPopup& popup : ChartMenu()) {
         m_menuChart.push_back(CreatePopup(popup.title, popup.items));
         // The popup with the window commands also lists the open windows.
-        if (!PlainMenuText(WindowNew, popup.items).isEmpty())
+        if (FindMenuItem(popup.items, WindowNew))
             m_menuWindow = m_menuChart.back();
     }
     connect(m_menuWindow, &QMenu::aboutToShow, this, &CFrameMenus::UpdateWindowList);

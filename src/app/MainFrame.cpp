@@ -2,11 +2,17 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppResources.h"
+#include "app/ChartContextMenu.h"
+#include "app/ChartImage.h"
 #include "app/ChildFrame.h"
+#include "app/CursorReadout.h"
+#include "app/DocLoader.h"
 #include "app/DocManager.h"
 #include "app/FrameMenus.h"
 #include "app/MDIClientWnd.h"
+#include "app/ReadProgressPane.h"
 #include "app/RecentFileList.h"
+#include "app/SaveImageDialog.h"
 #include "app/SorvView.h"
 #include "app/StatusBar.h"
 #include "app/ToolbarArt.h"
@@ -17,9 +23,8 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
+#include <QFile>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QScreen>
@@ -46,7 +51,8 @@ QStringList LocalFiles(const QMimeData* mime)
 bool NeedsChartWindow(int id)
 {
     switch (id) {
-    case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview:
+    case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview: case FileSaveImage: case EditCopy:
+    case FileReload: case FileAutoUpdate:
     case WindowNew: case WindowArrange: case WindowCascade: case WindowTileHorz: case WindowTileVert:
         return true;
     default:
@@ -73,6 +79,10 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     connect(m_pMenus, &CFrameMenus::menuAboutToShow, this, &CMainFrame::UpdateCommandUI);
     m_wndStatusBar = new CStatusBar(this);
     setStatusBar(m_wndStatusBar);
+    m_pReadPane = new CReadProgressPane(m_wndStatusBar);
+    m_wndStatusBar->addWidget(m_pReadPane);
+    connect(m_pReadPane, &CReadProgressPane::idle, this, &CMainFrame::UpdateCommandUI);
+    m_docs.m_fnFileChanged = [this](CSorvDoc* doc) { ReloadDocument(doc); };
     m_pMenus->ShowMenus(false);
     UpdateRecentFileMenu();
     UpdateCommandUI();
@@ -118,6 +128,11 @@ bool CMainFrame::IsCommandEnabled(int id) const
     const CSorvView* view = GetActiveView();
     if (CSorvView::HandlesCommand(id))
         return view && view->IsCommandEnabled(id);
+    if (id == FileCancelRead)
+        return IsReading();
+    // Standard input cannot be read again.
+    if (id == FileReload || id == FileAutoUpdate)
+        return view && m_docs.GetRequest(&view->GetDocument())->path != "-";
     return view || !NeedsChartWindow(id);
 }
 
@@ -128,11 +143,17 @@ void CMainFrame::OnCommand(int id)
     CSorvView* view = GetActiveView();
     switch (id) {
     case FileOpen: OnFileOpen(); break;
+    case FileImport: OnFileImport(); break;
+    case FileReload: ReloadDocument(&view->GetDocument()); break;
+    case FileAutoUpdate: OnAutoUpdate(); break;
+    case FileCancelRead: m_pReadPane->CancelAll(); break;
     case FileClose: OnFileClose(); break;
     case FilePrintSetup: m_pPrinter->PageSetup(); break;
     case FilePrint: m_pPrinter->Print(view, true); break;
     case FilePrintDirect: m_pPrinter->Print(view, false); break;
     case FilePrintPreview: m_pPrinter->Preview(view); break;
+    case FileSaveImage: OnFileSaveImage(); break;
+    case EditCopy: CChartImage(*view).CopyToClipboard(); break;
     case WindowNew: OnWindowNew(); break;
     case WindowCascade: m_wndMDIClient->cascadeSubWindows(); break;
     case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
@@ -157,6 +178,8 @@ bool CMainFrame::IsCommandChecked(int id) const
     if (id == ViewStatusBar)
         return !m_wndStatusBar->isHidden();
     const CSorvView* view = GetActiveView();
+    if (id == FileAutoUpdate)
+        return view && m_docs.IsAutoUpdate(&view->GetDocument());
     return view && view->IsCommandChecked(id);
 }
 
@@ -170,13 +193,21 @@ void CMainFrame::UpdateRecentFileMenu()
     m_pMenus->UpdateRecentFiles(m_recent.Files());
 }
 
+// "surface.csv - Sorv": the active document first, named once.
 void CMainFrame::UpdateFrameTitle()
 {
     const CSorvView* view = GetActiveView();
     if (view)
-        setWindowTitle(AppTitle() + " - " + QString::fromStdString(view->GetDocument().GetTitle()));
+        setWindowTitle(QString::fromStdString(view->GetDocument().GetTitle()) + " - " + AppTitle());
     else
         setWindowTitle(AppTitle());
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && m_wndMDIClient)
+        UpdateFrameTitle();
 }
 
 // Several windows of one document are told apart as "name:1", "name:2", ...
@@ -204,9 +235,19 @@ void CMainFrame::OnActivated()
 CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
 {
     auto* view = new CSorvView(doc);
+    // A column file is a set of series over time.
+    const ReadRequest* request = m_docs.GetRequest(&doc);
+    if (request && request->import && request->import->columns)
+        view->Settings().m_nGraphType = 1;
     auto* child = new CChildFrame(view);
     m_docs.AddView(&doc, view);
     connect(view, &CSorvView::commandDone, this, &CMainFrame::UpdateCommandUI);
+    connect(view, &CSorvView::cursorMoved, this,
+            [this, view](QPoint p) { m_wndStatusBar->showMessage(CCursorReadout::Text(*view, p)); });
+    connect(view, &CSorvView::cursorLeft, m_wndStatusBar, &QStatusBar::clearMessage);
+    connect(view, &CSorvView::contextMenuRequested, this,
+            [this, view](QPoint global) { OnChartContextMenu(view, global); });
+    connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
@@ -225,30 +266,13 @@ void CMainFrame::OnViewDestroyed(CSorvView* view, CSorvDoc* doc)
     m_docs.RemoveView(view);
     if (!lastView)
         UpdateChildTitles(doc);
+    else if (const auto reload = m_reloads.find(doc); reload != m_reloads.end()) {
+        // The document is gone: so is the read that would have replaced its data.
+        delete reload->second;
+        m_reloads.erase(reload);
+        m_reloadAgain.erase(doc);
+    }
     OnActivated();
-}
-
-bool CMainFrame::OpenDocumentFile(const QString& path)
-{
-    if (CSorvDoc* open = m_docs.FindDocument(path)) {
-        const std::vector<CSorvView*> views = m_docs.GetViews(open);
-        if (!views.empty())
-            m_wndMDIClient->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(views.front()->parentWidget()));
-        m_recent.Add(path);
-        UpdateRecentFileMenu();
-        return true;
-    }
-    QString error;
-    CSorvDoc* doc = m_docs.OpenDocumentFile(path, error);
-    if (!doc) {
-        QMessageBox::warning(this, AppTitle(),
-                             QStringLiteral("%1 を開けません。\n%2").arg(QDir::toNativeSeparators(path), error));
-        return false;
-    }
-    m_recent.Add(path);
-    UpdateRecentFileMenu();
-    CreateChildFrame(*doc);
-    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
@@ -270,21 +294,6 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- command handlers ----
 
-void CMainFrame::OnFileOpen()
-{
-    auto* dialog = new QFileDialog(this, OpenDialogTitle());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setNameFilter(OpenDialogFilters());
-    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
-        for (const QString& file : files)
-            OpenDocumentFile(file);
-    });
-    dialog->open();
-}
-
 // Closes every window of the active document, which then goes too.
 void CMainFrame::OnFileClose()
 {
@@ -293,20 +302,37 @@ void CMainFrame::OnFileClose()
         view->parentWidget()->close();
 }
 
+// The file is read as it was last opened, without asking; one that cannot be
+// read leaves the list.
 void CMainFrame::OnRecentFile(int index)
 {
     if (index >= m_recent.Files().size())
         return;
     const QString path = m_recent.Files().at(index);
-    if (!OpenDocumentFile(path)) {
-        m_recent.Remove(path);
-        UpdateRecentFileMenu();
-    }
+    if (!ShowOpenDocument(path))
+        OpenDocument({QFile::encodeName(path).toStdString(), m_recent.ImportOptionsOf(path)}, true);
 }
 
 void CMainFrame::OnWindowNew()
 {
     CreateChildFrame(GetActiveView()->GetDocument());
+}
+
+void CMainFrame::OnFileSaveImage()
+{
+    auto* dialog = new CSaveImageDialog(GetActiveView(), m_pPrinter->PrintableAreaMm(), this);
+    dialog->open();
+}
+
+// The menu acts on the window it was opened over, which becomes the active one.
+void CMainFrame::OnChartContextMenu(CSorvView* view, QPoint global)
+{
+    m_wndMDIClient->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    UpdateCommandUI();
+    auto* menu = new CChartContextMenu([this](int id) { return IsCommandEnabled(id); },
+                                       [this](int id) { return IsCommandChecked(id); }, this);
+    connect(menu, &CChartContextMenu::commandChosen, this, &CMainFrame::OnCommand);
+    menu->popup(global);
 }
 
 void CMainFrame::OnAppAbout()

@@ -1,50 +1,95 @@
 #include "app/SorvApp.h"
 
-#include "app/DesktopEntry.h"
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/ViewPrinter.h"
+#include "cli/ReadArguments.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
+#include <QSettings>
 #include <QTranslator>
 
 #include <clocale>
+#include <cstdio>
 
 namespace {
+
 constexpr int kRecentFiles = 4;
+
+// The settings that earlier versions kept under another organisation name
+// (the recent files) are taken over once, before this program's file exists.
+void TakeOverOldSettings()
+{
+    QSettings settings;
+    if (QFileInfo::exists(settings.fileName()))
+        return;
+    QSettings old(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Sorv"));
+    for (const QString& key : old.allKeys())
+        settings.setValue(key, old.value(key));
+}
+
 }  // namespace
 
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
 
-void CSorvApp::InitInstance(const QStringList& files)
+void CSorvApp::InitInstance(const QStringList& files, const std::optional<ImportOptions>& import)
 {
     Q_INIT_RESOURCE(sorv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    // ~/.config/Sorv/Sorv.conf
+    QCoreApplication::setOrganizationName(QStringLiteral("Sorv"));
     QCoreApplication::setApplicationName(QStringLiteral("Sorv"));
+    TakeOverOldSettings();
     m_pRecentFiles = std::make_unique<CRecentFileList>(kRecentFiles);
     m_pDocManager = std::make_unique<CDocManager>();
     m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     CViewPrinter::UsePdfWithoutPrinters(*m_pPrinter);
 
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDocManager, *m_pRecentFiles, *m_pPrinter);
-    // A desktop entry that cannot be written costs only the file association.
-    CDesktopEntry::Register(QCoreApplication::applicationFilePath());
 
     // Shown first so that the chart windows are sized to the client area.
     // A file that cannot be read is reported; the others still open.
     m_pMainFrame->show();
-    for (const QString& file : files)
-        m_pMainFrame->OpenDocumentFile(file);
+    for (const QString& file : files) {
+        if (import)
+            m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), import});
+        else
+            m_pMainFrame->OpenDocumentFile(file);
+    }
 }
+
+namespace {
+
+// The files named and the reading options; false (the cause reported) on a bad option.
+bool ReadArguments(QStringList args, QStringList& files, std::optional<ImportOptions>& import)
+{
+    args.removeFirst();
+    std::string error;
+    if (ParseViewerArguments(args, files, import, error))
+        return true;
+    std::fprintf(stderr, "sorv: %s\n", error.c_str());
+    return false;
+}
+
+}  // namespace
 
 int RunViewer(int argc, char** argv)
 {
+    // Checked before the application starts, which needs a display.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    QStringList files;
+    std::optional<ImportOptions> import;
+    if (!ReadArguments(raw, files, import))
+        return 2;
     QApplication app(argc, argv);
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -56,9 +101,11 @@ int RunViewer(int argc, char** argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitTexts);
 
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    // Again without the toolkit's own options, which the application took.
+    files.clear();
+    import.reset();
+    ReadArguments(QApplication::arguments(), files, import);
     CSorvApp theApp;
-    theApp.InitInstance(files);
+    theApp.InitInstance(files, import);
     return QApplication::exec();
 }

@@ -2,9 +2,12 @@
 // The application: start-up of the viewer and what lives as long as it does
 // (documents, recent files, the printer, the main window).
 
+#include "doc/ImportOptions.h"
+
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class CDocManager;
 class CMainFrame;
@@ -19,8 +22,10 @@ public:
     CSorvApp& operator=(const CSorvApp&) = delete;
 
     // Start-up after the QApplication exists: settings, recent files,
-    // documents, main window, desktop entry, the files named in args, show.
-    void InitInstance(const QStringList& files);
+    // documents, main window, show, then the files named on the command line
+    // ("-": standard input), imported with import when the reading options
+    // were given.
+    void InitInstance(const QStringList& files, const std::optional<ImportOptions>& import = std::nullopt);
 
     CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     CDocManager& GetDocManager() const { return *m_pDocManager; }

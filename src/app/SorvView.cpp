@@ -2,19 +2,25 @@
 
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
-#include "gfx/PainterDC.h"
 #include "page/MouseZoom.h"
 #include "page/PageDraw.h"
+#include "page/PageImage.h"
 #include "settings/CommandIds.h"
 #include "settings/ViewCommands.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QThread>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -25,7 +31,11 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Moves without a button show what lies under the cursor.
+    setMouseTracking(true);
     InitialUpdate(m_settings, m_doc);
+    connect(&m_page, &CShownPage::pageShown, this, qOverload<>(&QWidget::update));
+    connect(&m_page, &CShownPage::drawFailed, this, &CSorvView::drawFailed);
 }
 
 bool CSorvView::HandlesCommand(int id)
@@ -36,7 +46,7 @@ bool CSorvView::HandlesCommand(int id)
     case Legend: case ViewZoomIn: case ViewZoomOut:
     case SetAxis: case SetColor: case SetLineAttr: case SetTitle: case SetView: case Region:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
-    case RotateZPlus: case RotateZMinus:
+    case RotateZPlus: case RotateZMinus: case ViewBack: case ViewForward:
         return true;
     default:
         return false;
@@ -56,6 +66,8 @@ bool CSorvView::IsCommandEnabled(int id) const
     case ViewZoomIn: case ViewZoomOut: case SetView:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
         return m_settings.m_nGraphType == 3;
+    case ViewBack: return m_history.CanGoBack();
+    case ViewForward: return m_history.CanGoForward();
     default:
         return HandlesCommand(id);
     }
@@ -94,7 +106,11 @@ bool CSorvView::OnCommand(int id)
     case RotateYMinus: Rotate(0, -kRotationStep, 0); break;
     case RotateZPlus: Rotate(0, 0, kRotationStep); break;
     case RotateZMinus: Rotate(0, 0, -kRotationStep); break;
-    case SetAxis: repaint = RunAxisCommand(m_settings, window()); break;
+    case SetAxis:
+        RecordZoom();
+        repaint = RunAxisCommand(m_settings, window());
+        RecordZoom();
+        break;
     case SetColor: repaint = RunColorCommand(m_settings, window()); break;
     case SetTitle:
         repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
@@ -103,7 +119,14 @@ bool CSorvView::OnCommand(int id)
     case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
     case SetView: repaint = RunViewCommand(m_settings, window()); break;
     // The region belongs to the document, which redraws all its views.
-    case Region: RunRegionCommand(m_doc, window()); repaint = false; break;
+    case Region:
+        RecordZoom();
+        RunRegionCommand(m_doc, window());
+        RecordZoom();
+        repaint = false;
+        break;
+    case ViewBack: repaint = StepZoom(m_history.Back()); break;
+    case ViewForward: repaint = StepZoom(m_history.Forward()); break;
     default: break;
     }
     if (repaint)
@@ -117,10 +140,39 @@ void CSorvView::Rotate(double dx, double dy, double dz)
     SetRotation(m_settings, m_settings.m_dRotX + dx, m_settings.m_dRotY + dy, m_settings.m_dRotZ + dz);
 }
 
+void CSorvView::RecordZoom()
+{
+    m_history.Record(CZoomState::Of(m_doc, m_settings));
+}
+
+bool CSorvView::StepZoom(const std::optional<CZoomState>& state)
+{
+    return state && RestoreZoom(*state, m_doc, m_settings);
+}
+
 void CSorvView::Invalidate()
 {
-    m_bPageValid = false;
+    m_page.Invalidate();
     update();
+}
+
+void CSorvView::StopDrawing()
+{
+    m_page.Stop();
+    update();
+}
+
+bool CSorvView::WaitForPage(int timeoutMs)
+{
+    EnsurePage();
+    QDeadlineTimer deadline(timeoutMs);
+    while (!m_page.IsCurrent()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 bool CSorvView::OnCharacter(QChar c)
@@ -151,31 +203,42 @@ void CSorvView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CSorvView::RenderPage(const QSize& deviceSize, qreal ratio)
-{
-    m_imgPage = QImage(deviceSize, QImage::Format_RGB32);
-    m_imgPage.setDevicePixelRatio(ratio);
-    QPainter painter(&m_imgPage);
-    CPainterDC dc(painter, m_imgPage.logicalDpiX() / 25.4);
-    m_layout = DrawPage(dc, m_doc, m_settings, width(), height());
-    ++m_nDrawCount;
-}
-
 void CSorvView::EnsurePage()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
-    if (m_bPageValid && m_imgPage.size() == deviceSize && m_imgPage.devicePixelRatio() == ratio)
-        return;
-    RenderPage(deviceSize, ratio);
-    m_bPageValid = true;
+    m_page.Ensure(m_doc, m_settings, size(), devicePixelRatioF());
+}
+
+// An auto-repeated key is one held down; the release that ends it is not auto-repeated.
+bool CSorvView::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            m_page.SetTurning(true);
+    } else if (type == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        EndTurning();
+    }
+    return QWidget::event(event);
+}
+
+// The release of a held key may go to another window.
+void CSorvView::focusOutEvent(QFocusEvent* event)
+{
+    EndTurning();
+    QWidget::focusOutEvent(event);
+}
+
+void CSorvView::EndTurning()
+{
+    if (m_page.SetTurning(false))
+        update();
 }
 
 void CSorvView::paintEvent(QPaintEvent*)
 {
     EnsurePage();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_imgPage);
+    m_page.Paint(painter, rect(), m_settings.m_crBackground);
     if (m_drag.m_bDragging) {
         // The rubber band inverts what lies under it; it is never part of the page.
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -195,10 +258,18 @@ int ClampToPixel(double v, int size)
 
 }  // namespace
 
-CPoint CSorvView::ClientPoint(const QMouseEvent* event) const
+CPoint CSorvView::ClientPoint(const QSinglePointEvent* event) const
 {
     const QPointF p = event->position();
     return {ClampToPixel(p.x(), width()), ClampToPixel(p.y(), height())};
+}
+
+CPoint CSorvView::ShownPagePoint(CPoint p) const
+{
+    const CPageLayout& l = Layout();
+    if ((l.m_nPageWidth == width() && l.m_nPageHeight == height()) || width() <= 0 || height() <= 0)
+        return p;
+    return {int(std::int64_t(p.x) * l.m_nPageWidth / width()), int(std::int64_t(p.y) * l.m_nPageHeight / height())};
 }
 
 QRect CSorvView::BandRect() const
@@ -233,8 +304,11 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    // The drag maps through the layout of the page it is drawn over.
-    EnsurePage();
+    // Shift+drag turns the 3D chart, in drafts until the button is released.
+    if (event->modifiers().testFlag(Qt::ShiftModifier) && m_settings.m_nGraphType == 3) {
+        m_page.SetTurning(true);
+        return m_rotate.Begin(ClientPoint(event), m_settings);
+    }
     m_drag.m_bDragging = true;
     m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
 }
@@ -242,32 +316,50 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
 // Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_drag.m_bDragging)
+    const CPoint p = ClientPoint(event);
+    if (m_rotate.IsActive()) {
+        m_rotate.MoveTo(p, m_settings);
+        Invalidate();
+        // The readout of the 3D chart shows the angles.
+        emit cursorMoved(QPoint(p.x, p.y));
+        return;
+    }
+    if (!m_drag.m_bDragging) {
+        emit cursorMoved(QPoint(p.x, p.y));
         return QWidget::mouseMoveEvent(event);
+    }
     KeepCursorInside(event);
     const QRect oldBand = BandRect();
-    m_drag.m_ptDragEnd = ClientPoint(event);
+    m_drag.m_ptDragEnd = p;
     update(oldBand.united(BandRect()));
 }
 
 // The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_rotate.IsActive() && event->button() == Qt::LeftButton) {
+        m_rotate.End();
+        return EndTurning();
+    }
     if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
-    // A change during the drag may have left a paint pending: map through the current layout.
-    EnsurePage();
-    const CPoint a = m_drag.m_ptDragStart;
-    const CPoint b = m_drag.m_ptDragEnd;
     // A click, or a drag along a line, zooms nothing.
-    if (a.x == b.x || a.y == b.y)
+    if (m_drag.m_ptDragStart.x == m_drag.m_ptDragEnd.x || m_drag.m_ptDragStart.y == m_drag.m_ptDragEnd.y)
         return;
+    // The rectangle maps through the page it was drawn over.
+    const CPageLayout& l = Layout();
+    const CPoint a = ShownPagePoint(m_drag.m_ptDragStart);
+    const CPoint b = ShownPagePoint(m_drag.m_ptDragEnd);
+    RecordZoom();
     const bool changed = m_settings.m_nGraphType == 3
-                             ? ZoomByDrag3D(m_doc, m_layout, a, b, width(), height())
-                             : ZoomByDrag2D(m_settings, m_doc, m_layout, a, b, height());
-    if (changed)
+                             ? ZoomByDrag3D(m_doc, l, a, b, l.m_nPageWidth, l.m_nPageHeight)
+                             : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight);
+    RecordZoom();
+    if (changed) {
         Invalidate();
+        emit commandDone();
+    }
 }
 
 void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -275,6 +367,51 @@ void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseDoubleClickEvent(event);
     EndDrag();
+    RecordZoom();
     ResetZoom(m_settings, m_doc);
+    RecordZoom();
     Invalidate();
+    emit commandDone();
+}
+
+// Whole steps of the wheel; a touchpad's small turns add up to one.
+void CSorvView::wheelEvent(QWheelEvent* event)
+{
+    m_nWheelDelta += event->angleDelta().y();
+    const int steps = m_nWheelDelta / QWheelEvent::DefaultDeltasPerStep;
+    m_nWheelDelta -= steps * QWheelEvent::DefaultDeltasPerStep;
+    for (int i = 0; i < std::abs(steps); ++i)
+        OnWheelStep(steps > 0, ShownPagePoint(ClientPoint(event)).x);
+    event->accept();
+}
+
+void CSorvView::OnWheelStep(bool forward, int x)
+{
+    using namespace CommandId;
+    if (m_settings.m_nGraphType == 3) {
+        OnCommand(forward ? ViewZoomIn : ViewZoomOut);
+    } else if (!forward) {
+        OnCommand(ViewBack);
+    } else {
+        // Each step maps through the page shown, drawn before the last steps or not.
+        RecordZoom();
+        if (ZoomByWheel2D(m_settings, m_doc, Layout(), x)) {
+            RecordZoom();
+            Invalidate();
+            emit commandDone();
+        }
+    }
+}
+
+void CSorvView::leaveEvent(QEvent* event)
+{
+    emit cursorLeft();
+    QWidget::leaveEvent(event);
+}
+
+void CSorvView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_drag.m_bDragging || m_rotate.IsActive())
+        return;
+    emit contextMenuRequested(event->globalPos());
 }

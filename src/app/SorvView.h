@@ -1,14 +1,17 @@
 #pragma once
-// A chart window onto a document: owns its plot settings, paints the page and
-// answers the view commands, the character keys and the mouse.
+// A chart window onto a document: owns its plot settings, shows the page its
+// worker draws and answers the view commands, the character keys and the mouse.
 
+#include "app/ShownPage.h"
+#include "page/RotateDrag.h"
+#include "page/ZoomHistory.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
-#include <QImage>
 #include <QWidget>
 
 class CSorvDoc;
+class QSinglePointEvent;
 
 // A drag of the mouse over the chart, in client pixels: where the button went
 // down and the moving corner. The band is shown while the drag lasts.
@@ -27,8 +30,8 @@ public:
     CSorvDoc& GetDocument() const { return m_doc; }
     CPlotSettings& Settings() { return m_settings; }
     const CPlotSettings& Settings() const { return m_settings; }
-    // The layout of the last page painted on the screen, which the mouse maps through.
-    const CPageLayout& Layout() const { return m_layout; }
+    // The layout of the page shown, which the mouse maps through.
+    const CPageLayout& Layout() const { return m_page.Layout(); }
     const CDragState& Drag() const { return m_drag; }
 
     // TRUE when id is one of the commands this window answers.
@@ -42,14 +45,31 @@ public:
 
     // Draws the whole page again at the next paint.
     void Invalidate();
-    // How often the chart has been drawn; a paint without a change reuses the page.
-    int DrawCount() const { return m_nDrawCount; }
+    // Stops the drawing in flight and waits for it, so that the document can
+    // change; the page is drawn again at the next paint.
+    void StopDrawing();
+    // Runs the events until the exact page of the current state is shown (or
+    // could not be drawn); false when that takes longer than timeoutMs. While
+    // a key is held the exact page waits for its release.
+    bool WaitForPage(int timeoutMs = 30000);
+    // How many pages have been shown; a paint without a change reuses the page.
+    int DrawCount() const { return m_page.DrawCount(); }
 
 signals:
     // A command ran: check marks and enabled states may have changed.
     void commandDone();
+    // A page could not be drawn (for want of memory): the message says why.
+    void drawFailed(const QString& message);
+    // The mouse moved over the chart outside a drag (client pixels), or left it.
+    void cursorMoved(QPoint client);
+    void cursorLeft();
+    // The context menu is asked for, at a global position.
+    void contextMenuRequested(QPoint global);
 
 protected:
+    // Keys held down turn the 3D chart in drafts until they are released.
+    bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Dragging a rectangle zooms into the data, a double click undoes it.
@@ -57,15 +77,22 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The wheel zooms the 3D chart, and narrows or steps back a 2D one.
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Rotate(double dx, double dy, double dz);
-    void RenderPage(const QSize& deviceSize, qreal ratio);
-    // Draws the page again when it no longer fits the window, the settings or the document.
+    // Requests the page again when it no longer fits the window, the settings or the document.
     void EnsurePage();
+    void EndTurning();
     bool OnCharacter(QChar c);
     // The event's position in client pixels (logical pixels, like the page), kept inside the window.
-    CPoint ClientPoint(const QMouseEvent* event) const;
+    CPoint ClientPoint(const QSinglePointEvent* event) const;
+    // A client point on the page shown, which is stretched while a page of a
+    // new size is drawn.
+    CPoint ShownPagePoint(CPoint p) const;
     // The client pixels the rubber band inverts: from the start up to, not
     // including, the moving corner.
     QRect BandRect() const;
@@ -73,12 +100,17 @@ private:
     void KeepCursorInside(const QMouseEvent* event);
     // Ends the drag and takes the band off the screen.
     void EndDrag();
+    // Called before and after a change of the region or the axes, which the history keeps.
+    void RecordZoom();
+    // Restores a state of the history; returns whether anything changed.
+    bool StepZoom(const std::optional<CZoomState>& state);
+    void OnWheelStep(bool forward, int x);
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
-    CPageLayout m_layout;
     CDragState m_drag;
-    QImage m_imgPage;
-    bool m_bPageValid = false;
-    int m_nDrawCount = 0;
+    CRotateDrag m_rotate;  // Shift+drag over the 3D chart
+    CZoomHistory m_history;
+    int m_nWheelDelta = 0;  // wheel turns not yet a whole step
+    CShownPage m_page;
 };

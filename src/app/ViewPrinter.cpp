@@ -18,6 +18,12 @@
 
 namespace {
 
+QSize PrintableArea(const QPrinter& printer)
+{
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    return {int(area.width()), int(area.height())};
+}
+
 // Draws the chart window's page on a printer (or the preview's printer).
 void PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
@@ -25,8 +31,8 @@ void PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, i
     if (!painter.begin(&printer))
         return;
     // The painter's origin is the printable area's top-left corner.
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    DrawPrintedPage(painter, printer.resolution() / 25.4, int(area.width()), int(area.height()), doc, s, clientWidth,
+    const QSize area = PrintableArea(printer);
+    DrawPrintedPage(painter, printer.resolution() / 25.4, area.width(), area.height(), doc, s, clientWidth,
                     clientHeight);
     painter.end();
 }
@@ -96,6 +102,11 @@ void CViewPrinter::Preview(CSorvView* view)
     if (m_pParent)
         preview->resize(m_pParent->size() * 0.9);
     preview->open();
+}
+
+QSize CViewPrinter::PrintableAreaMm() const
+{
+    return PrintableArea(m_printer);
 }
 
 void CViewPrinter::PageSetup()

@@ -3,6 +3,7 @@
 // without the dialog, print preview, and the page set-up.
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 class CSorvView;
@@ -21,6 +22,8 @@ public:
     void Print(CSorvView* view, bool withDialog);
     void Preview(CSorvView* view);
     void PageSetup();
+    // The printer's printable area in whole millimetres, on which a page is fitted.
+    QSize PrintableAreaMm() const;
 
 private:
     void PrepareOutput(const CSorvView* view);

@@ -56,7 +56,7 @@ void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout&
     // The grid pen draws the grid lines of both axes.
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crAxis});
     DrawVerticalAxis(dc, s, layout);
-    DrawHorizontalAxis(dc, s, layout);
+    DrawHorizontalAxis(dc, s, layout, doc.m_columnLabels);
     dc.SelectObject(oldPen);
 }
 

@@ -3,11 +3,13 @@
 #include "chart2d/AxisLabel.h"
 #include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
+#include "doc/ColumnLabels.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -16,6 +18,7 @@ struct HAxis {
     CDC& dc;
     const CPlotSettings& s;
     const CPageLayout& l;
+    const CColumnLabels& columns;
     // The labels' own map of m_dHMin..m_dHMax over the plot's width; the
     // columns of the data have theirs.
     CScaleMap map;
@@ -23,13 +26,27 @@ struct HAxis {
     double hw;  // character width
     int ly;     // top of the labels, hanging below B
 
+    // n bytes of text centred on x.
+    void Centred(const char* text, int n, int x) const
+    {
+        if (const auto left = TruncToInt(n * hw * -0.5, x))
+            dc.TextOut(*left, ly, text, n);
+    }
+
     // A label centred on x, its trailing blanks not drawn.
     void Label(double v, int x) const
     {
         const std::string text = FormatAxisNumber(v, s.m_nHLimit, true);
-        const int n = GetLabelLength(text.c_str());
-        if (const auto left = TruncToInt(n * hw * -0.5, x))
-            dc.TextOut(*left, ly, text.data(), n);
+        Centred(text.data(), GetLabelLength(text.c_str()), x);
+    }
+
+    // The label of column v when v is one, else the number.
+    void EndLabel(double v, int x) const
+    {
+        if (!(v >= 0 && v < double(columns.Count()) && v == std::floor(v)))
+            return Label(v, x);
+        const std::string_view text = columns.Label(std::size_t(v));
+        Centred(text.data(), int(text.size()), x);
     }
 
     void Line(int x) const
@@ -40,8 +57,8 @@ struct HAxis {
 
     void DrawEnds() const
     {
-        Label(s.m_dHMin, l.m_nPlotLeft);
-        Label(s.m_dHMax, l.m_nPlotRight);
+        EndLabel(s.m_dHMin, l.m_nPlotLeft);
+        EndLabel(s.m_dHMax, l.m_nPlotRight);
     }
 
     void DrawLinear() const
@@ -75,13 +92,13 @@ struct HAxis {
 
 }  // namespace
 
-void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
+void DrawHorizontalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l, const CColumnLabels& columns)
 {
     const double b = l.m_nPlotBottom * 0.5;
     const double hh = b < 2.0 ? 2.0 : b;
     const double hw = hh * 0.5;
     const CScaleMap map = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, s.m_dHMin, s.m_dHMax, s.m_bHLog);
-    const HAxis axis{dc, s, l, map, hh, hw, int(l.m_nPlotBottom - hw)};
+    const HAxis axis{dc, s, l, columns, map, hh, hw, int(l.m_nPlotBottom - hw)};
     const CFont oldFont = dc.SelectObject(CFont{int(hh), int(hw), false, s.m_strFontFace});
     if (!(s.m_dHMin < s.m_dHMax) || s.m_dHStep == 0)
         axis.DrawEnds();

@@ -41,7 +41,7 @@ void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, cons
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const int f = MarkerHalfSize(l.m_nPageWidth);
-    for (int r = 0; r < map.Rows(); ++r) {
+    for (int r = 0; r < map.Rows() && !dc.IsCancelled(); ++r) {
         const int row = doc.m_nY1 + r;
         dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
         for (int c = 0; c < map.Columns(); ++c) {
@@ -60,7 +60,7 @@ void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C
     const CSeriesMapping map(doc, l);
     const int w = LineWidth(dc, s);
     const CPen oldPen = dc.SelectObject(CPen{s.m_nLineStyle, w, s.m_crSeries[0]});
-    for (int r = 0; r < map.Rows(); ++r) {
+    for (int r = 0; r < map.Rows() && !dc.IsCancelled(); ++r) {
         const int row = doc.m_nY1 + r;
         dc.SelectObject(CPen{s.m_nLineStyle, w, s.m_crSeries[row % 7]});
         bool drawing = false;  // the current position is the previous point

@@ -10,9 +10,15 @@ CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout)
         m_nRows = doc.m_nY2 - doc.m_nY1 + 1;
         m_nColumns = doc.m_nX2 - doc.m_nX1 + 1;
     }
-    // A one-column region has an infinite scale; its column still lies on L.
-    const CScaleMap columns = CScaleMap::Columns(layout);
     m_xs.reserve(std::size_t(m_nColumns));
     for (int c = 0; c < m_nColumns; ++c)
-        m_xs.push_back(c == 0 ? layout.m_nPlotLeft : columns.ToPage(c));
+        m_xs.push_back(ColumnX(layout, c));
+}
+
+// A one-column region has an infinite scale; its column still lies on L.
+std::optional<int> CSeriesMapping::ColumnX(const CPageLayout& layout, int c)
+{
+    if (c == 0)
+        return layout.m_nPlotLeft;
+    return CScaleMap::Columns(layout).ToPage(c);
 }

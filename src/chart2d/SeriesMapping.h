@@ -22,6 +22,7 @@ public:
 
     // x of the region's column c: column 0 on L, the others c * m_dHScale right of it.
     std::optional<int> X(int c) const { return m_xs[std::size_t(c)]; }
+    static std::optional<int> ColumnX(const CPageLayout& layout, int c);
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.

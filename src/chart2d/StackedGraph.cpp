@@ -51,7 +51,7 @@ void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, cons
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[0]});
     if (map.Columns() >= 2) {
         const auto ys = TotalPositions(doc, map);
-        for (int r = map.Rows() - 1; r >= 0; --r) {
+        for (int r = map.Rows() - 1; r >= 0 && !dc.IsCancelled(); --r) {
             const int row = doc.m_nY1 + r;
             dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
             dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[row % 7]});

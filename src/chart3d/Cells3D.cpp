@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -34,15 +35,41 @@ Corner MapCorner(const C3DProjection& proj, double x, double y, double value)
     return {p, proj.ToPage(p.X, p.Y)};
 }
 
-// The grid points of row j over the region's columns.
-void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, std::vector<Corner>& out)
+// The rows or columns the surface is drawn from: every step-th index from
+// first, and last.
+class GridLines {
+public:
+    GridLines(int first, int last, int step)
+        : m_first(first), m_last(last), m_step(step), m_count(int((std::int64_t(last) - first + step - 1) / step + 1))
+    {
+    }
+    int Count() const { return m_count; }
+    int At(int n) const { return n + 1 < m_count ? m_first + n * m_step : m_last; }
+
+private:
+    int m_first;
+    int m_last;
+    int m_step;
+    int m_count;
+};
+
+// The grid points of row j over the columns.
+void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, const GridLines& cols, std::vector<Corner>& out)
 {
     const double y = proj.ModelY(j);
     const double* values = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols)];
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const int col = doc.m_nX1 + int(i);
-        out[i] = MapCorner(proj, proj.ModelX(col), y, values[col]);
+    for (std::size_t n = 0; n < out.size(); ++n) {
+        const int col = cols.At(int(n));
+        out[n] = MapCorner(proj, proj.ModelX(col), y, values[col]);
     }
+}
+
+// Every step-th row and column, so that a cell is about two page units: a
+// draft of a surface with many more cells than the page has pixels.
+int DraftStep(const C3DProjection& proj)
+{
+    const double step = 2.0 / proj.m_dScale;
+    return step >= 2.0 && step < 1e6 ? int(step) : 1;
 }
 
 bool InRange(const CellStyle& st, double v)
@@ -124,19 +151,25 @@ void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3D
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
     if (!doc.RegionInMatrix() || !(st.range > 0.0) || st.model < 0 || st.model > 5)
         return;
+    const int step = dc.m_bDraft ? DraftStep(proj) : 1;
+    const GridLines cols{doc.m_nX1, doc.m_nX2, step};
+    const GridLines rows{doc.m_nY1, doc.m_nY2, step};
     // Each grid point is mapped once: the lower edge of one row of cells is
     // the upper edge of the next.
-    const int points = doc.m_nX2 - doc.m_nX1 + 1;
-    std::vector<Corner> upper(static_cast<std::size_t>(points));
+    std::vector<Corner> upper(static_cast<std::size_t>(cols.Count()));
     std::vector<Corner> lower(upper.size());
-    MapRow(proj, doc, doc.m_nY1, upper);
-    for (int j = doc.m_nY1; j < doc.m_nY2; ++j) {
-        MapRow(proj, doc, j + 1, lower);
-        const double* row0 = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols) + std::size_t(doc.m_nX1)];
-        const double* row1 = row0 + doc.m_nCols;
-        for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
-            const double values[4] = {row0[i], row0[i + 1], row1[i + 1], row1[i]};
-            const Corner* corners[4] = {&upper[i], &upper[i + 1], &lower[i + 1], &lower[i]};
+    MapRow(proj, doc, rows.At(0), cols, upper);
+    for (int r = 0; r + 1 < rows.Count() && !dc.IsCancelled(); ++r) {
+        const int j0 = rows.At(r);
+        const int j1 = rows.At(r + 1);
+        MapRow(proj, doc, j1, cols, lower);
+        const double* row0 = &doc.m_pData[std::size_t(j0) * std::size_t(doc.m_nCols)];
+        const double* row1 = &doc.m_pData[std::size_t(j1) * std::size_t(doc.m_nCols)];
+        for (std::size_t n = 0; n + 1 < upper.size(); ++n) {
+            const int i0 = cols.At(int(n));
+            const int i1 = cols.At(int(n) + 1);
+            const double values[4] = {row0[i0], row0[i1], row1[i1], row1[i0]};
+            const Corner* corners[4] = {&upper[n], &upper[n + 1], &lower[n + 1], &lower[n]};
             DrawCell(dc, st, values, corners);
         }
         std::swap(upper, lower);

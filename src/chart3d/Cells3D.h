@@ -12,6 +12,8 @@ struct CPlotSettings;
 // cells with a value outside m_dVMin..m_dVMax (or NaN) and cells with a corner
 // whose page point does not fit an int. Draws nothing for an empty document,
 // a region that is inverted or outside the matrix, an empty value range or a
-// model outside 0..5. Expects the view pen and brush to be selected.
+// model outside 0..5. Expects the view pen and brush to be selected. A draft
+// (dc.m_bDraft) draws from every k-th row and column, k chosen so that a cell
+// is about two page units. Stops between rows once the drawing is cancelled.
 void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
                  const C3DTables& tables);

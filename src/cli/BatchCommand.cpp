@@ -2,6 +2,10 @@
 
 #include "cli/BatchOptions.h"
 #include "cli/Export.h"
+#include "cli/ReadArguments.h"
+#include "cli/TerminalProgress.h"
+#include "doc/ReadProgress.h"
+#include "doc/ReadRequest.h"
 #include "doc/SorvDoc.h"
 #include "gfx/FontSubstitutions.h"
 #include "page/PageDraw.h"
@@ -33,7 +37,8 @@ void AppendNumber(std::string& out, double v)
     out.append(buf, r.ptr);
 }
 
-int PrintInfo(const CSorvDoc& doc)
+// An imported document adds the count of its missing cells.
+int PrintInfo(const CSorvDoc& doc, bool imported)
 {
     std::string out = "rows " + std::to_string(doc.m_nRows) + "\ncols " + std::to_string(doc.m_nCols) + "\nmin ";
     AppendNumber(out, doc.m_dMin);
@@ -41,6 +46,8 @@ int PrintInfo(const CSorvDoc& doc)
     AppendNumber(out, doc.m_dMax);
     out += "\nregion " + std::to_string(doc.m_nX1) + ' ' + std::to_string(doc.m_nY1) + ' ' + std::to_string(doc.m_nX2) +
            ' ' + std::to_string(doc.m_nY2) + '\n';
+    if (imported)
+        out += "missing " + std::to_string(doc.m_nMissing) + '\n';
     return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0 ? 0 : kFileError;
 }
 
@@ -90,14 +97,34 @@ int Export(int argc, char** argv, const BatchOptions& o, CSorvDoc& doc)
     return 0;
 }
 
+// Reads the file, its progress shown on a terminal; a failure is reported.
+bool ReadWithProgress(const BatchOptions& o, CSorvDoc& doc)
+{
+    CReadProgress progress;
+    ReadOutcome outcome;
+    bool ok = false;
+    {
+        const CTerminalProgress shown(progress, o.file);
+        ok = ReadRequestedDocument({o.file, o.import}, doc, {.progress = &progress}, outcome);
+    }
+    if (!ok)
+        Fail(kFileError, o.file + ": " + outcome.failure.text);
+    for (const ImportWarning& w : outcome.warnings)
+        std::fprintf(stderr, "sorv: %s: %s\n", o.file.c_str(), w.text.c_str());
+    return ok;
+}
+
 }  // namespace
 
 bool IsBatchCommand(int argc, char** argv)
 {
-    // Every long option belongs to the batch commands, so that an unknown one
-    // is reported as a usage error instead of being opened as a file.
+    // Every long option but the reading options belongs to the batch
+    // commands, so that an unknown one is reported as a usage error instead
+    // of being opened as a file.
     for (int i = 1; i < argc; ++i) {
-        if (!std::strncmp(argv[i], "--", 2))
+        if (ReadOptionTakesValue(argv[i]))
+            ++i;
+        else if (!IsReadOption(argv[i]) && !std::strncmp(argv[i], "--", 2))
             return true;
     }
     return false;
@@ -115,11 +142,11 @@ int RunBatchCommand(int argc, char** argv)
     if (!ParseBatchOptions(argc, argv, o, error))
         return Fail(kUsageError, error);
     CSorvDoc doc;
-    if (!doc.ReadFile(o.file, error))
-        return Fail(kFileError, o.file + ": " + error);
+    if (!ReadWithProgress(o, doc))
+        return kFileError;
     switch (o.command) {
     case BatchOptions::Command::Info:
-        return PrintInfo(doc);
+        return PrintInfo(doc, o.import.has_value());
     case BatchOptions::Command::Dump:
         return PrintDump(doc);
     case BatchOptions::Command::Export:

@@ -1,5 +1,6 @@
 #include "cli/BatchOptions.h"
 
+#include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
 #include "settings/FieldRules.h"
@@ -362,12 +363,16 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
     bool settingsSeen = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const bool takesValue = arg == "--export" || OptionReader::TakesValue(arg);
+        const bool takesValue = arg == "--export" || OptionReader::TakesValue(arg) || ReadOptionTakesValue(arg);
         if (takesValue && i + 1 >= argc) {
             error = arg + ": a value is missing";
             return false;
         }
-        if (arg == "--export") {
+        if (IsReadOption(arg)) {
+            const std::string value = takesValue ? argv[++i] : "";
+            if (!ApplyReadOption(arg, takesValue ? &value : nullptr, o.import, error))
+                return false;
+        } else if (arg == "--export") {
             if (!SetCommand(o, BatchOptions::Command::Export, commandSeen, error))
                 return false;
             o.output = argv[++i];
@@ -400,7 +405,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
         return false;
     }
     if (o.command != BatchOptions::Command::Export && settingsSeen) {
-        error = "--info and --dump take no other options";
+        error = "--info and --dump take no options but the reading options";
         return false;
     }
     if (o.command == BatchOptions::Command::Export && ExportFormatOf(o.output) == ExportFormat::Unknown) {
@@ -412,11 +417,11 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
 
 const char* BatchUsage()
 {
-    static const std::string usage = "usage: sorv [FILE ...]\n"
+    static const std::string usage = "usage: sorv [READING OPTIONS] [FILE ...]\n"
                                      "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
-                                     "       sorv --info FILE\n"
-                                     "       sorv --dump FILE\n"
+                                     "       sorv --info [READING OPTIONS] FILE\n"
+                                     "       sorv --dump [READING OPTIONS] FILE\n"
                                      "options:\n" +
-                                     OptionReader::Usage();
+                                     OptionReader::Usage() + ReadOptionsUsage();
     return usage.c_str();
 }

@@ -3,8 +3,10 @@
 // checked before any file is touched.
 
 #include "cli/Export.h"
+#include "doc/ImportOptions.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +25,8 @@ struct BatchOptions {
 
     Command command = Command::Export;
     std::string output;  // --export OUT
-    std::string file;
+    std::string file;                      // "-": standard input
+    std::optional<ImportOptions> import;   // the reading options given, if any
     ExportPage page;
     std::vector<Change> changes;  // in the order given
 };

@@ -3,6 +3,7 @@
 #include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
 #include "page/PageDraw.h"
+#include "page/PageImage.h"
 #include "page/PrintedPage.h"
 
 #include <QFileInfo>
@@ -24,17 +25,8 @@ constexpr int kPdfResolution = 600;
 
 bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
-    QImage image(page.clientWidth, page.clientHeight, QImage::Format_RGB32);
-    if (image.isNull())
-        return false;
-    image.fill(Qt::white);
-    {
-        // The surface finishes its gathered lines when it goes, while the painter is still open.
-        QPainter painter(&image);
-        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
-        DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
-    }
-    return image.save(&out, "PNG");
+    const QImage image = DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio).image;
+    return !image.isNull() && image.save(&out, "PNG");
 }
 
 bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
@@ -81,7 +73,9 @@ bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     return out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
-bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+}  // namespace
+
+bool WriteChart(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     switch (format) {
     case ExportFormat::Png:
@@ -97,6 +91,8 @@ bool WriteFormat(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const
     }
     return false;
 }
+
+namespace {
 
 // A temporary file is made 0600; the output gets the usual mode.
 void SetUsualMode(const QString& path)
@@ -137,7 +133,7 @@ bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettin
         error = "cannot write " + path + ": " + tmp.errorString().toStdString();
         return false;
     }
-    if (!WriteFormat(format, tmp, doc, s, page) || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
+    if (!WriteChart(format, tmp, doc, s, page) || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
         error = "cannot write " + path + (tmp.error() != QFileDevice::NoError ? ": " + tmp.errorString().toStdString() : "");
         return false;
     }

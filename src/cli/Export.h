@@ -6,6 +6,7 @@
 #include <string>
 
 class CSorvDoc;
+class QIODevice;
 struct CPlotSettings;
 
 struct ExportPage {
@@ -14,12 +15,17 @@ struct ExportPage {
     bool printArea = false;  // a printable area was asked for
     int areaWidthMm = 200;   // printable area of the printed page
     int areaHeightMm = 287;
+    double devicePixelRatio = 1.0;  // of the PNG: device pixels per client pixel
 };
 
 enum class ExportFormat { Png, Svg, Pdf, Ops, Unknown };
 
 // The format that the file name's extension asks for (case-insensitive).
 ExportFormat ExportFormatOf(const std::string& path);
+
+// Writes the page in format to out; false when it cannot be drawn or written.
+bool WriteChart(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s,
+                const ExportPage& page);
 
 // Writes the page to path through a temporary file in the same folder, so
 // that a failure leaves nothing behind. On failure error says why.

@@ -8,6 +8,7 @@
 #include "dialogs/TitleDlg.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
+#include "settings/AxisCopy.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
 
@@ -16,24 +17,8 @@
 
 namespace {
 
-// The view's settings and the dialogs' members carry the same names, so one
-// copy serves both ways: into the dialog, and back on OK.
-template <class From, class To>
-void CopyAxes(const From& from, To& to)
-{
-    to.m_dVMin = from.m_dVMin;
-    to.m_dVMax = from.m_dVMax;
-    to.m_dVStep = from.m_dVStep;
-    to.m_dHMin = from.m_dHMin;
-    to.m_dHMax = from.m_dHMax;
-    to.m_dHStep = from.m_dHStep;
-    to.m_bVLog = from.m_bVLog;
-    to.m_bHLog = from.m_bHLog;
-    // Signed in the view, unsigned in the dialog; 0..9 either way.
-    to.m_nVLimit = static_cast<decltype(to.m_nVLimit)>(from.m_nVLimit);
-    to.m_nHLimit = static_cast<decltype(to.m_nHLimit)>(from.m_nHLimit);
-}
-
+// The colours go by the same names in the settings and the dialog: one copy
+// serves both ways, into the dialog and back on OK.
 template <class From, class To>
 void CopyColors(const From& from, To& to)
 {

@@ -1,7 +1,5 @@
 #include "doc/FieldScanner.h"
 
-#include "doc/Utf8.h"
-
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
@@ -311,19 +309,6 @@ void RecordCount::Add(std::size_t cells, std::size_t firstBytes, const char* nex
     reach = next;
 }
 
-RecordCount CFieldScanner::CountRecords(const char* begin, const char* end) const
-{
-    RecordCount count;
-    count.reach = begin;
-    for (const char* p = NextRecord(begin); p < end; p = NextRecord(p)) {
-        std::size_t cells = 0, firstBytes = 0;
-        p = Count(p, cells, firstBytes);
-        count.Add(cells, firstBytes, p);
-    }
-    count.utf8 = IsValidUtf8(begin, std::size_t(end - begin));
-    return count;
-}
-
 // Count for a record with quotes, which may hold delimiters and line breaks.
 const char* CFieldScanner::CountFields(const char* p, std::size_t& cells, std::size_t& firstBytes) const
 {
@@ -371,12 +356,11 @@ bool CFieldScanner::Number(const Field& f, bool decimalComma, double& value) con
     return ParseNumber(b, e, decimalComma, value);
 }
 
-std::vector<const char*> CFieldScanner::Split(const char* begin, std::size_t parts) const
+void CFieldScanner::Split(const char* begin, std::size_t parts, std::vector<const char*>& cuts) const
 {
-    std::vector<const char*> cuts{begin};
+    cuts.assign(parts + 1, m_end);
+    cuts[0] = begin;
     const std::size_t length = std::size_t(m_end - begin);
     for (std::size_t k = 1; k < parts; ++k)
-        cuts.push_back(LineAfter(std::max(begin + length / parts * k, cuts.back())));
-    cuts.push_back(m_end);
-    return cuts;
+        cuts[k] = LineAfter(std::max(begin + length / parts * k, cuts[k - 1]));
 }

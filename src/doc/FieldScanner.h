@@ -75,14 +75,10 @@ public:
     // cell; returns where the next line starts. Quicker than Record.
     const char* Count(const char* p, std::size_t& cells, std::size_t& firstBytes) const;
 
-    // Counts the records that start in [begin, end) and checks its bytes
-    // for UTF-8. The last record may run past end (a quoted line break).
-    RecordCount CountRecords(const char* begin, const char* end) const;
-
     // Cuts [begin, end) into parts pieces of about equal size at line
-    // starts: parts + 1 pointers, begin first and end last. A quoted cell
-    // may hold line breaks: a cut can fall inside a record.
-    std::vector<const char*> Split(const char* begin, std::size_t parts) const;
+    // starts: parts + 1 pointers into cuts, begin first and end last. A
+    // quoted cell may hold line breaks: a cut can fall inside a record.
+    void Split(const char* begin, std::size_t parts, std::vector<const char*>& cuts) const;
 
     // The cell as text: blanks around it trimmed, its quotes removed and a
     // doubled quote inside read as one. Points into the text or into scratch.

@@ -19,4 +19,7 @@ struct ImportOptions {
     int skip = 0;                                    // lines passed over at the start, before anything else
     char comment = '#';                              // lines beginning with it are passed over; '\0' for none
     bool decimalComma = false;                       // "1,5" is one and a half
+    // The header and the first column are taken from DetectImport, and a
+    // decimal comma when it finds one; the rest stays as given.
+    bool detectLayout = false;
 };

@@ -6,8 +6,12 @@
 #include "doc/ImportBody.h"
 #include "doc/ImportDetect.h"
 #include "doc/ImportPieces.h"
-#include "doc/ParallelRun.h"
+#include "doc/ProgressCheckpoint.h"
+#include "doc/ReadPass.h"
+#include "doc/ReadProgress.h"
 #include "doc/SorvDoc.h"
+#include "doc/SystemMemory.h"
+#include "doc/TextSource.h"
 #include "doc/Utf8.h"
 
 #include <algorithm>
@@ -66,16 +70,17 @@ struct Conversion {
     // be shape.records from record on, with shape.labelBytes of first cells
     // from labelAt on. It never writes past them.
     [[gnu::flatten]] Tally Piece(const char* begin, const char* end, const RecordCount& shape, std::uint64_t record,
-                                 std::size_t labelAt) const
+                                 std::size_t labelAt, CReadProgress& progress) const
     {
         Tally tally;
         std::string scratch;
+        CProgressCheckpoint checkpoint(begin, end, progress);
         const std::uint64_t last = record + shape.records;
         const std::size_t labelLimit = labelAt + shape.labelBytes;
         ValueOut out;
         out.step = layout.ValueStride();
         out.width = layout.width;
-        for (const char* p = scanner.NextRecord(begin); p < end && record < last; ++record) {
+        for (const char* p = scanner.NextRecord(begin); p < end && record < last && checkpoint.At(p); ++record) {
             out.values = data + record * layout.RecordStride();
             std::size_t leading = 0;
             const char* next = scanner.Values(
@@ -99,6 +104,7 @@ struct Conversion {
         if (out.unterminated)
             tally.unterminated = out.unterminated;
         tally.labelEnd = labelAt;
+        checkpoint.Report(end);
         return tally;
     }
 
@@ -196,9 +202,10 @@ CColumnLabels NameColumns(const std::vector<std::string>& names, std::size_t off
 // The whole of one import: the header, the pieces of the text, the shape of
 // the matrix and what the conversion found.
 struct CImporter::Plan {
-    explicit Plan(const CFieldScanner& s) : scanner(s) {}
+    Plan(const CFieldScanner& s, CReadPass& p) : scanner(s), pass(p) {}
 
     const CFieldScanner& scanner;
+    CReadPass& pass;                  // runs the counting and the conversion of the pieces
     std::vector<std::string> names;   // the header's cells
     const char* headerLine = nullptr;
     ImportPieces pieces;
@@ -220,17 +227,46 @@ CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned thr
 {
 }
 
-bool CImporter::Fail(ReadError code, std::string text)
+bool CImporter::Fail(ReadError code, std::string text, std::uint64_t rows, std::uint64_t cols)
 {
-    m_failure = {code, std::move(text), 0};
+    m_failure = {code, std::move(text), 0, rows, cols};
     return false;
 }
 
-bool CImporter::Import(std::string_view text, CSorvDoc& doc)
+bool CImporter::ImportFile(const std::string& path, CSorvDoc& doc, const ReadOptions& options)
+{
+    m_failure = {};
+    m_warnings.clear();
+    m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
+    CTextSource source;
+    if (!source.Open(path, options.progress, m_nMemoryLimit, m_failure) || !Import(source.Text(), doc, options))
+        return false;
+    doc.SetTitle(DocumentTitle(path));
+    return true;
+}
+
+bool CImporter::Import(std::string_view text, CSorvDoc& doc, const ReadOptions& options)
 {
     m_options = m_given;
     m_failure = {};
     m_warnings.clear();
+    m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
+    CReadProgress ownProgress;
+    CReadProgress& progress = options.progress ? *options.progress : ownProgress;
+    progress.SetBytesIn(text.size());
+    progress.SetTotalWork(2 * std::uint64_t(text.size()));
+    CReadPass pass(text.data(), text.data() + text.size(), m_threads, progress);
+    bool ok = false;
+    // Detection and the header look at the first lines, which may vanish too.
+    if (!pass.Guard([&] { ok = ImportText(text, pass, doc); }))
+        m_failure = pass.Failure();
+    if (ok)
+        progress.Complete();
+    return ok;
+}
+
+bool CImporter::ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc)
+{
     if (text.empty())
         return Fail(ReadError::Empty, "the file is empty");
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
@@ -238,8 +274,10 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc)
     const ImportBody body = ImportBody::Of(text, m_options.skip);
     if (m_options.delimiter == ImportDelimiter::Auto)
         m_options.delimiter = DetectDelimiter(body, m_options.comment);
+    if (m_options.detectLayout)
+        DetectLayout(text);
     const CFieldScanner scanner(m_options.delimiter, body.eol, m_options.comment, body.end);
-    Plan plan(scanner);
+    Plan plan(scanner, pass);
     try {
         if (!Measure(body, plan) || !Convert(plan))
             return false;
@@ -250,6 +288,15 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc)
     }
     Warn(body, plan);
     return true;
+}
+
+void CImporter::DetectLayout(std::string_view text)
+{
+    const ImportOptions detected = DetectImport(text, m_options).options;
+    m_options.header = detected.header;
+    m_options.firstColumn = detected.firstColumn;
+    m_options.decimalComma = m_options.decimalComma || detected.decimalComma;
+    m_options.detectLayout = false;
 }
 
 std::size_t CImporter::Pieces(std::size_t bytes) const
@@ -268,7 +315,10 @@ bool CImporter::Measure(const ImportBody& body, Plan& plan)
     std::string scratch;
     if (m_options.header && begin != body.end)
         begin = scanner.Record(begin, [&](const Field& f) { plan.names.emplace_back(scanner.Text(f, scratch)); });
-    plan.pieces = CountPieces(scanner, begin, Pieces(std::size_t(body.end - begin)), m_threads);
+    if (!CountPieces(scanner, begin, Pieces(std::size_t(body.end - begin)), plan.pass, plan.pieces)) {
+        m_failure = plan.pass.Failure();
+        return false;
+    }
 
     Layout& layout = plan.layout;
     layout.columns = m_options.columns;
@@ -291,12 +341,22 @@ bool CImporter::CheckShape(const Plan& plan)
     if (layout.records == 0 || layout.width == 0)
         return Fail(ReadError::NoNumbers, "no cell of the file is a number");
     const std::uint64_t rows = layout.Rows(), cols = layout.Cols();
-    if (cols > std::uint64_t(INT_MAX) / rows)
+    if (cols > std::uint64_t(INT_MAX) / rows) {
         return Fail(ReadError::TooLarge, "the data is too large: " + std::to_string(rows) + " rows x "
-                                             + std::to_string(cols) + " columns (at most "
-                                             + std::to_string(INT_MAX) + " cells)");
+                                             + std::to_string(cols) + " columns (at most " + std::to_string(INT_MAX)
+                                             + " cells)", rows, cols);
+    }
     if (rows * cols < 4)
         return Fail(ReadError::TooFewCells, "the data has three cells or fewer (at least four are needed)");
+    // Checked before allocating: the system would sooner swap than refuse.
+    const std::uint64_t bytes = rows * cols * sizeof(double) + rows * sizeof(std::string) + plan.labelBytes
+                                + layout.records * sizeof(std::size_t);
+    if (bytes > m_nMemoryLimit) {
+        return Fail(ReadError::TooLarge, "the data needs a matrix of " + std::to_string(rows) + " rows x "
+                                             + std::to_string(cols) + " columns (" + FormatBytes(bytes)
+                                             + "), more than the " + FormatBytes(m_nMemoryLimit)
+                                             + " of memory available", rows, cols);
+    }
     return true;
 }
 
@@ -330,9 +390,14 @@ bool CImporter::Convert(Plan& plan)
     }
     plan.tallies.resize(n);
     const std::vector<const char*>& cuts = plan.pieces.cuts;
-    RunInParallel(n, m_threads, [&](std::size_t k) {
-        plan.tallies[k] = conversion.Piece(cuts[k], cuts[k + 1], shapes[k], firstRecord[k], labelAt[k]);
+    const bool converted = plan.pass.Run(n, [&](std::size_t k) {
+        plan.tallies[k] = conversion.Piece(cuts[k], cuts[k + 1], shapes[k], firstRecord[k], labelAt[k],
+                                           plan.pass.Progress());
     });
+    if (!converted) {
+        m_failure = plan.pass.Failure();
+        return false;
+    }
     for (const Tally& t : plan.tallies) {
         plan.missing += t.missing;
         plan.range.Add(t.range);

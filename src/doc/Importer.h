@@ -6,12 +6,15 @@
 
 #include "doc/ImportOptions.h"
 #include "doc/ReadFailure.h"
+#include "doc/ReadOptions.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CReadPass;
 class CSorvDoc;
 struct ImportBody;
 
@@ -34,9 +37,15 @@ public:
     // threads threads (0: one per core). The result depends on neither.
     explicit CImporter(const ImportOptions& options, unsigned pieces = 0, unsigned threads = 0);
 
-    // Reads the whole text (a file's bytes) into doc. On failure doc is left
-    // as it was and GetFailure says why.
-    bool Import(std::string_view text, CSorvDoc& doc);
+    // Takes in the file at path ("-": standard input) as the default reader
+    // does (a file mapped, a stream read to its end, the wait for a stream
+    // cancellable through options.progress) and imports it; the document's
+    // title is the file's name. options.threads is not used: the importer's own are.
+    bool ImportFile(const std::string& path, CSorvDoc& doc, const ReadOptions& options = {});
+    // Reads the whole text (a file's bytes) into doc, reporting to
+    // options.progress and stopping when it is cancelled. On failure doc is
+    // left as it was and GetFailure says why.
+    bool Import(std::string_view text, CSorvDoc& doc, const ReadOptions& options = {});
 
     const ReadFailure& GetFailure() const { return m_failure; }
     const std::vector<ImportWarning>& GetWarnings() const { return m_warnings; }
@@ -50,10 +59,13 @@ private:
     ImportOptions m_options;   // as the current import uses them
     unsigned m_pieces;
     unsigned m_threads;
+    std::uint64_t m_nMemoryLimit = 0;   // bytes the matrix and labels may take
     ReadFailure m_failure;
     std::vector<ImportWarning> m_warnings;
 
-    bool Fail(ReadError code, std::string text);
+    bool Fail(ReadError code, std::string text, std::uint64_t rows = 0, std::uint64_t cols = 0);
+    bool ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc);
+    void DetectLayout(std::string_view text);
     std::size_t Pieces(std::size_t bytes) const;
     bool Measure(const ImportBody& body, Plan& plan);
     bool CheckShape(const Plan& plan);

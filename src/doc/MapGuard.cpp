@@ -11,6 +11,7 @@ struct Guard {
     sigjmp_buf jump;
     const char* begin;
     const char* end;
+    struct Guard* outer;   // the guard of a RunGuarded that this one runs inside
 };
 
 thread_local Guard* t_guard = nullptr;
@@ -18,11 +19,12 @@ struct sigaction g_previous {};
 
 void OnBusError(int, siginfo_t* info, void*)
 {
-    Guard* guard = t_guard;
     const char* at = static_cast<const char*>(info->si_addr);
-    if (guard && at >= guard->begin && at < guard->end) {
-        t_guard = nullptr;
-        siglongjmp(guard->jump, 1);
+    for (Guard* guard = t_guard; guard; guard = guard->outer) {
+        if (at >= guard->begin && at < guard->end) {
+            t_guard = guard->outer;
+            siglongjmp(guard->jump, 1);
+        }
     }
     // Not a page of ours: the access repeats and the handler before ours takes it.
     sigaction(SIGBUS, &g_previous, nullptr);
@@ -48,9 +50,11 @@ bool RunGuarded(const char* begin, const char* end, const std::function<void()>&
     Guard guard;
     guard.begin = begin;
     guard.end = end;
+    guard.outer = t_guard;
     struct Disarm {
-        ~Disarm() { t_guard = nullptr; }   // also when work throws
-    } disarm;
+        Guard* outer;
+        ~Disarm() { t_guard = outer; }   // also when work throws
+    } disarm{guard.outer};
     if (sigsetjmp(guard.jump, 1) != 0)
         return false;
     t_guard = &guard;

@@ -6,5 +6,6 @@
 #include <functional>
 
 // Runs work on this thread; false when it touched a vanished page of
-// [begin, end) (work then ended at that access).
+// [begin, end) (work then ended at that access). Guards nest: a fault goes
+// to the innermost guard whose range holds it.
 bool RunGuarded(const char* begin, const char* end, const std::function<void()>& work);

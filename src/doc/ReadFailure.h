@@ -1,6 +1,7 @@
 #pragma once
 // Why a data file could not be read.
 
+#include <cstdint>
 #include <string>
 
 enum class ReadError {
@@ -11,4 +12,13 @@ struct ReadFailure {
     ReadError code = ReadError::None;
     std::string text;     // the reason in one English line, as the command line prints it
     int errorNumber = 0;  // CannotOpen: the system's error number
+    // TooLarge and NoMemory: the shape of the matrix that was refused.
+    std::uint64_t rows = 0;
+    std::uint64_t cols = 0;
 };
+
+// What every read says when it was cancelled.
+inline ReadFailure CancelledRead()
+{
+    return {ReadError::Cancelled, "the read was cancelled"};
+}

@@ -17,6 +17,9 @@ class CReadProgress;
 
 struct ValueRange;
 
+// The title of a document read from path: the file's name.
+std::string DocumentTitle(const std::string& path);
+
 class CSorvDoc {
 public:
     int m_nCols = 0;
@@ -46,7 +49,14 @@ public:
     void Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels,
                const ValueRange& range, bool utf8);
 
-    // Called after the region changed, so that every view of the document redraws.
+    // Takes the data of a new read of the same file (matrix, labels, range and
+    // what the import found); keeps the title, the views' hooks and the region
+    // where it still lies inside the new matrix, else shows the whole matrix.
+    void TakeData(CSorvDoc&& fresh);
+
+    // Called before the region changes, so that no view's drawing in flight
+    // reads it meanwhile, and after it changed, so that every view redraws.
+    std::function<void()> m_fnStopAllViews;
     std::function<void()> m_fnUpdateAllViews;
 
     // Reads a data file ("-": standard input; pipes and FIFOs as streams) and

@@ -20,3 +20,24 @@ void CSorvDoc::Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::un
     m_columnLabels = {};
     TakeRange(range);
 }
+
+void CSorvDoc::TakeData(CSorvDoc&& fresh)
+{
+    const int x1 = m_nX1, y1 = m_nY1, x2 = m_nX2, y2 = m_nY2;
+    std::string title = std::move(m_strTitle);
+    std::function<void()> stopAllViews = std::move(m_fnStopAllViews);
+    std::function<void()> updateAllViews = std::move(m_fnUpdateAllViews);
+    *this = std::move(fresh);
+    m_strTitle = std::move(title);
+    m_fnStopAllViews = std::move(stopAllViews);
+    m_fnUpdateAllViews = std::move(updateAllViews);
+    m_nX1 = x1;
+    m_nY1 = y1;
+    m_nX2 = x2;
+    m_nY2 = y2;
+    if (!RegionInMatrix()) {
+        m_nX1 = m_nY1 = 0;
+        m_nX2 = m_nCols - 1;
+        m_nY2 = m_nRows - 1;
+    }
+}

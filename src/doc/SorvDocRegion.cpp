@@ -15,6 +15,8 @@ bool CSorvDoc::SetRegion(int x1, int y1, int x2, int y2)
         if (nx1 > nx2 || ny1 > ny2)
             return false;
     }
+    if (m_fnStopAllViews)
+        m_fnStopAllViews();
     m_nX1 = nx1;
     m_nY1 = ny1;
     m_nX2 = nx2;

@@ -91,7 +91,7 @@ void CBandedDC::Finish()
     if (m_bFinished)
         return;
     m_bFinished = true;
-    if (!m_filling->ops.empty())
+    if (!m_filling->ops.empty() && !IsCancelled())
         Submit();
     WaitForBands();
     {
@@ -150,9 +150,14 @@ void CBandedDC::RunBand(const Band& band)
     dc.Flush();
 }
 
-void CBandedDC::Replay(const Chunk& chunk, CDC& dc)
+void CBandedDC::Replay(const Chunk& chunk, CDC& dc) const
 {
-    for (const Op& op : chunk.ops) {
+    // A band looks at the cancel flag every so many operations.
+    constexpr std::size_t kCheckEvery = 1024;
+    for (std::size_t n = 0; n < chunk.ops.size(); ++n) {
+        if (n % kCheckEvery == 0 && IsCancelled())
+            return;
+        const Op& op = chunk.ops[n];
         switch (op.kind) {
         case Kind::Pen: dc.SelectObject(CPen{op.a, op.b, COLORREF(op.c)}); break;
         case Kind::Brush: dc.SelectObject(CBrush{COLORREF(op.a)}); break;
@@ -181,7 +186,7 @@ void CBandedDC::Replay(const Chunk& chunk, CDC& dc)
 
 void CBandedDC::Queue(Kind kind, int a, int b, int c, int d)
 {
-    if (m_bFinished)
+    if (!Accepting())
         return;
     m_filling->ops.push_back({kind, a, b, c, d});
     if (m_filling->Full())
@@ -190,7 +195,7 @@ void CBandedDC::Queue(Kind kind, int a, int b, int c, int d)
 
 void CBandedDC::QueuePoints(Kind kind, const CPoint* points, int count)
 {
-    if (m_bFinished)
+    if (!Accepting())
         return;
     const int first = int(m_filling->points.size());
     m_filling->points.insert(m_filling->points.end(), points, points + count);
@@ -233,7 +238,7 @@ void CBandedDC::OnBrushChanged()
 
 void CBandedDC::OnFontChanged()
 {
-    if (m_bFinished)
+    if (!Accepting())
         return;
     m_filling->fonts.push_back(GetCurrentFont());
     Queue(Kind::Font, int(m_filling->fonts.size()) - 1);
@@ -261,7 +266,7 @@ void CBandedDC::DoPolyline(const CPoint* points, int count)
 
 void CBandedDC::DoTextOut(int x, int y, const char* text, int count)
 {
-    if (m_bFinished)
+    if (!Accepting())
         return;
     QueueTextState();
     const int first = int(m_filling->text.size());

@@ -9,6 +9,9 @@
 //     CBandedDC dc(image, QThread::idealThreadCount(), dotsPerMm);
 //     DrawPage(dc, ...);
 //     dc.Finish();
+//
+// Once the cancel flag is set, nothing more is queued and the bands leave
+// the chunk they replay: the image is then unfinished.
 
 #include "gfx/DC.h"
 
@@ -29,8 +32,8 @@ public:
     CBandedDC(const CBandedDC&) = delete;
     CBandedDC& operator=(const CBandedDC&) = delete;
 
-    // Draws what is queued and waits for every band. Ends the page: what is
-    // drawn after it is left out.
+    // Draws what is queued (unless cancelled) and waits for every band. Ends
+    // the page: what is drawn after it is left out.
     void Finish();
     // The number of bands (and threads) the image is drawn in.
     int BandCount() const { return int(m_bands.size()); }
@@ -58,13 +61,15 @@ private:
         std::thread thread;
     };
 
+    // Operations are queued until the page ends or is cancelled.
+    bool Accepting() const { return !m_bFinished && !IsCancelled(); }
     void Queue(Kind kind, int a = 0, int b = 0, int c = 0, int d = 0);
     void QueuePoints(Kind kind, const CPoint* points, int count);
     void QueueTextState();
     void Submit();
     void WaitForBands();
     void RunBand(const Band& band);
-    static void Replay(const Chunk& chunk, CDC& dc);
+    void Replay(const Chunk& chunk, CDC& dc) const;
 
     QImage& m_image;
     uchar* m_pBits = nullptr;

@@ -6,6 +6,7 @@
 #include "gfx/GdiTypes.h"
 #include "gfx/TextEncoding.h"
 
+#include <atomic>
 #include <string>
 
 class CDC {
@@ -14,6 +15,15 @@ public:
 
     // TRUE for a printer and the print preview.
     bool m_bPrinting = false;
+    // TRUE for a quick draft of a window's page while the user turns the 3D
+    // chart: its surface may be drawn from a coarser grid.
+    bool m_bDraft = false;
+
+    // A drawing that may be abandoned (a window's page superseded by a newer
+    // one): the charts poll IsCancelled between series and rows of cells and
+    // stop drawing once the flag is set. The flag outlives the drawing.
+    void SetCancelFlag(const std::atomic<bool>* flag) { m_pCancel = flag; }
+    bool IsCancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
 
     // Printable width and height in millimetres (HORZSIZE, VERTSIZE); 0 for others.
     int GetDeviceCaps(int index) const;
@@ -99,4 +109,5 @@ private:
     TextEncoding m_encoding = TextEncoding::ShiftJis;
     int m_nHorzSize = 0;
     int m_nVertSize = 0;
+    const std::atomic<bool>* m_pCancel = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -17,9 +18,10 @@ bool UsableScale(double scale)
     return std::isfinite(scale) && scale != 0.0;
 }
 
-// Narrows the region to the given cells. Four zeros would mean the whole
-// matrix, so the cell (0, 0) asks for its row from -1, which the intersection
-// with the current region turns into the same row 0.
+}  // namespace
+
+// Four zeros would mean the whole matrix, so the cell (0, 0) asks for its row
+// from -1, which the intersection with the current region turns into row 0.
 bool NarrowRegion(CSorvDoc& doc, int x1, int y1, int x2, int y2)
 {
     if (x1 == 0 && y1 == 0 && x2 == 0 && y2 == 0)
@@ -27,7 +29,21 @@ bool NarrowRegion(CSorvDoc& doc, int x1, int y1, int x2, int y2)
     return doc.SetRegion(x1, y1, x2, y2);
 }
 
-}  // namespace
+bool NarrowColumns(CPlotSettings& s, CSorvDoc& doc, int hL, int hR)
+{
+    const int n = doc.m_nX2 - doc.m_nX1;
+    if (n <= 0 || hL < 0 || hR > n || hL > hR)
+        return false;
+    const double span = s.m_dHMax - s.m_dHMin;
+    const double hMax = s.m_dHMin + span * hR / n;
+    const double hMin = s.m_dHMin + span * hL / n;
+    const int x1Region = doc.m_nX1;
+    if (!NarrowRegion(doc, x1Region + hL, doc.m_nY1, x1Region + hR, doc.m_nY2))
+        return false;
+    s.m_dHMin = hMin;
+    s.m_dHMax = hMax;
+    return true;
+}
 
 bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end,
                   int clientHeight)
@@ -60,17 +76,28 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
     if (!std::isfinite(vMin) || !std::isfinite(vMax))
         return false;
 
-    const double span = s.m_dHMax - s.m_dHMin;
-    const double hMax = s.m_dHMin + span * hR / n;
-    const double hMin = s.m_dHMin + span * hL / n;
-    const int x1Region = doc.m_nX1;
-    if (!NarrowRegion(doc, x1Region + hL, doc.m_nY1, x1Region + hR, doc.m_nY2))
+    if (!NarrowColumns(s, doc, hL, hR))
         return false;
     s.m_dVMin = vMin;
     s.m_dVMax = vMax;
-    s.m_dHMin = hMin;
-    s.m_dHMax = hMax;
     return true;
+}
+
+bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
+{
+    const int n = doc.m_nX2 - doc.m_nX1;
+    // A printed page, or a page whose plot has no usable column scale, places nothing.
+    if (l.m_bPrinted || n <= 0 || !std::isfinite(CScaleMap::Columns(l).Offset(x)))
+        return false;
+    // Four fifths of the column steps, at least one fewer; the column under
+    // the cursor keeps its place in the window. The cursor's place is taken as
+    // a share of the plot's width, which the region does not change: the page
+    // shown may still be that of the region before the last steps.
+    const int kept = int(std::int64_t(n) * 4 / 5);
+    const double share = (double(x) - l.m_nPlotLeft) / (double(l.m_nPlotRight) - l.m_nPlotLeft);
+    const double under = std::clamp(share * n, 0.0, double(n));
+    const int hL = std::clamp(int(std::lround(under * (n - kept) / n)), 0, n - kept);
+    return NarrowColumns(s, doc, hL, hL + kept);
 }
 
 bool ZoomByDrag3D(CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end, int clientWidth,

@@ -72,8 +72,11 @@ CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int c
     return layout;
 }
 
-void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc)
+namespace {
+
+CPlotSettings AxesOf(const CSorvDoc& doc)
 {
+    CPlotSettings s;
     s.m_dVMin = doc.m_dMin;
     s.m_dVMax = doc.m_dMax;
     s.m_dVStep = (doc.m_dMax - doc.m_dMin) * 0.1;
@@ -81,6 +84,33 @@ void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc)
     s.m_dHMax = double(doc.m_nCols) - 1.0;
     s.m_dHStep = 0.0;
     s.m_bVLog = false;
+    return s;
+}
+
+}  // namespace
+
+bool AxesFromDocument(const CPlotSettings& s, const CSorvDoc& doc)
+{
+    const CPlotSettings a = AxesOf(doc);
+    return s.m_dVMin == a.m_dVMin && s.m_dVMax == a.m_dVMax && s.m_dVStep == a.m_dVStep && s.m_dHMin == a.m_dHMin
+           && s.m_dHMax == a.m_dHMax && s.m_dHStep == a.m_dHStep && s.m_bVLog == a.m_bVLog;
+}
+
+void UpdateAxesFromDocument(CPlotSettings& s, const CSorvDoc& doc)
+{
+    const CPlotSettings a = AxesOf(doc);
+    s.m_dVMin = a.m_dVMin;
+    s.m_dVMax = a.m_dVMax;
+    s.m_dVStep = a.m_dVStep;
+    s.m_dHMin = a.m_dHMin;
+    s.m_dHMax = a.m_dHMax;
+    s.m_dHStep = a.m_dHStep;
+    s.m_bVLog = a.m_bVLog;
+}
+
+void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc)
+{
+    UpdateAxesFromDocument(s, doc);
     // The title is drawn with the document's encoding; the file name is UTF-8.
     const std::string& name = doc.GetTitle();
     s.m_strTitle = EncodeText(QString::fromUtf8(name.data(), qsizetype(name.size())),

@@ -12,6 +12,14 @@ constexpr int FilePrintDirect = 57608;
 constexpr int FilePrintPreview = 57609;
 constexpr int FileMruFirst = 57616;  // and its successors, one per recent file
 constexpr int FileMruLast = 57631;
+constexpr int FileImport = 32830;
+constexpr int FileReload = 32831;
+constexpr int FileAutoUpdate = 32832;
+// Stops the reads in flight (Esc while the status bar shows one).
+constexpr int FileCancelRead = 32833;
+constexpr int FileSaveImage = 32840;  // the chart as a PNG, SVG or PDF file
+// Edit
+constexpr int EditCopy = 57634;  // the chart onto the clipboard
 // Window
 constexpr int WindowNew = 57648;
 constexpr int WindowArrange = 57649;
@@ -44,4 +52,7 @@ constexpr int ViewZoomIn = 32795;
 constexpr int ViewZoomOut = 32796;
 constexpr int RotateZMinus = 32801;
 constexpr int RotateZPlus = 32802;
+// The zoom history of a chart window
+constexpr int ViewBack = 32841;
+constexpr int ViewForward = 32842;
 }  // namespace CommandId

@@ -2,19 +2,29 @@
 // chart windows and their commands from every source, printing, closing.
 
 #include "app/AboutDlg.h"
-#include "app/DesktopEntry.h"
+#include "app/ChartContextMenu.h"
+#include "app/ChartImage.h"
 #include "app/DocManager.h"
 #include "app/MDIClientWnd.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "app/SaveImageDialog.h"
 #include "app/SorvApp.h"
 #include "app/SorvView.h"
+#include "chart2d/ScaleMap.h"
+#include "dialogs/AreaDlg.h"
+#include "dialogs/AxisDlg.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -79,6 +89,50 @@ QAction* FindIn(const QList<QAction*>& actions, int id)
     return nullptr;
 }
 
+// The window as shown, in device pixels.
+QImage Shot(QWidget* view)
+{
+    QImage shot = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    shot.setDevicePixelRatio(1.0);
+    return shot;
+}
+
+QImage Pixels(const QImage& image)
+{
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(1.0);
+    return pixels;
+}
+
+QStringList MenuTexts(const QMenu* menu)
+{
+    QStringList texts;
+    Describe(menu->actions(), texts);
+    return texts;
+}
+
+// The save dialog now open, once an earlier one has gone.
+CSaveImageDialog* OpenSaveDialog(QWidget* frame)
+{
+    for (CSaveImageDialog* dialog : frame->findChildren<CSaveImageDialog*>())
+        if (dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+// 4 rows x 11 columns; cell (r, c) holds r + 3c.
+QByteArray Table()
+{
+    QByteArray text;
+    for (int r = 0; r < 4; ++r) {
+        text += "row" + QByteArray::number(r);
+        for (int c = 0; c < 11; ++c)
+            text += "," + QByteArray::number(r + 3 * c);
+        text += "\n";
+    }
+    return text;
+}
+
 }  // namespace
 
 class MainFrameTest : public QObject {
@@ -101,8 +155,11 @@ private:
         m_app->InitInstance(files);
         CMainFrame* frame = m_app->GetMainFrame();
         QApplication::setActiveWindow(frame);
+        Settle();
         return frame;
     }
+    // Files are read in worker threads: waits until every read has come in.
+    void Settle() const { QTRY_VERIFY_WITH_TIMEOUT(!Frame()->IsReading(), 20000); }
     CMainFrame* Frame() const { return m_app->GetMainFrame(); }
     QAction* MenuAction(int id) const { return FindIn(Frame()->menuBar()->actions(), id); }
     QAction* ToolbarAction(int id) const { return FindIn(Frame()->GetToolBar()->actions(), id); }
@@ -115,7 +172,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
         qputenv("XDG_DATA_HOME", m_dir.filePath("data").toUtf8());
     }
-    void init() { QSettings("Local AppWizard-Generated Applications", "Sorv").clear(); }
+    void init() { QSettings("Sorv", "Sorv").clear(); }
     void cleanup() { m_app.reset(); }
 
     void startWithoutFileShowsMenu128AndNoDocument()
@@ -125,7 +182,8 @@ private slots:
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
         QCOMPARE(Frame()->windowTitle(), QString("Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "-", "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "最新のﾌｧｲﾙ", "-",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I", "-", "ﾌﾟﾘﾝﾀの設定(&R)...",
+                              "-", "最新のﾌｧｲﾙ", "-",
                               "終了(&X)", "[表示(&V)]", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "[ﾍﾙﾌﾟ(&H)]",
                               "ﾊﾞｰｼﾞｮﾝ情報(Sorv)(&A)..."}));
         QVERIFY(!FindIn(Frame()->menuBar()->actions(), FileMruFirst) ||
@@ -141,13 +199,17 @@ private slots:
         Start({a, b});
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("b.csv"));
-        QCOMPARE(Frame()->windowTitle(), QString("Sorv - b.csv"));
+        QCOMPARE(Frame()->windowTitle(), QString("b.csv - Sorv"));
         QCOMPARE(MenuBarTexts(Frame()->menuBar()),
-                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "閉じる(&C)", "-", "印刷(&P)...\tCtrl+P",
+                 QStringList({"[ﾌｧｲﾙ(&F)]", "開く(&O)...\tCtrl+O", "ｲﾝﾎﾟｰﾄ(&I)...\tCtrl+I", "閉じる(&C)", "-",
+                              "画像として保存(&S)...\tCtrl+Shift+S", "-",
+                              "再読み込み(&E)\tF5", "自動更新(&U)", "-", "印刷(&P)...\tCtrl+P",
                               "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾟﾘﾝﾀの設定(&R)...", "-",
                               "&1 " + QDir::toNativeSeparators(b), "&2 " + QDir::toNativeSeparators(a), "-",
-                              "終了(&X)", "[表示(&V)]", "散布図(&D)", "折れ線(&L)", "積層図(&A)", "３Ｄ(&3)", "-",
-                              "凡例(&G)", "-", "拡大(&I)\t+", "縮小(&OI)\t-", "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
+                              "終了(&X)", "[編集(&E)]", "ｺﾋﾟｰ(&C)\tCtrl+C", "[表示(&V)]", "散布図(&D)", "折れ線(&L)",
+                              "積層図(&A)", "３Ｄ(&3)", "-", "凡例(&G)", "-", "拡大(&I)\t+", "縮小(&OI)\t-", "-",
+                              "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-",
+                              "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
                               "[設定(&S)]", "Region(&R)", "-", "Axis(&A)", "Color(&C)", "Line Attributes(&L)",
                               "Title(&T)", "-", "View(&V)", "Rotate>", "X+", "X-", "Y+", "Y-", "Z+", "Z-", "<",
                               "[ｳｨﾝﾄﾞｳ(&W)]", "新しいｳｨﾝﾄﾞｳを開く(&N)", "重ねて表示(&C)", "上下に並べて表示(&H)",
@@ -173,7 +235,8 @@ private slots:
         const QStringList panes = [&] {
             QStringList texts;
             for (QLabel* label : Frame()->GetStatusBar()->findChildren<QLabel*>())
-                texts << label->text();
+                if (label->isVisibleTo(Frame()))
+                    texts << label->text();
             return texts;
         }();
         QCOMPARE(panes, QStringList({"Ready", "ｶﾅ", "CAP", "NUM", "SCRL"}));
@@ -341,27 +404,26 @@ private slots:
                 ok ? d->accept() : d->reject();
             });
             ToolbarAction(id)->trigger();
-            view->grab();
-            return owner == Frame() ? view->DrawCount() : -1;
+            return owner == Frame() && view->WaitForPage() ? view->DrawCount() : -1;
         };
-        view->grab();
+        QVERIFY(view->WaitForPage());
         const int base = view->DrawCount();
         QCOMPARE(runAnswered(SetLineAttr, true), base);
         QCOMPARE(runAnswered(SetAxis, false), base);
         QCOMPARE(runAnswered(SetAxis, true), base + 1);
         ToolbarAction(GraphLine)->trigger();
-        view->grab();
+        QVERIFY(view->WaitForPage());
         QCOMPARE(runAnswered(SetLineAttr, true), base + 3);
 
         MenuAction(WindowNew)->trigger();
         CSorvView* second = View();
-        second->grab();
-        view->grab();
+        QVERIFY(second->WaitForPage());
+        QVERIFY(view->WaitForPage());
         const int counts[2] = {view->DrawCount(), second->DrawCount()};
         WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
-        view->grab();
-        second->grab();
+        QVERIFY(view->WaitForPage());
+        QVERIFY(second->WaitForPage());
         QCOMPARE(view->DrawCount(), counts[0] + 1);
         QCOMPARE(second->DrawCount(), counts[1] + 1);
     }
@@ -381,6 +443,7 @@ private slots:
         Start();
         QCOMPARE(m_app->GetRecentFiles().Files().size(), 4);
         MenuAction(FileMruFirst + 2)->trigger();
+        Settle();
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("r2.csv"));
         QCOMPARE(m_app->GetRecentFiles().Files().front(), paths[2]);
     }
@@ -395,10 +458,12 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Frame(), &drop);
+        Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
         // A file already open shows its window again.
         QVERIFY(Frame()->OpenDocumentFile(m_dir.filePath("d1.csv")));
+        Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("d1.csv"));
     }
@@ -412,7 +477,8 @@ private slots:
             shown = box->text();
             box->accept();
         });
-        QVERIFY(!Frame()->OpenDocumentFile(missing));
+        Frame()->OpenDocumentFile(missing);
+        Settle();
         QVERIFY(shown.contains(QDir::toNativeSeparators(missing)));
         QVERIFY(shown.contains(QStringLiteral("ﾌｧｲﾙが見つかりません。")));
         QCOMPARE(WindowCount(), 0);
@@ -450,7 +516,7 @@ private slots:
         QTest::keyClick(View(), Qt::Key_P, Qt::ControlModifier);
         auto* dialog = Frame()->findChild<QPrintDialog*>();
         QVERIFY(dialog && dialog->isVisible());
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept();
         QVERIFY(QFileInfo(pdf).size() > 100);
 
         Frame()->OnCommand(FilePrintSetup);
@@ -592,6 +658,7 @@ private slots:
         Frame()->resize(1000, 800);
         Frame()->OpenDocumentFile(WriteFile("a.csv"));
         Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        Settle();
         const auto windows = Frame()->GetMDIClient()->subWindowList();
         QCOMPARE(windows.size(), 2);
         QCOMPARE(windows[0]->pos(), QPoint(0, 0));
@@ -611,17 +678,265 @@ private slots:
         QCOMPARE(tile.size(), QSize(160, 64));
     }
 
-    void desktopEntryOpensCsvWithThisProgram()
+    // Ctrl+Shift+S proposes "<document>.png" in the folder used last and writes
+    // the window's page at its size and device pixel ratio, pixel for pixel;
+    // the file type chosen gives the name its extension.
+    void saveImageWritesWhatTheWindowShows()
     {
-        const QString text = CDesktopEntry::Text("/opt/my apps/sorv");
-        QVERIFY(text.contains("Exec=\"/opt/my apps/sorv\" %F\n"));
-        QVERIFY(text.contains("MimeType=text/csv;\n"));
-        QVERIFY(CDesktopEntry::Text("/usr/bin/sorv").contains("Exec=/usr/bin/sorv %F\n"));
-        QVERIFY(CDesktopEntry::Text("/a/100%/sorv").contains("Exec=/a/100%%/sorv %F\n"));
+        Start({WriteFile("surface.csv", Table())});
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        CSorvView* view = View();
+        view->setFocus();
+        QVERIFY(view->WaitForPage());
+        const QString folder = m_dir.filePath("pictures");
+        QDir().mkpath(folder);
+        QSettings().setValue("SaveImage/Folder", folder);
+        QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        CSaveImageDialog* dialog = OpenSaveDialog(Frame());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->selectedFiles(), QStringList({folder + "/surface.png"}));
+        static_cast<QDialog*>(dialog)->accept();
+        const QImage saved(folder + "/surface.png");
+        QCOMPARE(saved.size(), view->size() * view->devicePixelRatio());
+        QCOMPARE(Pixels(saved), Shot(view));
+
+        // SVG at the window's size, PDF of the printed page; the folder is remembered.
+        const QString other = m_dir.filePath("other");
+        QDir().mkpath(other);
+        for (int type : {1, 2}) {
+            QTRY_VERIFY(!OpenSaveDialog(Frame()));
+            MenuAction(FileSaveImage)->trigger();
+            dialog = OpenSaveDialog(Frame());
+            QVERIFY(dialog);
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            types->setCurrentIndex(type);
+            emit types->activated(type);
+            QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(),
+                     type == 1 ? QString("surface.svg") : QString("surface.pdf"));
+            dialog->selectFile(other + "/chart");
+            static_cast<QDialog*>(dialog)->accept();
+        }
+        QFile svg(other + "/chart.svg");
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray svgText = svg.readAll();
+        QVERIFY(svgText.contains(QString("width=\"%1\"").arg(view->width()).toUtf8()));
+        QFile pdf(other + "/chart.pdf");
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QTRY_VERIFY(!OpenSaveDialog(Frame()));
+        MenuAction(FileSaveImage)->trigger();
+        QVERIFY(OpenSaveDialog(Frame()));
+        QCOMPARE(OpenSaveDialog(Frame())->directory().absolutePath(), other);
+        OpenSaveDialog(Frame())->reject();
+    }
+
+    // A name keeps an image extension of its own and takes the chosen type's otherwise;
+    // a file that cannot be written is reported and leaves nothing behind.
+    void saveImageNamesAndFailures()
+    {
+        const QString png = "PNG 画像 (*.png)", svg = "SVG 画像 (*.svg)", pdf = "PDF ﾌｧｲﾙ (*.pdf)";
+        QCOMPARE(CSaveImageDialog::WithImageSuffix("/a/chart", svg), QString("/a/chart.svg"));
+        QCOMPARE(CSaveImageDialog::WithImageSuffix("/a/chart.PDF", png), QString("/a/chart.PDF"));
+        QCOMPARE(CSaveImageDialog::WithImageSuffix("/a/chart.png", pdf), QString("/a/chart.png"));
+        QCOMPARE(CSaveImageDialog::WithImageSuffix("/a/v1.2", pdf), QString("/a/v1.2.pdf"));
+        QCOMPARE(CSaveImageDialog::WithImageSuffix("/a/chart.ops", png), QString("/a/chart.ops.png"));
+
+        const QString data = WriteFile("a.csv");
+        Start({data});
+        const QString target = data + "/chart.png";  // a folder that is a file
+        QString error;
+        QVERIFY(!CChartImage(*View()).Save(target, {200, 287}, error));
+        QVERIFY(error.contains(target));
+        MenuAction(FileSaveImage)->trigger();
+        CSaveImageDialog* dialog = OpenSaveDialog(Frame());
+        QVERIFY(dialog);
+        emit dialog->fileSelected(target);
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = Frame()->findChild<QMessageBox*>()) && box->isVisible());
+        QVERIFY(box->text().startsWith(QDir::toNativeSeparators(target) + " に保存できません。"));
+        box->close();
+        dialog->reject();
+    }
+
+    // Ctrl+C puts the window's image and its SVG on the clipboard.
+    void copyPutsImageAndSvgOnTheClipboard()
+    {
+        Start({WriteFile("a.csv", Table())});
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        QGuiApplication::clipboard()->clear();
+        View()->setFocus();
+        QVERIFY(View()->WaitForPage());
+        QTest::keyClick(View(), Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(mime && mime->hasImage());
+        QCOMPARE(Pixels(qvariant_cast<QImage>(mime->imageData())), Shot(View()));
+        QVERIFY(mime->formats().contains("image/svg+xml"));
+        const QByteArray svg = mime->data("image/svg+xml");
+        QVERIFY(svg.startsWith("<?xml"));
+        QVERIFY(svg.contains("<svg"));
+        // From the menu as well; without a chart window the command is off.
+        QGuiApplication::clipboard()->clear();
+        MenuAction(EditCopy)->trigger();
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        Frame()->OnCommand(FileClose);
+        QTRY_COMPARE(WindowCount(), 0);
+        QVERIFY(!Frame()->IsCommandEnabled(EditCopy));
+        QVERIFY(!Frame()->IsCommandEnabled(FileSaveImage));
+    }
+
+    // The Region and Axis dialogs are recorded; Alt+Left, Backspace and
+    // Alt+Right step through the history, the menu items follow it.
+    void historyThroughDialogsAndKeys()
+    {
+        Start({WriteFile("a.csv", Table())});
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        CSorvView* view = View();
+        view->setFocus();
+        CSorvDoc& doc = view->GetDocument();
+        auto region = [&] { return QList<int>({doc.m_nX1, doc.m_nY1, doc.m_nX2, doc.m_nY2}); };
+        QVERIFY(!MenuAction(ViewBack)->isEnabled());
+        WhenModal<CAreaDlg>([](CAreaDlg* d) {
+            const QList<QLineEdit*> edits = d->findChildren<QLineEdit*>();
+            const char* values[4] = {"2", "1", "8", "3"};
+            for (int i = 0; i < 4; ++i)
+                edits[i]->setText(values[i]);
+            d->accept();
+        });
+        MenuAction(Region)->trigger();
+        QCOMPARE(region(), QList<int>({2, 1, 8, 3}));
+        QVERIFY(MenuAction(ViewBack)->isEnabled());
+        QVERIFY(!MenuAction(ViewForward)->isEnabled());
+        const CPlotSettings before = view->Settings();
+        WhenModal<CAxisDlg>([](CAxisDlg* d) {
+            d->m_V.max->setText("20");
+            d->m_H.log->setChecked(true);
+            d->accept();
+        });
+        ToolbarAction(SetAxis)->trigger();
+        QCOMPARE(view->Settings().m_dVMax, 20.0);
+
+        // The offscreen platform gives the activation back only when asked.
+        QApplication::setActiveWindow(Frame());
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(view->Settings().m_dVMax, before.m_dVMax);
+        QVERIFY(!view->Settings().m_bHLog);
+        QCOMPARE(region(), QList<int>({2, 1, 8, 3}));
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QCOMPARE(region(), QList<int>({0, 0, 10, 3}));
+        QVERIFY(!MenuAction(ViewBack)->isEnabled());
+        QTest::keyClick(view, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(region(), QList<int>({2, 1, 8, 3}));
+        MenuAction(ViewForward)->trigger();
+        QCOMPARE(view->Settings().m_dVMax, 20.0);
+        QVERIFY(view->Settings().m_bHLog);
+        QVERIFY(!MenuAction(ViewForward)->isEnabled());
+    }
+
+    // A right click opens the chart's commands in the states of the menus;
+    // an item runs on the window clicked, which becomes the active one.
+    void contextMenuOffersTheChartCommands()
+    {
+        Start({WriteFile("a.csv", Table())});
+        CSorvView* first = View();
+        MenuAction(WindowNew)->trigger();
+        CSorvView* second = View();
+        QVERIFY(second != first);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100), first->mapToGlobal(QPoint(100, 100)));
+        QApplication::sendEvent(first, &click);
+        QCOMPARE(View(), first);
+        auto* menu = qobject_cast<CChartContextMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(MenuTexts(menu),
+                 QStringList({"散布図(&D)", "折れ線(&L)", "積層図(&A)", "３Ｄ(&3)", "-", "凡例(&G)", "-",
+                              "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-",
+                              "ｺﾋﾟｰ(&C)\tCtrl+C", "画像として保存(&S)...\tCtrl+Shift+S", "-", "Region(&R)", "Axis(&A)", "Color(&C)", "Line Attributes(&L)", "Title(&T)", "View(&V)"}));
+        const QList<QAction*> items = menu->actions();
+        QVERIFY(items[0]->isChecked() && !items[3]->isChecked() && items[5]->isChecked());
+        QVERIFY(!items[7]->isEnabled() && !items[18]->isEnabled() && items[10]->isEnabled());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items[3]).center());
+        QCOMPARE(first->Settings().m_nGraphType, 3);
+        QCOMPARE(second->Settings().m_nGraphType, 0);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        // In 3D the View dialog is offered; the legend item toggles.
+        QApplication::sendEvent(first, &click);
+        menu = qobject_cast<CChartContextMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->actions()[18]->isEnabled());
+        menu->actions()[5]->trigger();
+        QVERIFY(!first->Settings().m_bLegend);
+    }
+
+    // The status bar reads the column and the value under the mouse, and the
+    // point drawn nearest; the 3D chart shows its region and angles.
+    void statusBarReadsTheChartUnderTheCursor()
+    {
+        Start({WriteFile("a.csv")});
+        CSorvView* view = View();
+        QVERIFY(view->WaitForPage());
+        const CPageLayout& l = view->Layout();
+        // Row "b", column 1: the value 5.
+        const int x = l.m_nPlotLeft + int(l.m_dHScale);
+        const int y = view->height() - 1 - *CScaleMap::Values(l).ToPage(5.0);
+        QTest::mouseMove(view, QPoint(x + 1, y - 1));
+        const QString text = Frame()->statusBar()->currentMessage();
+        QVERIFY2(text.startsWith("列 1  値 "), qPrintable(text));
+        QVERIFY2(text.endsWith("    系列 b  列 1  値 5"), qPrintable(text));
+        QTest::mouseMove(view, QPoint(x + 30, y - 30));
+        QVERIFY(!Frame()->statusBar()->currentMessage().contains("系列"));
+        QTest::mouseMove(view, QPoint(2, 2));
+        QVERIFY(Frame()->statusBar()->currentMessage().isEmpty());
+
+        MenuAction(Graph3D)->trigger();
+        QTest::mouseMove(view, QPoint(50, 60));
+        QCOMPARE(Frame()->statusBar()->currentMessage(),
+                 QString("領域 列 0～2  行 0～2    回転 X 337.5°  Y 315°  Z 0°"));
+        // Turning it by Shift+drag keeps the angles shown up to date.
+        QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(50, 60));
+        QTest::mouseMove(view, QPoint(90, 40));
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(90, 40));
+        QCOMPARE(Frame()->statusBar()->currentMessage(),
+                 QString("領域 列 0～2  行 0～2    回転 X 347.5°  Y 335°  Z 0°"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(view, &leave);
+        QVERIFY(Frame()->statusBar()->currentMessage().isEmpty());
+    }
+
+    // A maximised chart window leaves the frame's title as it is: the document once.
+    void frameTitleNamesTheDocumentOnce()
+    {
+        Start({WriteFile("a.csv"), WriteFile("surface.csv")});
+        QCOMPARE(Frame()->windowTitle(), QString("surface.csv - Sorv"));
+        View()->parentWidget()->showMaximized();
+        QCOMPARE(Frame()->windowTitle(), QString("surface.csv - Sorv"));
+        Frame()->GetMDIClient()->activatePreviousSubWindow();
+        QCOMPARE(Frame()->windowTitle(), QString("a.csv - Sorv"));
+        View()->parentWidget()->showNormal();
+        QCOMPARE(Frame()->windowTitle(), QString("a.csv - Sorv"));
+    }
+
+    // Settings live in ~/.config/Sorv/Sorv.conf, the recent files of earlier
+    // versions are taken over once, and nothing is installed on the desktop.
+    void settingsUnderSorvAndNoDesktopEntryAtStart()
+    {
+        const QString a = WriteFile("a.csv");
+        QFile::remove(m_dir.filePath("config/Sorv/Sorv.conf"));
+        QSettings("Local AppWizard-Generated Applications", "Sorv").setValue("Recent File List/File1", a);
         Start();
-        QFile entry(m_dir.filePath("data/applications/sorv.desktop"));
-        QVERIFY(entry.open(QIODevice::ReadOnly));
-        QVERIFY(entry.readAll().contains("Exec="));
+        QCOMPARE(m_app->GetRecentFiles().Files(), QStringList({a}));
+        Frame()->OpenDocumentFile(WriteFile("b.csv"));
+        Settle();
+        QSettings settings(m_dir.filePath("config/Sorv/Sorv.conf"), QSettings::IniFormat);
+        QCOMPARE(settings.value("Recent File List/File2").toString(), a);
+        // Once only: a list emptied here is not filled again from the old file.
+        cleanup();
+        QSettings("Local AppWizard-Generated Applications", "Sorv").setValue("Recent File List/File1", a);
+        QSettings("Sorv", "Sorv").remove("Recent File List");
+        Start();
+        QVERIFY(m_app->GetRecentFiles().Files().isEmpty());
+        QSettings("Local AppWizard-Generated Applications", "Sorv").clear();
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("data/applications")));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("data/icons")));
     }
 };
 

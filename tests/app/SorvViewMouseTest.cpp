@@ -8,10 +8,12 @@
 #include "settings/CommandIds.h"
 #include "support/TestDoc.h"
 
+#include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <functional>
@@ -45,6 +47,10 @@ struct Setup {
 
     explicit Setup(int viewCount = 1, int graphType = 0)
     {
+        doc->m_fnStopAllViews = [this] {
+            for (auto& v : views)
+                v->StopDrawing();
+        };
         doc->m_fnUpdateAllViews = [this] {
             ++updates;
             for (auto& v : views)
@@ -57,9 +63,8 @@ struct Setup {
             v.Settings().m_nGraphType = graphType;
             v.resize(kWidth, kHeight);
             v.show();
-            if (!QTest::qWaitForWindowExposed(&v))
-                qWarning("window not exposed");
-            v.repaint();
+            if (!QTest::qWaitForWindowExposed(&v) || !v.WaitForPage())
+                qWarning("window not exposed or not drawn");
         }
     }
     CSorvView& view() { return *views.front(); }
@@ -90,6 +95,14 @@ QRgb Pixel(const QImage& shot, int x, int y)
 {
     const qreal r = shot.devicePixelRatio();
     return shot.pixel(int(x * r), int(y * r)) & 0xFFFFFF;
+}
+
+// A turn of the wheel by delta eighths of a degree (120 is one step) at p.
+void Wheel(QWidget& w, QPoint p, int delta)
+{
+    QWheelEvent event(QPointF(p), QPointF(w.mapToGlobal(p)), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
 }
 
 struct Ranges {
@@ -131,7 +144,7 @@ private slots:
         QCOMPARE(t.updates, 1);
         const Ranges r = Snapshot(t.settings(), *t.doc);
         QCOMPARE(r, (Ranges{5.0, 20.0, 2.5, 1.0, 4.0, 1, 0, 4, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -158,14 +171,14 @@ private slots:
             {"one-column region",
              [](Setup& t) {
                  t.doc->SetRegion(3, 0, 3, 3);
-                 t.view().repaint();
+                 t.view().WaitForPage();
              },
              inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
             {"empty value range",
              [](Setup& t) {
                  t.settings().m_dVMax = t.settings().m_dVMin;
                  t.view().Invalidate();
-                 t.view().repaint();
+                 t.view().WaitForPage();
              },
              inside, {{ColumnX(6), ClientY(100)}}, {ColumnX(6), ClientY(100)}},
         };
@@ -181,7 +194,7 @@ private slots:
             for (QPoint p : c.moves)
                 QTest::mouseMove(&t.view(), p);
             QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, c.release);
-            t.view().repaint();
+            QVERIFY(t.view().WaitForPage());
             QVERIFY2(Snapshot(t.settings(), *t.doc) == before, c.what);
             QVERIFY2(t.updates == 0, c.what);
             QVERIFY2(t.view().DrawCount() == drawn, c.what);
@@ -232,7 +245,7 @@ private slots:
         t.settings().m_dVMin = vMin;
         t.settings().m_dVMax = vMax;
         t.view().Invalidate();
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.layout().m_dVScale, 176.0);
         // From below the plot's lower edge to one decade up.
         t.Drag({ColumnX(1), ClientY(5)}, {{ColumnX(3), ClientY(24 + 176)}});
@@ -266,7 +279,7 @@ private slots:
         t.settings().m_dVStep = 2.5;
         t.Drag({ColumnX(4), ClientY(300)}, {{ColumnX(1), ClientY(100)}});
         QCOMPARE(t.doc->m_nX2, 4);
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         const int drawn = t.view().DrawCount();
         const QPoint p(ColumnX(3), ClientY(200));
         QTest::mousePress(&t.view(), Qt::LeftButton, {}, p);
@@ -274,7 +287,7 @@ private slots:
         QTest::mouseDClick(&t.view(), Qt::LeftButton, {}, p);
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, p);
         QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, 33.0, 2.5, 0.0, 10.0, 0, 0, 10, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -290,7 +303,7 @@ private slots:
         QCOMPARE(t.settings().m_dZoom, 1.0);
         QCOMPARE(t.settings().m_dRotX, 22.5);
         QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nY1, t.doc->m_nX2, t.doc->m_nY2}), QList<int>({0, 0, 10, 3}));
-        t.view().repaint();
+        QVERIFY(t.view().WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawn + 1);
     }
 
@@ -302,8 +315,8 @@ private slots:
         const int drawnHere = t.view().DrawCount();
         const int drawnThere = other.DrawCount();
         t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(5), ClientY(300)}});
-        t.view().repaint();
-        other.repaint();
+        QVERIFY(t.view().WaitForPage());
+        QVERIFY(other.WaitForPage());
         QCOMPARE(t.view().DrawCount(), drawnHere + 1);
         QCOMPARE(other.DrawCount(), drawnThere + 1);
         // The other window's axes are its own.
@@ -335,18 +348,139 @@ private slots:
         QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(200, 150));
     }
 
-    // A command during the drag changes the layout before the window is painted
-    // again: the release maps through the new one (legend on: 62 pixels a column).
-    void releaseUsesTheLayoutOfTheCurrentSettings()
+    // A command during the drag changes the page: the release maps through
+    // the page shown, the old one (70 pixels a column) until the new one
+    // (legend on: 62 pixels a column) has come.
+    void releaseMapsThroughThePageShown()
+    {
+        for (const bool waitForNewPage : {false, true}) {
+            Setup t;
+            const int step = waitForNewPage ? 62 : 70;
+            QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + step * 2 + 3, ClientY(100)));
+            QTest::mouseMove(&t.view(), QPoint(80 + step * 5 + 3, ClientY(300)));
+            t.view().OnCommand(CommandId::Legend);
+            if (waitForNewPage)
+                QVERIFY(t.view().WaitForPage());
+            QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + step * 5 + 3, ClientY(300)));
+            QCOMPARE(t.layout().m_dHScale, double(step));
+            QCOMPARE(t.doc->m_nX1, 2);
+            QCOMPARE(t.doc->m_nX2, 5);
+        }
+    }
+
+    // Every zoom by the mouse is recorded: back and forward restore the region
+    // and the axes exactly, the double click's reset included.
+    void historyStepsThroughMouseZooms()
     {
         Setup t;
-        QTest::mousePress(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 2 + 3, ClientY(100)));
-        QTest::mouseMove(&t.view(), QPoint(80 + 62 * 5 + 3, ClientY(300)));
-        t.view().OnCommand(CommandId::Legend);
-        QTest::mouseRelease(&t.view(), Qt::LeftButton, {}, QPoint(80 + 62 * 5 + 3, ClientY(300)));
-        QCOMPARE(t.layout().m_dHScale, 62.0);
+        CSorvView& v = t.view();
+        QVERIFY(!v.IsCommandEnabled(CommandId::ViewBack));
+        const Ranges whole = Snapshot(t.settings(), *t.doc);
+        t.Drag({ColumnX(1), ClientY(24 + 16 * 5)}, {{ColumnX(8) + 5, ClientY(24 + 16 * 30)}});
+        const Ranges first = Snapshot(t.settings(), *t.doc);
+        QVERIFY(v.WaitForPage());
+        t.Drag({ColumnX(2), ClientY(100)}, {{ColumnX(4), ClientY(400)}});
+        const Ranges second = Snapshot(t.settings(), *t.doc);
+        const QPoint p(ColumnX(3), ClientY(200));
+        QTest::mouseDClick(&v, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(&v, Qt::LeftButton, {}, p);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), whole);
+
+        for (const Ranges& expected : {second, first, whole}) {
+            QVERIFY(v.OnCommand(CommandId::ViewBack));
+            QCOMPARE(Snapshot(t.settings(), *t.doc), expected);
+        }
+        QVERIFY(!v.OnCommand(CommandId::ViewBack));
+        for (const Ranges& expected : {first, second, whole}) {
+            QVERIFY(v.OnCommand(CommandId::ViewForward));
+            QCOMPARE(Snapshot(t.settings(), *t.doc), expected);
+        }
+        QVERIFY(!v.IsCommandEnabled(CommandId::ViewForward));
+    }
+
+    // Each window keeps its own history; what another window did to the region
+    // meanwhile is part of the state this window records next.
+    void historyIsPerWindow()
+    {
+        Setup t(2);
+        CSorvView& other = *t.views[1];
+        t.Drag({ColumnX(1), ClientY(100)}, {{ColumnX(9), ClientY(500)}});
+        QVERIFY(other.WaitForPage());
+        QTest::mousePress(&other, Qt::LeftButton, {}, QPoint(ColumnX(2), ClientY(100)));
+        QTest::mouseMove(&other, QPoint(ColumnX(6), ClientY(500)));
+        QTest::mouseRelease(&other, Qt::LeftButton, {}, QPoint(ColumnX(6), ClientY(500)));
         QCOMPARE(t.doc->m_nX1, 2);
         QCOMPARE(t.doc->m_nX2, 5);
+        const Ranges afterOther = Snapshot(t.settings(), *t.doc);
+        QVERIFY(t.view().WaitForPage());
+        t.Drag({ColumnX(1), ClientY(100)}, {{ColumnX(3), ClientY(500)}});
+        QVERIFY(t.view().OnCommand(CommandId::ViewBack));
+        QCOMPARE(Snapshot(t.settings(), *t.doc), afterOther);
+        QVERIFY(t.view().OnCommand(CommandId::ViewBack));
+        QCOMPARE(t.doc->m_nX1, 1);
+        QCOMPARE(t.doc->m_nX2, 9);
+        // The other window steps through its own, which began with the region the first had made.
+        QVERIFY(other.OnCommand(CommandId::ViewBack));
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({1, 9}));
+        QCOMPARE(other.Settings().m_dHMax, 10.0);
+        QVERIFY(!other.OnCommand(CommandId::ViewBack));
+    }
+
+    // Wheel forward narrows about the column under the cursor, wheel back
+    // steps back; small turns add up to a step.
+    void wheelNarrowsTwoDimensionsAndStepsBack()
+    {
+        Setup t;
+        const double vMax = t.settings().m_dVMax;
+        Wheel(t.view(), QPoint(ColumnX(5), ClientY(300)), 120);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, vMax, t.settings().m_dVStep, 1.0, 9.0, 1, 0, 9, 3}));
+        // Two half steps over the first column of the new region (87.5 pixels a column).
+        Wheel(t.view(), QPoint(82, ClientY(300)), 60);
+        QCOMPARE(t.doc->m_nX2, 9);
+        Wheel(t.view(), QPoint(82, ClientY(300)), 60);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({1, 7}));
+        QCOMPARE(t.settings().m_dHMax, 7.0);
+        Wheel(t.view(), QPoint(400, 300), -120);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({1, 9}));
+        Wheel(t.view(), QPoint(400, 300), -240);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{0.0, vMax, t.settings().m_dVStep, 0.0, 10.0, 0, 0, 10, 3}));
+    }
+
+    // The wheel zooms the 3D chart as + and - do, within their bounds.
+    void wheelZoomsThreeDimensions()
+    {
+        Setup t(1, 3);
+        Wheel(t.view(), QPoint(400, 300), 120);
+        QCOMPARE(t.settings().m_dZoom, 1.25);
+        Wheel(t.view(), QPoint(400, 300), -240);
+        QCOMPARE(t.settings().m_dZoom, 1.25 * 0.8 * 0.8);
+        for (int i = 0; i < 20; ++i)
+            Wheel(t.view(), QPoint(400, 300), 120);
+        QVERIFY(qAbs(t.settings().m_dZoom - 1.25 * 0.8 * 0.8 * std::pow(1.25, 8)) < 1e-12);
+        QCOMPARE(QList<int>({t.doc->m_nX1, t.doc->m_nX2}), QList<int>({0, 10}));
+    }
+
+    // Shift+drag turns the 3D chart and zooms nothing; without Shift the drag zooms.
+    void shiftDragTurnsThreeDimensions()
+    {
+        Setup t(1, 3);
+        const Ranges before = Snapshot(t.settings(), *t.doc);
+        QTest::mousePress(&t.view(), Qt::LeftButton, Qt::ShiftModifier, QPoint(400, 300));
+        QTest::mouseMove(&t.view(), QPoint(440, 280));
+        QCOMPARE(t.settings().m_dRotX, 347.5);
+        QCOMPARE(t.settings().m_dRotY, 335.0);
+        QVERIFY(!t.view().Drag().m_bDragging);
+        QTest::mouseMove(&t.view(), QPoint(380, 320));
+        QTest::mouseRelease(&t.view(), Qt::LeftButton, Qt::ShiftModifier, QPoint(380, 320));
+        QCOMPARE(t.settings().m_dRotX, 327.5);
+        QCOMPARE(t.settings().m_dRotY, 305.0);
+        QCOMPARE(Snapshot(t.settings(), *t.doc), before);
+        QCOMPARE(t.updates, 0);
+        // The move after the release turns nothing.
+        QTest::mouseMove(&t.view(), QPoint(300, 200));
+        QCOMPARE(t.settings().m_dRotX, 327.5);
+        t.Drag({300, 200}, {{500, 400}});
+        QCOMPARE(t.updates, 1);
     }
 
     // Printing draws a page with a layout of its own: the window keeps its screen

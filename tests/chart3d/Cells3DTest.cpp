@@ -233,3 +233,73 @@ TEST(Cells3D, CornersBeyondIntRangeAreSkipped)
 }
 
 }  // namespace
+
+// A draft takes every k-th row and column (k = 4 here: 0.49 page units a
+// step) and the last ones, its cells spanning k steps of the exact grid;
+// all else on the page is drawn as in the exact chart.
+TEST(Cells3D, DraftDrawsFromEveryKthRowAndColumn)
+{
+    const CSorvDoc doc = MakeDoc(123, 81, [](int c, int r) { return 50.0 + 40.0 * std::sin(c * 0.1) * std::cos(r * 0.07); });
+    CPlotSettings s = ExampleSettings();
+    s.m_nModel = 1;
+    CRecordingDC exact;
+    DrawOnPage(exact, doc, s, 60, 40);
+    CRecordingDC draft;
+    draft.m_bDraft = true;
+    DrawOnPage(draft, doc, s, 60, 40);
+
+    // The grid lines: columns 0, 4, ..., 120 and 122; rows 0, 4, ..., 80.
+    std::vector<int> cols, rows;
+    for (int c = 0; c < 122; c += 4)
+        cols.push_back(c);
+    cols.push_back(122);
+    for (int r = 0; r <= 80; r += 4)
+        rows.push_back(r);
+    // The exact cell (i, j) starts at grid point (i, j) and reaches (i + 1, j + 1).
+    const auto exactPolys = OpsOf(exact, Kind::Poly);
+    ASSERT_EQ(exactPolys.size(), 122u * 80u);
+    auto exactCell = [&](int i, int j) { return exactPolys[std::size_t(j) * 122 + std::size_t(i)].points; };
+    const auto draftPolys = OpsOf(draft, Kind::Poly);
+    ASSERT_EQ(draftPolys.size(), (cols.size() - 1) * (rows.size() - 1));
+    std::size_t n = 0;
+    for (std::size_t r = 0; r + 1 < rows.size(); ++r) {
+        for (std::size_t c = 0; c + 1 < cols.size(); ++c, ++n) {
+            const auto& p = draftPolys[n].points;
+            EXPECT_EQ(p[0], exactCell(cols[c], rows[r])[0]) << r << " " << c;
+            EXPECT_EQ(p[1], exactCell(cols[c + 1] - 1, rows[r])[1]) << r << " " << c;
+            EXPECT_EQ(p[2], exactCell(cols[c + 1] - 1, rows[r + 1] - 1)[2]) << r << " " << c;
+            EXPECT_EQ(p[3], exactCell(cols[c], rows[r + 1] - 1)[3]) << r << " " << c;
+        }
+    }
+    // Page area, title and box are those of the exact chart.
+    auto withoutCells = [](const CRecordingDC& dc) {
+        std::vector<CRecordingDC::Op> rest;
+        for (const auto& op : dc.Ops())
+            if (op.kind != Kind::Poly)
+                rest.push_back(op);
+        return rest;
+    };
+    const auto exactRest = withoutCells(exact);
+    const auto draftRest = withoutCells(draft);
+    ASSERT_EQ(draftRest.size(), exactRest.size());
+    for (std::size_t k = 0; k < exactRest.size(); ++k)
+        EXPECT_EQ(draftRest[k].points, exactRest[k].points) << k;
+}
+
+// Cells of two page units or more are drawn as they are, also in a draft.
+TEST(Cells3D, DraftOfCoarseGridIsTheExactChart)
+{
+    const CSorvDoc doc = MakeDoc(11, 11, [](int c, int r) { return 10.0 * (c % 3) + r; });
+    for (int model = 0; model <= 5; ++model) {
+        CPlotSettings s = ExampleSettings();
+        s.m_nModel = model;
+        CRecordingDC exact;
+        DrawOnPage(exact, doc, s, 25, 20);  // 2 page units a step
+        CRecordingDC draft;
+        draft.m_bDraft = true;
+        DrawOnPage(draft, doc, s, 25, 20);
+        ASSERT_EQ(draft.Ops().size(), exact.Ops().size()) << model;
+        for (std::size_t k = 0; k < exact.Ops().size(); ++k)
+            EXPECT_EQ(draft.Ops()[k].points, exact.Ops()[k].points) << model << " " << k;
+    }
+}

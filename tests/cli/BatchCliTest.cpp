@@ -14,12 +14,14 @@ struct Result {
     QByteArray err;
 };
 
-// Runs the built program in dir with the given arguments.
-Result Sorv(const QString& dir, const QStringList& args)
+// Runs the built program in dir with the given arguments and standard input.
+Result Sorv(const QString& dir, const QStringList& args, const QByteArray& input = {})
 {
     QProcess p;
     p.setWorkingDirectory(dir);
     p.start(QStringLiteral(SORV_BINARY), args);
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(60000);
     Result r;
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -91,6 +93,12 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--info", "--vlog", "data.csv"},
         {"--info", "--dump", "data.csv"},
         {"--bogus", "data.csv"},  // not a viewer option either
+        {"--info", "--delimiter", "pipe", "data.csv"},
+        {"--info", "--skip", "-1", "data.csv"},
+        {"--dump", "--comment", "ab", "data.csv"},
+        {"--dump", "data.csv", "--skip"},
+        {"--delimiter", "pipe", "data.csv"},   // the viewer's reading options are checked alike
+        {"--columns", "--skip"},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
@@ -195,10 +203,10 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_EQ(r.out.toStdString(),
-              "usage: sorv [FILE ...]\n"
+              "usage: sorv [READING OPTIONS] [FILE ...]\n"
               "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
-              "       sorv --info FILE\n"
-              "       sorv --dump FILE\n"
+              "       sorv --info [READING OPTIONS] FILE\n"
+              "       sorv --dump [READING OPTIONS] FILE\n"
               "options:\n"
               "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
               "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..65535)\n"
@@ -206,7 +214,42 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --vlimit 0..9   --hlimit 0..9   --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"
               "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
-              "  --model 0..5   --zoom Z (0.2..5)\n");
+              "  --model 0..5   --zoom Z (0.2..5)\n"
+              "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
+              "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n");
+}
+
+// The reading options import the file (standard input as "-"); --info then
+// counts the missing cells, and problems the import got past go to stderr.
+TEST_F(BatchCli, ReadingOptionsImportFilesAndStandardInput)
+{
+    Write("logger.csv", "time,temp,rh\n0,21.5,40\n10,,41\n20,22,42\n");
+    Write("sheet.csv", "name;a;b\n\"x\";1,5;2\ny;3;\n");
+    struct Case {
+        QStringList args;
+        QByteArray input;
+        std::string out;
+        bool warned;
+    } const cases[] = {
+        {{"--info", "--columns", "logger.csv"}, {}, "rows 2\ncols 3\nmin 21.5\nmax 42\nregion 0 0 2 1\nmissing 1\n", false},
+        {{"--info", "--columns", "-"}, Read("logger.csv"), "rows 2\ncols 3\nmin 21.5\nmax 42\nregion 0 0 2 1\nmissing 1\n", false},
+        {{"--dump", "--delimiter", "semicolon", "--decimal-comma", "sheet.csv"}, {}, "x,1.5,2\ny,3,nan\n", false},
+        {{"--dump", "--delimiter", "auto", "--skip", "1", "--comment", "", "-"}, "junk\n#a,1,2\nb,3,4\n", "#a,1,2\nb,3,4\n", false},
+        {{"--dump", "--delimiter", "comma", "-"}, "a,1,2,3\nb,4\n", "a,1,2,3\nb,4,nan,nan\n", true},
+        // Without reading options, the default reader as ever, standard input too.
+        {{"--info", "-"}, Read("data.csv"), "rows 3\ncols 4\nmin -8\nmax 7\nregion 0 0 3 2\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const Result r = Sorv(dir.path(), c.args, c.input);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out.toStdString(), c.out);
+        EXPECT_EQ(r.err.contains("padded with missing values"), c.warned) << r.err.toStdString();
+    }
+    // An export of standard input is titled with its name, not "-".
+    const Result ops = Sorv(dir.path(), {"--export", "out.ops", "-"}, Read("data.csv"));
+    ASSERT_EQ(ops.status, 0) << ops.err.toStdString();
+    EXPECT_TRUE(Read("out.ops").contains("\"標準入力\"")) << Read("out.ops").left(400).toStdString();
 }
 
 TEST_F(BatchCli, InfoAndDumpPrintTheDocument)

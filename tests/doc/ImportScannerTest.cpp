@@ -3,6 +3,8 @@
 
 #include "doc/FieldScanner.h"
 #include "doc/ImportPieces.h"
+#include "doc/ReadPass.h"
+#include "doc/ReadProgress.h"
 #include "doc/ShortDecimal.h"
 #include "doc/Utf8.h"
 
@@ -219,7 +221,10 @@ TEST(ImportPieces, CutsFallBetweenRecords)
         const std::set<const char*> boundaries = Boundaries(scanner, text.data(), end, eol);
         const RecordCount whole = SequentialCount(scanner, text.data(), end);
         for (std::size_t parts = 1; parts <= 12; ++parts) {
-            const ImportPieces pieces = CountPieces(scanner, text.data(), parts, 1 + unsigned(rng() % 3));
+            CReadProgress progress;
+            CReadPass pass(text.data(), end, 1 + unsigned(rng() % 3), progress);
+            ImportPieces pieces;
+            ASSERT_TRUE(CountPieces(scanner, text.data(), parts, pass, pieces));
             ASSERT_EQ(pieces.cuts.size(), parts + 1);
             RecordCount sum;
             for (std::size_t k = 0; k < pieces.cuts.size(); ++k) {

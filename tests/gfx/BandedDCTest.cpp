@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <atomic>
 #include <cmath>
 #include <functional>
 
@@ -167,6 +168,27 @@ TEST(BandedDC, NothingIsDrawnAfterFinish)
     dc.Finish();
     EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(15, 5), qRgb(255, 255, 255));
+}
+
+// Once the cancel flag is set nothing more is queued or replayed: a page of
+// several chunks cancelled in its middle keeps none of what came after.
+TEST(BandedDC, NothingIsDrawnOnceCancelled)
+{
+    EnsureGuiApp();
+    QImage image = Blank(100, 80, 1.0);
+    std::atomic<bool> cancel{false};
+    CBandedDC dc(image, 2, 1.0);
+    dc.SetCancelFlag(&cancel);
+    DrawSurfacePage(dc, 100, 80, 200);
+    cancel = true;
+    dc.SetScreenMapping(100, 80);
+    dc.SelectObject(CPen{PS_SOLID, 0, RGB(255, 0, 0)});
+    dc.SelectObject(CBrush{RGB(255, 0, 0)});
+    dc.Rectangle(0, 80, 100, 0);
+    dc.Finish();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_NE(image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
 }
 
 }  // namespace

@@ -108,6 +108,73 @@ TEST_F(Drag2D, LogarithmicRangeFollowsTheAxis)
     EXPECT_NEAR(s.m_dVMax, 10.0, 1e-12);
 }
 
+// Wheel forward at x: four fifths of the column steps about the column under
+// the cursor, which keeps its place; the H range narrows in step, V stays.
+TEST_F(Drag2D, WheelNarrowsAboutTheColumnUnderTheCursor)
+{
+    struct Case {
+        const char* what;
+        int x1, x2;  // region before
+        int x;       // client x
+        int newX1, newX2;
+    };
+    // 80 units a column over the whole region 0..10.
+    const Case cases[] = {
+        {"middle", 0, 10, 80 + 5 * 80, 1, 9},
+        {"left edge", 0, 10, 80, 0, 8},
+        {"right edge", 0, 10, 880, 2, 10},
+        {"beyond the plot", 0, 10, 2000, 2, 10},
+        {"two steps to one", 4, 6, 80 + 2 * 400, 5, 6},
+        {"one step to one column", 4, 5, 80, 4, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        doc->SetRegion(0, 0, 0, 0);
+        doc->SetRegion(c.x1, 0, c.x2, 2);
+        l.m_dHScale = 800.0 / (c.x2 - c.x1);
+        s.m_dHMin = c.x1;
+        s.m_dHMax = c.x2;
+        const double vMin = s.m_dVMin, vMax = s.m_dVMax;
+        ASSERT_TRUE(ZoomByWheel2D(s, *doc, l, c.x));
+        EXPECT_EQ(doc->m_nX1, c.newX1);
+        EXPECT_EQ(doc->m_nX2, c.newX2);
+        EXPECT_DOUBLE_EQ(s.m_dHMin, c.newX1);
+        EXPECT_DOUBLE_EQ(s.m_dHMax, c.newX2);
+        EXPECT_EQ(s.m_dVMin, vMin);
+        EXPECT_EQ(s.m_dVMax, vMax);
+    }
+}
+
+// The page shown may still be that of the region before the last step: the
+// cursor's share of the plot places it (a fifth of the way: column 1.6 of 1..9).
+TEST_F(Drag2D, WheelMapsThroughThePageOfAnOlderRegion)
+{
+    doc->SetRegion(1, 0, 9, 2);
+    s.m_dHMin = 1.0;
+    s.m_dHMax = 9.0;
+    l.m_dHScale = 80.0;  // the page of columns 0..10
+    ASSERT_TRUE(ZoomByWheel2D(s, *doc, l, 80 + 160));
+    EXPECT_EQ(doc->m_nX1, 1);
+    EXPECT_EQ(doc->m_nX2, 7);
+}
+
+TEST_F(Drag2D, WheelLeavesWhatItCannotNarrow)
+{
+    l.m_bPrinted = true;
+    EXPECT_FALSE(ZoomByWheel2D(s, *doc, l, 300));
+    l.m_bPrinted = false;
+    l.m_dHScale = 0.0;
+    EXPECT_FALSE(ZoomByWheel2D(s, *doc, l, 300));
+    doc->SetRegion(3, 0, 3, 2);
+    l.m_dHScale = INFINITY;
+    EXPECT_FALSE(ZoomByWheel2D(s, *doc, l, 300));
+    EXPECT_EQ(s.m_dHMax, 10.0);
+    EXPECT_EQ(updates, 1);
+    // Columns outside the region narrow nothing.
+    EXPECT_FALSE(NarrowColumns(s, *doc, 0, 1));
+}
+
 TEST(Drag3D, MapsTheClientAreaAsATopView)
 {
     auto doc = MakeTestDoc(11, 11, [](int r, int c) { return double(r + c); });

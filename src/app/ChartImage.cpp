@@ -1,0 +1,63 @@
+#include "app/ChartImage.h"
+
+#include "app/SorvView.h"
+#include "page/PageImage.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+const char* const kSvgMimeType = "image/svg+xml";
+}  // namespace
+
+CChartImage::CChartImage(const CSorvView& view) : m_view(view)
+{
+    m_page.clientWidth = view.width();
+    m_page.clientHeight = view.height();
+    m_page.devicePixelRatio = view.devicePixelRatioF();
+}
+
+QImage CChartImage::Image() const
+{
+    return DrawPageImage(m_view.GetDocument(), m_view.Settings(), m_page.clientWidth, m_page.clientHeight,
+                         m_page.devicePixelRatio)
+        .image;
+}
+
+QByteArray CChartImage::Svg() const
+{
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!WriteChart(ExportFormat::Svg, buffer, m_view.GetDocument(), m_view.Settings(), m_page))
+        return {};
+    return svg;
+}
+
+QMimeData* CChartImage::MimeData() const
+{
+    auto* mime = new QMimeData;
+    mime->setImageData(Image());
+    mime->setData(kSvgMimeType, Svg());
+    return mime;
+}
+
+void CChartImage::CopyToClipboard() const
+{
+    QGuiApplication::clipboard()->setMimeData(MimeData());
+}
+
+bool CChartImage::Save(const QString& path, QSize areaMm, QString& error) const
+{
+    ExportPage page = m_page;
+    page.areaWidthMm = areaMm.width();
+    page.areaHeightMm = areaMm.height();
+    std::string why;
+    if (ExportChart(QFile::encodeName(path).toStdString(), m_view.GetDocument(), m_view.Settings(), page, why))
+        return true;
+    error = QString::fromStdString(why);
+    return false;
+}

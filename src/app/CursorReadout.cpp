@@ -1,0 +1,69 @@
+#include "app/CursorReadout.h"
+
+#include "app/SorvView.h"
+#include "doc/SorvDoc.h"
+#include "gfx/TextCodec.h"
+#include "page/ChartReadout.h"
+
+#include <QLocale>
+
+namespace {
+
+TextEncoding EncodingOf(const CSorvDoc& doc)
+{
+    return doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+}
+
+QString Decoded(const CSorvDoc& doc, std::string_view bytes)
+{
+    return DecodeText(bytes.data(), int(bytes.size()), EncodingOf(doc));
+}
+
+// A column's index, and its label where the file gave the columns labels.
+QString ColumnText(const CSorvDoc& doc, int column)
+{
+    QString text = QString::number(column);
+    const CColumnLabels& labels = doc.m_columnLabels;
+    if (std::size_t(column) < labels.Count())
+        text += QStringLiteral(" (%1)").arg(Decoded(doc, labels.Label(std::size_t(column))));
+    return text;
+}
+
+QString Text2D(const CSorvDoc& doc, const CChartReadout& r)
+{
+    QString text = CCursorReadout::tr("列 %1  値 %2").arg(ColumnText(doc, r.column), QString::number(r.value, 'g', 6));
+    if (r.point) {
+        const CChartPoint& p = *r.point;
+        text += QStringLiteral("    ") +
+                CCursorReadout::tr("系列 %1  列 %2  値 %3")
+                    .arg(Decoded(doc, doc.m_pLabels[p.row]), ColumnText(doc, p.column),
+                         QString::number(p.value, 'g', QLocale::FloatingPointShortest));
+    }
+    return text;
+}
+
+QString Text3D(const CSorvDoc& doc, const CPlotSettings& s)
+{
+    return CCursorReadout::tr("領域 列 %1～%2  行 %3～%4    回転 X %5°  Y %6°  Z %7°")
+        .arg(doc.m_nX1)
+        .arg(doc.m_nX2)
+        .arg(doc.m_nY1)
+        .arg(doc.m_nY2)
+        .arg(s.m_dRotX)
+        .arg(s.m_dRotY)
+        .arg(s.m_dRotZ);
+}
+
+}  // namespace
+
+QString CCursorReadout::Text(const CSorvView& view, QPoint p)
+{
+    const CSorvDoc& doc = view.GetDocument();
+    const CPlotSettings& s = view.Settings();
+    if (!doc.RegionInMatrix())
+        return {};
+    if (s.m_nGraphType == 3)
+        return Text3D(doc, s);
+    const auto readout = ReadChartAt(doc, s, view.Layout(), {p.x(), p.y()}, view.height());
+    return readout ? Text2D(doc, *readout) : QString();
+}

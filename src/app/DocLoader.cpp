@@ -1,0 +1,49 @@
+#include "app/DocLoader.h"
+
+#include "cli/ReadArguments.h"
+#include "doc/SorvDoc.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+QString DisplayName(const ReadRequest& request)
+{
+    return request.path == "-" ? StandardInputName() : QFileInfo(QFile::decodeName(request.path.c_str())).fileName();
+}
+
+CDocLoader::CDocLoader(ReadRequest request, QObject* parent) : QObject(parent), m_request(std::move(request)) {}
+
+CDocLoader::~CDocLoader()
+{
+    Cancel();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void CDocLoader::Start()
+{
+    m_clock.start();
+    m_thread = std::thread([this] { Read(); });
+}
+
+// On the worker thread; the result goes back to the GUI thread, where the
+// thread is joined (a loader destroyed before then never hears of it).
+void CDocLoader::Read()
+{
+    auto doc = std::make_unique<CSorvDoc>();
+    if (ReadRequestedDocument(m_request, *doc, {.progress = &m_progress}, m_outcome))
+        m_pDoc = std::move(doc);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_thread.join();
+            m_bFinished = true;
+            emit finished();
+        },
+        Qt::QueuedConnection);
+}
+
+std::unique_ptr<CSorvDoc> CDocLoader::TakeDocument()
+{
+    return std::move(m_pDoc);
+}

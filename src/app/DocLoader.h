@@ -1,0 +1,54 @@
+#pragma once
+// One read of a document in a worker thread, so that the windows answer
+// meanwhile: its progress can be watched and the read cancelled from the
+// GUI thread. finished() comes on the GUI thread.
+
+#include "doc/ReadProgress.h"
+#include "doc/ReadRequest.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <memory>
+#include <thread>
+
+class CSorvDoc;
+
+// The file's name of a request, or what standard input is called.
+QString DisplayName(const ReadRequest& request);
+
+class CDocLoader : public QObject {
+    Q_OBJECT
+public:
+    CDocLoader(ReadRequest request, QObject* parent);
+    // A read still running is cancelled and waited for.
+    ~CDocLoader() override;
+
+    void Start();
+    void Cancel() { m_progress.Cancel(); }
+    const ReadRequest& Request() const { return m_request; }
+    const CReadProgress& Progress() const { return m_progress; }
+    // True once finished() was sent.
+    bool IsFinished() const { return m_bFinished; }
+    // Milliseconds since Start.
+    qint64 Elapsed() const { return m_clock.elapsed(); }
+
+    // After finished(): the document read, null when the read failed (the
+    // outcome says why, a cancel included).
+    std::unique_ptr<CSorvDoc> TakeDocument();
+    const ReadOutcome& Outcome() const { return m_outcome; }
+
+signals:
+    void finished();
+
+private:
+    void Read();
+
+    ReadRequest m_request;
+    CReadProgress m_progress;
+    std::unique_ptr<CSorvDoc> m_pDoc;
+    ReadOutcome m_outcome;
+    QElapsedTimer m_clock;
+    bool m_bFinished = false;
+    std::thread m_thread;
+};

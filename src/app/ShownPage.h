@@ -1,0 +1,61 @@
+#pragma once
+// The page a chart window shows: the newest image its worker finished, with
+// the layout it was drawn with, and the request for the page of the window's
+// current state. The window only ever puts a finished image on the screen,
+// stretched while a page of a new size is being drawn.
+
+#include "gfx/GdiTypes.h"
+#include "page/PageRenderer.h"
+
+#include <QObject>
+#include <QSize>
+
+class QPainter;
+class QRect;
+
+class CShownPage : public QObject {
+    Q_OBJECT
+public:
+    explicit CShownPage(QObject* parent = nullptr);
+
+    // The state changed: the next Ensure requests a new page.
+    void Invalidate() { m_bRequested = false; }
+    // Requests the page of doc and s for a client area of client (device
+    // pixel ratio ratio), unless it is requested already. A 3D page is a
+    // draft while turning.
+    void Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio);
+    // While the user turns the chart its 3D pages may be drafts; when turning
+    // ends, the exact page is requested again. Returns whether it was.
+    bool SetTurning(bool on);
+    // Stops the drawing in flight and waits for it; the page is requested again.
+    void Stop();
+    // Whether the shown page is the exact, complete one last requested.
+    bool IsCurrent() const;
+
+    // Puts the image on the client rectangle, stretched when it was drawn for
+    // another size; the background colour where there is no image yet.
+    void Paint(QPainter& painter, const QRect& client, COLORREF background) const;
+    const CPageLayout& Layout() const { return m_layout; }
+    int DrawCount() const { return m_nDrawCount; }
+
+signals:
+    // A page arrived: the window paints it.
+    void pageShown();
+    // A page could not be drawn; the window keeps the one it had.
+    void drawFailed(const QString& message);
+
+private:
+    void TakePage();
+
+    CPageRenderer m_renderer;
+    QImage m_image;
+    CPageLayout m_layout;
+    int m_nDrawCount = 0;
+    long long m_nShown = 0;
+    long long m_nRequested = 0;
+    bool m_bRequested = false;
+    bool m_bDraftRequested = false;
+    bool m_bTurning = false;
+    QSize m_requestedSize;
+    double m_dRequestedRatio = 0.0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// The reading options of the command line, the same for the viewer and the
+// batch commands: --columns, --delimiter NAME, --skip N, --comment C and
+// --decimal-comma. Any of them reads the files with the importer.
+
+#include "doc/ImportOptions.h"
+#include "doc/ReadOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CSorvDoc;
+struct ReadOutcome;
+struct ReadRequest;
+
+// True when name is a reading option; ReadOptionTakesValue: one that takes a value.
+bool IsReadOption(std::string_view name);
+bool ReadOptionTakesValue(std::string_view name);
+
+// Applies the option name (value: its argument, null for a switch) to import,
+// which it creates with the defaults of the command line when there is none
+// yet. False with the cause in error on a bad value.
+bool ApplyReadOption(std::string_view name, const std::string* value, std::optional<ImportOptions>& import,
+                     std::string& error);
+
+// The viewer's arguments: the reading options, applied to import, and the
+// files in their order. False with the cause in error on a bad option.
+bool ParseViewerArguments(const QStringList& args, QStringList& files, std::optional<ImportOptions>& import,
+                          std::string& error);
+
+// The delimiters' names as the command line and the recent-file list write them.
+const char* DelimiterName(ImportDelimiter delimiter);
+std::optional<ImportDelimiter> DelimiterFromName(std::string_view name);
+
+// The lines of the usage text that name the reading options.
+const char* ReadOptionsUsage();
+
+// What standard input is called where a file's name would stand: "標準入力", translated.
+QString StandardInputName();
+
+// Reads the request into doc as ReadDocument does; the document of standard
+// input takes StandardInputName as its title instead of "-".
+bool ReadRequestedDocument(const ReadRequest& request, CSorvDoc& doc, const ReadOptions& options,
+                           ReadOutcome& outcome);

@@ -1,0 +1,48 @@
+#pragma once
+// The options of an import with a live preview: the first lines of the file
+// as they will be read (labels and values) and what detection found.
+
+#include "doc/ImportDetect.h"
+#include "doc/ImportOptions.h"
+
+#include <QDialog>
+
+#include <string>
+
+class CSorvDoc;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QTableWidget;
+
+class CImportDlg : public QDialog {
+    Q_OBJECT
+public:
+    // name: the file's name, for the title; head: the first bytes of the file
+    // (empty for a stream, which has no preview); detection: what
+    // DetectImport found in them, the options the dialog starts from.
+    CImportDlg(const QString& name, std::string head, const ImportDetection& detection, QWidget* parent = nullptr);
+
+    // The options as chosen.
+    ImportOptions Options() const;
+
+    QComboBox* m_comboSeries;      // each line or each column a series
+    QComboBox* m_comboDelimiter;
+    QCheckBox* m_checkHeader;
+    QComboBox* m_comboFirstColumn;
+    QSpinBox* m_spinSkip;
+    QLineEdit* m_editComment;
+    QCheckBox* m_checkDecimalComma;
+    QLabel* m_labelDetected;
+    QTableWidget* m_tablePreview;
+    QLabel* m_labelPreview;        // what the preview's import said
+
+private:
+    void SetOptions(const ImportOptions& o);
+    void UpdatePreview();
+    void ShowTable(const CSorvDoc& doc, bool columns);
+
+    std::string m_head;
+};

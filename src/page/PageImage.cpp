@@ -1,0 +1,46 @@
+#include "page/PageImage.h"
+
+#include "gfx/BandedDC.h"
+#include "gfx/PainterDC.h"
+#include "page/PageDraw.h"
+#include "settings/PlotSettings.h"
+
+#include <QPainter>
+#include <QThread>
+
+namespace {
+
+CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+                   const std::atomic<bool>* cancel, bool draft)
+{
+    dc.SetCancelFlag(cancel);
+    dc.m_bDraft = draft;
+    return DrawPage(dc, doc, s, clientWidth, clientHeight);
+}
+
+}  // namespace
+
+CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+                         double devicePixelRatio, const std::atomic<bool>* cancel, bool draft)
+{
+    CPageImage page;
+    const QSize deviceSize = (QSizeF(clientWidth, clientHeight) * devicePixelRatio).toSize();
+    page.image = QImage(deviceSize, QImage::Format_RGB32);
+    if (page.image.isNull())
+        return page;
+    page.image.setDevicePixelRatio(devicePixelRatio);
+    page.image.fill(Qt::white);
+    const double dotsPerMm = page.image.dotsPerMeterX() / 1000.0;
+    // The cells of a 3D surface are most of the work, and they split into bands.
+    if (s.m_nGraphType == 3) {
+        CBandedDC dc(page.image, QThread::idealThreadCount(), dotsPerMm);
+        page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft);
+        dc.Finish();
+        return page;
+    }
+    // The surface finishes its gathered lines when it goes, while the painter is still open.
+    QPainter painter(&page.image);
+    CPainterDC dc(painter, dotsPerMm);
+    page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft);
+    return page;
+}

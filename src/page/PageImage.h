@@ -1,0 +1,25 @@
+#pragma once
+// The screen page drawn into an image: what a chart window shows, and what is
+// saved, copied or exported from it, pixel for pixel.
+
+#include "settings/PageLayout.h"
+
+#include <QImage>
+
+#include <atomic>
+
+class CSorvDoc;
+struct CPlotSettings;
+
+struct CPageImage {
+    QImage image;  // null when the size has no pixels or memory ran out
+    CPageLayout layout;
+};
+
+// A client area of clientWidth x clientHeight pixels at devicePixelRatio: the
+// image has that many device pixels and carries the ratio. The 3D chart is
+// drawn in bands, one thread each. A window's worker passes its cancel flag
+// (once set, the drawing stops early and leaves the image unfinished) and may
+// ask for a draft (the 3D surface from a coarser grid).
+CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+                         double devicePixelRatio, const std::atomic<bool>* cancel = nullptr, bool draft = false);

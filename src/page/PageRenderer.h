@@ -1,0 +1,79 @@
+#pragma once
+// Draws a chart window's pages into images on a worker thread, so that the
+// window answers while a large chart is drawn. A request carries a copy of the
+// settings; its document must not change while it is drawn (whoever changes
+// it calls Stop first). A newer request supersedes the page in flight, which
+// stops at the chart's next check; a draft in flight is let finish, so that
+// held keys show new frames instead of none. 3D pages are drawn in bands, one
+// thread each.
+
+#include "settings/PageLayout.h"
+#include "settings/PlotSettings.h"
+
+#include <QImage>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+class CSorvDoc;
+
+struct CPageRequest {
+    const CSorvDoc* doc = nullptr;
+    CPlotSettings settings;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    double ratio = 1.0;  // device pixels per client pixel
+    bool draft = false;  // the 3D surface may come from a coarser grid
+};
+
+struct CRenderedPage {
+    long long serial = 0;  // the request it answers
+    bool draft = false;
+    QImage image;  // null when the draw failed
+    CPageLayout layout;
+    bool noMemory = false;  // the draw failed for want of memory
+    std::string error;      // why the draw failed; empty when it did not
+};
+
+// The page of request drawn into a new image: in bands for the 3D chart,
+// stopping early when cancel is set. Failures come back in the page.
+CRenderedPage RenderPage(const CPageRequest& request, const std::atomic<bool>* cancel);
+
+class CPageRenderer {
+public:
+    // onFinished runs on the worker thread each time a page is ready to Take.
+    explicit CPageRenderer(std::function<void()> onFinished);
+    // Stops the drawing and ends the thread.
+    ~CPageRenderer();
+    CPageRenderer(const CPageRenderer&) = delete;
+    CPageRenderer& operator=(const CPageRenderer&) = delete;
+
+    // Queues the page to draw next, replacing a request not yet started;
+    // returns the serial its page will carry.
+    long long Request(CPageRequest request);
+    // Drops the queued request, stops the page in flight and waits for it.
+    void Stop();
+    // The newest finished page not taken yet.
+    std::optional<CRenderedPage> Take();
+
+private:
+    void Run();
+
+    std::function<void()> m_fnFinished;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    std::optional<CPageRequest> m_pending;
+    long long m_nSerial = 0;  // of the last request
+    bool m_bBusy = false;
+    bool m_bDraftInFlight = false;
+    bool m_bQuit = false;
+    std::atomic<bool> m_bCancel{false};
+    std::optional<CRenderedPage> m_finished;
+    std::thread m_thread;  // last: it starts once the rest exists
+};

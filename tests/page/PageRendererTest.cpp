@@ -1,0 +1,201 @@
+// A window's pages drawn on the worker: the same pixels as a direct draw in
+// one thread, the newest request wins, Stop leaves nothing in flight, a page
+// that cannot be drawn comes back as a failure; and every chart stops at its
+// next check once its drawing is cancelled.
+
+#include "gfx/GuiTestApp.h"
+#include "gfx/RecordingDC.h"
+#include "page/PageDraw.h"
+#include "page/PageRenderer.h"
+#include "support/DirectPage.h"
+#include "support/TestDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+CPlotSettings SettingsFor(const CSorvDoc& doc, int type)
+{
+    CPlotSettings s;
+    InitialUpdate(s, doc);
+    s.m_nGraphType = type;
+    s.m_nModel = 3;
+    return s;
+}
+
+TEST(PageRenderer, WorkerPageIsTheDirectPage)
+{
+    EnsureGuiApp();
+    const auto doc = MakeTestDoc(60, 90, [](int r, int c) { return std::sin(r * 0.2) * std::cos(c * 0.15) * 50.0; });
+    for (int type = 0; type <= 3; ++type) {
+        for (double ratio : {1.0, 2.0}) {
+            const CPlotSettings s = SettingsFor(*doc, type);
+            const CRenderedPage page = RenderPage({doc.get(), s, 331, 207, ratio, false}, nullptr);
+            ASSERT_TRUE(page.error.empty()) << page.error;
+            EXPECT_TRUE(page.image == DirectPage(*doc, s, 331, 207, ratio)) << type << " " << ratio;
+            EXPECT_EQ(page.layout.m_nPageWidth, 331);
+            EXPECT_EQ(page.layout.m_nPageHeight, 207);
+        }
+    }
+}
+
+// No image of that size can be made: the page says so, and the worker goes on.
+TEST(PageRenderer, PageWithoutMemoryComesBackAsAFailure)
+{
+    EnsureGuiApp();
+    const auto doc = MakeTestDoc(3, 3, [](int r, int c) { return double(r + c); });
+    const CRenderedPage failed = RenderPage({doc.get(), SettingsFor(*doc, 0), 600000000, 2, 1.0, false}, nullptr);
+    EXPECT_TRUE(failed.noMemory);
+    EXPECT_FALSE(failed.error.empty());
+    EXPECT_TRUE(failed.image.isNull());
+    const CRenderedPage empty = RenderPage({doc.get(), SettingsFor(*doc, 0), 0, 300, 1.0, false}, nullptr);
+    EXPECT_TRUE(empty.error.empty());
+    EXPECT_TRUE(empty.image.isNull());
+}
+
+// Counts the pages the worker announces and waits for them.
+struct Announcements {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int count = 0;
+
+    void Add()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        ++count;
+        changed.notify_all();
+    }
+    bool WaitFor(int n)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, std::chrono::minutes(2), [&] { return count >= n; });
+    }
+};
+
+// A 3D page long enough to be still in flight when the next request comes.
+std::unique_ptr<CSorvDoc> LargeSurface()
+{
+    return MakeTestDoc(700, 700, [](int r, int c) { return std::sin(r * 0.01) * std::cos(c * 0.013); });
+}
+
+TEST(PageRenderer, NewestRequestSupersedesThePageInFlight)
+{
+    EnsureGuiApp();
+    const auto doc = LargeSurface();
+    Announcements announced;
+    CPageRenderer renderer([&] { announced.Add(); });
+    CPlotSettings s = SettingsFor(*doc, 3);
+    renderer.Request({doc.get(), s, 400, 300, 1.0, false});
+    s.m_dRotX = 270.0;
+    const long long newest = renderer.Request({doc.get(), s, 400, 300, 1.0, false});
+    ASSERT_TRUE(announced.WaitFor(1));
+    const std::optional<CRenderedPage> page = renderer.Take();
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->serial, newest);
+    EXPECT_TRUE(page->image == DirectPage(*doc, s, 400, 300, 1.0));
+    EXPECT_FALSE(renderer.Take());
+    EXPECT_EQ(announced.count, 1);
+}
+
+// After Stop nothing is drawn or queued: no page can come any more.
+TEST(PageRenderer, StopLeavesNothingInFlight)
+{
+    EnsureGuiApp();
+    const auto doc = LargeSurface();
+    Announcements announced;
+    CPageRenderer renderer([&] { announced.Add(); });
+    const CPlotSettings s = SettingsFor(*doc, 3);
+    renderer.Request({doc.get(), s, 400, 300, 1.0, false});
+    renderer.Request({doc.get(), s, 400, 301, 1.0, false});
+    renderer.Stop();
+    EXPECT_FALSE(renderer.Take());
+    EXPECT_EQ(announced.count, 0);
+    // The worker still draws what comes next.
+    const auto small = MakeTestDoc(3, 3, [](int r, int c) { return double(r * c); });
+    const long long next = renderer.Request({small.get(), SettingsFor(*small, 3), 40, 30, 1.0, false});
+    ASSERT_TRUE(announced.WaitFor(1));
+    EXPECT_EQ(renderer.Take()->serial, next);
+}
+
+// Sets the drawing's cancel flag once a number of series shapes (any shape
+// inside the 2D plot's clip, or a 3D cell) has been drawn.
+class CancellingDC : public CRecordingDC {
+public:
+    explicit CancellingDC(int after) : m_nAfter(after)
+    {
+        SetCancelFlag(&m_bCancel);
+        m_bCancel = after == 0;
+    }
+    int SeriesShapes() const { return m_nShapes; }
+
+protected:
+    void DoLine(CPoint from, CPoint to) override
+    {
+        CRecordingDC::DoLine(from, to);
+        Count(m_bClipped);
+    }
+    void DoRectangle(int left, int top, int right, int bottom) override
+    {
+        CRecordingDC::DoRectangle(left, top, right, bottom);
+        Count(m_bClipped);
+    }
+    void DoPolygon(const CPoint* points, int count) override
+    {
+        CRecordingDC::DoPolygon(points, count);
+        Count(true);
+    }
+    void DoClip(int left, int top, int right, int bottom) override
+    {
+        CRecordingDC::DoClip(left, top, right, bottom);
+        m_bClipped = true;
+    }
+    void DoClipOff() override
+    {
+        CRecordingDC::DoClipOff();
+        m_bClipped = false;
+    }
+
+private:
+    void Count(bool series)
+    {
+        if (series && ++m_nShapes == m_nAfter)
+            m_bCancel = true;
+    }
+
+    std::atomic<bool> m_bCancel{false};
+    int m_nAfter;
+    int m_nShapes = 0;
+    bool m_bClipped = false;
+};
+
+// 20 series of 30 values: 30 markers, 29 lines or 29 bands a series, 29 cells
+// a row. Cancelled within a series or row, the chart ends it and stops.
+TEST(PageRenderer, CancelledChartsStopAtTheirNextCheck)
+{
+    const auto doc = MakeTestDoc(20, 30, [](int r, int c) { return 1.0 + r + std::sin(c * 0.3); });
+    const struct {
+        const char* chart;
+        int type;
+        int perSeries;
+    } charts[] = {{"scatter", 0, 30}, {"line", 1, 29}, {"stacked", 2, 29}, {"3D", 3, 29}};
+    for (const auto& c : charts) {
+        const CPlotSettings s = SettingsFor(*doc, c.type);
+        for (int after : {0, 1, 45, 400}) {
+            CancellingDC dc(after);
+            DrawPage(dc, *doc, s, 400, 300);
+            const int series = (after + c.perSeries - 1) / c.perSeries;
+            EXPECT_EQ(dc.SeriesShapes(), series * c.perSeries) << c.chart << " " << after;
+        }
+        CancellingDC whole(-1);
+        DrawPage(whole, *doc, s, 400, 300);
+        EXPECT_EQ(whole.SeriesShapes(), (c.type == 3 ? 19 : 20) * c.perSeries) << c.chart;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// A window's page drawn directly on one thread, as printing and export draw:
+// what the worker's pages are compared with, pixel for pixel.
+
+#include "gfx/PainterDC.h"
+#include "page/PageDraw.h"
+#include "settings/PlotSettings.h"
+
+#include <QImage>
+#include <QPainter>
+
+inline QImage DirectPage(const CSorvDoc& doc, const CPlotSettings& s, int w, int h, double ratio, bool draft = false)
+{
+    QImage image(int(w * ratio), int(h * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        dc.m_bDraft = draft;
+        DrawPage(dc, doc, s, w, h);
+    }
+    painter.end();
+    return image;
+}
