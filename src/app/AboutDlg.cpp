@@ -9,13 +9,13 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(Sorv)"));
+    setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報(Sorv)"));
     setFont(CSettingsDialog::DialogFont());
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(32, 32));
-    auto* text = new QLabel(QStringLiteral("Sorv Version 2.2.4"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* text = new QLabel(tr("Sorv Version 2.2.4"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

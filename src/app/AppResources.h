@@ -1,21 +1,23 @@
 #pragma once
 // The program's menus, toolbar, accelerators and command prompts as data.
+// Texts are kept as written in the sources (Japanese); AppText shows them in
+// the language of the user interface.
 
 #include <QKeySequence>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
-// One item of a popup menu: a command (text shown, "\t" before the key hint),
-// a separator (id 0, empty text) or a submenu (id 0, its own items).
+// One item of a popup menu: a command (text, "\t" before the key hint), a
+// separator (id 0, empty text) or a submenu (id 0, its own items).
 struct MenuItem {
     int id = 0;
-    QString text;
+    const char* text = "";
     std::vector<MenuItem> submenu;
 };
 
 struct MenuPopup {
-    QString title;
+    const char* title = "";
     std::vector<MenuItem> items;
 };
 
@@ -35,13 +37,16 @@ const std::vector<Accelerator>& Accelerators();
 const std::vector<int>& ChartContextMenuCommands();
 // The item of command id among items and their submenus, or nullptr.
 const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, int id);
+// A text of the menus, in the language of the user interface.
+QString AppText(const char* text);
 // The text of command id in menu 129 (empty when it has no item there).
 QString ChartMenuText(int id);
-// The status-bar prompt and the tool tip of a command (empty when it has none).
+// The status-bar prompt and the tool tip of a command (empty when it has none),
+// in the language of the user interface.
 QString CommandPrompt(int id);
 QString CommandToolTip(int id);
 
-// Strings of the application.
+// Strings of the application, in the language of the user interface.
 QString AppTitle();         // "Sorv"
 QString IdleStatusText();   // "Ready"
 QString OpenDialogTitle();  // "開く"

@@ -20,14 +20,14 @@ using namespace CommandId;
 namespace {
 
 // The tool tip of a command: its string, or else its menu text without the
-// mnemonic and key hint.
+// mnemonic, the key hint and the dots of a command that opens a dialog.
 QString ToolTipOf(int id)
 {
     const QString tip = CommandToolTip(id);
     if (!tip.isEmpty())
         return tip;
     QString text = ChartMenuText(id).section('\t', 0, 0);
-    text.remove(QRegularExpression(QStringLiteral("\\(&[^)]*\\)")));
+    text.remove(QRegularExpression(QStringLiteral("\\(&[^)]*\\)|\\.\\.\\.$")));
     return text.remove('&');
 }
 
@@ -62,13 +62,13 @@ QAction* CFrameMenus::CommandAction(int id, const QString& text)
 void CFrameMenus::AddMenuItem(QMenu* menu, const MenuItem& item)
 {
     if (!item.submenu.empty()) {
-        menu->addMenu(CreatePopup(item.text, item.submenu));
+        menu->addMenu(CreatePopup(AppText(item.text), item.submenu));
     } else if (item.id == 0) {
         menu->addSeparator();
     } else if (item.id == FileMruFirst) {
         AddRecentFileItems(menu);
     } else {
-        menu->addAction(CommandAction(item.id, item.text));
+        menu->addAction(CommandAction(item.id, AppText(item.text)));
     }
 }
 
@@ -101,9 +101,9 @@ QMenu* CFrameMenus::CreatePopup(const QString& title, const std::vector<MenuItem
 void CFrameMenus::CreateMenus()
 {
     for (const MenuPopup& popup : MainFrameMenu())
-        m_menuMain.push_back(CreatePopup(popup.title, popup.items));
+        m_menuMain.push_back(CreatePopup(AppText(popup.title), popup.items));
     for (const MenuPopup& popup : ChartMenu()) {
-        m_menuChart.push_back(CreatePopup(popup.title, popup.items));
+        m_menuChart.push_back(CreatePopup(AppText(popup.title), popup.items));
         // The popup with the window commands also lists the open windows.
         if (FindMenuItem(popup.items, WindowNew))
             m_menuWindow = m_menuChart.back();
@@ -113,7 +113,7 @@ void CFrameMenus::CreateMenus()
 
 void CFrameMenus::CreateToolBar()
 {
-    m_wndToolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), m_pFrame);
+    m_wndToolBar = new QToolBar(tr("ﾂｰﾙ ﾊﾞｰ"), m_pFrame);
     m_wndToolBar->setObjectName(QStringLiteral("toolbar"));
     m_wndToolBar->setIconSize(QSize(16, 15));
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);

@@ -9,8 +9,8 @@ namespace {
 QString FailureText(const CRenderedPage& page)
 {
     if (page.noMemory)
-        return QStringLiteral("ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。");
-    return QStringLiteral("ｸﾞﾗﾌを描けませんでした (%1)。").arg(QString::fromStdString(page.error));
+        return CShownPage::tr("ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。");
+    return CShownPage::tr("ｸﾞﾗﾌを描けませんでした (%1)。").arg(QString::fromStdString(page.error));
 }
 
 }  // namespace

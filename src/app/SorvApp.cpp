@@ -3,18 +3,18 @@
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "app/Translations.h"
 #include "app/ViewPrinter.h"
+#include "cli/LanguageOption.h"
 #include "cli/ReadArguments.h"
 #include "gfx/FontSubstitutions.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QSettings>
-#include <QTranslator>
 
 #include <clocale>
 #include <cstdio>
@@ -83,23 +83,25 @@ bool ReadArguments(QStringList args, QStringList& files, std::optional<ImportOpt
 int RunViewer(int argc, char** argv)
 {
     // Checked before the application starts, which needs a display.
+    LanguageArguments args;
+    std::string error;
+    if (!TakeLanguageOption(argc, argv, args, error)) {
+        std::fprintf(stderr, "sorv: %s\n", error.c_str());
+        return 2;
+    }
     QStringList raw;
-    for (int i = 0; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < args.RestCount(); ++i)
+        raw << QString::fromLocal8Bit(args.rest[std::size_t(i)]);
     QStringList files;
     std::optional<ImportOptions> import;
     if (!ReadArguments(raw, files, import))
         return 2;
-    QApplication app(argc, argv);
+    int count = args.RestCount();
+    QApplication app(count, args.rest.data());
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
-    // The toolkit's own dialogs (files, printing, colours, message buttons)
-    // speak the user's language where a translation is installed.
-    QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    const CTranslations translations(args.language, QLocale::system());
 
     // Again without the toolkit's own options, which the application took.
     files.clear();

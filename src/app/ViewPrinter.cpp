@@ -75,7 +75,7 @@ void CViewPrinter::Print(CSorvView* view, bool withDialog)
     PrepareOutput(view);
     if (!withDialog) {
         if (!PrintNow(view, m_printer))
-            QMessageBox::warning(m_pParent, QStringLiteral("Sorv"), QStringLiteral("印刷できませんでした。"));
+            QMessageBox::warning(m_pParent, QStringLiteral("Sorv"), tr("印刷できませんでした。"));
         return;
     }
     auto* dialog = new QPrintDialog(&m_printer, m_pParent);
@@ -93,7 +93,7 @@ void CViewPrinter::Preview(CSorvView* view)
     PrepareOutput(view);
     auto* preview = new QPrintPreviewDialog(&m_printer, m_pParent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
+    preview->setWindowTitle(tr("印刷ﾌﾟﾚﾋﾞｭｰ"));
     QPointer<CSorvView> target(view);
     connect(preview, &QPrintPreviewDialog::paintRequested, this, [this, target](QPrinter* printer) {
         if (target)

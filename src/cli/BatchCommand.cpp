@@ -2,6 +2,7 @@
 
 #include "cli/BatchOptions.h"
 #include "cli/Export.h"
+#include "cli/LanguageOption.h"
 #include "cli/ReadArguments.h"
 #include "cli/TerminalProgress.h"
 #include "doc/ReadProgress.h"
@@ -118,11 +119,11 @@ bool ReadWithProgress(const BatchOptions& o, CSorvDoc& doc)
 
 bool IsBatchCommand(int argc, char** argv)
 {
-    // Every long option but the reading options belongs to the batch
-    // commands, so that an unknown one is reported as a usage error instead
-    // of being opened as a file.
+    // Every long option but --lang and the reading options belongs to the
+    // batch commands, so that an unknown one is reported as a usage error
+    // instead of being opened as a file.
     for (int i = 1; i < argc; ++i) {
-        if (ReadOptionTakesValue(argv[i]))
+        if (IsLanguageOption(argv[i]) || ReadOptionTakesValue(argv[i]))
             ++i;
         else if (!IsReadOption(argv[i]) && !std::strncmp(argv[i], "--", 2))
             return true;
@@ -133,13 +134,17 @@ bool IsBatchCommand(int argc, char** argv)
 int RunBatchCommand(int argc, char** argv)
 {
     std::setlocale(LC_NUMERIC, "C");
-    if (argc == 2 && !std::strcmp(argv[1], "--help")) {
+    // The language changes no output of a batch command.
+    LanguageArguments args;
+    std::string error;
+    if (!TakeLanguageOption(argc, argv, args, error))
+        return Fail(kUsageError, error);
+    if (args.RestCount() == 2 && !std::strcmp(args.rest[1], "--help")) {
         std::fputs(BatchUsage(), stdout);
         return 0;
     }
     BatchOptions o;
-    std::string error;
-    if (!ParseBatchOptions(argc, argv, o, error))
+    if (!ParseBatchOptions(args.RestCount(), args.rest.data(), o, error))
         return Fail(kUsageError, error);
     CSorvDoc doc;
     if (!ReadWithProgress(o, doc))
@@ -152,5 +157,5 @@ int RunBatchCommand(int argc, char** argv)
     case BatchOptions::Command::Export:
         break;
     }
-    return Export(argc, argv, o, doc);
+    return Export(args.RestCount(), args.rest.data(), o, doc);
 }

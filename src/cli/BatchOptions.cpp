@@ -76,7 +76,7 @@ private:
     bool Take(const FieldResult<T>& r, T& out)
     {
         if (!r.ok)
-            return Fail(r.message);
+            return Fail(r.message.Text());
         out = r.value;
         return true;
     }
@@ -417,7 +417,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
 
 const char* BatchUsage()
 {
-    static const std::string usage = "usage: sorv [READING OPTIONS] [FILE ...]\n"
+    static const std::string usage = "usage: sorv [--lang ja|en] [READING OPTIONS] [FILE ...]\n"
                                      "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
                                      "       sorv --info [READING OPTIONS] FILE\n"
                                      "       sorv --dump [READING OPTIONS] FILE\n"

@@ -71,7 +71,7 @@ bool ApplyReadOption(std::string_view name, const std::string* value, std::optio
     } else if (name == "--skip") {
         const FieldResult<int> n = FieldRules::ReadInt(*value, 0, INT_MAX);
         if (!n.ok) {
-            error = "--skip " + *value + ": " + n.message;
+            error = "--skip " + *value + ": " + n.message.Text();
             return false;
         }
         o.skip = n.value;

@@ -10,21 +10,26 @@
 #include <QVBoxLayout>
 
 CAngleDlg::CAngleDlg(QWidget* parent)
-    : CSettingsDialog(QStringLiteral("Angle"), parent), m_editRotX(NewEdit(55)), m_editRotY(NewEdit(55)),
+    : CSettingsDialog(tr("Angle"), parent), m_editRotX(NewEdit(55)), m_editRotY(NewEdit(55)),
       m_editRotZ(NewEdit(55)), m_editScaleZ(NewEdit(55)), m_editScaleY(NewEdit(55)), m_comboModel(new QComboBox(this))
 {
-    m_comboModel->addItems(
-        {"Wire frame", "Surface", "Color polyline", "Color polygon", "Shading (Gray)", "Shading (Blue)"});
+    m_comboModel->addItems({tr("Wire frame"), tr("Surface"), tr("Color polyline"), tr("Color polygon"),
+                            tr("Shading (Gray)"), tr("Shading (Blue)")});
     m_comboModel->setMinimumWidth(DluX(90));
     auto* model = new QGridLayout;
     model->addWidget(m_comboModel, 0, 0);
 
     auto* controls = new QVBoxLayout;
     controls->setSpacing(DluY(5));
-    controls->addWidget(NewGroup(QStringLiteral("Rotation [Degree]"),
-                                 NewEditGrid({{"x", m_editRotX}, {"y", m_editRotY}, {"z", m_editRotZ}}, 35)));
-    controls->addWidget(NewGroup(QStringLiteral("Scale"), NewEditGrid({{"z", m_editScaleZ}, {"y", m_editScaleY}}, 35)));
-    controls->addWidget(NewGroup(QStringLiteral("Model"), model));
+    QGridLayout* rotation = NewEditGrid({{tr("x", "rotation about"), m_editRotX},
+                                         {tr("y", "rotation about"), m_editRotY},
+                                         {tr("z", "rotation about"), m_editRotZ}},
+                                        35);
+    controls->addWidget(NewGroup(tr("Rotation [Degree]"), rotation));
+    QGridLayout* scale =
+        NewEditGrid({{tr("z", "scale of the values"), m_editScaleZ}, {tr("y", "scale of the rows"), m_editScaleY}}, 35);
+    controls->addWidget(NewGroup(tr("Scale"), scale));
+    controls->addWidget(NewGroup(tr("Model"), model));
     FinishLayout(controls, {m_editRotX, m_editRotY, m_editRotZ, m_editScaleZ, m_editScaleY, m_comboModel});
 }
 

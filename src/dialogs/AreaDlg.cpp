@@ -8,12 +8,13 @@
 #include <QVBoxLayout>
 
 CAreaDlg::CAreaDlg(QWidget* parent)
-    : CSettingsDialog(QStringLiteral("Area"), parent), m_editX1(NewEdit(60)), m_editY1(NewEdit(60)),
+    : CSettingsDialog(tr("Area"), parent), m_editX1(NewEdit(60)), m_editY1(NewEdit(60)),
       m_editX2(NewEdit(60)), m_editY2(NewEdit(60))
 {
-    QGridLayout* grid = NewEditGrid({{"x1", m_editX1}, {"y1", m_editY1}, {"x2", m_editX2}, {"y2", m_editY2}}, 25);
+    QGridLayout* grid = NewEditGrid(
+        {{tr("x1"), m_editX1}, {tr("y1"), m_editY1}, {tr("x2"), m_editX2}, {tr("y2"), m_editY2}}, 25);
     auto* controls = new QVBoxLayout;
-    controls->addWidget(NewGroup(QStringLiteral("Index"), grid));
+    controls->addWidget(NewGroup(tr("Index"), grid));
     FinishLayout(controls, {m_editX1, m_editY1, m_editX2, m_editY2});
 }
 

@@ -11,24 +11,24 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CAxisDlg::CAxisDlg(QWidget* parent) : CSettingsDialog(QStringLiteral("Axis"), parent)
+CAxisDlg::CAxisDlg(QWidget* parent) : CSettingsDialog(tr("Axis"), parent)
 {
     auto* controls = new QVBoxLayout;
     controls->setSpacing(DluY(10));
-    m_V = NewAxisGroup(QStringLiteral("V Axis"), controls);
-    m_H = NewAxisGroup(QStringLiteral("H Axis"), controls);
+    m_V = NewAxisGroup(tr("V Axis"), controls);
+    m_H = NewAxisGroup(tr("H Axis"), controls);
     FinishLayout(controls, {m_V.min, m_V.max, m_V.step, m_V.log, m_V.limit, m_H.min, m_H.max, m_H.step, m_H.log,
                             m_H.limit});
 }
 
 CAxisDlg::AxisControls CAxisDlg::NewAxisGroup(const QString& title, QVBoxLayout* controls)
 {
-    AxisControls c{NewEdit(65), NewEdit(65), NewEdit(65), new QCheckBox(QStringLiteral("Log"), this),
+    AxisControls c{NewEdit(65), NewEdit(65), NewEdit(65), new QCheckBox(tr("Log"), this),
                    new CSpinEdit(0, 9, this)};
     c.limit->setMinimumWidth(DluX(24));
-    QGridLayout* grid = NewEditGrid({{"min", c.min}, {"max", c.max}, {"step", c.step}}, 30);
+    QGridLayout* grid = NewEditGrid({{tr("min"), c.min}, {tr("max"), c.max}, {tr("step"), c.step}}, 30);
     auto* limitRow = new QHBoxLayout;
-    limitRow->addWidget(NewLabel(QStringLiteral("limit"), 35));
+    limitRow->addWidget(NewLabel(tr("limit"), 35));
     limitRow->addWidget(c.limit);
     grid->addWidget(c.log, 3, 0);
     grid->addLayout(limitRow, 3, 1);

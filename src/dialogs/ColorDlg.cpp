@@ -7,10 +7,9 @@
 #include <QPushButton>
 
 CColorDlg::CColorDlg(QWidget* parent)
-    : CSettingsDialog(QStringLiteral("Color"), parent),
-      m_btnForeground(new QPushButton(QStringLiteral("Foreground"), this)),
-      m_btnBackground(new QPushButton(QStringLiteral("Background"), this)),
-      m_btnView(new QPushButton(QStringLiteral("View"), this)), m_btnAxis(new QPushButton(QStringLiteral("Axis"), this)),
+    : CSettingsDialog(tr("Color"), parent), m_btnForeground(new QPushButton(tr("Foreground"), this)),
+      m_btnBackground(new QPushButton(tr("Background"), this)), m_btnView(new QPushButton(tr("View"), this)),
+      m_btnAxis(new QPushButton(tr("Axis"), this)),
       m_swForeground(new CColorSwatch(&m_crForeground, this)),
       m_swBackground(new CColorSwatch(&m_crBackground, this)), m_swView(new CColorSwatch(&m_crView, this)),
       m_swAxis(new CColorSwatch(&m_crAxis, this))

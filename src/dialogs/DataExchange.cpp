@@ -5,9 +5,23 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+
+namespace {
+
+// A message of the field rules in the language of the user interface.
+QString Shown(const FieldMessage& message)
+{
+    QString text = QCoreApplication::translate("FieldRules", message.text);
+    for (const std::string& arg : message.args)
+        text = text.arg(QString::fromStdString(arg));
+    return text;
+}
+
+}  // namespace
 
 CDataExchange::CDataExchange(QWidget* dialog, bool saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_pDialog(dialog)
@@ -31,10 +45,10 @@ void CDataExchange::Field(QLineEdit* edit, T& value, const QString& shown, Read 
     value = r.value;
 }
 
-void CDataExchange::Fail(QLineEdit* edit, const std::string& message)
+void CDataExchange::Fail(QLineEdit* edit, const FieldMessage& message)
 {
     m_bFailed = true;
-    QMessageBox::warning(m_pDialog, QGuiApplication::applicationDisplayName(), QString::fromStdString(message));
+    QMessageBox::warning(m_pDialog, QGuiApplication::applicationDisplayName(), Shown(message));
     // Only the failing field shows a selection, even when the focus left
     // another edit while the message was up.
     for (QLineEdit* other : m_pDialog->findChildren<QLineEdit*>())

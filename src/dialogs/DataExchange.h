@@ -7,6 +7,7 @@
 #include <QString>
 #include <string>
 
+struct FieldMessage;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -38,7 +39,7 @@ private:
     // Writes shown into the edit, or reads the edit with read into value.
     template <class T, class Read>
     void Field(QLineEdit* edit, T& value, const QString& shown, Read read);
-    void Fail(QLineEdit* edit, const std::string& message);
+    void Fail(QLineEdit* edit, const FieldMessage& message);
 
     QWidget* m_pDialog;
     bool m_bFailed = false;

@@ -8,10 +8,10 @@
 #include <QLabel>
 
 CLineAttrDlg::CLineAttrDlg(QWidget* parent)
-    : CSettingsDialog(QStringLiteral("Line Attributes"), parent), m_spinWidth(new CSpinEdit(0, 99, this)),
+    : CSettingsDialog(tr("Line Attributes"), parent), m_spinWidth(new CSpinEdit(0, 99, this)),
       m_comboStyle(new QComboBox(this))
 {
-    m_comboStyle->addItems({"SOLID", "DASH", "DOT", "DASHDOT", "DASHDOTDOT"});
+    m_comboStyle->addItems({tr("SOLID"), tr("DASH"), tr("DOT"), tr("DASHDOT"), tr("DASHDOTDOT")});
     m_comboStyle->setMinimumWidth(DluX(65));
     m_spinWidth->setMinimumWidth(DluX(24));
 
@@ -20,9 +20,9 @@ CLineAttrDlg::CLineAttrDlg(QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(DluX(5));
     grid->setVerticalSpacing(DluY(10));
-    grid->addWidget(NewLabel(QStringLiteral("Width [0-99]"), 70), 0, 0, 1, 2);
+    grid->addWidget(NewLabel(tr("Width [0-99]"), 70), 0, 0, 1, 2);
     grid->addWidget(m_spinWidth, 0, 2);
-    grid->addWidget(NewLabel(QStringLiteral("Style"), 30), 1, 0);
+    grid->addWidget(NewLabel(tr("Style"), 30), 1, 0);
     grid->addWidget(m_comboStyle, 1, 1, 1, 2);
     grid->setRowStretch(2, 1);
     FinishLayout(grid, {m_spinWidth, m_comboStyle});

@@ -13,11 +13,13 @@ namespace {
 QString CannotOpenText(int errorNumber)
 {
     switch (errorNumber) {
-    case ENOENT: return QStringLiteral("ﾌｧｲﾙが見つかりません。");
+    case ENOENT: return QCoreApplication::translate("ReadFailureText", "ﾌｧｲﾙが見つかりません。");
     case EACCES:
-    case EPERM: return QStringLiteral("ﾌｧｲﾙを読む権限がありません。");
-    case EISDIR: return QStringLiteral("ﾌｫﾙﾀﾞはﾃﾞｰﾀ ﾌｧｲﾙとして開けません。");
-    default: return QStringLiteral("ﾌｧｲﾙを開けません (%1)。").arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
+    case EPERM: return QCoreApplication::translate("ReadFailureText", "ﾌｧｲﾙを読む権限がありません。");
+    case EISDIR: return QCoreApplication::translate("ReadFailureText", "ﾌｫﾙﾀﾞはﾃﾞｰﾀ ﾌｧｲﾙとして開けません。");
+    default:
+        return QCoreApplication::translate("ReadFailureText", "ﾌｧｲﾙを開けません (%1)。")
+            .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
     }
 }
 
@@ -35,19 +37,22 @@ QString ReadFailureText(const ReadFailure& failure)
 {
     switch (failure.code) {
     case ReadError::CannotOpen: return CannotOpenText(failure.errorNumber);
-    case ReadError::Empty: return QStringLiteral("ﾌｧｲﾙが空です。");
-    case ReadError::ShortRead: return QStringLiteral("ﾌｧｲﾙを最後まで読めませんでした。");
+    case ReadError::Empty: return QCoreApplication::translate("ReadFailureText", "ﾌｧｲﾙが空です。");
+    case ReadError::ShortRead: return QCoreApplication::translate("ReadFailureText", "ﾌｧｲﾙを最後まで読めませんでした。");
     case ReadError::TooFewCells:
-        return QStringLiteral("ﾃﾞｰﾀが 3 個以下です。ｸﾞﾗﾌには 4 個以上の数値が必要です。");
+        return QCoreApplication::translate("ReadFailureText",
+                                           "ﾃﾞｰﾀが 3 個以下です。ｸﾞﾗﾌには 4 個以上の数値が必要です。");
     case ReadError::TooLarge:
-        return ShapeText(failure, "ﾃﾞｰﾀが大きすぎます。", "ﾃﾞｰﾀが大きすぎます (%1 行 × %2 列)。");
+        return ShapeText(failure, QT_TRANSLATE_NOOP("ReadFailureText", "ﾃﾞｰﾀが大きすぎます。"),
+                         QT_TRANSLATE_NOOP("ReadFailureText", "ﾃﾞｰﾀが大きすぎます (%1 行 × %2 列)。"));
     case ReadError::NoMemory:
-        return ShapeText(failure, "ﾒﾓﾘが足りないため読み込めません。",
-                         "ﾒﾓﾘが足りないため読み込めません (%1 行 × %2 列)。");
-    case ReadError::NoNumbers: return QStringLiteral("数値のｾﾙがありません。");
-    case ReadError::HeaderOnly: return QStringLiteral("見出しの行だけで、ﾃﾞｰﾀの行がありません。");
-    case ReadError::Utf16: return QStringLiteral("UTF-16 のﾌｧｲﾙは読めません。UTF-8 か Shift-JIS で保存してください。");
-    case ReadError::Cancelled: return QStringLiteral("読み込みを中止しました。");
+        return ShapeText(failure, QT_TRANSLATE_NOOP("ReadFailureText", "ﾒﾓﾘが足りないため読み込めません。"),
+                         QT_TRANSLATE_NOOP("ReadFailureText", "ﾒﾓﾘが足りないため読み込めません (%1 行 × %2 列)。"));
+    case ReadError::NoNumbers: return QCoreApplication::translate("ReadFailureText", "数値のｾﾙがありません。");
+    case ReadError::HeaderOnly: return QCoreApplication::translate("ReadFailureText", "見出しの行だけで、ﾃﾞｰﾀの行がありません。");
+    case ReadError::Utf16:
+        return QCoreApplication::translate("ReadFailureText", "UTF-16 のﾌｧｲﾙは読めません。UTF-8 か Shift-JIS で保存してください。");
+    case ReadError::Cancelled: return QCoreApplication::translate("ReadFailureText", "読み込みを中止しました。");
     case ReadError::None: break;
     }
     return QString::fromStdString(failure.text);

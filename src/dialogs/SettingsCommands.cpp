@@ -12,6 +12,7 @@
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -102,7 +103,9 @@ void RunRegionCommand(CSorvDoc& doc, QWidget* owner)
     if (doc.SetRegion(dlg.m_nX1, dlg.m_nY1, dlg.m_nX2, dlg.m_nY2))
         return;
     // The region only narrows: an entry that leaves nothing to chart is refused.
-    const QString message = doc.IsEmpty() ? QStringLiteral("このドキュメントにはデータがありません。")
-                                          : QStringLiteral("指定された範囲は現在の範囲と重なりません。範囲は変更されません。");
+    const QString message =
+        doc.IsEmpty() ? QCoreApplication::translate("SettingsCommands", "このドキュメントにはデータがありません。")
+                      : QCoreApplication::translate("SettingsCommands",
+                                                    "指定された範囲は現在の範囲と重なりません。範囲は変更されません。");
     QMessageBox::warning(owner, QGuiApplication::applicationDisplayName(), message);
 }

@@ -15,8 +15,7 @@
 #include <QVBoxLayout>
 
 CSettingsDialog::CSettingsDialog(const QString& caption, QWidget* parent)
-    : QDialog(parent), m_btnOK(new QPushButton(QStringLiteral("OK"), this)),
-      m_btnCancel(new QPushButton(QStringLiteral("Cancel"), this))
+    : QDialog(parent), m_btnOK(new QPushButton(tr("OK"), this)), m_btnCancel(new QPushButton(tr("Cancel"), this))
 {
     setWindowTitle(caption);
     setFont(DialogFont());
@@ -92,12 +91,12 @@ QLineEdit* CSettingsDialog::NewEdit(int widthDlu)
     return edit;
 }
 
-QGridLayout* CSettingsDialog::NewEditGrid(std::initializer_list<std::pair<const char*, QLineEdit*>> rows, int labelDlu)
+QGridLayout* CSettingsDialog::NewEditGrid(std::initializer_list<std::pair<QString, QLineEdit*>> rows, int labelDlu)
 {
     auto* grid = new QGridLayout;
     int row = 0;
     for (const auto& [label, edit] : rows) {
-        grid->addWidget(NewLabel(QString::fromLatin1(label), labelDlu), row, 0);
+        grid->addWidget(NewLabel(label, labelDlu), row, 0);
         grid->addWidget(edit, row, 1);
         ++row;
     }

@@ -43,7 +43,7 @@ protected:
     // An edit n dialog units wide.
     QLineEdit* NewEdit(int widthDlu);
     // A grid of labelled edits, one row each, the labels labelDlu wide.
-    QGridLayout* NewEditGrid(std::initializer_list<std::pair<const char*, QLineEdit*>> rows, int labelDlu);
+    QGridLayout* NewEditGrid(std::initializer_list<std::pair<QString, QLineEdit*>> rows, int labelDlu);
     // A group box holding a grid.
     QGroupBox* NewGroup(const QString& title, QGridLayout* grid);
 

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CTitleDlg::CTitleDlg(QWidget* parent) : CSettingsDialog(QStringLiteral("Title"), parent), m_editTitle(NewEdit(165))
+CTitleDlg::CTitleDlg(QWidget* parent) : CSettingsDialog(tr("Title"), parent), m_editTitle(NewEdit(165))
 {
     auto* grid = new QGridLayout;
     grid->addWidget(m_editTitle, 0, 0);
     auto* controls = new QVBoxLayout;
-    controls->addWidget(NewGroup(QStringLiteral("Title"), grid));
+    controls->addWidget(NewGroup(tr("Title", "group"), grid));
     controls->addStretch();
     FinishLayout(controls, {m_editTitle});
 }

@@ -1,5 +1,7 @@
 #include "settings/FieldRules.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP only: the messages are collected for translation
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -8,9 +10,12 @@
 
 namespace {
 
-const char* const kNotInteger = "整数を入力してください。";
-const char* const kNotNumber = "数字を入力してください。";
-const char* const kNotUnsigned = "正の整数を入力してください。";
+const char* const kNotInteger = QT_TRANSLATE_NOOP("FieldRules", "整数を入力してください。");
+const char* const kNotNumber = QT_TRANSLATE_NOOP("FieldRules", "数字を入力してください。");
+const char* const kNotUnsigned = QT_TRANSLATE_NOOP("FieldRules", "正の整数を入力してください。");
+const char* const kIntegerRange = QT_TRANSLATE_NOOP("FieldRules", "%1 から %2 までの整数を入力してください。");
+const char* const kNumberRange = QT_TRANSLATE_NOOP("FieldRules", "%1 から %2 までの数字を入力してください。");
+const char* const kTooLong = QT_TRANSLATE_NOOP("FieldRules", "%1 文字以内で入力してください。");
 
 bool IsBlank(char c)
 {
@@ -43,13 +48,6 @@ bool IsHalfWidthKana(unsigned char b0, char c1, char c2)
     return b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
 }
 
-std::string Replace(std::string pattern, const std::string& a, const std::string& b)
-{
-    pattern.replace(pattern.find("%1"), 2, a);
-    pattern.replace(pattern.find("%2"), 2, b);
-    return pattern;
-}
-
 // strtod in the "C" locale, whatever the process locale says about the decimal point.
 double StrtodC(const char* begin, char** end)
 {
@@ -58,10 +56,10 @@ double StrtodC(const char* begin, char** end)
 }
 
 template <class T>
-FieldResult<T> Fail(std::string message)
+FieldResult<T> Fail(const char* text, std::vector<std::string> args = {})
 {
     FieldResult<T> r;
-    r.message = std::move(message);
+    r.message = {text, std::move(args)};
     return r;
 }
 
@@ -75,6 +73,18 @@ FieldResult<T> Pass(T value)
 }
 
 }  // namespace
+
+std::string FieldMessage::Text() const
+{
+    std::string text = this->text;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        const std::size_t at = text.find(mark);
+        if (at != std::string::npos)
+            text.replace(at, mark.size(), args[i]);
+    }
+    return text;
+}
 
 namespace FieldRules {
 
@@ -92,7 +102,7 @@ FieldResult<int> ReadInt(std::string_view text, int min, int max)
     if (end == begin || !OnlyBlanks(end) || (v == 0 && field[0] != '0'))
         return Fail<int>(kNotInteger);
     if (v < min || v > max)
-        return Fail<int>(Replace("%1 から %2 までの整数を入力してください。", std::to_string(min), std::to_string(max)));
+        return Fail<int>(kIntegerRange, {std::to_string(min), std::to_string(max)});
     return Pass(int(v));
 }
 
@@ -109,7 +119,7 @@ FieldResult<unsigned> ReadUnsigned(std::string_view text, unsigned min, unsigned
     if (end == begin || !OnlyBlanks(end) || (v == 0 && field[0] != '0'))
         return Fail<unsigned>(kNotUnsigned);
     if (v < min || v > max)
-        return Fail<unsigned>(Replace("%1 から %2 までの整数を入力してください。", std::to_string(min), std::to_string(max)));
+        return Fail<unsigned>(kIntegerRange, {std::to_string(min), std::to_string(max)});
     return Pass(unsigned(v));
 }
 
@@ -128,17 +138,14 @@ FieldResult<double> ReadDouble(std::string_view text, double min, double max)
 {
     FieldResult<double> r = ReadDouble(text);
     if (r.ok && (r.value < min || r.value > max))
-        return Fail<double>(Replace("%1 から %2 までの数字を入力してください。", FormatNumber(min), FormatNumber(max)));
+        return Fail<double>(kNumberRange, {FormatNumber(min), FormatNumber(max)});
     return r;
 }
 
 FieldResult<std::string> ReadText(std::string_view utf8, int maxBytes)
 {
-    if (ShiftJisLength(utf8) > maxBytes) {
-        std::string message = "%1 文字以内で入力してください。";
-        message.replace(message.find("%1"), 2, std::to_string(maxBytes));
-        return Fail<std::string>(message);
-    }
+    if (ShiftJisLength(utf8) > maxBytes)
+        return Fail<std::string>(kTooLong, {std::to_string(maxBytes)});
     return Pass(std::string(utf8));
 }
 

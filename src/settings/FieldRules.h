@@ -5,12 +5,24 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+// Why a field was refused: a text with %1 and %2 for its arguments. The text
+// is the Japanese message and the key of its translation (context
+// "FieldRules"); the dialogs show it translated, the command line as it is.
+struct FieldMessage {
+    const char* text = "";
+    std::vector<std::string> args;
+
+    // The text with the arguments put in.
+    std::string Text() const;
+};
 
 template <class T>
 struct FieldResult {
     bool ok = false;
     T value{};
-    std::string message;  // what to show when !ok
+    FieldMessage message;  // what to show when !ok
 };
 
 namespace FieldRules {

@@ -16,6 +16,7 @@
 #include "dialogs/AxisDlg.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
+#include "support/MenuTexts.h"
 #include "support/ModalAnswer.h"
 
 #include <QApplication>
@@ -48,47 +49,6 @@ using namespace CommandId;
 
 namespace {
 
-// The texts of a menu bar as a list: popups as "[title]", separators as "-",
-// submenus as "title>" followed by their items and "<".
-void Describe(const QList<QAction*>& actions, QStringList& out)
-{
-    for (QAction* a : actions) {
-        if (!a->isVisible())
-            continue;
-        if (a->isSeparator())
-            out << "-";
-        else if (a->menu()) {
-            out << a->text() + ">";
-            Describe(a->menu()->actions(), out);
-            out << "<";
-        } else
-            out << a->text();
-    }
-}
-
-QStringList MenuBarTexts(QMenuBar* bar)
-{
-    QStringList out;
-    for (QAction* popup : bar->actions()) {
-        out << "[" + popup->text() + "]";
-        Describe(popup->menu()->actions(), out);
-    }
-    return out;
-}
-
-QAction* FindIn(const QList<QAction*>& actions, int id)
-{
-    for (QAction* a : actions) {
-        if (a->menu()) {
-            if (QAction* found = FindIn(a->menu()->actions(), id))
-                return found;
-        } else if (!a->isSeparator() && a->data().toInt() == id) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 // The window as shown, in device pixels.
 QImage Shot(QWidget* view)
 {
@@ -102,13 +62,6 @@ QImage Pixels(const QImage& image)
     QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     pixels.setDevicePixelRatio(1.0);
     return pixels;
-}
-
-QStringList MenuTexts(const QMenu* menu)
-{
-    QStringList texts;
-    Describe(menu->actions(), texts);
-    return texts;
 }
 
 // The save dialog now open, once an earlier one has gone.

@@ -99,6 +99,10 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--dump", "data.csv", "--skip"},
         {"--delimiter", "pipe", "data.csv"},   // the viewer's reading options are checked alike
         {"--columns", "--skip"},
+        {"--lang", "fr", "data.csv"},  // refused by the viewer before it needs a display
+        {"data.csv", "--lang"},
+        {"--export", "out.png", "--lang", "EN", "data.csv"},
+        {"--info", "data.csv", "--lang"},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
@@ -203,7 +207,7 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_EQ(r.out.toStdString(),
-              "usage: sorv [READING OPTIONS] [FILE ...]\n"
+              "usage: sorv [--lang ja|en] [READING OPTIONS] [FILE ...]\n"
               "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
               "       sorv --info [READING OPTIONS] FILE\n"
               "       sorv --dump [READING OPTIONS] FILE\n"
@@ -250,6 +254,26 @@ TEST_F(BatchCli, ReadingOptionsImportFilesAndStandardInput)
     const Result ops = Sorv(dir.path(), {"--export", "out.ops", "-"}, Read("data.csv"));
     ASSERT_EQ(ops.status, 0) << ops.err.toStdString();
     EXPECT_TRUE(Read("out.ops").contains("\"標準入力\"")) << Read("out.ops").left(400).toStdString();
+}
+
+// --lang is taken by every command and changes nothing they write.
+TEST_F(BatchCli, LanguageChangesNoOutput)
+{
+    const QStringList commands[] = {{"--info", "data.csv"}, {"--dump", "data.csv"}, {"--export", "out.ops", "data.csv"},
+                                    {"--export", "out.ops", "--chart", "3d", "data.csv"}, {"--help"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
+        const Result plain = Sorv(dir.path(), command);
+        const QByteArray written = Read("out.ops");
+        for (const QStringList& lang : {QStringList{"--lang", "en"}, QStringList{"--lang", "ja"}}) {
+            const Result r = Sorv(dir.path(), lang + command);
+            EXPECT_EQ(r.status, 0) << r.err.toStdString();
+            EXPECT_EQ(r.out, plain.out);
+            EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+            EXPECT_EQ(Read("out.ops"), written);
+        }
+        QFile::remove(dir.filePath(QStringLiteral("out.ops")));
+    }
 }
 
 TEST_F(BatchCli, InfoAndDumpPrintTheDocument)

@@ -54,7 +54,7 @@ TEST(FieldRules, ReadInt)
         SCOPED_TRACE("text \"" + c.text + "\"");
         const FieldResult<int> r = FieldRules::ReadInt(c.text, c.min, c.max);
         EXPECT_EQ(r.ok, c.message.empty());
-        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.message.Text(), c.message);
         if (r.ok) {
             EXPECT_EQ(r.value, c.value);
         }
@@ -77,7 +77,7 @@ TEST(FieldRules, ReadUnsignedLimits)
     for (const auto& c : cases) {
         SCOPED_TRACE("text \"" + c.text + "\"");
         const FieldResult<unsigned> r = FieldRules::ReadUnsigned(c.text, 0, 9);
-        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.message.Text(), c.message);
         EXPECT_EQ(r.ok, c.message.empty());
         if (r.ok) {
             EXPECT_EQ(r.value, c.value);
@@ -128,7 +128,7 @@ TEST(FieldRules, ReadDouble)
     for (const DoubleCase& c : cases) {
         SCOPED_TRACE("text \"" + c.text + "\"");
         const FieldResult<double> r = FieldRules::ReadDouble(c.text, c.min, c.max);
-        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.message.Text(), c.message);
         EXPECT_EQ(r.ok, c.message.empty());
         if (r.ok) {
             EXPECT_EQ(r.value, c.value);
@@ -186,7 +186,7 @@ TEST(FieldRules, ReadTextCountsShiftJisBytes)
         EXPECT_EQ(FieldRules::ShiftJisLength(c.text), c.bytes);
         const FieldResult<std::string> r = FieldRules::ReadText(c.text, 128);
         EXPECT_EQ(r.ok, c.ok);
-        EXPECT_EQ(r.message, c.ok ? "" : tooLong);
+        EXPECT_EQ(r.message.Text(), c.ok ? "" : tooLong);
         if (r.ok) {
             EXPECT_EQ(r.value, c.text);
         }
