@@ -335,7 +335,7 @@ void CMainFrame::OnFileSaveImage()
 void CMainFrame::OnEditCopy(const CSorvView* view)
 {
     if (!CChartImage(*view).CopyToClipboard())
-        m_wndStatusBar->showMessage(QStringLiteral("ﾒﾓﾘが足りないためｺﾋﾟｰできません。"));
+        m_wndStatusBar->showMessage(tr("ﾒﾓﾘが足りないためｺﾋﾟｰできません。"));
 }
 
 // The menu acts on the window it was opened over, which becomes the active one.

@@ -38,10 +38,10 @@ QMarginsF MinimumMarginsMm(QPageLayout layout)
 
 CPageSetupDlg::CPageSetupDlg(const QPageLayout& layout, const QList<QPageSize>& sizes, QWidget* parent)
     : QDialog(parent), m_minimum(MinimumMarginsMm(layout)), m_comboSize(new QComboBox(this)),
-      m_radioPortrait(new QRadioButton(QStringLiteral("縦(&O)"), this)),
-      m_radioLandscape(new QRadioButton(QStringLiteral("横(&A)"), this))
+      m_radioPortrait(new QRadioButton(tr("縦(&O)"), this)),
+      m_radioLandscape(new QRadioButton(tr("横(&A)"), this))
 {
-    setWindowTitle(QStringLiteral("ﾍﾟｰｼﾞ設定"));
+    setWindowTitle(tr("ﾍﾟｰｼﾞ設定"));
     setFont(CSettingsDialog::DialogFont());
     QList<QPageSize> offered = sizes;
     if (!offered.contains(layout.pageSize()))
@@ -50,29 +50,29 @@ CPageSetupDlg::CPageSetupDlg(const QPageLayout& layout, const QList<QPageSize>& 
         m_comboSize->addItem(size.name(), QVariant::fromValue(size));
     m_comboSize->setCurrentIndex(int(offered.indexOf(layout.pageSize())));
     auto* paper = new QFormLayout;
-    paper->addRow(QStringLiteral("ｻｲｽﾞ(&Z):"), m_comboSize);
-    auto* paperGroup = new QGroupBox(QStringLiteral("用紙"), this);
+    paper->addRow(tr("ｻｲｽﾞ(&Z):"), m_comboSize);
+    auto* paperGroup = new QGroupBox(tr("用紙"), this);
     paperGroup->setLayout(paper);
 
     (layout.orientation() == QPageLayout::Landscape ? m_radioLandscape : m_radioPortrait)->setChecked(true);
     auto* orientation = new QHBoxLayout;
     orientation->addWidget(m_radioPortrait);
     orientation->addWidget(m_radioLandscape);
-    auto* orientationGroup = new QGroupBox(QStringLiteral("印刷の向き"), this);
+    auto* orientationGroup = new QGroupBox(tr("印刷の向き"), this);
     orientationGroup->setLayout(orientation);
 
     const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
     const double values[4] = {margins.left(), margins.top(), margins.right(), margins.bottom()};
-    const char* const labels[4] = {"左(&L):", "上(&T):", "右(&R):", "下(&B):"};
+    const char* const labels[4] = {QT_TR_NOOP("左(&L):"), QT_TR_NOOP("上(&T):"), QT_TR_NOOP("右(&R):"), QT_TR_NOOP("下(&B):")};
     auto* marginGrid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         m_spinMargins[i] = NewMarginSpin(this);
-        auto* label = new QLabel(QString::fromUtf8(labels[i]), this);
+        auto* label = new QLabel(tr(labels[i]), this);
         label->setBuddy(m_spinMargins[i]);
         marginGrid->addWidget(label, i / 2, i % 2 * 2);
         marginGrid->addWidget(m_spinMargins[i], i / 2, i % 2 * 2 + 1);
     }
-    auto* marginGroup = new QGroupBox(QStringLiteral("余白"), this);
+    auto* marginGroup = new QGroupBox(tr("余白"), this);
     marginGroup->setLayout(marginGrid);
     LimitMargins();
     for (int i = 0; i < 4; ++i)

@@ -1,11 +1,10 @@
 #include "doc/ChunkParser.h"
 
 #include "doc/Atof.h"
-#include "doc/ReadProgress.h"
+#include "doc/ProgressCheckpoint.h"
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstring>
 
 #ifdef __SSE2__
@@ -57,42 +56,12 @@ std::size_t CutLength(const char* p, const char* q)
     return std::min(std::size_t(q - p), kMaxTokenBytes);
 }
 
-// Reports the bytes parsed every kProgressStep and checks the cancel flag.
-class CCheckpoint {
-public:
-    CCheckpoint(const char* begin, const char* end, CReadProgress& progress)
-        : m_begin(begin), m_end(end), m_progress(progress)
-    {
-        Next();
-    }
-
-    // The parse has come to p; false when the read was cancelled.
-    bool At(const char* p) { return p < m_at || Report(p); }
-    bool Report(const char* p)
-    {
-        const std::size_t done = std::size_t(p - m_begin);
-        const bool go = m_progress.Advance((done - m_reported) * kParseWork);
-        m_reported = done;
-        Next();
-        return go;
-    }
-
-private:
-    const char* m_begin;
-    const char* m_end;
-    CReadProgress& m_progress;
-    std::size_t m_reported = 0;
-    const char* m_at = nullptr;
-
-    void Next() { m_at = m_begin + std::min(m_reported + kProgressStep, std::size_t(m_end - m_begin)); }
-};
-
 // convert(p, length, end) gives the value of a token.
 template <class Convert>
 bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert convert, CReadProgress& progress,
                 ValueRange& chunkRange)
 {
-    CCheckpoint checkpoint(p, end, progress);
+    CProgressCheckpoint checkpoint(p, end, progress, kParseWork);
     ValueRange range;   // kept here, where stores to the matrix cannot touch it
     double* row = out.data;
     for (std::uint64_t r = 0; r < out.rows; ++r, row += out.cols) {
@@ -122,16 +91,6 @@ bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert co
 }
 
 } // namespace
-
-void ValueRange::Add(double v)
-{
-    if (!std::isfinite(v))
-        return;
-    if (v < min)
-        min = v;
-    if (v > max)
-        max = v;
-}
 
 void ValueRange::Add(const ValueRange& next)
 {

@@ -5,6 +5,7 @@
 
 #include "doc/ReadOptions.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -23,7 +24,15 @@ struct ValueRange {
     double max = -std::numeric_limits<double>::infinity();
 
     // Takes in the values that follow the ones already in the range.
-    void Add(double v);
+    void Add(double v)
+    {
+        if (!std::isfinite(v))
+            return;
+        if (v < min)
+            min = v;
+        if (v > max)
+            max = v;
+    }
     void Add(const ValueRange& next);
 };
 

@@ -1,23 +1,24 @@
 #pragma once
-// The labels of a matrix's columns, kept end to end in one string: a file's
-// first column may give millions of them.
+// The labels of a matrix's columns, kept end to end in one block: a file's
+// first column may give millions of them, which the importer's threads
+// write in place.
 
 #include <cstddef>
-#include <string>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 class CColumnLabels {
 public:
     CColumnLabels() = default;
-    // Label c is text[ends[c - 1], ends[c]) (from 0 for the first).
-    CColumnLabels(std::string text, std::vector<std::size_t> ends);
+    // count labels, label c being text[ends[c - 1], ends[c]) (from 0 for the first).
+    CColumnLabels(std::unique_ptr<char[]> text, std::unique_ptr<std::size_t[]> ends, std::size_t count);
 
-    bool IsEmpty() const { return m_ends.empty(); }
-    std::size_t Count() const { return m_ends.size(); }
+    bool IsEmpty() const { return m_count == 0; }
+    std::size_t Count() const { return m_count; }
     std::string_view Label(std::size_t c) const;
 
 private:
-    std::string m_text;
-    std::vector<std::size_t> m_ends;
+    std::unique_ptr<char[]> m_text;
+    std::unique_ptr<std::size_t[]> m_ends;
+    std::size_t m_count = 0;
 };

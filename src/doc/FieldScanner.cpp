@@ -1,10 +1,9 @@
 #include "doc/FieldScanner.h"
 
-#include "doc/ShortDecimal.h"
-
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <system_error>
@@ -34,25 +33,70 @@ char DelimiterByte(ImportDelimiter delimiter)
     return ',';
 }
 
-// The number of bytes c in [p, end). Sixteen bytes at a time, the matches
-// summed in byte lanes that are emptied before they can overflow.
-std::size_t CountByte(const char* p, const char* end, char c)
+// What one pass over a line of cells separated by one delimiter byte finds.
+struct LineCount {
+    const char* eol = nullptr;              // its line-end byte, or the end of the text
+    std::size_t delimiters = 0;             // before it
+    const char* firstDelimiter = nullptr;   // the first of them; eol when there is none
+    bool quote = false;                     // a double quote lies before it
+};
+
+// Sixteen bytes at a time while the text has them, the delimiters summed in
+// byte lanes that are emptied before they can overflow.
+LineCount CountLine(const char* p, const char* end, char eol, char delimiter)
 {
-    std::size_t n = 0;
+    LineCount line;
 #ifdef __SSE2__
-    const __m128i needle = _mm_set1_epi8(c);
-    while (end - p >= 16) {
-        const char* stop = p + std::min<std::size_t>(std::size_t(end - p) / 16, 255) * 16;
-        __m128i lanes = _mm_setzero_si128();
-        for (; p != stop; p += 16)
-            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), needle));
+    const __m128i eols = _mm_set1_epi8(eol), delimiters = _mm_set1_epi8(delimiter), quotes = _mm_set1_epi8('"');
+    const __m128i positions = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const auto sum = [](__m128i lanes) {
         const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
-        n += std::size_t(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+        return std::size_t(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+    };
+    __m128i lanes = _mm_setzero_si128(), quoted = _mm_setzero_si128();
+    for (int blocks = 1; end - p >= 16; p += 16, ++blocks) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto eolBits = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, eols)));
+        __m128i isDelimiter = _mm_cmpeq_epi8(bytes, delimiters), isQuote = _mm_cmpeq_epi8(bytes, quotes);
+        if (eolBits) {
+            // Only the bytes before the line end count.
+            const int length = std::countr_zero(eolBits);
+            const __m128i inLine = _mm_cmplt_epi8(positions, _mm_set1_epi8(char(length)));
+            isDelimiter = _mm_and_si128(isDelimiter, inLine);
+            isQuote = _mm_and_si128(isQuote, inLine);
+            line.eol = p + length;
+        }
+        if (!line.firstDelimiter) {
+            if (const auto bits = unsigned(_mm_movemask_epi8(isDelimiter)))
+                line.firstDelimiter = p + std::countr_zero(bits);
+        }
+        lanes = _mm_sub_epi8(lanes, isDelimiter);
+        quoted = _mm_or_si128(quoted, isQuote);
+        if (line.eol)
+            break;
+        if (blocks == 255) {
+            line.delimiters += sum(lanes);
+            lanes = _mm_setzero_si128();
+            blocks = 0;
+        }
     }
+    line.delimiters += sum(lanes);
+    line.quote = _mm_movemask_epi8(quoted) != 0;
 #endif
-    for (; p != end; ++p)
-        n += *p == c;
-    return n;
+    if (!line.eol) {
+        for (; p != end && *p != eol; ++p) {
+            if (*p == delimiter) {
+                if (!line.firstDelimiter)
+                    line.firstDelimiter = p;
+                ++line.delimiters;
+            }
+            line.quote |= *p == '"';
+        }
+        line.eol = p;
+    }
+    if (!line.firstDelimiter)
+        line.firstDelimiter = line.eol;
+    return line;
 }
 
 // The number of bytes in [p, end) that are no blank but follow one (p itself
@@ -107,6 +151,9 @@ CFieldScanner::CFieldScanner(ImportDelimiter delimiter, char eol, char comment, 
     if (!m_blankRuns)
         m_class[static_cast<unsigned char>(m_delim)] = kStop;
     m_class[static_cast<unsigned char>(eol)] = kStop;
+    const char stops[4] = {m_blankRuns ? ' ' : m_delim, '\t', '\r', eol};
+    for (int k = 0; k < 4; ++k)
+        std::memset(m_stopRows[k], Stops(stops[k]) ? stops[k] : eol, 16);
 }
 
 const char* CFieldScanner::SkipBlanks(const char* p) const
@@ -129,7 +176,7 @@ const char* CFieldScanner::LineAfter(const char* p) const
     return eol == m_end ? m_end : eol + 1;
 }
 
-const char* CFieldScanner::NextRecord(const char* p) const
+const char* CFieldScanner::PastNonRecords(const char* p) const
 {
     while (p != m_end) {
         const bool comment = m_comment != '\0' && *p == m_comment;
@@ -163,68 +210,118 @@ Field CFieldScanner::ScanField(const char* p) const
         f.quoted = true;
         q = PastQuoted(q, f.unterminated);
     }
-    while (q != m_end && !Stops(*q))
-        ++q;
-    f.end = q;
+    f.end = FindStop(q);
     return f;
 }
 
-// A cell that is a plain number ends right after it: it is read at once,
-// without a scan for the cell's end. Anything else is scanned as a field.
-Field CFieldScanner::ScanCell(const char* p, bool decimalComma, bool& number, double& value) const
+// The first byte from p on that ends a cell, or the end; sixteen bytes at a
+// time where the text has them.
+const char* CFieldScanner::FindStop(const char* p) const
 {
-    const char point = decimalComma ? ',' : '.';
-    if (p != m_end && (m_blankRuns || point != m_delim) && !IsBlank(*p) && *p != '"') {
-        const char* stop = nullptr;
-        if (!ReadShortDecimal(p, m_end, point, value, stop)) {
-            const auto r = fast_float::from_chars_advanced(p, m_end, value, NumberFormat(decimalComma));
-            stop = r.ec == std::errc() ? r.ptr : nullptr;
-        }
-        if (stop && (stop == m_end || Stops(*stop))) {
-            number = true;
-            return Field{p, stop};
-        }
-        if (stop && *stop == '\r' && stop + 1 != m_end && stop[1] == m_eol) {
-            number = true;   // a CR LF line end: the CR belongs to the cell
-            return Field{p, stop + 1};
+#ifdef __SSE2__
+    const auto row = [this](int k) { return _mm_load_si128(reinterpret_cast<const __m128i*>(m_stopRows[k])); };
+    for (; m_end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i stops = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, row(0)), _mm_cmpeq_epi8(bytes, row(1))),
+                                           _mm_or_si128(_mm_cmpeq_epi8(bytes, row(2)), _mm_cmpeq_epi8(bytes, row(3))));
+        if (const auto bits = unsigned(_mm_movemask_epi8(stops)))
+            return p + std::countr_zero(bits);
+    }
+#endif
+    while (p != m_end && !Stops(*p))
+        ++p;
+    return p;
+}
+
+// A cell that the short reader did not take: fast_float reads it from its
+// start, or the cell is scanned and read as a whole.
+Field CFieldScanner::ScanOtherCell(const char* p, Reading reading, bool& number, double& value) const
+{
+    if (reading.fromStart && p != m_end && !IsBlank(*p) && *p != '"') {
+        const auto r = fast_float::from_chars_advanced(p, m_end, value, NumberFormat(reading.decimalComma));
+        if (r.ec == std::errc()) {
+            if (const char* end = NumberEnd(r.ptr)) {
+                number = true;
+                return Field{p, end};
+            }
         }
     }
     const Field f = ScanField(p);
-    number = Number(f, decimalComma, value);
+    number = Number(f, reading.decimalComma, value);
     return f;
+}
+
+// The loop that most cells take, one record's run of short plain decimals:
+// each value straight into out, without a scan for the cell's end.
+const char* CFieldScanner::ReadDecimals(const char* p, Reading reading, ValueOut& out, bool& ended) const
+{
+    // Held here, where the values written cannot touch them.
+    ValueRange range = out.range;
+    std::size_t cells = out.cells;
+    double value = 0;
+    const char* stop = nullptr;
+    while (cells < out.width && p != m_end && ReadShortDecimal(p, m_end, reading.point, value, stop)) {
+        const char* end = NumberEnd(stop);
+        if (!end)
+            break;
+        out.values[cells++ * out.step] = value;
+        range.Add(value);
+        if (end == m_end || *end == m_eol) {
+            ended = true;
+            p = end == m_end ? m_end : end + 1;
+            break;
+        }
+        p = end + 1;
+    }
+    out.range = range;
+    out.cells = cells;
+    return p;
 }
 
 const char* CFieldScanner::Count(const char* p, std::size_t& cells, std::size_t& firstBytes) const
 {
+    if (!m_blankRuns) {
+        const LineCount line = CountLine(p, m_end, m_eol, m_delim);
+        if (!line.quote) {
+            cells = 1 + line.delimiters;
+            firstBytes = std::size_t(line.firstDelimiter - p);
+            return line.eol == m_end ? m_end : line.eol + 1;
+        }
+        return CountFields(p, cells, firstBytes);
+    }
     const char* eol = Find(p, m_end, m_eol);
-    const char* next = eol == m_end ? m_end : eol + 1;
-    if (Find(p, eol, '"') != eol) {
-        cells = firstBytes = 0;
-        return Record(p, [&](const Field& f) {
-            if (cells++ == 0)
-                firstBytes = std::size_t(f.end - f.begin);
-        });
-    }
-    if (m_blankRuns) {
-        const char* first = SkipBlanks(p);
-        const char* q = first;
-        while (q != eol && !IsBlank(*q))
-            ++q;
-        firstBytes = std::size_t(q - first);
-        cells = (first != eol) + CountRunStarts(q, eol);
-        return next;
-    }
-    cells = 1 + CountByte(p, eol, m_delim);
-    firstBytes = std::size_t(Find(p, eol, m_delim) - p);
-    return next;
+    if (Find(p, eol, '"') != eol)
+        return CountFields(p, cells, firstBytes);
+    const char* first = SkipBlanks(p);
+    const char* q = first;
+    while (q != eol && !IsBlank(*q))
+        ++q;
+    firstBytes = std::size_t(q - first);
+    cells = (first != eol) + CountRunStarts(q, eol);
+    return eol == m_end ? m_end : eol + 1;
 }
 
-std::string_view CFieldScanner::Text(const Field& f, std::string& scratch) const
+void RecordCount::Add(std::size_t cells, std::size_t firstBytes, const char* next)
 {
-    const char* b = SkipBlanks(f.begin);
-    const char* e = TrimEnd(b, f.end);
-    if (!f.quoted)
-        return {b, std::size_t(e - b)};
+    ++records;
+    widest = std::max(widest, cells);
+    labelBytes += firstBytes;
+    reach = next;
+}
+
+// Count for a record with quotes, which may hold delimiters and line breaks.
+const char* CFieldScanner::CountFields(const char* p, std::size_t& cells, std::size_t& firstBytes) const
+{
+    cells = firstBytes = 0;
+    return Record(p, [&](const Field& f) {
+        if (cells++ == 0)
+            firstBytes = std::size_t(f.end - f.begin);
+    });
+}
+
+// The text of a quoted cell [b, e), without its quotes.
+std::string_view CFieldScanner::Unquoted(const char* b, const char* e, std::string& scratch) const
+{
     const char* p = b + 1;
     const char* q = Find(p, e, '"');
     if (q + 1 == e)
@@ -259,59 +356,11 @@ bool CFieldScanner::Number(const Field& f, bool decimalComma, double& value) con
     return ParseNumber(b, e, decimalComma, value);
 }
 
-// Whether the quote at q, outside quotes, opens a quoted cell of the record
-// that starts at record: it does when only blanks lie between it and the
-// start of its cell.
-bool CFieldScanner::OpensField(const char* quote, const char* record) const
+void CFieldScanner::Split(const char* begin, std::size_t parts, std::vector<const char*>& cuts) const
 {
-    if (m_blankRuns)
-        return quote == record || IsBlank(quote[-1]);
-    const char* i = quote;
-    while (i != record && IsBlank(i[-1]))
-        --i;
-    return i == record || i[-1] == m_delim;
-}
-
-// Settles the quote at quote, the first after p (which lies outside quotes,
-// in the record that starts at record): returns where the walk goes on, again
-// outside quotes, and moves record along.
-const char* CFieldScanner::PastQuote(const char* quote, const char* p, const char*& record) const
-{
-    if (const void* eol = memrchr(p, m_eol, std::size_t(quote - p)))
-        record = static_cast<const char*>(eol) + 1;
-    if (m_comment != '\0' && *record == m_comment)
-        return record = LineAfter(quote);
-    if (!OpensField(quote, record))
-        return quote + 1;
-    bool unterminated = false;
-    return PastQuoted(quote, unterminated);
-}
-
-// The start of the first line after target that begins a record (a line end
-// outside quotes lies before it). p and record carry the walk over the quotes
-// from one call to the next.
-const char* CFieldScanner::CutAfter(const char* target, const char*& p, const char*& record) const
-{
-    for (;;) {
-        target = std::max(target, p);
-        const char* eol = Find(target, m_end, m_eol);
-        const char* quote = Find(p, eol, '"');
-        if (quote == eol) {
-            p = record = eol == m_end ? m_end : eol + 1;
-            return p;
-        }
-        p = PastQuote(quote, p, record);
-    }
-}
-
-std::vector<const char*> CFieldScanner::Split(const char* begin, std::size_t parts) const
-{
-    std::vector<const char*> cuts{begin};
-    const char* p = begin;
-    const char* record = begin;
+    cuts.assign(parts + 1, m_end);
+    cuts[0] = begin;
     const std::size_t length = std::size_t(m_end - begin);
     for (std::size_t k = 1; k < parts; ++k)
-        cuts.push_back(CutAfter(std::max(begin + length / parts * k, cuts.back()), p, record));
-    cuts.push_back(m_end);
-    return cuts;
+        cuts[k] = LineAfter(std::max(begin + length / parts * k, cuts[k - 1]));
 }

@@ -1,10 +1,13 @@
 #include "doc/Importer.h"
 
+#include "doc/ChunkParser.h"
 #include "doc/FieldScanner.h"
 #include "doc/HugePages.h"
 #include "doc/ImportBody.h"
 #include "doc/ImportDetect.h"
-#include "doc/MapGuard.h"
+#include "doc/ImportPieces.h"
+#include "doc/ProgressCheckpoint.h"
+#include "doc/ReadPass.h"
 #include "doc/ReadProgress.h"
 #include "doc/SorvDoc.h"
 #include "doc/SystemMemory.h"
@@ -12,14 +15,11 @@
 #include "doc/Utf8.h"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <limits>
 #include <new>
-#include <system_error>
 #include <thread>
 
 namespace {
@@ -30,83 +30,6 @@ constexpr std::size_t kBytesPerPiece = std::size_t(1) << 20;
 constexpr std::size_t kPiecesPerThread = 16;
 constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
 
-// Runs work(k) for every k in [0, n) on up to threads threads (the caller's
-// among them), each taking the next piece not yet taken; passes on the first
-// exception one of them threw.
-template <class Work>
-void RunOnThreads(std::size_t n, std::size_t threads, const Work& work)
-{
-    std::vector<std::exception_ptr> errors(n);
-    std::atomic<std::size_t> next = 0;
-    const auto worker = [&] {
-        for (std::size_t k = next++; k < n; k = next++) {
-            try {
-                work(k);
-            } catch (...) {
-                errors[k] = std::current_exception();
-            }
-        }
-    };
-    {
-        std::vector<std::jthread> helpers;
-        for (std::size_t t = 1; t < std::min(threads, n); ++t) {
-            try {
-                helpers.emplace_back(worker);
-            } catch (const std::system_error&) {
-                break;   // no more threads to be had: fewer do the work
-            }
-        }
-        worker();
-    }
-    for (const std::exception_ptr& e : errors)
-        if (e)
-            std::rethrow_exception(e);
-}
-
-// Reports the bytes a piece has walked every kProgressStep bytes; false once
-// the read is cancelled.
-class PieceProgress {
-public:
-    PieceProgress(CReadProgress& progress, const char* begin) : m_progress(progress), m_reported(begin) {}
-    ~PieceProgress() { m_progress.Advance(std::uint64_t(m_last - m_reported)); }
-
-    bool Walked(const char* p)
-    {
-        m_last = p;
-        if (std::size_t(p - m_reported) < kProgressStep)
-            return true;
-        const bool goOn = m_progress.Advance(std::uint64_t(p - m_reported));
-        m_reported = p;
-        return goOn;
-    }
-
-private:
-    CReadProgress& m_progress;
-    const char* m_reported;
-    const char* m_last = m_reported;
-};
-
-// What the counting pass finds in one piece of the text.
-struct Shape {
-    std::uint64_t records = 0;
-    std::size_t widest = 0;       // most cells in one record
-    std::size_t labelBytes = 0;   // raw bytes of the records' first cells
-};
-
-Shape CountPiece(const CFieldScanner& scanner, const char* begin, const char* end, CReadProgress& progress)
-{
-    Shape shape;
-    PieceProgress ticks(progress, begin);
-    for (const char* p = scanner.NextRecord(begin); p < end && ticks.Walked(p); p = scanner.NextRecord(p)) {
-        std::size_t cells = 0, firstBytes = 0;
-        p = scanner.Count(p, cells, firstBytes);
-        ++shape.records;
-        shape.widest = std::max(shape.widest, cells);
-        shape.labelBytes += firstBytes;
-    }
-    return shape;
-}
-
 // What the conversion of one piece finds.
 struct Tally {
     std::uint64_t missing = 0;
@@ -114,6 +37,7 @@ struct Tally {
     const char* firstRagged = nullptr;
     const char* unterminated = nullptr;     // the cell whose quote is never closed
     std::size_t labelEnd = 0;               // where its column labels end
+    ValueRange range;                       // of its finite values, in the order it met them
 };
 
 // Where the cells go: value j of record r at data[r * RecordStride() + j * ValueStride()].
@@ -145,45 +69,49 @@ struct Conversion {
     // Converts the records of [begin, end), which the counting pass found to
     // be shape.records from record on, with shape.labelBytes of first cells
     // from labelAt on. It never writes past them.
-    Tally Piece(const char* begin, const char* end, const Shape& shape, std::uint64_t record,
-                std::size_t labelAt, CReadProgress& progress) const
+    [[gnu::flatten]] Tally Piece(const char* begin, const char* end, const RecordCount& shape, std::uint64_t record,
+                                 std::size_t labelAt, CReadProgress& progress) const
     {
         Tally tally;
         std::string scratch;
-        PieceProgress ticks(progress, begin);
+        CProgressCheckpoint checkpoint(begin, end, progress);
         const std::uint64_t last = record + shape.records;
         const std::size_t labelLimit = labelAt + shape.labelBytes;
-        for (const char* p = scanner.NextRecord(begin); p < end && record < last && ticks.Walked(p); ++record) {
-            std::size_t cells = 0;
-            const char* next = scanner.Cells(p, decimalComma, [&](const Field& f, bool number, double v) {
-                if (f.unterminated)
-                    tally.unterminated = f.begin;
-                if (cells++ < layout.offset) {
+        ValueOut out;
+        out.step = layout.ValueStride();
+        out.width = layout.width;
+        for (const char* p = scanner.NextRecord(begin); p < end && record < last && checkpoint.At(p); ++record) {
+            out.values = data + record * layout.RecordStride();
+            std::size_t leading = 0;
+            const char* next = scanner.Values(
+                p, decimalComma, layout.offset,
+                [&](const Field& f) {
+                    ++leading;
+                    NoteQuote(f, tally);
                     TakeLabel(f, record, labelAt, labelLimit, scratch);
-                    return;
-                }
-                const std::size_t j = cells - 1 - layout.offset;
-                if (j >= layout.width)
-                    return;   // never: the counting pass saw every cell
-                if (!number)
-                    v = kMissing;
-                tally.missing += v != v;
-                Cell(record, j) = v;
-            });
-            for (std::size_t j = std::max(cells, layout.offset) - layout.offset; j < layout.width; ++j)
-                Cell(record, j) = kMissing;
-            tally.missing += layout.width - std::min(layout.width, std::max(cells, layout.offset) - layout.offset);
-            if (cells < widest && tally.ragged++ == 0)
+                },
+                out);
+            for (std::size_t j = out.cells; j < out.width; ++j) {
+                out.values[j * out.step] = kMissing;
+                ++out.missing;
+            }
+            if (leading + out.cells < widest && tally.ragged++ == 0)
                 tally.firstRagged = p;
             p = scanner.NextRecord(next);
         }
+        tally.missing = out.missing;
+        tally.range = out.range;
+        if (out.unterminated)
+            tally.unterminated = out.unterminated;
         tally.labelEnd = labelAt;
+        checkpoint.Report(end);
         return tally;
     }
 
-    double& Cell(std::uint64_t record, std::size_t j) const
+    static void NoteQuote(const Field& f, Tally& tally)
     {
-        return data[record * layout.RecordStride() + j * layout.ValueStride()];
+        if (f.unterminated)
+            tally.unterminated = f.begin;
     }
 
     void TakeLabel(const Field& f, std::uint64_t record, std::size_t& labelAt, std::size_t labelLimit,
@@ -205,22 +133,34 @@ struct Conversion {
 
 // Pieces write their column labels from where their raw first cells would
 // begin; unquoting and trimming leave gaps that this closes.
-CColumnLabels PackColumnLabels(std::string text, std::vector<std::size_t> ends, const std::vector<Shape>& shapes,
-                               const std::vector<Tally>& tallies)
+CColumnLabels PackColumnLabels(std::unique_ptr<char[]> text, std::unique_ptr<std::size_t[]> ends,
+                               const std::vector<RecordCount>& shapes, const std::vector<Tally>& tallies)
 {
     std::size_t at = 0, base = 0;
     std::uint64_t record = 0;
     for (std::size_t k = 0; k < shapes.size(); ++k) {
         const std::size_t used = tallies[k].labelEnd - base;
-        std::memmove(text.data() + at, text.data() + base, used);
-        for (std::uint64_t r = record; r < record + shapes[k].records; ++r)
-            ends[r] -= base - at;
+        if (at != base) {
+            std::memmove(text.get() + at, text.get() + base, used);
+            for (std::uint64_t r = record; r < record + shapes[k].records; ++r)
+                ends[r] -= base - at;
+        }
         at += used;
         base += shapes[k].labelBytes;
         record += shapes[k].records;
     }
-    text.resize(at);
-    return CColumnLabels(std::move(text), std::move(ends));
+    return CColumnLabels(std::move(text), std::move(ends), record);
+}
+
+// The pieces meet their values in their own order, but equal values differ
+// at most in the sign of zero: a bound that is zero is the zero that comes
+// first in storage order, as a scan of the matrix would keep.
+ValueRange ZeroFirstInStorage(ValueRange range, const double* data, std::size_t cells)
+{
+    for (double* bound : {&range.min, &range.max})
+        if (*bound == 0)
+            *bound = *std::find(data, data + cells, 0.0);
+    return range;
 }
 
 std::string Lines(std::uint64_t n)
@@ -240,14 +180,21 @@ std::unique_ptr<std::string[]> NameLabels(const std::vector<std::string>& names,
 
 CColumnLabels NameColumns(const std::vector<std::string>& names, std::size_t offset, std::size_t n)
 {
-    std::string text;
-    std::vector<std::size_t> ends;
+    const auto named = [&](std::size_t i) {
+        return offset + i < names.size() ? std::string_view(names[offset + i]) : std::string_view();
+    };
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        bytes += named(i).size();
+    auto text = std::make_unique_for_overwrite<char[]>(bytes);
+    auto ends = std::make_unique_for_overwrite<std::size_t[]>(n);
+    std::size_t at = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        if (offset + i < names.size())
-            text += names[offset + i];
-        ends.push_back(text.size());
+        const std::string_view name = named(i);
+        std::copy(name.begin(), name.end(), text.get() + at);
+        ends[i] = at += name.size();
     }
-    return CColumnLabels(std::move(text), std::move(ends));
+    return CColumnLabels(std::move(text), std::move(ends), n);
 }
 
 } // namespace
@@ -255,22 +202,23 @@ CColumnLabels NameColumns(const std::vector<std::string>& names, std::size_t off
 // The whole of one import: the header, the pieces of the text, the shape of
 // the matrix and what the conversion found.
 struct CImporter::Plan {
-    explicit Plan(const CFieldScanner& s) : scanner(s) {}
+    Plan(const CFieldScanner& s, CReadPass& p) : scanner(s), pass(p) {}
 
     const CFieldScanner& scanner;
+    CReadPass& pass;                  // runs the counting and the conversion of the pieces
     std::vector<std::string> names;   // the header's cells
     const char* headerLine = nullptr;
-    std::vector<const char*> cuts;
-    std::vector<Shape> shapes;
+    ImportPieces pieces;
     Layout layout;
     std::size_t widest = 0;
     std::size_t labelBytes = 0;
     std::vector<Tally> tallies;
     std::uint64_t missing = 0;
+    ValueRange range;
     std::unique_ptr<double[]> data;
     std::unique_ptr<std::string[]> labels;
-    std::string labelText;              // column labels from the first cells
-    std::vector<std::size_t> labelEnds;
+    std::unique_ptr<char[]> labelText;  // column labels from the first cells
+    std::unique_ptr<std::size_t[]> labelEnds;
 };
 
 CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned threads)
@@ -303,25 +251,22 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc, const ReadOptions& 
     m_failure = {};
     m_warnings.clear();
     m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
-    m_text = text;
     CReadProgress ownProgress;
-    m_pProgress = options.progress ? options.progress : &ownProgress;
-    m_pProgress->SetBytesIn(text.size());
-    m_pProgress->SetTotalWork(2 * std::uint64_t(text.size()));
+    CReadProgress& progress = options.progress ? *options.progress : ownProgress;
+    progress.SetBytesIn(text.size());
+    progress.SetTotalWork(2 * std::uint64_t(text.size()));
+    CReadPass pass(text.data(), text.data() + text.size(), m_threads, progress);
     bool ok = false;
     // Detection and the header look at the first lines, which may vanish too.
-    if (!RunGuarded(text.data(), text.data() + text.size(), [&] { ok = ImportText(doc); }))
-        ok = Fail(ReadError::ShortRead, "the file became shorter while it was read");
+    if (!pass.Guard([&] { ok = ImportText(text, pass, doc); }))
+        m_failure = pass.Failure();
     if (ok)
-        m_pProgress->Complete();
-    m_pProgress = nullptr;
-    m_text = {};
+        progress.Complete();
     return ok;
 }
 
-bool CImporter::ImportText(CSorvDoc& doc)
+bool CImporter::ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc)
 {
-    const std::string_view text = m_text;
     if (text.empty())
         return Fail(ReadError::Empty, "the file is empty");
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
@@ -330,13 +275,14 @@ bool CImporter::ImportText(CSorvDoc& doc)
     if (m_options.delimiter == ImportDelimiter::Auto)
         m_options.delimiter = DetectDelimiter(body, m_options.comment);
     if (m_options.detectLayout)
-        DetectLayout();
+        DetectLayout(text);
     const CFieldScanner scanner(m_options.delimiter, body.eol, m_options.comment, body.end);
-    Plan plan(scanner);
+    Plan plan(scanner, pass);
     try {
         if (!Measure(body, plan) || !Convert(plan))
             return false;
-        Adopt(plan, IsValidUtf8(text.data(), text.size()), doc);
+        const char* counted = plan.pieces.cuts.front();   // the pieces checked their own bytes
+        Adopt(plan, plan.pieces.utf8 && IsValidUtf8(text.data(), std::size_t(counted - text.data())), doc);
     } catch (const std::bad_alloc&) {
         return Fail(ReadError::NoMemory, "not enough memory for the data");
     }
@@ -344,31 +290,13 @@ bool CImporter::ImportText(CSorvDoc& doc)
     return true;
 }
 
-void CImporter::DetectLayout()
+void CImporter::DetectLayout(std::string_view text)
 {
-    const ImportOptions detected = DetectImport(m_text, m_options).options;
+    const ImportOptions detected = DetectImport(text, m_options).options;
     m_options.header = detected.header;
     m_options.firstColumn = detected.firstColumn;
     m_options.decimalComma = m_options.decimalComma || detected.decimalComma;
     m_options.detectLayout = false;
-}
-
-template <class Work>
-bool CImporter::RunPieces(std::size_t n, const Work& work)
-{
-    std::atomic<bool> vanished = false;
-    const char* begin = m_text.data();
-    const char* end = begin + m_text.size();
-    RunOnThreads(n, m_threads, [&](std::size_t k) {
-        // After a cancel the pieces left are not begun.
-        if (!m_pProgress->IsCancelled() && !RunGuarded(begin, end, [&] { work(k); }))
-            vanished = true;
-    });
-    if (vanished)
-        return Fail(ReadError::ShortRead, "the file became shorter while it was read");
-    if (m_pProgress->IsCancelled())
-        return Fail(ReadError::Cancelled, "the read was cancelled");
-    return true;
 }
 
 std::size_t CImporter::Pieces(std::size_t bytes) const
@@ -387,17 +315,15 @@ bool CImporter::Measure(const ImportBody& body, Plan& plan)
     std::string scratch;
     if (m_options.header && begin != body.end)
         begin = scanner.Record(begin, [&](const Field& f) { plan.names.emplace_back(scanner.Text(f, scratch)); });
-    plan.cuts = scanner.Split(begin, Pieces(std::size_t(body.end - begin)));
-    plan.shapes.resize(plan.cuts.size() - 1);
-    if (!RunPieces(plan.shapes.size(), [&](std::size_t k) {
-            plan.shapes[k] = CountPiece(scanner, plan.cuts[k], plan.cuts[k + 1], *m_pProgress);
-        }))
+    if (!CountPieces(scanner, begin, Pieces(std::size_t(body.end - begin)), plan.pass, plan.pieces)) {
+        m_failure = plan.pass.Failure();
         return false;
+    }
 
     Layout& layout = plan.layout;
     layout.columns = m_options.columns;
     layout.offset = m_options.firstColumn == FirstColumn::Data ? 0 : 1;
-    for (const Shape& s : plan.shapes) {
+    for (const RecordCount& s : plan.pieces.shapes) {
         layout.records += s.records;
         plan.widest = std::max(plan.widest, s.widest);
         plan.labelBytes += s.labelBytes;
@@ -447,28 +373,38 @@ bool CImporter::Convert(Plan& plan)
         plan.labels = std::make_unique<std::string[]>(layout.records);
         conversion.rowLabels = plan.labels.get();
     } else if (conversion.takeLabels) {
-        plan.labelText.assign(plan.labelBytes, '\0');
-        plan.labelEnds.assign(layout.records, 0);
-        conversion.labelText = plan.labelText.data();
-        conversion.labelEnds = plan.labelEnds.data();
+        plan.labelText = std::make_unique_for_overwrite<char[]>(plan.labelBytes);
+        plan.labelEnds = std::make_unique_for_overwrite<std::size_t[]>(layout.records);
+        AdviseHugePages(plan.labelText.get(), plan.labelBytes);
+        AdviseHugePages(plan.labelEnds.get(), layout.records * sizeof(std::size_t));
+        conversion.labelText = plan.labelText.get();
+        conversion.labelEnds = plan.labelEnds.get();
     }
-    const std::size_t n = plan.shapes.size();
+    const std::vector<RecordCount>& shapes = plan.pieces.shapes;
+    const std::size_t n = shapes.size();
     std::vector<std::uint64_t> firstRecord(n);
     std::vector<std::size_t> labelAt(n);
     for (std::size_t k = 1; k < n; ++k) {
-        firstRecord[k] = firstRecord[k - 1] + plan.shapes[k - 1].records;
-        labelAt[k] = labelAt[k - 1] + plan.shapes[k - 1].labelBytes;
+        firstRecord[k] = firstRecord[k - 1] + shapes[k - 1].records;
+        labelAt[k] = labelAt[k - 1] + shapes[k - 1].labelBytes;
     }
     plan.tallies.resize(n);
-    if (!RunPieces(n, [&](std::size_t k) {
-            plan.tallies[k] = conversion.Piece(plan.cuts[k], plan.cuts[k + 1], plan.shapes[k], firstRecord[k],
-                                               labelAt[k], *m_pProgress);
-        }))
+    const std::vector<const char*>& cuts = plan.pieces.cuts;
+    const bool converted = plan.pass.Run(n, [&](std::size_t k) {
+        plan.tallies[k] = conversion.Piece(cuts[k], cuts[k + 1], shapes[k], firstRecord[k], labelAt[k],
+                                           plan.pass.Progress());
+    });
+    if (!converted) {
+        m_failure = plan.pass.Failure();
         return false;
-    for (const Tally& t : plan.tallies)
+    }
+    for (const Tally& t : plan.tallies) {
         plan.missing += t.missing;
-    if (plan.missing == layout.Rows() * layout.Cols())
+        plan.range.Add(t.range);
+    }
+    if (plan.missing == cells)
         return Fail(ReadError::NoNumbers, "no cell of the file is a number");
+    plan.range = ZeroFirstInStorage(plan.range, plan.data.get(), cells);
     return true;
 }
 
@@ -482,10 +418,10 @@ void CImporter::Adopt(Plan& plan, bool utf8, CSorvDoc& doc)
     if (layout.columns) {
         plan.labels = NameLabels(plan.names, layout.offset, layout.width);
         if (m_options.firstColumn == FirstColumn::Labels)
-            columnLabels = PackColumnLabels(std::move(plan.labelText), std::move(plan.labelEnds), plan.shapes,
+            columnLabels = PackColumnLabels(std::move(plan.labelText), std::move(plan.labelEnds), plan.pieces.shapes,
                                             plan.tallies);
     }
-    doc.Adopt(rows, cols, std::move(plan.data), std::move(plan.labels), utf8);
+    doc.Adopt(rows, cols, std::move(plan.data), std::move(plan.labels), plan.range, utf8);
     doc.m_nMissing = int(plan.missing);
     doc.m_columnLabels = std::move(columnLabels);
 }

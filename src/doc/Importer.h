@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-class CReadProgress;
+class CReadPass;
 class CSorvDoc;
 struct ImportBody;
 
@@ -60,19 +60,12 @@ private:
     unsigned m_pieces;
     unsigned m_threads;
     std::uint64_t m_nMemoryLimit = 0;   // bytes the matrix and labels may take
-    std::string_view m_text;            // the text of the current import
-    CReadProgress* m_pProgress = nullptr;
     ReadFailure m_failure;
     std::vector<ImportWarning> m_warnings;
 
     bool Fail(ReadError code, std::string text, std::uint64_t rows = 0, std::uint64_t cols = 0);
-    bool ImportText(CSorvDoc& doc);
-    void DetectLayout();
-    // Runs work(k) for every piece k on the threads, each under the map guard;
-    // false (with the failure said) when the text shortened under it or the
-    // read was cancelled.
-    template <class Work>
-    bool RunPieces(std::size_t n, const Work& work);
+    bool ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc);
+    void DetectLayout(std::string_view text);
     std::size_t Pieces(std::size_t bytes) const;
     bool Measure(const ImportBody& body, Plan& plan);
     bool CheckShape(const Plan& plan);

@@ -16,3 +16,9 @@ struct ReadFailure {
     std::uint64_t rows = 0;
     std::uint64_t cols = 0;
 };
+
+// What every read says when it was cancelled.
+inline ReadFailure CancelledRead()
+{
+    return {ReadError::Cancelled, "the read was cancelled"};
+}

@@ -2,19 +2,16 @@
 
 #include "doc/ChunkParser.h"
 #include "doc/HugePages.h"
-#include "doc/MapGuard.h"
-#include "doc/ParallelRun.h"
+#include "doc/ReadPass.h"
 #include "doc/ReadProgress.h"
 #include "doc/SystemMemory.h"
 #include "doc/TextChunks.h"
 #include "doc/TextSource.h"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <new>
 #include <vector>
 
@@ -97,28 +94,6 @@ Shape ShapeOf(const std::vector<TextChunk>& chunks)
     return shape;
 }
 
-struct TextArea {
-    const char* begin;
-    const char* end;
-};
-
-// Runs pass(i) for every chunk i on the reading threads, each under the map
-// guard. False when the read was cancelled, or the file shortened under it
-// (which failure then says).
-bool RunPass(const TextArea& text, std::size_t chunks, unsigned threads, const std::function<void(std::size_t)>& pass,
-             const CReadProgress& progress, ReadFailure& failure)
-{
-    std::atomic<bool> shortened = false;
-    RunInParallel(chunks, threads, [&](std::size_t i) {
-        // After a cancel the chunks left are not begun.
-        if (!progress.IsCancelled() && !RunGuarded(text.begin, text.end, [&] { pass(i); }))
-            shortened = true;
-    });
-    if (shortened)
-        failure = {ReadError::ShortRead, "the file became shorter while it was read"};
-    return !shortened && !progress.IsCancelled();
-}
-
 } // namespace
 
 std::string DocumentTitle(const std::string& path)
@@ -177,8 +152,7 @@ bool CSorvDoc::ReadBytes(std::string_view bytes, const ReadOptions& options, CRe
     } catch (const std::bad_alloc&) {
         m_failure = {ReadError::NoMemory, "not enough memory to read the data"};
     }
-    ReadFailure failure = progress.IsCancelled() ? ReadFailure{ReadError::Cancelled, "the read was cancelled"}
-                                                 : std::move(m_failure);
+    ReadFailure failure = progress.IsCancelled() ? CancelledRead() : std::move(m_failure);
     Clear();
     m_failure = std::move(failure);
     return false;
@@ -187,11 +161,16 @@ bool CSorvDoc::ReadBytes(std::string_view bytes, const ReadOptions& options, CRe
 // The counting pass and the parsing pass over the chunks, on every core.
 bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CReadProgress& progress)
 {
-    const TextArea text{bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0), bytes.data() + bytes.size()};
-    std::vector<TextChunk> chunks = SplitAtLineStarts(text.begin, text.end, options.chunkBytes);
-    const auto count = [&](std::size_t i) { CountChunk(chunks[i], progress); };
-    if (!RunPass(text, chunks.size(), options.threads, count, progress, m_failure))
+    const char* end = bytes.data() + bytes.size();
+    CReadPass pass(bytes.data(), end, options.threads, progress);
+    std::vector<TextChunk> chunks;
+    const bool split = pass.Guard([&] {
+        SplitAtLineStarts(bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0), end, options.chunkBytes, chunks);
+    });
+    if (!split || !pass.Run(chunks.size(), [&](std::size_t i) { CountChunk(chunks[i], progress); })) {
+        m_failure = pass.Failure();
         return false;
+    }
     const bool utf8 = std::all_of(chunks.begin(), chunks.end(), [](const TextChunk& c) { return c.utf8; });
     DropChunksAfterText(chunks);
     const Shape shape = ShapeOf(chunks);
@@ -207,8 +186,10 @@ bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CR
                              chunks[i].rows, std::size_t(shape.cols)};
         ParseChunk(chunks[i].begin, chunks[i].textEnd, rows, options.convert, progress, ranges[i]);
     };
-    if (!RunPass(text, chunks.size(), options.threads, parse, progress, m_failure))
+    if (!pass.Run(chunks.size(), parse)) {
+        m_failure = pass.Failure();
         return false;
+    }
 
     ValueRange range;
     for (const ValueRange& r : ranges)

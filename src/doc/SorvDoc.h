@@ -43,9 +43,11 @@ public:
     // column gave them (empty otherwise).
     int m_nMissing = 0;
     CColumnLabels m_columnLabels;
-    // Takes a finished matrix of rows x cols (row-major) and one label per row,
-    // as a successful read leaves them: whole-matrix region, range scanned.
-    void Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels, bool utf8);
+    // Takes a finished matrix of rows x cols (row-major), one label per row
+    // and the range of its finite values, as a successful read leaves them:
+    // whole-matrix region.
+    void Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels,
+               const ValueRange& range, bool utf8);
 
     // Takes the data of a new read of the same file (matrix, labels, range and
     // what the import found); keeps the title, the views' hooks and the region

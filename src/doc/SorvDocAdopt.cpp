@@ -5,7 +5,7 @@
 #include <utility>
 
 void CSorvDoc::Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels,
-                     bool utf8)
+                     const ValueRange& range, bool utf8)
 {
     Clear();
     m_nRows = rows;
@@ -18,10 +18,6 @@ void CSorvDoc::Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::un
     m_bUtf8 = utf8;
     m_nMissing = 0;
     m_columnLabels = {};
-    ValueRange range;
-    const std::size_t cells = std::size_t(rows) * std::size_t(cols);
-    for (std::size_t i = 0; i < cells; ++i)
-        range.Add(m_pData[i]);
     TakeRange(range);
 }
 

@@ -1,6 +1,6 @@
 #include "doc/TextChunks.h"
 
-#include "doc/ReadProgress.h"
+#include "doc/ProgressCheckpoint.h"
 #include "doc/Utf8.h"
 
 #include <algorithm>
@@ -100,10 +100,9 @@ private:
 
 } // namespace
 
-std::vector<TextChunk> SplitAtLineStarts(const char* begin, const char* end, std::size_t chunkBytes)
+void SplitAtLineStarts(const char* begin, const char* end, std::size_t chunkBytes, std::vector<TextChunk>& chunks)
 {
     chunkBytes = std::max<std::size_t>(chunkBytes, 1);
-    std::vector<TextChunk> chunks;
     for (const char* p = begin; p != end;) {
         const char* next = end;
         if (std::size_t(end - p) > chunkBytes) {
@@ -114,7 +113,6 @@ std::vector<TextChunk> SplitAtLineStarts(const char* begin, const char* end, std
         chunks.push_back({p, next});
         p = next;
     }
-    return chunks;
 }
 
 bool CountChunk(TextChunk& chunk, CReadProgress& progress)
@@ -122,7 +120,7 @@ bool CountChunk(TextChunk& chunk, CReadProgress& progress)
     CLineCounter counter(chunk);
     chunk.textEnd = chunk.end;
     std::uint64_t highBits = 0;
-    std::size_t reported = 0;
+    CProgressCheckpoint checkpoint(chunk.begin, chunk.end, progress);
     char tail[kBlock];   // the last, short block, read from a copy
     for (const char* base = chunk.begin; base < chunk.textEnd; base += kBlock) {
         std::size_t n = std::min(std::size_t(chunk.end - base), kBlock);
@@ -138,14 +136,11 @@ bool CountChunk(TextChunk& chunk, CReadProgress& progress)
         }
         highBits |= m.highBits & LowBits(n);
         counter.Add(m, LowBits(n));
-        if (std::size_t(base - chunk.begin) >= reported + kProgressStep) {
-            reported += kProgressStep;
-            if (!progress.Advance(kProgressStep))
-                return false;
-        }
+        if (!checkpoint.At(base))
+            return false;
     }
     counter.EndText(chunk.textEnd);
     const std::size_t size = std::size_t(chunk.end - chunk.begin);
     chunk.utf8 = (chunk.textEnd == chunk.end && highBits == 0) || IsValidUtf8(chunk.begin, size);
-    return progress.Advance(size - std::min(size, reported));
+    return checkpoint.Report(chunk.end);
 }

@@ -21,8 +21,9 @@ struct TextChunk {
 };
 
 // Chunks of at least chunkBytes (but the last), each ending just after an LF
-// (but the last), together exactly [begin, end).
-std::vector<TextChunk> SplitAtLineStarts(const char* begin, const char* end, std::size_t chunkBytes);
+// (but the last), together exactly [begin, end), appended to chunks (which a
+// caller keeps outside the map guard that the split runs under).
+void SplitAtLineStarts(const char* begin, const char* end, std::size_t chunkBytes, std::vector<TextChunk>& chunks);
 
 // The counting pass; false when the read was cancelled.
 bool CountChunk(TextChunk& chunk, CReadProgress& progress);

@@ -25,11 +25,6 @@ ReadFailure CannotOpen(int errorNumber)
     return {ReadError::CannotOpen, std::string("cannot open: ") + std::strerror(errorNumber), errorNumber};
 }
 
-ReadFailure Cancelled()
-{
-    return {ReadError::Cancelled, "the read was cancelled"};
-}
-
 // Waits until fd has bytes or its end; false when the read was cancelled first.
 bool WaitReadable(int fd, CReadProgress* progress)
 {
@@ -114,7 +109,7 @@ bool CTextSource::ReadStream(int fd, CReadProgress* progress, std::uint64_t memo
         if (m_nLength == m_nMapped && !Grow(memoryLimit, error))
             return false;
         if (!WaitReadable(fd, progress) || (progress && progress->IsCancelled())) {
-            error = Cancelled();
+            error = CancelledRead();
             return false;
         }
         const ssize_t n = read(fd, m_pBytes + m_nLength, m_nMapped - m_nLength);

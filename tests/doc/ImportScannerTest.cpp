@@ -2,12 +2,17 @@
 // for the threads: only where a sequential reading stands between records.
 
 #include "doc/FieldScanner.h"
+#include "doc/ImportPieces.h"
+#include "doc/ReadPass.h"
+#include "doc/ReadProgress.h"
 #include "doc/ShortDecimal.h"
+#include "doc/Utf8.h"
 
 #include <fast_float/fast_float.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -53,6 +58,9 @@ TEST(FieldScanner, SplitsALineIntoCells)
         {"  a  b\t c \r\n", D::Blank, {"a", "b", "c"}},
         {"\"a b\" \"\" c\n", D::Blank, {"a b", "", "c"}},
         {"a,b\rc,d\r", D::Comma, {"a", "b"}},
+        {"abcdefghijklmnopqrstuvwxyz0123456789, \"q\" ,x\n", D::Comma,
+         {"abcdefghijklmnopqrstuvwxyz0123456789", "q", "x"}},
+        {"abcdefghijklmnopqrstuvwxyz0123456789\t  yz\r\n", D::Blank, {"abcdefghijklmnopqrstuvwxyz0123456789", "yz"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Cells(c.line, c.delimiter, c.line.back()), c.cells) << c.line;
@@ -153,31 +161,92 @@ std::string MessyText(std::mt19937& rng)
     return s;
 }
 
-TEST(FieldScanner, CutsFallBetweenRecords)
+// Lines of cells as files have them, now and then a comment, a blank line,
+// a quoted cell (with a line break), a character beyond ASCII or a byte
+// that is no UTF-8.
+std::string LinedText(std::mt19937& rng, char delimiter, const char* lineEnd)
+{
+    static const char* const cells[] = {"1",  "-2.5", "x", "", " 7 ", "123456.789", "\"q\"", "\"a\nb\"", "\xC3\xA9", "\xFF"};
+    std::string s;
+    for (int lines = 1 + int(rng() % 200); lines > 0; --lines) {
+        const unsigned kind = rng() % 40;
+        if (kind == 0)
+            s += "# note, \"quoted";
+        else if (kind == 1)
+            s += " \t ";
+        else
+            for (int n = 1 + int(rng() % 15); n > 0; --n) {
+                s += rng() % 30 ? cells[rng() % 6] : cells[rng() % std::size(cells)];
+                if (n > 1)
+                    s += delimiter;
+            }
+        if (lines > 1 || rng() % 2)
+            s += lineEnd;
+    }
+    return s;
+}
+
+// What a sequential reading counts, record after record.
+RecordCount SequentialCount(const CFieldScanner& scanner, const char* p, const char* end)
+{
+    RecordCount count;
+    for (p = scanner.NextRecord(p); p != end; p = scanner.NextRecord(p)) {
+        std::size_t cells = 0, firstBytes = 0;
+        p = scanner.Record(p, [&](const Field& f) {
+            if (cells++ == 0)
+                firstBytes = std::size_t(f.end - f.begin);
+        });
+        ++count.records;
+        count.widest = std::max(count.widest, cells);
+        count.labelBytes += firstBytes;
+    }
+    return count;
+}
+
+// Counted pieces hold whole records: every cut falls where a sequential
+// reading stands between records, and the pieces' counts add up to its
+// count, on any number of pieces and threads; so does their UTF-8 check.
+TEST(ImportPieces, CutsFallBetweenRecords)
 {
     std::mt19937 rng(5);
     const D delimiters[] = {D::Comma, D::Tab, D::Semicolon, D::Blank};
-    for (int i = 0; i < 2000; ++i) {
-        const std::string text = MessyText(rng);
-        const char eol = rng() % 4 ? '\n' : '\r';
-        const CFieldScanner scanner(delimiters[rng() % 4], eol, rng() % 2 ? '#' : '\0', text.data() + text.size());
-        const std::set<const char*> boundaries = Boundaries(scanner, text.data(), text.data() + text.size(), eol);
+    const char delimiterBytes[] = {',', '\t', ';', ' '};
+    for (int i = 0; i < 3000; ++i) {
+        const int d = int(rng() % 4);
+        const char* lineEnd = rng() % 4 ? "\n" : rng() % 2 ? "\r\n" : "\r";
+        const std::string text = i % 2 ? MessyText(rng) : LinedText(rng, delimiterBytes[d], lineEnd);
+        const char* end = text.data() + text.size();
+        const char eol = i % 2 ? (rng() % 4 ? '\n' : '\r') : lineEnd[std::strlen(lineEnd) - 1];
+        const CFieldScanner scanner(delimiters[d], eol, rng() % 2 ? '#' : '\0', end);
+        const std::set<const char*> boundaries = Boundaries(scanner, text.data(), end, eol);
+        const RecordCount whole = SequentialCount(scanner, text.data(), end);
         for (std::size_t parts = 1; parts <= 12; ++parts) {
-            const std::vector<const char*> cuts = scanner.Split(text.data(), parts);
-            ASSERT_EQ(cuts.size(), parts + 1);
-            for (std::size_t k = 0; k < cuts.size(); ++k) {
-                ASSERT_TRUE(boundaries.count(cuts[k]))
-                    << "cut " << k << " of " << parts << " at " << cuts[k] - text.data() << " in\n" << text;
+            CReadProgress progress;
+            CReadPass pass(text.data(), end, 1 + unsigned(rng() % 3), progress);
+            ImportPieces pieces;
+            ASSERT_TRUE(CountPieces(scanner, text.data(), parts, pass, pieces));
+            ASSERT_EQ(pieces.cuts.size(), parts + 1);
+            RecordCount sum;
+            for (std::size_t k = 0; k < pieces.cuts.size(); ++k) {
+                ASSERT_TRUE(boundaries.count(pieces.cuts[k]))
+                    << "cut " << k << " of " << parts << " at " << pieces.cuts[k] - text.data() << " in\n" << text;
                 if (k) {
-                    ASSERT_LE(cuts[k - 1], cuts[k]);
+                    ASSERT_LE(pieces.cuts[k - 1], pieces.cuts[k]);
+                    sum.records += pieces.shapes[k - 1].records;
+                    sum.widest = std::max(sum.widest, pieces.shapes[k - 1].widest);
+                    sum.labelBytes += pieces.shapes[k - 1].labelBytes;
                 }
             }
+            ASSERT_EQ(sum.records, whole.records) << text;
+            ASSERT_EQ(sum.widest, whole.widest) << text;
+            ASSERT_EQ(sum.labelBytes, whole.labelBytes) << text;
+            ASSERT_EQ(pieces.utf8, IsValidUtf8(text.data(), text.size())) << text;
         }
     }
 }
 
 // The quick count of a record's cells agrees with the scanner's, line after
-// line, whatever the delimiter and line end.
+// line, whatever the delimiter and line end, on lines of thousands of cells too.
 TEST(FieldScanner, CountAgreesWithRecord)
 {
     std::mt19937 rng(8);
@@ -188,6 +257,8 @@ TEST(FieldScanner, CountAgreesWithRecord)
         std::string text;
         for (int n = 1 + int(rng() % 120); n > 0; --n)
             text += pieces[rng() % std::size(pieces)];
+        if (i % 100 == 0)
+            text += std::string(5000 + rng() % 100, "1,;\t "[i / 100 % 5]) + pieces[rng() % std::size(pieces)];
         const char eol = rng() % 4 ? '\n' : '\r';
         const CFieldScanner scanner(delimiters[rng() % 4], eol, '#', text.data() + text.size());
         for (const char* p = scanner.NextRecord(text.data()); p != text.data() + text.size();) {

@@ -221,6 +221,33 @@ TEST(Import, BadInputSaysWhyAndLeavesTheDocument)
     }
 }
 
+// Equal values differ only in the sign of zero: a bound that is zero is the
+// zero met first in storage order, however many pieces the text is read in.
+TEST(Import, ZeroBoundIsTheFirstZeroInStorageOrder)
+{
+    const struct {
+        std::string text;
+        ImportOptions options;
+        double min, max;
+    } cases[] = {
+        {"t,a,b\n1,1,-0\n2,0,1\n", Columns(ImportDelimiter::Comma), 0.0, 1.0},
+        {"t,a,b\n1,-1,0\n2,-0,-1\n", Columns(ImportDelimiter::Comma), -1.0, -0.0},
+        {"A,-0,0\nB,0,-0\n", Rows(ImportDelimiter::Comma), -0.0, -0.0},
+        {"A,0,-0\nB,-0,0\n", Rows(ImportDelimiter::Comma), 0.0, 0.0},
+    };
+    for (const auto& c : cases) {
+        for (unsigned pieces = 1; pieces <= 3; ++pieces) {
+            CImporter importer(c.options, pieces, 2);
+            CSorvDoc doc;
+            ASSERT_TRUE(importer.Import(c.text, doc)) << c.text;
+            EXPECT_EQ(doc.m_dMin, c.min) << c.text;
+            EXPECT_EQ(std::signbit(doc.m_dMin), std::signbit(c.min)) << c.text << " in " << pieces << " pieces";
+            EXPECT_EQ(doc.m_dMax, c.max) << c.text;
+            EXPECT_EQ(std::signbit(doc.m_dMax), std::signbit(c.max)) << c.text << " in " << pieces << " pieces";
+        }
+    }
+}
+
 TEST(Import, AutomaticDelimiterIsResolved)
 {
     const struct {
