@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <new>
+
 namespace {
 const char* const kSvgMimeType = "image/svg+xml";
 }  // namespace
@@ -45,9 +47,14 @@ QMimeData* CChartImage::MimeData() const
     return mime;
 }
 
-void CChartImage::CopyToClipboard() const
+bool CChartImage::CopyToClipboard() const
 {
-    QGuiApplication::clipboard()->setMimeData(MimeData());
+    try {
+        QGuiApplication::clipboard()->setMimeData(MimeData());
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 bool CChartImage::Save(const QString& path, QSize areaMm, QString& error) const

@@ -23,7 +23,8 @@ public:
     QByteArray Svg() const;
     // The image and the SVG together, as the clipboard takes them.
     QMimeData* MimeData() const;
-    void CopyToClipboard() const;
+    // False (nothing copied) when memory ran out while drawing.
+    bool CopyToClipboard() const;
     // Writes path by its extension: .png and .svg the screen page, .pdf the
     // printed page on a printable area of areaMm. False, and why, on failure.
     bool Save(const QString& path, QSize areaMm, QString& error) const;

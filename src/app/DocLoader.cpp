@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <new>
+
 QString DisplayName(const ReadRequest& request)
 {
     return request.path == "-" ? StandardInputName() : QFileInfo(QFile::decodeName(request.path.c_str())).fileName();
@@ -30,9 +32,15 @@ void CDocLoader::Start()
 // thread is joined (a loader destroyed before then never hears of it).
 void CDocLoader::Read()
 {
-    auto doc = std::make_unique<CSorvDoc>();
-    if (ReadRequestedDocument(m_request, *doc, {.progress = &m_progress}, m_outcome))
-        m_pDoc = std::move(doc);
+    // Memory that runs out ends the read with a failure; nothing leaves the thread.
+    try {
+        auto doc = std::make_unique<CSorvDoc>();
+        if (ReadRequestedDocument(m_request, *doc, {.progress = &m_progress}, m_outcome))
+            m_pDoc = std::move(doc);
+    } catch (const std::bad_alloc&) {
+        m_pDoc.reset();
+        m_outcome.failure = {ReadError::NoMemory, "not enough memory to read the file", 0};
+    }
     QMetaObject::invokeMethod(
         this,
         [this] {

@@ -91,6 +91,24 @@ std::vector<QRect> CMDIClientWnd::TileRects(const QRect& area, int count, bool s
     return rects;
 }
 
+std::vector<QRect> CMDIClientWnd::CascadeRects(const QRect& area, int count, int step, const QSize& minimum)
+{
+    std::vector<QRect> rects;
+    if (count <= 0)
+        return rects;
+    step = std::max(step, 1);
+    // How many steps fit before a window would fall below the minimum size.
+    const int room = std::min(area.width() - minimum.width(), area.height() - minimum.height());
+    const int positions = std::min(count, std::max(room, 0) / step + 1);
+    const int shrink = (positions - 1) * step;
+    const QSize size(std::max(area.width() - shrink, 1), std::max(area.height() - shrink, 1));
+    for (int i = 0; i < count; ++i) {
+        const int at = i % positions * step;
+        rects.emplace_back(area.topLeft() + QPoint(at, at), size);
+    }
+    return rects;
+}
+
 QPoint CMDIClientWnd::CascadePosition(int index, const QSize& area, const QSize& window, int step)
 {
     if (index <= 0 || step <= 0)
@@ -116,20 +134,41 @@ int CMDIClientWnd::IconRowHeight() const
     return 0;
 }
 
-void CMDIClientWnd::Tile(bool stacked)
+std::vector<QMdiSubWindow*> CMDIClientWnd::ArrangedWindows(WindowOrder order) const
 {
     std::vector<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* child : subWindowList())
+    for (QMdiSubWindow* child : subWindowList(order))
         if (child->isVisible() && !child->isMinimized())
             windows.push_back(child);
-    QRect area = viewport()->rect();
-    area.setBottom(area.bottom() - IconRowHeight());
-    const std::vector<QRect> rects = TileRects(area, int(windows.size()), stacked);
+    return windows;
+}
+
+void CMDIClientWnd::Place(const std::vector<QMdiSubWindow*>& windows, const std::vector<QRect>& rects)
+{
     for (std::size_t i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized())
             windows[i]->showNormal();
         windows[i]->setGeometry(rects[i]);
     }
+}
+
+void CMDIClientWnd::Tile(bool stacked)
+{
+    const std::vector<QMdiSubWindow*> windows = ArrangedWindows(CreationOrder);
+    QRect area = viewport()->rect();
+    area.setBottom(area.bottom() - IconRowHeight());
+    Place(windows, TileRects(area, int(windows.size()), stacked));
+}
+
+void CMDIClientWnd::Cascade()
+{
+    const std::vector<QMdiSubWindow*> windows = ArrangedWindows(StackingOrder);
+    if (windows.empty())
+        return;
+    QRect area = viewport()->rect();
+    area.setBottom(area.bottom() - IconRowHeight());
+    const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front());
+    Place(windows, CascadeRects(area, int(windows.size()), step, kMinChildSize));
 }
 
 void CMDIClientWnd::ArrangeIcons()

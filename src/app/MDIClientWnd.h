@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <vector>
 
 class QMdiSubWindow;
@@ -15,6 +16,8 @@ class CMDIClientWnd : public QMdiArea {
 public:
     static constexpr int kTileWidth = 160;
     static constexpr int kTileHeight = 64;
+    // The smallest useful size of a chart window, when the area allows it.
+    static constexpr QSize kMinChildSize{320, 240};
 
     explicit CMDIClientWnd(QWidget* parent = nullptr);
 
@@ -29,10 +32,18 @@ public:
     // where the next would stick out of the area.
     static QPoint CascadePosition(int index, const QSize& area, const QSize& window, int step);
 
+    // Cascades count windows in area: each one step (a title bar) down and
+    // right of the one before, all of one size, as large as the area allows
+    // after the steps. Where the steps would leave a window smaller than
+    // minimum they start over at the top left.
+    static std::vector<QRect> CascadeRects(const QRect& area, int count, int step, const QSize& minimum);
+
     // Puts a window just added where CascadePosition says, one title bar on from
     // the windows already there.
     void PlaceNewWindow(QMdiSubWindow* child);
 
+    // The open windows as CascadeRects places them, the topmost in front.
+    void Cascade();
     void TileStacked() { Tile(true); }
     void TileSideBySide() { Tile(false); }
     // Lines the minimised windows up along the bottom edge.
@@ -46,6 +57,10 @@ protected:
 
 private:
     void Tile(bool stacked);
+    // The windows that are shown and not minimised, in the given order.
+    std::vector<QMdiSubWindow*> ArrangedWindows(WindowOrder order) const;
+    // Gives each window its rectangle, as a normal (not maximised) window.
+    static void Place(const std::vector<QMdiSubWindow*>& windows, const std::vector<QRect>& rects);
     // Height of the row of minimised windows at the bottom (0 without any).
     int IconRowHeight() const;
 

@@ -153,9 +153,9 @@ void CMainFrame::OnCommand(int id)
     case FilePrintDirect: m_pPrinter->Print(view, false); break;
     case FilePrintPreview: m_pPrinter->Preview(view); break;
     case FileSaveImage: OnFileSaveImage(); break;
-    case EditCopy: CChartImage(*view).CopyToClipboard(); break;
+    case EditCopy: OnEditCopy(view); break;
     case WindowNew: OnWindowNew(); break;
-    case WindowCascade: m_wndMDIClient->cascadeSubWindows(); break;
+    case WindowCascade: m_wndMDIClient->Cascade(); break;
     case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
     case WindowTileVert: m_wndMDIClient->TileSideBySide(); break;
     case WindowArrange: m_wndMDIClient->ArrangeIcons(); break;
@@ -251,7 +251,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
-    child->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 3 / 4, 240));
+    const QSize minimum = CMDIClientWnd::kMinChildSize;
+    child->resize(std::max(area.width() * 3 / 4, minimum.width()), std::max(area.height() * 3 / 4, minimum.height()));
     m_wndMDIClient->PlaceNewWindow(child);
     UpdateChildTitles(&doc);
     child->show();
@@ -288,8 +289,15 @@ void CMainFrame::dropEvent(QDropEvent* event)
         return;
     event->acceptProposedAction();
     activateWindow();
-    for (const QString& file : files)
-        OpenDocumentFile(file);
+    // Opened once the drop is over: the drag source waits for it to end, and a
+    // file may ask for the import dialog or show a message box.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            for (const QString& file : files)
+                OpenDocumentFile(file);
+        },
+        Qt::QueuedConnection);
 }
 
 // ---- command handlers ----
@@ -322,6 +330,12 @@ void CMainFrame::OnFileSaveImage()
 {
     auto* dialog = new CSaveImageDialog(GetActiveView(), m_pPrinter->PrintableAreaMm(), this);
     dialog->open();
+}
+
+void CMainFrame::OnEditCopy(const CSorvView* view)
+{
+    if (!CChartImage(*view).CopyToClipboard())
+        m_wndStatusBar->showMessage(tr("ﾒﾓﾘが足りないためｺﾋﾟｰできません。"));
 }
 
 // The menu acts on the window it was opened over, which becomes the active one.

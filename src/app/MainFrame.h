@@ -98,6 +98,7 @@ private:
     void OnWindowNew();
     void OnAppAbout();
     void OnFileSaveImage();
+    void OnEditCopy(const CSorvView* view);
     void OnChartContextMenu(CSorvView* view, QPoint global);
 
     CDocManager& m_docs;

@@ -96,17 +96,16 @@ int RunViewer(int argc, char** argv)
     std::optional<ImportOptions> import;
     if (!ReadArguments(raw, files, import))
         return 2;
-    int count = args.RestCount();
-    QApplication app(count, args.rest.data());
+    // Qt sees the program name alone: no file name or option value is ever
+    // taken as one of its options (its settings come from its environment).
+    int toolkitCount = 1;
+    char* toolkitArgs[] = {argv[0], nullptr};
+    QApplication app(toolkitCount, toolkitArgs);
     // Numbers are read and written the same way in every locale.
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
     const CTranslations translations(args.language, QLocale::system());
 
-    // Again without the toolkit's own options, which the application took.
-    files.clear();
-    import.reset();
-    ReadArguments(QApplication::arguments(), files, import);
     CSorvApp theApp;
     theApp.InitInstance(files, import);
     return QApplication::exec();

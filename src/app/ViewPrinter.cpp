@@ -1,6 +1,7 @@
 #include "app/ViewPrinter.h"
 
 #include "app/SorvView.h"
+#include "dialogs/PageSetupDlg.h"
 #include "doc/SorvDoc.h"
 #include "page/PrintedPage.h"
 
@@ -8,13 +9,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+
+#include <new>
 
 namespace {
 
@@ -24,17 +26,42 @@ QSize PrintableArea(const QPrinter& printer)
     return {int(area.width()), int(area.height())};
 }
 
-// Draws the chart window's page on a printer (or the preview's printer).
-void PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
+// Draws the chart window's page on a printer (or the preview's printer), on
+// the paper, in the orientation and within the margins of its page set-up.
+// Returns what went wrong, in words; nothing when the page was drawn.
+QString PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return;
-    // The painter's origin is the printable area's top-left corner.
-    const QSize area = PrintableArea(printer);
-    DrawPrintedPage(painter, printer.resolution() / 25.4, area.width(), area.height(), doc, s, clientWidth,
-                    clientHeight);
+        return CViewPrinter::tr("印刷できませんでした。");
+    bool drawn = true;
+    try {
+        // The painter's origin is the printable area's top-left corner.
+        const QSize area = PrintableArea(printer);
+        DrawPrintedPage(painter, printer.resolution() / 25.4, area.width(), area.height(), doc, s, clientWidth,
+                        clientHeight);
+    } catch (const std::bad_alloc&) {
+        drawn = false;
+    }
+    // Ended here, once what the drawing held is freed, not while an exception
+    // unwinds; a printer that can drop the job drops it.
+    if (!drawn)
+        printer.abort();
     painter.end();
+    if (!drawn)
+        return CViewPrinter::tr("ﾒﾓﾘが足りないため印刷できません。");
+    return printer.printerState() == QPrinter::Error ? CViewPrinter::tr("印刷できませんでした。") : QString();
+}
+
+// The papers of the printer, or those a PDF file can have.
+QList<QPageSize> PaperSizes(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::NativeFormat) {
+        const QList<QPageSize> sizes = QPrinterInfo(printer).supportedPageSizes();
+        if (!sizes.isEmpty())
+            return sizes;
+    }
+    return CPageSetupDlg::StandardSizes();
 }
 
 }  // namespace
@@ -64,18 +91,22 @@ void CViewPrinter::PrepareOutput(const CSorvView* view)
 
 // The printed page has a layout of its own; the window keeps the one of its
 // last screen paint, which the mouse relies on.
-bool CViewPrinter::PrintNow(const CSorvView* view, QPrinter& printer)
+void CViewPrinter::PrintNow(const CSorvView* view, QPrinter& printer)
 {
-    PrintPage(printer, view->GetDocument(), view->Settings(), view->width(), view->height());
-    return printer.printerState() != QPrinter::Error;
+    const QString failure = PrintPage(printer, view->GetDocument(), view->Settings(), view->width(), view->height());
+    if (failure.isEmpty())
+        return;
+    // Not a modal loop of its own: this may run inside the preview's paint.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sorv"), failure, QMessageBox::Ok, m_pParent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void CViewPrinter::Print(CSorvView* view, bool withDialog)
 {
     PrepareOutput(view);
     if (!withDialog) {
-        if (!PrintNow(view, m_printer))
-            QMessageBox::warning(m_pParent, QStringLiteral("Sorv"), tr("印刷できませんでした。"));
+        PrintNow(view, m_printer);
         return;
     }
     auto* dialog = new QPrintDialog(&m_printer, m_pParent);
@@ -109,9 +140,12 @@ QSize CViewPrinter::PrintableAreaMm() const
     return PrintableArea(m_printer);
 }
 
+// The printer keeps the set-up for the program's run: every later print and
+// preview use it. Qt's own page set-up dialog refuses the PDF printer.
 void CViewPrinter::PageSetup()
 {
-    auto* dialog = new QPageSetupDialog(&m_printer, m_pParent);
+    auto* dialog = new CPageSetupDlg(m_printer.pageLayout(), PaperSizes(m_printer), m_pParent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { m_printer.setPageLayout(dialog->PageLayout()); });
     dialog->open();
 }

@@ -27,7 +27,8 @@ public:
 
 private:
     void PrepareOutput(const CSorvView* view);
-    bool PrintNow(const CSorvView* view, QPrinter& printer);
+    // Prints one page; tells the user when it could not.
+    void PrintNow(const CSorvView* view, QPrinter& printer);
 
     QPrinter& m_printer;
     QWidget* m_pParent;

@@ -1,18 +1,14 @@
 #include "chart2d/SeriesMapping.h"
 
 #include "doc/SorvDoc.h"
-#include "settings/PageLayout.h"
 
 CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout)
-    : m_values(CScaleMap::Values(layout))
+    : m_layout(layout), m_values(CScaleMap::Values(layout))
 {
     if (doc.RegionInMatrix()) {
         m_nRows = doc.m_nY2 - doc.m_nY1 + 1;
         m_nColumns = doc.m_nX2 - doc.m_nX1 + 1;
     }
-    m_xs.reserve(std::size_t(m_nColumns));
-    for (int c = 0; c < m_nColumns; ++c)
-        m_xs.push_back(ColumnX(layout, c));
 }
 
 // A one-column region has an infinite scale; its column still lies on L.

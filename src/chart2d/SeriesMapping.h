@@ -3,12 +3,11 @@
 // page position of a column and of a value, shared by every series drawing.
 
 #include "chart2d/ScaleMap.h"
+#include "settings/PageLayout.h"
 
 #include <optional>
-#include <vector>
 
 class CSorvDoc;
-struct CPageLayout;
 
 class CSeriesMapping {
 public:
@@ -20,8 +19,9 @@ public:
     int Rows() const { return m_nRows; }
     int Columns() const { return m_nColumns; }
 
-    // x of the region's column c: column 0 on L, the others c * m_dHScale right of it.
-    std::optional<int> X(int c) const { return m_xs[std::size_t(c)]; }
+    // x of the region's column c: column 0 on L, the others c * m_dHScale right
+    // of it. Worked out when asked: nothing is kept per column.
+    std::optional<int> X(int c) const { return ColumnX(m_layout, c); }
     static std::optional<int> ColumnX(const CPageLayout& layout, int c);
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
@@ -31,6 +31,6 @@ public:
 private:
     int m_nRows = 0;
     int m_nColumns = 0;
-    std::vector<std::optional<int>> m_xs;  // worked out once for every row
+    CPageLayout m_layout;
     CScaleMap m_values;
 };

@@ -6,6 +6,7 @@
 #include "gfx/DC.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -53,13 +54,14 @@ private:
     int m_count;
 };
 
-// The grid points of row j over the columns.
-void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, const GridLines& cols, std::vector<Corner>& out)
+// The grid points of row j at the grid columns from .. from + out.size() - 1.
+void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, const GridLines& cols, int from,
+            std::vector<Corner>& out)
 {
     const double y = proj.ModelY(j);
     const double* values = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols)];
     for (std::size_t n = 0; n < out.size(); ++n) {
-        const int col = cols.At(int(n));
+        const int col = cols.At(from + int(n));
         out[n] = MapCorner(proj, proj.ModelX(col), y, values[col]);
     }
 }
@@ -143,10 +145,26 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
     dc.Polygon(pts, 4);
 }
 
+// The cells between the grid points in upper (row j0) and lower (row j1),
+// which start at grid column from.
+void DrawRowOfCells(CDC& dc, const CSorvDoc& doc, const CellStyle& st, int j0, int j1, const GridLines& cols,
+                    int from, const std::vector<Corner>& upper, const std::vector<Corner>& lower)
+{
+    const double* row0 = &doc.m_pData[std::size_t(j0) * std::size_t(doc.m_nCols)];
+    const double* row1 = &doc.m_pData[std::size_t(j1) * std::size_t(doc.m_nCols)];
+    for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
+        const int i0 = cols.At(from + int(i));
+        const int i1 = cols.At(from + int(i) + 1);
+        const double values[4] = {row0[i0], row0[i1], row1[i1], row1[i0]};
+        const Corner* corners[4] = {&upper[i], &upper[i + 1], &lower[i + 1], &lower[i]};
+        DrawCell(dc, st, values, corners);
+    }
+}
+
 }  // namespace
 
 void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
-                 const C3DTables& tables)
+                 const C3DTables& tables, int blockPoints)
 {
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};
     if (!doc.RegionInMatrix() || !(st.range > 0.0) || st.model < 0 || st.model > 5)
@@ -154,24 +172,29 @@ void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3D
     const int step = dc.m_bDraft ? DraftStep(proj) : 1;
     const GridLines cols{doc.m_nX1, doc.m_nX2, step};
     const GridLines rows{doc.m_nY1, doc.m_nY2, step};
-    // Each grid point is mapped once: the lower edge of one row of cells is
-    // the upper edge of the next.
-    std::vector<Corner> upper(static_cast<std::size_t>(cols.Count()));
-    std::vector<Corner> lower(upper.size());
-    MapRow(proj, doc, rows.At(0), cols, upper);
+    // The grid points are mapped a block of grid columns at a time,
+    // neighbouring blocks sharing a column. When a whole row fits one block
+    // each point is mapped once: the lower edge of one row of cells is the
+    // upper edge of the next.
+    const bool wholeRows = cols.Count() <= blockPoints;
+    const int block = wholeRows ? cols.Count() : blockPoints;
+    std::vector<Corner> upper;
+    std::vector<Corner> lower;
     for (int r = 0; r + 1 < rows.Count() && !dc.IsCancelled(); ++r) {
         const int j0 = rows.At(r);
         const int j1 = rows.At(r + 1);
-        MapRow(proj, doc, j1, cols, lower);
-        const double* row0 = &doc.m_pData[std::size_t(j0) * std::size_t(doc.m_nCols)];
-        const double* row1 = &doc.m_pData[std::size_t(j1) * std::size_t(doc.m_nCols)];
-        for (std::size_t n = 0; n + 1 < upper.size(); ++n) {
-            const int i0 = cols.At(int(n));
-            const int i1 = cols.At(int(n) + 1);
-            const double values[4] = {row0[i0], row0[i1], row1[i1], row1[i0]};
-            const Corner* corners[4] = {&upper[n], &upper[n + 1], &lower[n + 1], &lower[n]};
-            DrawCell(dc, st, values, corners);
+        for (int from = 0; from + 1 < cols.Count();) {
+            const int n = std::min(block, cols.Count() - from);
+            if (!wholeRows || r == 0) {
+                upper.resize(std::size_t(n));
+                MapRow(proj, doc, j0, cols, from, upper);
+            }
+            lower.resize(std::size_t(n));
+            MapRow(proj, doc, j1, cols, from, lower);
+            DrawRowOfCells(dc, doc, st, j0, j1, cols, from, upper, lower);
+            if (wholeRows)
+                std::swap(upper, lower);
+            from += n - 1;
         }
-        std::swap(upper, lower);
     }
 }

@@ -15,5 +15,8 @@ struct CPlotSettings;
 // model outside 0..5. Expects the view pen and brush to be selected. A draft
 // (dc.m_bDraft) draws from every k-th row and column, k chosen so that a cell
 // is about two page units. Stops between rows once the drawing is cancelled.
+// The grid points are mapped blockPoints (at least 2) at a time: the memory
+// taken does not grow with the region, and the drawing is the same for any block.
+constexpr int kCornerBlock = 65536;
 void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
-                 const C3DTables& tables);
+                 const C3DTables& tables, int blockPoints = kCornerBlock);

@@ -17,6 +17,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace {
@@ -52,20 +53,32 @@ int PrintInfo(const CSorvDoc& doc, bool imported)
     return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0 ? 0 : kFileError;
 }
 
+// Writes out and empties text once it holds at least limit bytes.
+bool WriteFrom(std::string& text, std::size_t limit)
+{
+    if (text.size() < limit)
+        return true;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    text.clear();
+    return written;
+}
+
+// Written in pieces of a bounded size, however long a row is.
 int PrintDump(const CSorvDoc& doc)
 {
-    std::string line;
+    constexpr std::size_t kPiece = 1 << 16;
+    std::string text;
     for (int r = 0; r < doc.m_nRows; ++r) {
-        line = doc.m_pLabels[r];
+        text += doc.m_pLabels[r];
         for (int c = 0; c < doc.m_nCols; ++c) {
-            line += ',';
-            AppendNumber(line, doc.Value(r, c));
+            text += ',';
+            AppendNumber(text, doc.Value(r, c));
+            if (!WriteFrom(text, kPiece))
+                return kFileError;
         }
-        line += '\n';
-        if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size())
-            return kFileError;
+        text += '\n';
     }
-    return std::fflush(stdout) == 0 ? 0 : kFileError;
+    return WriteFrom(text, 0) && std::fflush(stdout) == 0 ? 0 : kFileError;
 }
 
 // Qt's own notes (a missing runtime folder, font fallbacks) are not errors
@@ -76,13 +89,17 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
         std::fprintf(stderr, "sorv: %s\n", message.toLocal8Bit().constData());
 }
 
-int Export(int argc, char** argv, const BatchOptions& o, CSorvDoc& doc)
+int Export(char* program, const BatchOptions& o, CSorvDoc& doc)
 {
     // Drawing needs a GUI application but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
-    QGuiApplication app(argc, argv);
+    // Qt sees the program name alone: an option value such as "--title
+    // -platform" is never taken as one of its options.
+    int toolkitCount = 1;
+    char* toolkitArgs[] = {program, nullptr};
+    QGuiApplication app(toolkitCount, toolkitArgs);
     std::setlocale(LC_NUMERIC, "C");
     InstallFontSubstitutions();
 
@@ -115,14 +132,28 @@ bool ReadWithProgress(const BatchOptions& o, CSorvDoc& doc)
     return ok;
 }
 
+int RunCommand(char* program, const BatchOptions& o, CSorvDoc& doc)
+{
+    switch (o.command) {
+    case BatchOptions::Command::Info:
+        return PrintInfo(doc, o.import.has_value());
+    case BatchOptions::Command::Dump:
+        return PrintDump(doc);
+    case BatchOptions::Command::Export:
+        break;
+    }
+    return Export(program, o, doc);
+}
+
 }  // namespace
 
 bool IsBatchCommand(int argc, char** argv)
 {
     // Every long option but --lang and the reading options belongs to the
     // batch commands, so that an unknown one is reported as a usage error
-    // instead of being opened as a file.
-    for (int i = 1; i < argc; ++i) {
+    // instead of being opened as a file; after a lone "--" come only file names.
+    const int end = OptionsEnd(argc, argv);
+    for (int i = 1; i < end; ++i) {
         if (IsLanguageOption(argv[i]) || ReadOptionTakesValue(argv[i]))
             ++i;
         else if (!IsReadOption(argv[i]) && !std::strncmp(argv[i], "--", 2))
@@ -146,16 +177,17 @@ int RunBatchCommand(int argc, char** argv)
     BatchOptions o;
     if (!ParseBatchOptions(args.RestCount(), args.rest.data(), o, error))
         return Fail(kUsageError, error);
+    // Memory that runs out is reported like any other failure of the file.
     CSorvDoc doc;
-    if (!ReadWithProgress(o, doc))
-        return kFileError;
-    switch (o.command) {
-    case BatchOptions::Command::Info:
-        return PrintInfo(doc, o.import.has_value());
-    case BatchOptions::Command::Dump:
-        return PrintDump(doc);
-    case BatchOptions::Command::Export:
-        break;
+    try {
+        if (!ReadWithProgress(o, doc))
+            return kFileError;
+    } catch (const std::bad_alloc&) {
+        return Fail(kFileError, o.file + ": not enough memory to read the file");
     }
-    return Export(args.RestCount(), args.rest.data(), o, doc);
+    try {
+        return RunCommand(argv[0], o, doc);
+    } catch (const std::bad_alloc&) {
+        return Fail(kFileError, o.file + ": not enough memory for the command");
+    }
 }

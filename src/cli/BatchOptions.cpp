@@ -120,7 +120,7 @@ const OptionSpec kOptions[] = {
      [](OptionReader& r, Value v) { return r.ClientSize(v); }},
     {"--print-area", "WxH", "mm, 1..5000; printed layout", false,
      [](OptionReader& r, Value v) { return r.PrintArea(v); }},
-    {"--region", "X1,Y1,X2,Y2", "0..65535", true, [](OptionReader& r, Value v) { return r.Region(v); }},
+    {"--region", "X1,Y1,X2,Y2", "0..2147483647", true, [](OptionReader& r, Value v) { return r.Region(v); }},
     {"--vaxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, true); }},
     {"--haxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, false); }},
     {"--vlog", nullptr, nullptr, false,
@@ -291,7 +291,8 @@ bool OptionReader::Rotate(const std::string& value)
 bool OptionReader::Region(const std::string& value)
 {
     int v[4] = {};
-    if (!ReadFields(value, v, [](const std::string& f) { return FieldRules::ReadInt(f, 0, 65535); }))
+    const auto index = [](const std::string& f) { return FieldRules::ReadInt(f, 0, FieldRules::kMaxRegionIndex); };
+    if (!ReadFields(value, v, index))
         return false;
     m_options.changes.push_back(
         {m_option, [=](CSorvDoc& doc, CPlotSettings&) { return doc.SetRegion(v[0], v[1], v[2], v[3]); }});
@@ -354,6 +355,16 @@ bool SetCommand(BatchOptions& o, BatchOptions::Command command, bool& seen, std:
     return true;
 }
 
+bool TakeFile(BatchOptions& o, const std::string& arg, std::string& error)
+{
+    if (!o.file.empty()) {
+        error = arg + ": only one data file may be given";
+        return false;
+    }
+    o.file = arg;
+    return true;
+}
+
 }  // namespace
 
 bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& error)
@@ -361,8 +372,15 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
     OptionReader reader(o, error);
     bool commandSeen = false;
     bool settingsSeen = false;
+    const int end = OptionsEnd(argc, argv);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (i >= end) {
+            // After a lone "--" comes the file, whatever it looks like.
+            if (i > end && !TakeFile(o, arg, error))
+                return false;
+            continue;
+        }
         const bool takesValue = arg == "--export" || OptionReader::TakesValue(arg) || ReadOptionTakesValue(arg);
         if (takesValue && i + 1 >= argc) {
             error = arg + ": a value is missing";
@@ -389,10 +407,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
             settingsSeen = true;
             if (!reader.Read(arg, nullptr))
                 return false;
-        } else if (o.file.empty()) {
-            o.file = arg;
-        } else {
-            error = arg + ": only one data file may be given";
+        } else if (!TakeFile(o, arg, error)) {
             return false;
         }
     }
@@ -422,6 +437,7 @@ const char* BatchUsage()
                                      "       sorv --info [READING OPTIONS] FILE\n"
                                      "       sorv --dump [READING OPTIONS] FILE\n"
                                      "options:\n" +
-                                     OptionReader::Usage() + ReadOptionsUsage();
+                                     OptionReader::Usage() + ReadOptionsUsage() +
+                                     "after a lone --, every argument is a file; Qt takes no option from the command line\n";
     return usage.c_str();
 }

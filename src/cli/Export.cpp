@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -133,7 +134,15 @@ bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettin
         error = "cannot write " + path + ": " + tmp.errorString().toStdString();
         return false;
     }
-    if (!WriteChart(format, tmp, doc, s, page) || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
+    // The temporary file goes with the memory that ran out: nothing is left behind.
+    bool written = false;
+    try {
+        written = WriteChart(format, tmp, doc, s, page);
+    } catch (const std::bad_alloc&) {
+        error = path + ": not enough memory to draw the chart";
+        return false;
+    }
+    if (!written || !tmp.flush() || tmp.error() != QFileDevice::NoError) {
         error = "cannot write " + path + (tmp.error() != QFileDevice::NoError ? ": " + tmp.errorString().toStdString() : "");
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <climits>
+#include <cstring>
 
 namespace {
 
@@ -81,11 +82,26 @@ bool ApplyReadOption(std::string_view name, const std::string* value, std::optio
     return true;
 }
 
+int OptionsEnd(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--"))
+            return i;
+    }
+    return argc;
+}
+
 bool ParseViewerArguments(const QStringList& args, QStringList& files, std::optional<ImportOptions>& import,
                           std::string& error)
 {
+    const qsizetype end = args.indexOf(QStringLiteral("--"));
     for (qsizetype i = 0; i < args.size(); ++i) {
         const std::string arg = args.at(i).toStdString();
+        if (end >= 0 && i >= end) {
+            if (i > end)
+                files.append(args.at(i));
+            continue;
+        }
         if (!IsReadOption(arg)) {
             files.append(args.at(i));
             continue;

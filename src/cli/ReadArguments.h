@@ -27,8 +27,13 @@ bool ReadOptionTakesValue(std::string_view name);
 bool ApplyReadOption(std::string_view name, const std::string* value, std::optional<ImportOptions>& import,
                      std::string& error);
 
+// The index of the first lone "--" in argv[1..argc-1], argc if there is none:
+// the options end there, and every argument after it is a file.
+int OptionsEnd(int argc, char** argv);
+
 // The viewer's arguments: the reading options, applied to import, and the
-// files in their order. False with the cause in error on a bad option.
+// files in their order (after a lone "--" only files). False with the cause in
+// error on a bad option.
 bool ParseViewerArguments(const QStringList& args, QStringList& files, std::optional<ImportOptions>& import,
                           std::string& error);
 

@@ -1,6 +1,7 @@
 #include "dialogs/AreaDlg.h"
 
 #include "dialogs/DataExchange.h"
+#include "settings/FieldRules.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,8 +21,8 @@ CAreaDlg::CAreaDlg(QWidget* parent)
 
 void CAreaDlg::DoDataExchange(CDataExchange& dx)
 {
-    dx.Int(m_editX1, m_nX1, 0, 65535);
-    dx.Int(m_editY1, m_nY1, 0, 65535);
-    dx.Int(m_editX2, m_nX2, 0, 65535);
-    dx.Int(m_editY2, m_nY2, 0, 65535);
+    dx.Int(m_editX1, m_nX1, 0, FieldRules::kMaxRegionIndex);
+    dx.Int(m_editY1, m_nY1, 0, FieldRules::kMaxRegionIndex);
+    dx.Int(m_editX2, m_nX2, 0, FieldRules::kMaxRegionIndex);
+    dx.Int(m_editY2, m_nY2, 0, FieldRules::kMaxRegionIndex);
 }

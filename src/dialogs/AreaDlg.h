@@ -1,5 +1,6 @@
 #pragma once
-// The region to chart: first and last column and row, each 0..65535.
+// The region to chart: first and last column and row, each 0 up to the largest
+// index a document can have.
 
 #include "dialogs/SettingsDialog.h"
 

@@ -35,6 +35,9 @@ bool ReadShortDecimal(const char* p, const char* end, char point, double& value,
 {
 #ifdef __SSE2__
     static_assert(std::endian::native == std::endian::little);
+    // An empty cell at the very end of the text has no byte to look at.
+    if (p == end)
+        return false;
     const bool negative = *p == '-';
     const char* q = p + negative;
     if (end - q < 16)

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     const int wc = clientWidth;
@@ -80,6 +82,10 @@ CPlotSettings AxesOf(const CSorvDoc& doc)
     s.m_dVMin = doc.m_dMin;
     s.m_dVMax = doc.m_dMax;
     s.m_dVStep = (doc.m_dMax - doc.m_dMin) * 0.1;
+    // A range wider than the largest double overflows the difference; the
+    // tenths taken first keep the step finite.
+    if (!std::isfinite(s.m_dVStep))
+        s.m_dVStep = doc.m_dMax * 0.1 - doc.m_dMin * 0.1;
     s.m_dHMin = 0.0;
     s.m_dHMax = double(doc.m_nCols) - 1.0;
     s.m_dHStep = 0.0;

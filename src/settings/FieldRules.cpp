@@ -48,6 +48,29 @@ bool IsHalfWidthKana(unsigned char b0, char c1, char c2)
     return b0 == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
 }
 
+// The length of the valid UTF-8 character at the start of text; 0 when it
+// starts none (a stray or missing continuation byte, an overlong form, a
+// surrogate or a code beyond U+10FFFF), as the text decoders see it.
+std::size_t Utf8SequenceLength(std::string_view text)
+{
+    const unsigned char c = static_cast<unsigned char>(text[0]);
+    if (c < 0x80)
+        return 1;
+    const std::size_t len = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (len == 0 || text.size() < len)
+        return 0;
+    char32_t code = c & (0x7F >> len);
+    for (std::size_t k = 1; k < len; ++k) {
+        const unsigned char b = static_cast<unsigned char>(text[k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (b & 0x3F);
+    }
+    const bool overlong = (len == 3 && code < 0x800) || (len == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return overlong || surrogate || code > 0x10FFFF ? 0 : len;
+}
+
 // strtod in the "C" locale, whatever the process locale says about the decimal point.
 double StrtodC(const char* begin, char** end)
 {
@@ -93,12 +116,7 @@ FieldResult<int> ReadInt(std::string_view text, int min, int max)
     const std::string field = Prepared(text);
     const char* begin = field.c_str();
     char* end = nullptr;
-    long long v = std::strtoll(begin, &end, 10);
-    // Fields hold 32-bit values: out of range saturates as a 32-bit strtol does.
-    if (v > INT_MAX)
-        v = INT_MAX;
-    if (v < INT_MIN)
-        v = INT_MIN;
+    const long long v = std::strtoll(begin, &end, 10);
     if (end == begin || !OnlyBlanks(end) || (v == 0 && field[0] != '0'))
         return Fail<int>(kNotInteger);
     if (v < min || v > max)
@@ -113,9 +131,7 @@ FieldResult<unsigned> ReadUnsigned(std::string_view text, unsigned min, unsigned
         return Fail<unsigned>(kNotUnsigned);
     const char* begin = field.c_str();
     char* end = nullptr;
-    unsigned long long v = std::strtoull(begin, &end, 10);
-    if (v > UINT_MAX)
-        v = UINT_MAX;
+    const unsigned long long v = std::strtoull(begin, &end, 10);
     if (end == begin || !OnlyBlanks(end) || (v == 0 && field[0] != '0'))
         return Fail<unsigned>(kNotUnsigned);
     if (v < min || v > max)
@@ -153,16 +169,16 @@ int ShiftJisLength(std::string_view utf8)
 {
     int bytes = 0;
     for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t len = Utf8SequenceLength(utf8.substr(i));
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
+        // ASCII and half-width katakana (U+FF61..U+FF9F) are one byte in
+        // Shift-JIS, other characters two; a byte that starts no valid
+        // character becomes U+FFFD, which encodes as one "?".
+        if (len <= 1)
             bytes += 1;
-            i += 1;
-            continue;
-        }
-        std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        // Half-width katakana (U+FF61..U+FF9F) is one byte in Shift-JIS.
-        bytes += len == 3 && i + 2 < utf8.size() && IsHalfWidthKana(c, utf8[i + 1], utf8[i + 2]) ? 1 : 2;
-        i += len;
+        else
+            bytes += len == 3 && IsHalfWidthKana(c, utf8[i + 1], utf8[i + 2]) ? 1 : 2;
+        i += len == 0 ? 1 : len;
     }
     return bytes;
 }
@@ -174,7 +190,11 @@ std::string FormatNumber(double value)
     if (value == 0.0)
         value = 0.0;
     char buf[64];
-    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    // Near the largest double 15 digits round up past it (1.79769313486232e+308
+    // reads back as infinity): such a value gets the shortest exact text instead.
+    if (std::isfinite(value) && !std::isfinite(StrtodC(std::string(buf, r.ptr).c_str(), nullptr)))
+        r = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, r.ptr);
 }
 

@@ -3,6 +3,7 @@
 // the command-line options both use them, so the two always agree. Messages
 // are UTF-8.
 
+#include <climits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,11 @@ namespace FieldRules {
 
 // At most this many bytes of a field are read.
 constexpr std::size_t kMaxFieldBytes = 31;
+// A region index goes up to the largest index a document can have.
+constexpr int kMaxRegionIndex = INT_MAX;
 
-// A signed decimal integer (strtol rules) within min..max.
+// A signed decimal integer (strtol rules) within min..max; a number beyond
+// the range of int is outside it too.
 FieldResult<int> ReadInt(std::string_view text, int min, int max);
 // An unsigned decimal integer (strtoul rules, no minus sign) within min..max.
 FieldResult<unsigned> ReadUnsigned(std::string_view text, unsigned min, unsigned max);

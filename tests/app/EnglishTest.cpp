@@ -316,8 +316,8 @@ private slots:
             return dlg;
         };
         QTest::newRow("integer") << area << QStringList({"1", "x"}) << "Please enter an integer.";
-        QTest::newRow("integer range") << area << QStringList({"65536", "0"})
-                                       << "Please enter an integer between 0 and 65535.";
+        QTest::newRow("integer range") << area << QStringList({"-1", "0"})
+                                       << "Please enter an integer between 0 and 2147483647.";
         QTest::newRow("number") << angle << QStringList({"1", "2", "3", "1,5"}) << "Please enter a number.";
         QTest::newRow("number range") << angle << QStringList({"0", "0", "0", "0"})
                                       << "Please enter a number between 1e-06 and 1000000.";

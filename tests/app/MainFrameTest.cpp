@@ -14,6 +14,7 @@
 #include "chart2d/ScaleMap.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
+#include "dialogs/PageSetupDlg.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
 #include "support/MenuTexts.h"
@@ -30,9 +31,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -411,14 +417,35 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(Frame(), &drop);
-        Settle();
-        QCOMPARE(WindowCount(), 2);
+        // Opened after the drop, not inside it.
+        QCOMPARE(WindowCount(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(WindowCount(), 2, 20000);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 2);
         // A file already open shows its window again.
         QVERIFY(Frame()->OpenDocumentFile(m_dir.filePath("d1.csv")));
         Settle();
         QCOMPARE(WindowCount(), 2);
         QCOMPARE(View()->parentWidget()->windowTitle(), QString("d1.csv"));
+    }
+
+    // The message about a dropped file that cannot be read comes once the drop is over.
+    void droppedUnreadableFileIsReportedAfterTheDrop()
+    {
+        Start();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(m_dir.filePath("missing.csv"))});
+        QString shown;
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
+            shown = box->text();
+            box->accept();
+        });
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &enter);
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &drop);
+        QVERIFY(shown.isEmpty());
+        QTRY_VERIFY(shown.contains(QStringLiteral("ﾌｧｲﾙが見つかりません。")));
+        QCOMPARE(WindowCount(), 0);
     }
 
     void unreadableFileIsReportedAndOpensNoWindow()
@@ -472,9 +499,45 @@ private slots:
         static_cast<QDialog*>(dialog)->accept();
         QVERIFY(QFileInfo(pdf).size() > 100);
 
+    }
+
+    // The page set-up works with the PDF printer and holds for every later print and preview.
+    void pageSetupHoldsForPrintAndPreview()
+    {
+        Start({WriteFile("a.csv")});
+        const QString pdf = m_dir.filePath("landscape.pdf");
+        QPrinter& printer = m_app->GetPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
         Frame()->OnCommand(FilePrintSetup);
-        auto* setup = Frame()->findChild<QPageSetupDialog*>();
+        auto* setup = Frame()->findChild<CPageSetupDlg*>();
         QVERIFY(setup && setup->isVisible());
+        for (QRadioButton* radio : setup->findChildren<QRadioButton*>())
+            radio->setChecked(radio->text() == QStringLiteral("横(&A)"));
+        const QList<QDoubleSpinBox*> margins = setup->findChildren<QDoubleSpinBox*>();
+        for (QDoubleSpinBox* margin : margins)
+            margin->setValue(15);
+        setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+
+        Frame()->OnCommand(FilePrintDirect);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(file.readAll()));
+        QVERIFY(box.hasMatch());
+        QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+
+        Frame()->OnCommand(FilePrintPreview);
+        auto* preview = Frame()->findChild<QPrintPreviewDialog*>();
+        QVERIFY(preview);
+        QCOMPARE(preview->findChild<QPrintPreviewWidget*>()->orientation(), QPageLayout::Landscape);
+        preview->close();
+        // And once more: the set-up is still the one chosen.
+        Frame()->OnCommand(FilePrintSetup);
+        setup = Frame()->findChild<CPageSetupDlg*>();
+        QCOMPARE(setup->PageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(setup->PageLayout().margins(QPageLayout::Millimeter), QMarginsF(15, 15, 15, 15));
         setup->reject();
     }
 
@@ -603,6 +666,49 @@ private slots:
         QFETCH(QSize, window);
         QFETCH(QPoint, at);
         QCOMPARE(CMDIClientWnd::CascadePosition(index, QSize(600, 400), window, 24), at);
+    }
+
+    // Cascaded windows step down by a title bar and keep the size the area allows.
+    void cascadeRects_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<QRect>>("rects");
+        QTest::newRow("one fills the area") << 1 << QList<QRect>{{0, 0, 600, 400}};
+        QTest::newRow("three") << 3 << QList<QRect>{{0, 0, 550, 350}, {25, 25, 550, 350}, {50, 50, 550, 350}};
+        // 400 - 240 leaves room for 6 steps of 25: the eighth window starts over.
+        QList<QRect> eight;
+        for (int i = 0; i < 8; ++i)
+            eight.append(QRect(i % 7 * 25, i % 7 * 25, 450, 250));
+        QTest::newRow("eight") << 8 << eight;
+    }
+    void cascadeRects()
+    {
+        QFETCH(int, count);
+        QFETCH(QList<QRect>, rects);
+        const std::vector<QRect> got = CMDIClientWnd::CascadeRects(QRect(0, 0, 600, 400), count, 25, QSize(320, 240));
+        QCOMPARE(QList<QRect>(got.begin(), got.end()), rects);
+        // An area smaller than the minimum: every window fills it.
+        for (const QRect& r : CMDIClientWnd::CascadeRects(QRect(0, 0, 200, 100), 3, 25, QSize(320, 240)))
+            QCOMPARE(r, QRect(0, 0, 200, 100));
+    }
+
+    void cascadeKeepsWindowsUseful()
+    {
+        Start({WriteFile("a.csv"), WriteFile("b.csv"), WriteFile("c.csv")});
+        Frame()->resize(1000, 800);
+        MenuAction(WindowCascade)->trigger();
+        CMDIClientWnd* client = Frame()->GetMDIClient();
+        const QSize area = client->viewport()->size();
+        const auto windows = client->subWindowList(QMdiArea::StackingOrder);
+        QCOMPARE(windows.size(), 3);
+        const int step = windows[1]->y() - windows[0]->y();
+        QVERIFY(step > 0);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(windows[i]->pos(), QPoint(i * step, i * step));
+            QCOMPARE(windows[i]->size(), area - QSize(2 * step, 2 * step));
+        }
+        // The active window stays in front.
+        QCOMPARE(client->activeSubWindow(), windows.last());
     }
 
     void newWindowsCascade()

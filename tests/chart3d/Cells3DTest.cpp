@@ -1,10 +1,13 @@
 #include "Chart3DFixture.h"
+#include "chart3d/Cells3D.h"
 #include "chart3d/Graph3D.h"
+#include "chart3d/Projection3D.h"
 #include "chart3d/Tables3D.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 namespace {
 
@@ -233,6 +236,42 @@ TEST(Cells3D, CornersBeyondIntRangeAreSkipped)
 }
 
 }  // namespace
+
+// The grid points mapped a few columns at a time draw exactly what whole rows
+// draw, in every model, over a region inside the matrix with holes in it.
+TEST(Cells3D, BlocksOfColumnsDrawAsWholeRows)
+{
+    CSorvDoc doc = MakeDoc(11, 7, [](int c, int r) {
+        if (c == 4 && r == 2)
+            return std::nan("");
+        return c == 7 && r == 5 ? 250.0 : (c * 13 + r * 29) % 100 * 1.0;
+    });
+    doc.m_nX1 = 1;
+    doc.m_nY1 = 1;
+    doc.m_nX2 = 10;
+    doc.m_nY2 = 6;
+    for (int model = 0; model <= 5; ++model) {
+        CPlotSettings s = ExampleSettings();
+        s.m_nModel = model;
+        s.m_dRotX = 300.0;
+        C3DProjection proj;
+        proj.Init(s, doc, kPageWidth, kPageHeight);
+        C3DTables tables;
+        tables.Build(model);
+        const auto draw = [&](int block) {
+            CRecordingDC dc;
+            dc.SetPageSize(kPageWidth, kPageHeight);
+            Draw3DCells(dc, doc, s, proj, tables, block);
+            std::ostringstream ops;
+            dc.WriteOps(ops);
+            return ops.str();
+        };
+        const std::string rows = draw(kCornerBlock);
+        EXPECT_NE(rows.find("poly"), std::string::npos) << model;
+        for (int block : {2, 3, 4, 9, 10})
+            EXPECT_EQ(draw(block), rows) << "model " << model << " block " << block;
+    }
+}
 
 // A draft takes every k-th row and column (k = 4 here: 0.49 page units a
 // step) and the last ones, its cells spanning k steps of the exact grid;

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/MemoryLimit.h"
+
+#include <sys/resource.h>
+
 namespace {
 
 struct Result {
@@ -82,7 +86,7 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--export", "out.png", "--scale-z", "1e7", "data.csv"},
         {"--export", "out.png", "--vaxis", "0,abc,1", "data.csv"},
         {"--export", "out.png", "--haxis", "0,inf,1", "data.csv"},
-        {"--export", "out.png", "--region", "0,0,70000,1", "data.csv"},
+        {"--export", "out.png", "--region", "0,0,2147483648,1", "data.csv"},
         {"--export", "out.png", "--region", "3,0,1,2", "data.csv"},  // nothing left of the region
         {"--export", "out.png", "--colors", "FF0000,00FF00,0000FF", "data.csv"},
         {"--export", "out.png", "--colors", "FF0000,00FF00,0000FF,12345G", "data.csv"},
@@ -213,14 +217,15 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "       sorv --dump [READING OPTIONS] FILE\n"
               "options:\n"
               "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
-              "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..65535)\n"
+              "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..2147483647)\n"
               "  --vaxis MIN,MAX,STEP   --haxis MIN,MAX,STEP   --vlog   --hlog\n"
               "  --vlimit 0..9   --hlimit 0..9   --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"
               "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
               "  --model 0..5   --zoom Z (0.2..5)\n"
               "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
-              "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n");
+              "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n"
+              "after a lone --, every argument is a file; Qt takes no option from the command line\n");
 }
 
 // The reading options import the file (standard input as "-"); --info then
@@ -254,6 +259,82 @@ TEST_F(BatchCli, ReadingOptionsImportFilesAndStandardInput)
     const Result ops = Sorv(dir.path(), {"--export", "out.ops", "-"}, Read("data.csv"));
     ASSERT_EQ(ops.status, 0) << ops.err.toStdString();
     EXPECT_TRUE(Read("out.ops").contains("\"標準入力\"")) << Read("out.ops").left(400).toStdString();
+}
+
+// Option values and file names that look like Qt's own options are Sorv's:
+// Qt never sees any argument. A lone "--" ends the options.
+TEST_F(BatchCli, ArgumentsThatLookLikeQtOptionsAreSorvs)
+{
+    Write("-platform", "minus,1,2,3,4\n");
+    const struct {
+        QStringList args;
+        const char* titleDrawn;
+    } cases[] = {
+        {{"--export", "t.ops", "--title", "-platform", "data.csv"}, "\"-platform\""},
+        {{"--export", "t.ops", "--title", "-style", "--chart", "line", "data.csv"}, "\"-style\""},
+        {{"--export", "t.ops", "--title", "-reverse", "--", "-platform"}, "\"-reverse\""},
+        {{"--export", "t.ops", "--", "-platform"}, "\"minus\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const Result r = Sorv(dir.path(), c.args);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+        EXPECT_TRUE(Read("t.ops").contains(c.titleDrawn)) << Read("t.ops").left(400).toStdString();
+        QFile::remove(dir.filePath(QStringLiteral("t.ops")));
+    }
+    const Result info = Sorv(dir.path(), QStringList{"--info", "--", "-platform"});
+    EXPECT_EQ(info.out.toStdString(), "rows 1\ncols 4\nmin 1\nmax 4\nregion 0 0 3 0\n");
+    // After "--" there is still only one file.
+    EXPECT_EQ(Sorv(dir.path(), QStringList{"--info", "--", "data.csv", "-platform"}).status, 2);
+}
+
+// A document region past 65535 rows, as far as the largest index.
+TEST_F(BatchCli, RegionBeyond65535)
+{
+    QByteArray rows;
+    for (int r = 0; r < 70000; ++r)
+        rows += "r," + QByteArray::number(r) + ",1\n";
+    Write("long.csv", rows);
+    const Result r = Sorv(dir.path(), QStringList{"--export", "long.ops", "--chart", "line", "--no-legend", "--region",
+                                                  "0,69990,2147483647,2147483647", "long.csv"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    // One segment per row of the region, rows 69990 to 69999, inside the plot's clip.
+    const QByteArray ops = Read("long.ops");
+    const qsizetype clip = ops.indexOf("\nclip ");
+    EXPECT_EQ(ops.mid(clip, ops.indexOf("\nclip off") - clip).count("\nline "), 10) << ops.toStdString();
+}
+
+// Memory that runs out while drawing is reported in words, with exit status 1
+// and no file, as the command line reports a file it cannot write.
+TEST_F(BatchCli, MemoryRunningOutIsReported)
+{
+    if (!AddressSpaceCanBeLimited())
+        GTEST_SKIP() << "the sanitizers reserve the address space a limit would cut";
+    QByteArray text;
+    for (int r = 0; r < 2000; ++r) {
+        text += "r";
+        for (int c = 0; c < 1000; ++c)
+            text += "," + QByteArray::number((r * 7 + c) % 97);
+        text += "\n";
+    }
+    Write("big.csv", text);
+    // Reading needs some 30 MB; a recording of two million shapes needs far more than 400 MB.
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.setChildProcessModifier([] {
+        const rlimit limit{400u << 20, 400u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    p.start(QStringLiteral(SORV_BINARY), {"--export", "big.ops", "--chart", "stacked", "big.csv"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QByteArray err = p.readAllStandardError();
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(err, "sorv: big.ops: not enough memory to draw the chart\n");
+    QStringList left = Outputs();
+    left.removeAll(QStringLiteral("big.csv"));
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
 }
 
 // --lang is taken by every command and changes nothing they write.

@@ -4,6 +4,7 @@
 #include "dialogs/ColorDlg.h"
 #include "dialogs/ColorSwatch.h"
 #include "dialogs/LineAttrDlg.h"
+#include "dialogs/PageSetupDlg.h"
 #include "dialogs/SettingsCommands.h"
 #include "dialogs/SpinEdit.h"
 #include "dialogs/TitleDlg.h"
@@ -16,12 +17,16 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <cfloat>
 #include <clocale>
 #include <functional>
 #include <memory>
@@ -114,6 +119,7 @@ private slots:
     void areaCancelReturnsNothing();
     void enterInAnEditPressesOk();
     void axisOpensWithValues();
+    void axisKeepsItsPresetsNearTheLargestDouble();
     void axisChecksFieldsInDeclarationOrder_data();
     void axisChecksFieldsInDeclarationOrder();
     void axisCancelAfterToggle();
@@ -127,7 +133,10 @@ private slots:
     void angle();
     void viewCommand();
     void regionCommand();
+    void regionOfALongDocument();
     void regionRefused();
+    void pageSetupKeepsTheChosenLayout();
+    void pageSetupMarginsStayOnThePaper();
 };
 
 void DialogsTest::areaOpensWithValuesAndTabOrder()
@@ -156,11 +165,14 @@ void DialogsTest::areaFieldRules_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<int>("failing");  // index of the field that fails, -1 for none
     QTest::addColumn<QString>("message");
-    const QString range = "0 から 65535 までの整数を入力してください。";
-    QTest::newRow("65535 everywhere") << QStringList{"65535", "65535", "65535", "65535"} << -1 << "";
+    // Up to the largest index a document can have.
+    const QString range = "0 から 2147483647 までの整数を入力してください。";
+    QTest::newRow("2147483647 everywhere") << QStringList{"2147483647", "2147483647", "2147483647", "2147483647"}
+                                           << -1 << "";
+    QTest::newRow("70000") << QStringList{"0", "70000", "1", "69999"} << -1 << "";
     QTest::newRow("four zeros") << QStringList{"0", "0", "0", "0"} << -1 << "";
     QTest::newRow("x1 above x2") << QStringList{"7", " 1\t", "3", "2"} << -1 << "";
-    QTest::newRow("65536") << QStringList{"1", "65536", "2", "3"} << 1 << range;
+    QTest::newRow("2147483648") << QStringList{"1", "2147483648", "2", "3"} << 1 << range;
     QTest::newRow("-1") << QStringList{"1", "2", "-1", "3"} << 2 << range;
     QTest::newRow("empty") << QStringList{"1", "2", "3", ""} << 3 << "整数を入力してください。";
     QTest::newRow("first failing wins") << QStringList{"x", "-1", "", ""} << 0 << "整数を入力してください。";
@@ -205,16 +217,16 @@ void DialogsTest::enterInAnEditPressesOk()
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     QCOMPARE(dlg.focusWidget(), dlg.m_editX1);
-    dlg.m_editY1->setText("65536");
+    dlg.m_editY1->setText("-1");
     QString message;
     WhenModal<QMessageBox>([&message](QMessageBox* box) {
         message = box->text();
         box->accept();
     });
     QTest::keyClick(dlg.m_editX1, Qt::Key_Return);
-    QCOMPARE(message, "0 から 65535 までの整数を入力してください。");
+    QCOMPARE(message, "0 から 2147483647 までの整数を入力してください。");
     QCOMPARE(dlg.focusWidget(), dlg.m_editY1);
-    QCOMPARE(dlg.m_editY1->selectedText(), "65536");
+    QCOMPARE(dlg.m_editY1->selectedText(), "-1");
     QVERIFY(!dlg.m_editX1->hasSelectedText());
     dlg.m_editY1->setText("6");
     QTest::keyClick(dlg.m_editY1, Qt::Key_Enter);
@@ -259,6 +271,28 @@ void DialogsTest::axisOpensWithValues()
     QCOMPARE(dlg.m_dHMax, 1.23456789012346e+17);
     QVERIFY(dlg.m_bHLog);
     QCOMPARE(dlg.m_nHLimit, 9u);
+}
+
+// Ranges up to the largest double open and close unchanged: a value whose 15
+// digits would read back as infinity is shown with its shortest exact text.
+void DialogsTest::axisKeepsItsPresetsNearTheLargestDouble()
+{
+    CAxisDlg dlg;
+    dlg.m_dVMin = -DBL_MAX;
+    dlg.m_dVMax = DBL_MAX;
+    dlg.m_dVStep = DBL_MAX * 0.1 + DBL_MAX * 0.1;
+    dlg.m_dHMax = 1.7976931348623155e308;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QCOMPARE(dlg.m_V.min->text(), "-1.7976931348623157e+308");
+    QCOMPARE(dlg.m_V.max->text(), "1.7976931348623157e+308");
+    QCOMPARE(dlg.m_V.step->text(), "3.59538626972463e+307");
+    QCOMPARE(dlg.m_H.max->text(), "1.7976931348623155e+308");
+    QCOMPARE(ClickOk(OkOf(dlg)), "");
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(dlg.m_dVMin, -DBL_MAX);
+    QCOMPARE(dlg.m_dVMax, DBL_MAX);
+    QCOMPARE(dlg.m_dHMax, 1.7976931348623155e308);
 }
 
 void DialogsTest::axisChecksFieldsInDeclarationOrder_data()
@@ -679,6 +713,25 @@ void DialogsTest::regionCommand()
     QVERIFY(!updated);
 }
 
+// A document of more rows than 65535: the dialog takes its own initial values.
+void DialogsTest::regionOfALongDocument()
+{
+    const std::unique_ptr<CSorvDoc> doc = MakeTestDoc(70000, 2, [](int r, int c) { return r + c; });
+    QVERIFY(doc->SetRegion(0, 100, 1, 69999));
+    QString message;
+    QStringList shown;
+    AnswerArea({"1", "65536", "1", "69999"}, &shown);
+    QPointer<QTimer> refusal = WhenModal<QMessageBox>([&message](QMessageBox* box) {
+        message = box->text();
+        box->accept();
+    });
+    RunRegionCommand(*doc);
+    delete refusal;  // a refusal would have come during the command
+    QCOMPARE(shown, (QStringList{"0", "100", "1", "69999"}));
+    QCOMPARE(message, QString());
+    QCOMPARE((QList<int>{doc->m_nX1, doc->m_nY1, doc->m_nX2, doc->m_nY2}), (QList<int>{1, 65536, 1, 69999}));
+}
+
 void DialogsTest::regionRefused()
 {
     const std::unique_ptr<CSorvDoc> owned = TenByTwenty();
@@ -711,6 +764,60 @@ void DialogsTest::regionRefused()
     RunRegionCommand(empty);
     QVERIFY(!message.isEmpty());
     QCOMPARE((QList<int>{empty.m_nX1, empty.m_nY1, empty.m_nX2, empty.m_nY2}), (QList<int>{0, 0, -1, -1}));
+}
+
+// Paper, orientation and margins come back as chosen, in millimetres.
+void DialogsTest::pageSetupKeepsTheChosenLayout()
+{
+    const QPageLayout portrait(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                               QPageLayout::Point);
+    CPageSetupDlg dlg(portrait, CPageSetupDlg::StandardSizes());
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    auto* size = dlg.findChild<QComboBox*>();
+    QCOMPARE(size->currentText(), QPageSize(QPageSize::A4).name());
+    QCOMPARE(dlg.PageLayout().margins().left(), QPageLayout(portrait).margins(QPageLayout::Millimeter).left());
+
+    size->setCurrentIndex(size->findText(QPageSize(QPageSize::A5).name()));
+    for (QRadioButton* radio : dlg.findChildren<QRadioButton*>())
+        if (radio->text() == "横(&A)")
+            radio->setChecked(true);
+    const QList<QDoubleSpinBox*> margins = dlg.findChildren<QDoubleSpinBox*>();
+    QCOMPARE(margins.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        margins[i]->setValue(5 + i);
+    QDialogButtonBox* buttons = dlg.findChild<QDialogButtonBox*>();
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    const QPageLayout chosen = dlg.PageLayout();
+    QCOMPARE(chosen.pageSize().id(), QPageSize::A5);
+    QCOMPARE(chosen.orientation(), QPageLayout::Landscape);
+    QCOMPARE(chosen.margins(QPageLayout::Millimeter), QMarginsF(5, 6, 7, 8));
+    QCOMPARE(chosen.paintRect(QPageLayout::Millimeter).size(), QSizeF(210 - 5 - 7, 148 - 6 - 8));
+}
+
+// A margin leaves at least 10 mm of paper and never goes below the printer's own.
+void DialogsTest::pageSetupMarginsStayOnThePaper()
+{
+    QPageLayout layout(QPageSize(QPageSize::Postcard), QPageLayout::Portrait, QMarginsF(4, 4, 4, 4),
+                       QPageLayout::Millimeter, QMarginsF(3, 3, 3, 3));
+    CPageSetupDlg dlg(layout, {QPageSize(QPageSize::A4)});
+    dlg.show();
+    auto* size = dlg.findChild<QComboBox*>();
+    QCOMPARE(size->count(), 2);  // the layout's own paper is offered as well
+    QCOMPARE(size->currentText(), QPageSize(QPageSize::Postcard).name());
+    const QList<QDoubleSpinBox*> margins = dlg.findChildren<QDoubleSpinBox*>();
+    for (QDoubleSpinBox* m : margins) {
+        m->setValue(1000);
+        QVERIFY(m->value() <= (148 - 10) / 2.0);
+        m->setValue(0);
+        QCOMPARE(m->value(), 3.0);
+    }
+    QCOMPARE(margins[0]->maximum(), (100 - 10) / 2.0);
+    for (QRadioButton* radio : dlg.findChildren<QRadioButton*>())
+        if (radio->text() == "横(&A)")
+            radio->setChecked(true);
+    QCOMPARE(margins[0]->maximum(), (148 - 10) / 2.0);
 }
 
 QTEST_MAIN(DialogsTest)

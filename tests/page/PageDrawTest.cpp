@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
+#include <cmath>
 #include <sstream>
 
 namespace {
@@ -151,6 +153,34 @@ TEST(PageDraw, ScreenPageCoversEveryClientPixel)
     const QRgb bg = qRgb(10, 20, 30);
     for (const QPoint p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 299), QPoint(399, 299), QPoint(200, 150)})
         EXPECT_EQ(image.pixel(p), bg) << p.x() << ',' << p.y();
+}
+
+}  // namespace
+
+namespace {
+
+// The first update takes the V step as a tenth of the range; a range wider than
+// the largest double still gets a finite step.
+TEST(PageDraw, InitialStepIsATenthOfTheRange)
+{
+    const struct {
+        double min, max, step;
+    } cases[] = {
+        {-8.0, 7.0, (7.0 - -8.0) * 0.1},
+        {0.0, 0.3, 0.3 * 0.1},
+        {-1e308, 1e308, 1e308 * 0.1 - -1e308 * 0.1},
+        {-DBL_MAX, DBL_MAX, DBL_MAX * 0.1 - -DBL_MAX * 0.1},
+        {0.0, DBL_MAX, DBL_MAX * 0.1},
+    };
+    for (const auto& c : cases) {
+        CSorvDoc doc;
+        doc.m_dMin = c.min;
+        doc.m_dMax = c.max;
+        CPlotSettings s;
+        InitialUpdate(s, doc);
+        EXPECT_EQ(s.m_dVStep, c.step) << c.min << " " << c.max;
+        EXPECT_TRUE(std::isfinite(s.m_dVStep));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "settings/FieldRules.h"
 
+#include "support/RepeatText.h"
+
 #include <gtest/gtest.h>
+
+#include <cfloat>
 
 #include <string>
 
@@ -20,12 +24,17 @@ struct IntCase {
 
 TEST(FieldRules, ReadInt)
 {
-    const std::string region = "0 から 65535 までの整数を入力してください。";
+    // A region index goes up to the largest a document can have.
+    const int maxIndex = FieldRules::kMaxRegionIndex;
+    const std::string region = "0 から 2147483647 までの整数を入力してください。";
     const std::string width = "0 から 99 までの整数を入力してください。";
     const IntCase cases[] = {
-        {"65535", 0, 65535, 65535, ""},
-        {"65536", 0, 65535, 0, region},
-        {"-1", 0, 65535, 0, region},
+        {"65536", 0, maxIndex, 65536, ""},
+        {"2147483647", 0, maxIndex, 2147483647, ""},
+        {"2147483648", 0, maxIndex, 0, region},
+        {"99999999999999999999", 0, maxIndex, 0, region},
+        {"-1", 0, maxIndex, 0, region},
+        {"-2147483649", 0, maxIndex, 0, region},
         {"", 0, 65535, 0, kNotInteger},
         {"   ", 0, 65535, 0, kNotInteger},
         {"0", 0, 65535, 0, ""},
@@ -42,7 +51,7 @@ TEST(FieldRules, ReadInt)
         {"0", 0, 99, 0, ""},
         {"99", 0, 99, 99, ""},
         {"100", 0, 99, 0, width},
-        // Beyond 32 bits the value saturates and fails the range.
+        // Beyond 32 bits the value fails the range.
         {"99999999999999999999", 0, 99, 0, width},
         {"-99999999999999999999", 0, 99, 0, width},
         // Only 31 bytes are read: the garbage beyond them is never seen.
@@ -145,12 +154,17 @@ TEST(FieldRules, FormatNumber)
         {0.0, "0"},           {-0.0, "0"},           {1e-6, "1e-06"},  {1000000.0, "1000000"},
         {337.5, "337.5"},     {0.1, "0.1"},          {1.0 / 3, "0.333333333333333"},
         {123456789012345678.0, "1.23456789012346e+17"}, {-2.5, "-2.5"},
+        {1.79769313486231e308, "1.79769313486231e+308"},
+        // 15 digits of these read back as infinity: the shortest exact text instead.
+        {1.7976931348623155e308, "1.7976931348623155e+308"},
+        {DBL_MAX, "1.7976931348623157e+308"}, {-DBL_MAX, "-1.7976931348623157e+308"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FieldRules::FormatNumber(c.value), c.text) << c.value;
     // What the dialog shows reads back as a number.
     for (const auto& c : cases)
         EXPECT_TRUE(FieldRules::ReadDouble(FieldRules::FormatNumber(c.value)).ok) << c.value;
+    EXPECT_EQ(FieldRules::ReadDouble(FieldRules::FormatNumber(DBL_MAX)).value, DBL_MAX);
 }
 
 TEST(FieldRules, ReadTextCountsShiftJisBytes)
@@ -180,6 +194,16 @@ TEST(FieldRules, ReadTextCountsShiftJisBytes)
         {"｡", 1, true},                       // U+FF61, the first
         {"｠", 2, true},                       // U+FF60, just before
         {"é😀", 4, true},
+        // Bytes that start no valid character each become one "?".
+        {"\xF0" "AAA", 4, true},
+        {Repeat("\xF0" "AAA", 32), 128, true},
+        {Repeat("\xF0" "AAA", 33), 132, false},
+        {"\xF0\x9F\x98" "A", 4, true},      // a character cut short
+        {"\xE3\x81", 2, true},
+        {"\xC0\x80\x80", 3, true},          // an overlong form and a stray continuation
+        {"\xED\xA0\x80", 3, true},          // a surrogate
+        {"\xF4\x90\x80\x80", 4, true},     // beyond U+10FFFF
+        {"\xFF\xFE", 2, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("text \"" + c.text + "\"");

@@ -782,6 +782,57 @@ Stop Reading</translation>
         <source>ｲﾝﾎﾟｰﾄ</source>
         <translation>Import</translation>
     </message>
+    <message>
+        <source>ﾒﾓﾘが足りないためｺﾋﾟｰできません。</source>
+        <translation>Not enough memory to copy the chart.</translation>
+    </message>
+</context>
+<context>
+    <name>CPageSetupDlg</name>
+    <message>
+        <source>縦(&amp;O)</source>
+        <translation>P&amp;ortrait</translation>
+    </message>
+    <message>
+        <source>横(&amp;A)</source>
+        <translation>L&amp;andscape</translation>
+    </message>
+    <message>
+        <source>ﾍﾟｰｼﾞ設定</source>
+        <translation>Page Setup</translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞ(&amp;Z):</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>印刷の向き</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>左(&amp;L):</source>
+        <translation>&amp;Left:</translation>
+    </message>
+    <message>
+        <source>上(&amp;T):</source>
+        <translation>&amp;Top:</translation>
+    </message>
+    <message>
+        <source>右(&amp;R):</source>
+        <translation>&amp;Right:</translation>
+    </message>
+    <message>
+        <source>下(&amp;B):</source>
+        <translation>&amp;Bottom:</translation>
+    </message>
+    <message>
+        <source>余白</source>
+        <translation>Margins</translation>
+    </message>
 </context>
 <context>
     <name>CReadProgressPane</name>
@@ -887,6 +938,10 @@ Stop Reading</translation>
     <message>
         <source>印刷ﾌﾟﾚﾋﾞｭｰ</source>
         <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>ﾒﾓﾘが足りないため印刷できません。</source>
+        <translation>Not enough memory to print the chart.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,97 @@
+// The importer: option bytes and a text, through detection and the import.
+// The text is imported in one piece and in several: the results must agree,
+// and a document that comes out must be one every chart can walk.
+
+#include "FuzzInput.h"
+
+#include "doc/ImportDetect.h"
+#include "doc/Importer.h"
+#include "doc/SorvDoc.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+ImportOptions Options(FuzzInput& in)
+{
+    static const ImportDelimiter kDelimiters[] = {ImportDelimiter::Auto, ImportDelimiter::Comma, ImportDelimiter::Tab,
+                                                  ImportDelimiter::Semicolon, ImportDelimiter::Blank};
+    static const FirstColumn kFirst[] = {FirstColumn::Data, FirstColumn::Labels, FirstColumn::Skip};
+    static const char kComments[] = {'#', '\0', ';', '%', ','};
+    ImportOptions o;
+    o.columns = in.Flag();
+    o.delimiter = kDelimiters[in.Int(0, 4)];
+    o.header = in.Flag();
+    o.firstColumn = kFirst[in.Int(0, 2)];
+    o.skip = in.Int(0, 4);
+    o.comment = kComments[in.Int(0, 4)];
+    o.decimalComma = in.Flag();
+    return o;
+}
+
+bool SameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void CheckSame(const CSorvDoc& a, const CSorvDoc& b)
+{
+    Check(a.m_nRows == b.m_nRows && a.m_nCols == b.m_nCols && a.m_nMissing == b.m_nMissing);
+    Check(SameBits(a.m_dMin, b.m_dMin) && SameBits(a.m_dMax, b.m_dMax) && a.m_bUtf8 == b.m_bUtf8);
+    for (int r = 0; r < a.m_nRows; ++r) {
+        Check(a.m_pLabels[r] == b.m_pLabels[r]);
+        for (int c = 0; c < a.m_nCols; ++c)
+            Check(SameBits(a.Value(r, c), b.Value(r, c)));
+    }
+}
+
+void CheckDocument(const CSorvDoc& doc)
+{
+    Check(doc.RegionInMatrix());
+    int missing = 0;
+    for (int r = 0; r < doc.m_nRows; ++r) {
+        for (int c = 0; c < doc.m_nCols; ++c) {
+            const double v = doc.Value(r, c);
+            if (std::isnan(v))
+                ++missing;
+            else if (std::isfinite(v))
+                Check(v >= doc.m_dMin && v <= doc.m_dMax);
+        }
+    }
+    Check(missing == doc.m_nMissing);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const ImportOptions given = Options(in);
+    const unsigned pieces = unsigned(in.Int(2, 7));
+    const std::string_view text = in.Rest();
+
+    const ImportDetection detected = DetectImport(text, given);
+    Check(given.delimiter == ImportDelimiter::Auto || detected.options.delimiter == given.delimiter);
+    DetectionPrefix(text);
+
+    CSorvDoc whole;
+    CSorvDoc split;
+    const bool ok = CImporter(given, 1, 1).Import(text, whole);
+    Check(CImporter(given, pieces, 1).Import(text, split) == ok);
+    if (ok) {
+        CheckDocument(whole);
+        CheckSame(whole, split);
+    } else {
+        Check(whole.IsEmpty() && split.IsEmpty());
+    }
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "cli/BatchCommand.h"
+#include "cli/ReadArguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// An argv of the given strings, as main receives it.
+struct Argv {
+    explicit Argv(std::vector<std::string> args) : strings(std::move(args))
+    {
+        for (std::string& s : strings)
+            pointers.push_back(s.data());
+        pointers.push_back(nullptr);
+    }
+    int argc() const { return int(strings.size()); }
+    char** argv() { return pointers.data(); }
+
+    std::vector<std::string> strings;
+    std::vector<char*> pointers;
+};
+
+// The viewer takes its reading options and files; after a lone "--" only
+// files, whatever they look like. Nothing is left for Qt.
+TEST(ReadArguments, ViewerFilesAndOptionsEndAtADoubleDash)
+{
+    const struct {
+        QStringList args;
+        QStringList files;
+        bool imported;
+    } cases[] = {
+        {{"a.csv", "b.csv"}, {"a.csv", "b.csv"}, false},
+        {{"-platform", "data.csv"}, {"-platform", "data.csv"}, false},
+        {{"--columns", "a.csv"}, {"a.csv"}, true},
+        {{"--", "--columns", "-x.csv"}, {"--columns", "-x.csv"}, false},
+        {{"--delimiter", "tab", "--", "--", "a.csv"}, {"--", "a.csv"}, true},
+        {{"a.csv", "--"}, {"a.csv"}, false},
+    };
+    for (const auto& c : cases) {
+        QStringList files;
+        std::optional<ImportOptions> import;
+        std::string error;
+        EXPECT_TRUE(ParseViewerArguments(c.args, files, import, error)) << error;
+        EXPECT_EQ(files, c.files) << c.args.join(' ').toStdString();
+        EXPECT_EQ(import.has_value(), c.imported) << c.args.join(' ').toStdString();
+    }
+}
+
+// A long option before "--" asks for a batch command; after it, it is a file name.
+TEST(ReadArguments, BatchCommandsOnlyBeforeTheDoubleDash)
+{
+    const struct {
+        std::vector<std::string> args;
+        bool batch;
+        int end;
+    } cases[] = {
+        {{"sorv", "a.csv"}, false, 2},
+        {{"sorv", "--info", "a.csv"}, true, 3},
+        {{"sorv", "--", "--info"}, false, 1},
+        {{"sorv", "--columns", "--", "--x.csv"}, false, 2},
+        {{"sorv", "--info", "--", "-a.csv"}, true, 2},
+    };
+    for (const auto& c : cases) {
+        Argv a(c.args);
+        EXPECT_EQ(IsBatchCommand(a.argc(), a.argv()), c.batch) << c.args[1];
+        EXPECT_EQ(OptionsEnd(a.argc(), a.argv()), c.end) << c.args[1];
+    }
+}
+
+}  // namespace
