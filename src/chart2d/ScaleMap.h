@@ -32,6 +32,7 @@ public:
     static CScaleMap Columns(const CPageLayout& layout);
     static CScaleMap Values(const CPageLayout& layout);
 
+    int Origin() const { return m_nOrigin; }
     double Start() const { return m_dStart; }
     double Scale() const { return m_dScale; }
     bool IsLog() const { return m_bLog; }

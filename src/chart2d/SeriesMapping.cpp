@@ -3,18 +3,10 @@
 #include "doc/SorvDoc.h"
 
 CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout)
-    : m_layout(layout), m_values(CScaleMap::Values(layout))
+    : m_columns(CScaleMap::Columns(layout)), m_values(CScaleMap::Values(layout))
 {
     if (doc.RegionInMatrix()) {
         m_nRows = doc.m_nY2 - doc.m_nY1 + 1;
         m_nColumns = doc.m_nX2 - doc.m_nX1 + 1;
     }
-}
-
-// A one-column region has an infinite scale; its column still lies on L.
-std::optional<int> CSeriesMapping::ColumnX(const CPageLayout& layout, int c)
-{
-    if (c == 0)
-        return layout.m_nPlotLeft;
-    return CScaleMap::Columns(layout).ToPage(c);
 }

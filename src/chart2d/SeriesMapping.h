@@ -21,16 +21,25 @@ public:
 
     // x of the region's column c: column 0 on L, the others c * m_dHScale right
     // of it. Worked out when asked: nothing is kept per column.
-    std::optional<int> X(int c) const { return ColumnX(m_layout, c); }
-    static std::optional<int> ColumnX(const CPageLayout& layout, int c);
+    std::optional<int> X(int c) const { return ColumnOnMap(m_columns, c); }
+    static std::optional<int> ColumnX(const CPageLayout& layout, int c)
+    {
+        return ColumnOnMap(CScaleMap::Columns(layout), c);
+    }
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
     std::optional<int> Y(double v) const { return m_values.ToPage(v); }
 
 private:
+    // A one-column region has an infinite scale; its column still lies on L.
+    static std::optional<int> ColumnOnMap(const CScaleMap& columns, int c)
+    {
+        return c == 0 ? std::optional<int>(columns.Origin()) : columns.ToPage(c);
+    }
+
     int m_nRows = 0;
     int m_nColumns = 0;
-    CPageLayout m_layout;
+    CScaleMap m_columns;
     CScaleMap m_values;
 };
