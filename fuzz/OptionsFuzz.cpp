@@ -34,8 +34,8 @@ void Check(bool condition)
 void CheckFieldRules(const std::string& text)
 {
     const FieldResult<int> i = FieldRules::ReadInt(text, 0, FieldRules::kMaxRegionIndex);
-    Check(!i.ok || (i.value >= 0 && i.message.empty()));
-    Check(i.ok || !i.message.empty());
+    Check(!i.ok || (i.value >= 0 && i.message.Text().empty()));
+    Check(i.ok || !i.message.Text().empty());
     const FieldResult<int> w = FieldRules::ReadInt(text, -5, 99);
     Check(!w.ok || (w.value >= -5 && w.value <= 99));
     const FieldResult<unsigned> u = FieldRules::ReadUnsigned(text, 0, 9);
