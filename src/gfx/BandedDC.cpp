@@ -62,9 +62,10 @@ int RowStep(double ratio)
 CBandedDC::CBandedDC(QImage& image, int bands, double dotsPerMm)
     : m_image(image)
     , m_dDotsPerMm(dotsPerMm)
-    , m_filling(std::make_unique<Chunk>())
-    , m_replaying(std::make_unique<Chunk>())
 {
+    for (int i = 0; i < kChunks; ++i)
+        m_chunks.push_back(std::make_unique<Chunk>());
+    m_filling = m_chunks.front().get();
     if (image.isNull())
         return;
     m_pBits = image.bits();  // detaches now, before the bands share the memory
@@ -74,7 +75,7 @@ CBandedDC::CBandedDC(QImage& image, int bands, double dotsPerMm)
     int top = 0;
     for (int i = 0; i < count; ++i) {
         const int bottom = i + 1 == count ? image.height() : std::min(image.height(), (units * (i + 1) / count) * step);
-        m_bands.push_back({top, bottom - top, {}});
+        m_bands.push_back({top, bottom - top, 0, {}});
         top = bottom;
     }
     for (Band& band : m_bands)
@@ -105,25 +106,28 @@ void CBandedDC::Finish()
 
 void CBandedDC::Submit()
 {
-    WaitForBands();
-    std::swap(m_filling, m_replaying);
-    m_filling->Clear();
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_nBusy = int(m_bands.size());
-        ++m_nGeneration;
-    }
+    std::unique_lock<std::mutex> lock(m_mutex);
+    ++m_nGeneration;
     m_start.notify_all();
+    // The next chunk of the ring is free once every band has replayed it.
+    m_done.wait(lock, [this] { return BandsDone(m_nGeneration - kChunks + 1); });
+    m_filling = m_chunks[std::size_t(m_nGeneration % kChunks)].get();
+    m_filling->Clear();
 }
 
 void CBandedDC::WaitForBands()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_done.wait(lock, [this] { return m_nBusy == 0; });
+    m_done.wait(lock, [this] { return BandsDone(m_nGeneration); });
+}
+
+bool CBandedDC::BandsDone(long long count) const
+{
+    return std::all_of(m_bands.begin(), m_bands.end(), [count](const Band& band) { return band.done >= count; });
 }
 
 // One band: the whole image's memory, clipped to the band's rows.
-void CBandedDC::RunBand(const Band& band)
+void CBandedDC::RunBand(Band& band)
 {
     const double ratio = m_image.devicePixelRatio();
     QImage image(m_pBits, m_image.width(), m_image.height(), m_image.bytesPerLine(), m_image.format());
@@ -133,19 +137,21 @@ void CBandedDC::RunBand(const Band& band)
     QPainter painter(&image);
     painter.setClipRect(QRectF(0.0, band.top / ratio, image.width() / ratio, band.rows / ratio));
     CPainterDC dc(painter, m_dDotsPerMm);
-    long long seen = 0;
     for (;;) {
+        const Chunk* chunk = nullptr;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_start.wait(lock, [&] { return m_nGeneration != seen || m_bQuit; });
-            if (m_nGeneration == seen)
+            m_start.wait(lock, [&] { return m_nGeneration != band.done || m_bQuit; });
+            if (m_nGeneration == band.done)
                 break;
-            seen = m_nGeneration;
+            chunk = m_chunks[std::size_t(band.done % kChunks)].get();
         }
-        Replay(*m_replaying, dc);
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        if (--m_nBusy == 0)
-            m_done.notify_one();
+        Replay(*chunk, dc);
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            ++band.done;
+        }
+        m_done.notify_one();
     }
     dc.Flush();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // A raster back end that draws a page on several threads. The operations are
 // queued in bounded chunks; each chunk is replayed in every horizontal band of
-// the image at once, each band a CPainterDC on the same image memory, clipped
-// to the band's rows. The pixels are those one CPainterDC draws on the whole
+// the image, each band a CPainterDC on the same image memory, clipped to the
+// band's rows. A band may run a few chunks ahead of another: the work of one
+// chunk often lies mostly in one band, and bands kept in step would wait. The pixels are those one CPainterDC draws on the whole
 // image: a clip cuts lines pixel by pixel, where an image of the band's rows
 // alone would cut them at its edge and start their steps there.
 //
@@ -58,8 +59,11 @@ private:
     struct Band {
         int top = 0;  // first image row
         int rows = 0;
+        long long done = 0;  // chunks replayed, under m_mutex
         std::thread thread;
     };
+    // Chunks queued at most: the furthest one band may run ahead of another.
+    static constexpr int kChunks = 8;
 
     // Operations are queued until the page ends or is cancelled.
     bool Accepting() const { return !m_bFinished && !IsCancelled(); }
@@ -68,16 +72,18 @@ private:
     void QueueTextState();
     void Submit();
     void WaitForBands();
-    void RunBand(const Band& band);
+    // Whether every band has replayed count chunks; under m_mutex.
+    bool BandsDone(long long count) const;
+    void RunBand(Band& band);
     void Replay(const Chunk& chunk, CDC& dc) const;
 
     QImage& m_image;
     uchar* m_pBits = nullptr;
     double m_dDotsPerMm;
     std::vector<Band> m_bands;
-    // Two chunks: the bands replay one while the other fills.
-    std::unique_ptr<Chunk> m_filling;
-    std::unique_ptr<Chunk> m_replaying;
+    // A ring of chunks: the bands replay the older ones while the next fills.
+    std::vector<std::unique_ptr<Chunk>> m_chunks;
+    Chunk* m_filling = nullptr;
     bool m_bFinished = false;
     bool m_bTextState = false;  // a text state was queued
     COLORREF m_crText = 0;
@@ -89,6 +95,5 @@ private:
     std::condition_variable m_start;
     std::condition_variable m_done;
     long long m_nGeneration = 0;  // chunks handed to the bands
-    int m_nBusy = 0;              // bands still replaying the last one
     bool m_bQuit = false;
 };
