@@ -13,11 +13,13 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QTemporaryFile>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <new>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 #include <sys/stat.h>
 
 namespace {
@@ -27,7 +29,10 @@ constexpr int kPdfResolution = 600;
 bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     const QImage image = DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio).image;
-    return !image.isNull() && image.save(&out, "PNG");
+    // The image is the one allocation of the size asked for.
+    if (image.isNull())
+        throw std::bad_alloc();
+    return image.save(&out, "PNG");
 }
 
 bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
@@ -60,18 +65,46 @@ bool WritePdf(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     return painter.end();
 }
 
+// A standard output stream onto a Qt device, written in blocks.
+class CDeviceStreamBuf : public std::streambuf {
+public:
+    explicit CDeviceStreamBuf(QIODevice& out) : m_out(out) { setp(m_buffer.data(), m_buffer.data() + m_buffer.size()); }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (sync() != 0)
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+    int sync() override
+    {
+        const qint64 n = pptr() - pbase();
+        if (n > 0 && m_out.write(pbase(), n) != n)
+            return -1;
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+        return 0;
+    }
+
+private:
+    QIODevice& m_out;
+    std::array<char, 1 << 16> m_buffer;
+};
+
+// Each operation is written as it is drawn: the recording is never held whole.
 bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
-    CRecordingDC dc;
+    CDeviceStreamBuf buffer(out);
+    std::ostream text(&buffer);
+    CRecordingDC dc(&text);
     if (page.printArea) {
         dc.m_bPrinting = true;
         dc.SetPrintableSize(page.areaWidthMm, page.areaHeightMm);
     }
     DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
-    std::ostringstream text;
-    dc.WriteOps(text);
-    const std::string bytes = text.str();
-    return out.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    return bool(text.flush());
 }
 
 }  // namespace

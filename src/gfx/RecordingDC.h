@@ -1,7 +1,8 @@
 #pragma once
 // A drawing surface that keeps every operation with its arguments and the
 // pen, brush and font in force. Tests compare it with exact coordinates; the
-// .ops export writes it as text.
+// .ops export has each operation written as text as it is drawn, so that a
+// recording of any size takes little memory.
 
 #include "gfx/DC.h"
 
@@ -23,6 +24,10 @@ public:
         TextEncoding encoding = TextEncoding::ShiftJis;  // Text: how the bytes decode
     };
 
+    // Keeps the operations; with a stream, writes each to it in the .ops
+    // format as it is drawn instead (the page line first) and keeps none.
+    explicit CRecordingDC(std::ostream* stream = nullptr) : m_pStream(stream) {}
+
     const std::vector<Op>& Ops() const { return m_ops; }
 
     // Writes the recording in the .ops format, texts decoded as the surface decodes them.
@@ -39,8 +44,12 @@ protected:
     void DoClipOff() override;
 
 private:
-    Op& Add(OpKind kind);
+    Op NewOp(OpKind kind) const;
+    void Keep(Op op);
+    void WritePageLine(std::ostream& out) const;
+    static void WriteOp(std::ostream& out, const Op& op);
 
+    std::ostream* m_pStream;
     std::vector<Op> m_ops;
     int m_nPageWidth = 0;
     int m_nPageHeight = 0;

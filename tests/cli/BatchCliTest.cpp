@@ -306,7 +306,8 @@ TEST_F(BatchCli, RegionBeyond65535)
 }
 
 // Memory that runs out while drawing is reported in words, with exit status 1
-// and no file, as the command line reports a file it cannot write.
+// and no file, as the command line reports a file it cannot write; a
+// recording is written as it is drawn and never runs short.
 TEST_F(BatchCli, MemoryRunningOutIsReported)
 {
     if (!AddressSpaceCanBeLimited())
@@ -319,22 +320,35 @@ TEST_F(BatchCli, MemoryRunningOutIsReported)
         text += "\n";
     }
     Write("big.csv", text);
-    // Reading needs some 30 MB; a recording of two million shapes needs far more than 400 MB.
-    QProcess p;
-    p.setWorkingDirectory(dir.path());
-    p.setChildProcessModifier([] {
-        const rlimit limit{400u << 20, 400u << 20};
-        setrlimit(RLIMIT_AS, &limit);
-    });
-    p.start(QStringLiteral(SORV_BINARY), {"--export", "big.ops", "--chart", "stacked", "big.csv"});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    const QByteArray err = p.readAllStandardError();
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_EQ(err, "sorv: big.ops: not enough memory to draw the chart\n");
+    const auto limited = [this](const QStringList& args) {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.setChildProcessModifier([] {
+            const rlimit limit{400u << 20, 400u << 20};
+            setrlimit(RLIMIT_AS, &limit);
+        });
+        p.start(QStringLiteral(SORV_BINARY), args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        return std::make_pair(p.exitCode(), p.readAllStandardError());
+    };
+    // Reading needs some 30 MB, an image of 10000 x 10000 pixels 400 MB.
+    const auto [status, err] = limited({"--export", "big.png", "--size", "10000x10000", "big.csv"});
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err, "sorv: big.png: not enough memory to draw the chart\n");
     QStringList left = Outputs();
     left.removeAll(QStringLiteral("big.csv"));
     EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
+
+    // Two million shapes, some 120 MB of text, which kept whole would need far more than 400 MB.
+    const auto [opsStatus, opsErr] = limited({"--export", "big.ops", "--chart", "stacked", "big.csv"});
+    EXPECT_EQ(opsStatus, 0) << opsErr.toStdString();
+    QFile ops(dir.filePath(QStringLiteral("big.ops")));
+    ASSERT_TRUE(ops.open(QIODevice::ReadOnly));
+    qint64 polys = 0;
+    while (!ops.atEnd())
+        polys += ops.readLine().startsWith("poly ");
+    EXPECT_EQ(polys, 2000 * 999);  // a band of 999 quads a row
 }
 
 // --lang is taken by every command and changes nothing they write.
