@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <memory>
 #include <new>
 
 namespace {
@@ -41,10 +42,10 @@ QByteArray CChartImage::Svg() const
 
 QMimeData* CChartImage::MimeData() const
 {
-    auto* mime = new QMimeData;
+    auto mime = std::make_unique<QMimeData>();
     mime->setImageData(Image());
     mime->setData(kSvgMimeType, Svg());
-    return mime;
+    return mime.release();
 }
 
 bool CChartImage::CopyToClipboard() const

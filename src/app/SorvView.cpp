@@ -4,7 +4,6 @@
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
 #include "page/PageDraw.h"
-#include "page/PageImage.h"
 #include "settings/CommandIds.h"
 #include "settings/ViewCommands.h"
 

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include <new>
+
 namespace {
 
 CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
@@ -25,9 +27,12 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
 {
     CPageImage page;
     const QSize deviceSize = (QSizeF(clientWidth, clientHeight) * devicePixelRatio).toSize();
-    page.image = QImage(deviceSize, QImage::Format_RGB32);
-    if (page.image.isNull())
+    if (deviceSize.isEmpty())
         return page;
+    page.image = QImage(deviceSize, QImage::Format_RGB32);
+    // Qt gives a null image when it cannot allocate one.
+    if (page.image.isNull())
+        throw std::bad_alloc();
     page.image.setDevicePixelRatio(devicePixelRatio);
     page.image.fill(Qt::white);
     const double dotsPerMm = page.image.dotsPerMeterX() / 1000.0;

@@ -12,7 +12,7 @@ class CSorvDoc;
 struct CPlotSettings;
 
 struct CPageImage {
-    QImage image;  // null when the size has no pixels or memory ran out
+    QImage image;  // null when the size has no pixels
     CPageLayout layout;
 };
 
@@ -20,6 +20,7 @@ struct CPageImage {
 // image has that many device pixels and carries the ratio. The 3D chart is
 // drawn in bands, one thread each. A window's worker passes its cancel flag
 // (once set, the drawing stops early and leaves the image unfinished) and may
-// ask for a draft (the 3D surface from a coarser grid).
+// ask for a draft (the 3D surface from a coarser grid). Throws std::bad_alloc
+// when the image cannot be allocated.
 CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                          double devicePixelRatio, const std::atomic<bool>* cancel = nullptr, bool draft = false);

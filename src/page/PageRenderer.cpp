@@ -16,8 +16,6 @@ CRenderedPage RenderPage(const CPageRequest& request, const std::atomic<bool>* c
     try {
         CPageImage drawn = DrawPageImage(*request.doc, request.settings, request.clientWidth, request.clientHeight,
                                          request.ratio, cancel, request.draft);
-        if (drawn.image.isNull())
-            throw std::bad_alloc();
         page.image = std::move(drawn.image);
         page.layout = drawn.layout;
     } catch (const std::bad_alloc& e) {
