@@ -86,7 +86,7 @@ private slots:
     }
     void init()
     {
-        QSettings("Local AppWizard-Generated Applications", "Sorv").clear();
+        QSettings("Sorv", "Sorv").clear();
         m_app = std::make_unique<CSorvApp>();
         m_app->InitInstance({});
         QApplication::setActiveWindow(Frame());
