@@ -6,6 +6,7 @@
 #include "doc/ImportBody.h"
 #include "doc/ImportDetect.h"
 #include "doc/ImportPieces.h"
+#include "doc/ParallelRun.h"
 #include "doc/ProgressCheckpoint.h"
 #include "doc/ReadPass.h"
 #include "doc/ReadProgress.h"
@@ -20,7 +21,6 @@
 #include <cstring>
 #include <limits>
 #include <new>
-#include <thread>
 
 namespace {
 
@@ -223,7 +223,7 @@ struct CImporter::Plan {
 
 CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned threads)
     : m_given(options), m_options(options), m_pieces(pieces),
-      m_threads(threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency()))
+      m_threads(ThreadCount(threads))
 {
 }
 

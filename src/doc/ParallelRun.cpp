@@ -44,10 +44,14 @@ private:
 
 } // namespace
 
+unsigned ThreadCount(unsigned threads)
+{
+    return threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency());
+}
+
 void RunInParallel(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& work)
 {
-    if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = ThreadCount(threads);
     CWorkQueue queue(count, work);
     std::vector<std::jthread> helpers;
     const std::size_t wanted = std::min<std::size_t>(threads, count);
