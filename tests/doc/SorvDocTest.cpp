@@ -1,4 +1,5 @@
 #include "doc/SorvDoc.h"
+#include "support/ProcessTempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -274,7 +275,7 @@ TEST(SorvDoc, RandomTextsFollowTheRules)
 
 class ReadFile : public testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "sorv-doc-test";
+    std::filesystem::path dir = ProcessTempDir("sorv-doc-test");
 
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }

@@ -5,6 +5,7 @@
 #include "doc/ReadProgress.h"
 #include "doc/SorvDoc.h"
 #include "doc/TextSource.h"
+#include "support/ProcessTempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ private:
 
 class StreamSource : public testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "sorv-stream-test";
+    std::filesystem::path dir = ProcessTempDir("sorv-stream-test");
 
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
