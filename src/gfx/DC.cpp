@@ -31,6 +31,17 @@ void CDC::SetLoMetricMapping(int originX, int originY)
     OnMappingChanged();
 }
 
+CDC::PageMap CDC::GetPageMap(double dotsPerMm) const
+{
+    if (m_mapping == Mapping::Screen)
+        return {1.0, -1.0, 0.0, m_nClientHeight - 1.0};
+    if (m_mapping == Mapping::LoMetric) {
+        const double scale = dotsPerMm / 10.0;
+        return {scale, -scale, -m_nOriginX * scale, m_nOriginY * scale};
+    }
+    return {};
+}
+
 void CDC::SetPageSize(int width, int height)
 {
     OnPageSize(width, height);

@@ -93,6 +93,16 @@ protected:
     virtual void DoClip(int left, int top, int right, int bottom) = 0;
     virtual void DoClipOff() = 0;
 
+    // Where the current mapping puts page point (x, y) on a device of
+    // dotsPerMm: at (x * sx + dx, y * sy + dy) in the device's pixels.
+    struct PageMap {
+        double sx = 1.0;
+        double sy = 1.0;
+        double dx = 0.0;
+        double dy = 0.0;
+    };
+    PageMap GetPageMap(double dotsPerMm) const;
+
     Mapping m_mapping = Mapping::None;
     int m_nClientHeight = 0;
     int m_nOriginX = 0;

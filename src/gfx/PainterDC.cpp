@@ -165,16 +165,10 @@ void CPainterDC::OnPenChanged()
 void CPainterDC::OnMappingChanged()
 {
     Flush();
-    QTransform& map = m_map;
-    map.reset();
-    if (m_mapping == Mapping::Screen) {
-        m_dScale = 1.0;
-        map = QTransform(1.0, 0.0, 0.0, -1.0, 0.0, m_nClientHeight - 1.0);
-    } else if (m_mapping == Mapping::LoMetric) {
-        m_dScale = m_dDotsPerMm / 10.0;
-        map = QTransform(m_dScale, 0.0, 0.0, -m_dScale, -m_nOriginX * m_dScale, m_nOriginY * m_dScale);
-    }
-    m_transform = map * m_base;
+    const PageMap page = GetPageMap(m_dDotsPerMm);
+    m_dScale = page.sx;
+    m_map = QTransform(page.sx, 0.0, 0.0, page.sy, page.dx, page.dy);
+    m_transform = m_map * m_base;
     m_toDevice = m_transform * m_ratio;
     m_painter.setTransform(m_transform);
     m_nFont = -1;  // fonts are sized by the scale

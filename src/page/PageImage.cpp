@@ -1,6 +1,6 @@
 #include "page/PageImage.h"
 
-#include "gfx/BandedDC.h"
+#include "gfx/BandedDraw.h"
 #include "gfx/PainterDC.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
@@ -38,9 +38,11 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
     const double dotsPerMm = page.image.dotsPerMeterX() / 1000.0;
     // The cells of a 3D surface are most of the work, and they split into bands.
     if (s.m_nGraphType == 3) {
-        CBandedDC dc(page.image, QThread::idealThreadCount(), dotsPerMm);
-        page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft);
-        dc.Finish();
+        DrawInBands(page.image, QThread::idealThreadCount(), dotsPerMm, [&](CDC& dc, int band) {
+            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft || band < 0);
+            if (band == 0)
+                page.layout = layout;
+        });
         return page;
     }
     // The surface finishes its gathered lines when it goes, while the painter is still open.

@@ -45,6 +45,24 @@ TEST(PageRenderer, WorkerPageIsTheDirectPage)
     }
 }
 
+// The 3D page is drawn in stripes on several threads: every model, whose
+// cells change pen, brush or both, at whole and fractional pixel ratios.
+TEST(PageRenderer, WorkerThreeDPageIsTheDirectPageInEveryModel)
+{
+    EnsureGuiApp();
+    const auto doc =
+        MakeTestDoc(70, 120, [](int r, int c) { return std::sin(r * 0.3) * std::cos(c * 0.11) * 50.0 + (r * c) % 7; });
+    for (int model = 0; model <= 5; ++model) {
+        for (double ratio : {1.0, 1.25, 2.0}) {
+            CPlotSettings s = SettingsFor(*doc, 3);
+            s.m_nModel = model;
+            const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio, false}, nullptr);
+            ASSERT_TRUE(page.error.empty()) << page.error;
+            EXPECT_TRUE(page.image == DirectPage(*doc, s, 415, 333, ratio)) << "model " << model << " " << ratio;
+        }
+    }
+}
+
 // No image of that size can be made: the page says so, and the worker goes on.
 TEST(PageRenderer, PageWithoutMemoryComesBackAsAFailure)
 {

@@ -11,7 +11,8 @@
 
 inline QImage DirectPage(const CSorvDoc& doc, const CPlotSettings& s, int w, int h, double ratio, bool draft = false)
 {
-    QImage image(int(w * ratio), int(h * ratio), QImage::Format_RGB32);
+    // Sized as the window's page: its device pixels rounded.
+    QImage image((QSizeF(w, h) * ratio).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);

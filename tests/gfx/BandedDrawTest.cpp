@@ -3,7 +3,7 @@
 // cross the bands' edges, compared pixel for pixel at several sizes.
 
 #include "GuiTestApp.h"
-#include "gfx/BandedDC.h"
+#include "gfx/BandedDraw.h"
 #include "gfx/PainterDC.h"
 
 #include <QImage>
@@ -12,6 +12,9 @@
 #include <atomic>
 #include <cmath>
 #include <functional>
+#include <new>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -90,12 +93,10 @@ QImage InOneThread(const Page& page, int w, int h, double ratio)
     return image;
 }
 
-QImage InBands(const Page& page, int w, int h, double ratio, int bands)
+QImage InBands(const Page& page, int w, int h, double ratio, int threads)
 {
     QImage image = Blank(w, h, ratio);
-    CBandedDC dc(image, bands, 1.0);
-    page(dc);
-    dc.Finish();
+    DrawInBands(image, threads, 1.0, [&](CDC& dc, int) { page(dc); });
     return image;
 }
 
@@ -109,28 +110,29 @@ int DifferentPixels(const QImage& a, const QImage& b)
     return n;
 }
 
-TEST(BandedDC, DrawsTheSamePixelsAsOneThread)
+TEST(BandedDraw, DrawsTheSamePixelsAsOneThread)
 {
     EnsureGuiApp();
     struct Size {
         int w, h, cells;
         double ratio;
     };
-    // The last page has more operations than one queued chunk holds.
     const Size sizes[] = {{31, 23, 12, 1.0}, {160, 120, 40, 1.0}, {333, 257, 60, 1.0}, {120, 90, 30, 2.0},
                           {128, 96, 30, 1.25}, {400, 300, 200, 1.0}};
     for (const Size& s : sizes) {
         const Page page = [&](CDC& dc) { DrawSurfacePage(dc, s.w, s.h, s.cells); };
         const QImage one = InOneThread(page, s.w, s.h, s.ratio);
-        for (int bands : {2, 3, 7}) {
+        for (int threads : {2, 3, 7}) {
             SCOPED_TRACE(std::to_string(s.w) + "x" + std::to_string(s.h) + " ratio " + std::to_string(s.ratio) +
-                         ", " + std::to_string(bands) + " bands");
-            EXPECT_EQ(DifferentPixels(one, InBands(page, s.w, s.h, s.ratio, bands)), 0);
+                         ", " + std::to_string(threads) + " threads");
+            EXPECT_EQ(DifferentPixels(one, InBands(page, s.w, s.h, s.ratio, threads)), 0);
         }
     }
 }
 
-TEST(BandedDC, SplitsTheImageIntoBandsOfWholeRows)
+// Bands of whole page pixels, as many as asked while the image has rows for
+// them, each with as many of the page's shapes.
+TEST(BandedDraw, CutsTheImageIntoBandsWithAsManyShapes)
 {
     EnsureGuiApp();
     struct Case {
@@ -140,55 +142,66 @@ TEST(BandedDC, SplitsTheImageIntoBandsOfWholeRows)
         int bands;
     };
     const Case cases[] = {{600, 1.0, 2, 2}, {3, 1.0, 8, 3}, {1, 1.0, 4, 1}, {600, 2.0, 4, 4}, {5, 2.0, 8, 3},
-                          {100, 1.0, 0, 1}, {100, 1.0, -3, 1}};
+                          {100, 1.0, 0, 1}, {100, 1.0, -3, 1}, {100, 1.25, 3, 3}};
+    const Page nothing = [](CDC& dc) { dc.SetScreenMapping(10, 10); };
     for (const Case& c : cases) {
         QImage image(10, c.height, QImage::Format_RGB32);
         image.setDevicePixelRatio(c.ratio);
-        CBandedDC dc(image, c.asked, 1.0);
-        EXPECT_EQ(dc.BandCount(), c.bands) << c.height << " rows, " << c.asked << " asked";
+        const std::vector<int> bands = CutIntoBands(image, c.asked, 1.0, [&](CDC& dc, int) { nothing(dc); });
+        SCOPED_TRACE(std::to_string(c.height) + " rows at " + std::to_string(c.ratio));
+        ASSERT_EQ(int(bands.size()), c.bands + 1);
+        EXPECT_EQ(bands.front(), 0);
+        EXPECT_EQ(bands.back(), c.height);
+        for (std::size_t n = 1; n + 1 < bands.size(); ++n) {
+            EXPECT_LT(bands[n - 1], bands[n]);
+            const double logical = bands[n] / c.ratio;
+            EXPECT_EQ(logical, std::trunc(logical)) << bands[n];
+        }
     }
-    QImage empty;
-    CBandedDC dc(empty, 4, 1.0);
-    dc.SetScreenMapping(10, 10);
-    dc.Rectangle(0, 10, 10, 0);
-    dc.Finish();
-    EXPECT_EQ(dc.BandCount(), 0);
+    EXPECT_TRUE(CutIntoBands(QImage(), 4, 1.0, [&](CDC& dc, int) { nothing(dc); }).empty());
+
+    // Three quarters of the shapes in the top fifth of a 400-row page, the
+    // rest spread below: the first band ends within that fifth.
+    QImage image(100, 400, QImage::Format_RGB32);
+    int counted = -2;
+    const std::vector<int> bands = CutIntoBands(image, 2, 1.0, [&](CDC& dc, int band) {
+        counted = band;
+        EXPECT_TRUE(dc.m_bDraft);
+        dc.SetScreenMapping(100, 400);
+        for (int i = 0; i < 300; ++i) {
+            const CPoint cell[4] = {{i % 100, 399 - i % 80}, {i % 100 + 1, 399 - i % 80}, {i % 100, 398 - i % 80}};
+            dc.Polygon(cell, 3);
+        }
+        for (int i = 0; i < 100; ++i)
+            dc.Rectangle(0, 300 - 3 * i, 10, 299 - 3 * i);
+    });
+    EXPECT_EQ(counted, -1);
+    ASSERT_EQ(bands.size(), 3u);
+    EXPECT_GT(bands[1], 40);
+    EXPECT_LE(bands[1], 80);
 }
 
-TEST(BandedDC, NothingIsDrawnAfterFinish)
+// A band whose drawing fails does not stop the others; the failure comes
+// back once all are drawn.
+TEST(BandedDraw, FailureInABandIsRethrownAfterAll)
 {
     EnsureGuiApp();
-    QImage image = Blank(20, 20, 1.0);
-    CBandedDC dc(image, 2, 1.0);
-    dc.SetScreenMapping(20, 20);
-    dc.SelectObject(CBrush{0});
-    dc.Rectangle(0, 20, 10, 0);
-    dc.Finish();
-    dc.Rectangle(10, 20, 20, 0);
-    dc.Finish();
+    QImage image = Blank(40, 40, 1.0);
+    std::atomic<int> drawn{0};
+    const auto draw = [&](CDC& dc, int band) {
+        if (band < 0)
+            return;
+        dc.SetScreenMapping(40, 40);
+        dc.SelectObject(CBrush{0});
+        dc.Rectangle(0, 40, 40, 0);
+        ++drawn;
+        if (band == 1)
+            throw std::bad_alloc();
+    };
+    EXPECT_THROW(DrawInBands(image, 2, 1.0, draw), std::bad_alloc);
+    EXPECT_EQ(drawn.load(), 2);
     EXPECT_EQ(image.pixel(5, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(15, 5), qRgb(255, 255, 255));
-}
-
-// Once the cancel flag is set nothing more is queued or replayed: a page of
-// several chunks cancelled in its middle keeps none of what came after.
-TEST(BandedDC, NothingIsDrawnOnceCancelled)
-{
-    EnsureGuiApp();
-    QImage image = Blank(100, 80, 1.0);
-    std::atomic<bool> cancel{false};
-    CBandedDC dc(image, 2, 1.0);
-    dc.SetCancelFlag(&cancel);
-    DrawSurfacePage(dc, 100, 80, 200);
-    cancel = true;
-    dc.SetScreenMapping(100, 80);
-    dc.SelectObject(CPen{PS_SOLID, 0, RGB(255, 0, 0)});
-    dc.SelectObject(CBrush{RGB(255, 0, 0)});
-    dc.Rectangle(0, 80, 100, 0);
-    dc.Finish();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ASSERT_NE(image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+    EXPECT_EQ(image.pixel(5, 35), qRgb(0, 0, 0));
 }
 
 }  // namespace
