@@ -1,8 +1,10 @@
 // The drawing: bytes become a small document and the settings a user can
 // reach through the dialogs and commands, among them the chart type and the 3D
 // model; the page is drawn on the recording surface (the screen or the printed
-// page) and through QPainter on a small image, and a drag and a double click
-// over the screen page go through the mouse zoom.
+// page) and through QPainter on a small image, a 3D page also in bands on
+// several threads as the window draws it (which must give the same pixels),
+// and a drag and a double click over the screen page go through the mouse
+// zoom.
 
 #include "FuzzInput.h"
 
@@ -11,6 +13,7 @@
 #include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
 #include "page/MouseZoom.h"
+#include "page/PageImage.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
@@ -68,12 +71,25 @@ CPlotSettings Settings(FuzzInput& in, const CSorvDoc& doc)
     return s;
 }
 
-void DrawOnImage(const CSorvDoc& doc, const CPlotSettings& s)
+QImage DrawOnImage(const CSorvDoc& doc, const CPlotSettings& s)
 {
     QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
     QPainter painter(&image);
-    CPainterDC dc(painter, image.logicalDpiX() / 25.4);
-    DrawPage(dc, doc, s, kImageWidth, kImageHeight);
+    {
+        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
+        DrawPage(dc, doc, s, kImageWidth, kImageHeight);
+    }
+    painter.end();
+    return image;
+}
+
+// The window draws a 3D page in bands, one a thread.
+void CompareBandedPage(const CSorvDoc& doc, const CPlotSettings& s, const QImage& direct)
+{
+    const CPageImage page = DrawPageImage(doc, s, kImageWidth, kImageHeight, 1.0, nullptr, false);
+    if (page.image != direct)
+        std::abort();
 }
 
 // A drag over the page drawn on the screen, then a double click.
@@ -123,7 +139,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         recording.SetPrintableSize(in.Int(1, 5000), in.Int(1, 5000));
     }
     const CPageLayout layout = DrawPage(recording, doc, s, width, height);
-    DrawOnImage(doc, s);
+    const QImage direct = DrawOnImage(doc, s);
+    if (s.m_nGraphType == 3)
+        CompareBandedPage(doc, s, direct);
     if (!printing)
         Mouse(settingsIn, doc, s, layout, width, height);
     return 0;
