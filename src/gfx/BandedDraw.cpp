@@ -120,8 +120,9 @@ std::vector<int> CutIntoBands(const QImage& image, int threads, double dotsPerMm
         } else {
             row = height * n / count;
         }
+        // Every band keeps at least a step of rows.
         const int start = (row + step / 2) / step * step;
-        bands[std::size_t(n)] = std::clamp(start, bands[std::size_t(n) - 1], height);
+        bands[std::size_t(n)] = std::clamp(start, bands[std::size_t(n) - 1] + step, (units - (count - n)) * step);
     }
     return bands;
 }
@@ -143,9 +144,8 @@ void DrawInBands(QImage& image, int threads, double dotsPerMm, const BandDraw& d
     };
     std::vector<std::thread> others;
     std::vector<int> here{0};  // bands drawn on this thread
+    others.reserve(std::size_t(count));
     for (int n = 1; n < count; ++n) {
-        if (bands[std::size_t(n)] == bands[std::size_t(n) + 1])
-            continue;  // an empty band
         try {
             others.emplace_back(drawBand, n);
         } catch (const std::system_error&) {

@@ -32,6 +32,6 @@ using BandDraw = std::function<void(CDC& dc, int band)>;
 void DrawInBands(QImage& image, int threads, double dotsPerMm, const BandDraw& draw);
 
 // The rows the bands start at (and the image height after the last) for the
-// page draw draws: up to `threads` bands of whole page pixels with as many
-// shapes each. Empty for a null image.
+// page draw draws: up to `threads` bands of whole page pixels (none empty)
+// with as many shapes each. Empty for a null image.
 std::vector<int> CutIntoBands(const QImage& image, int threads, double dotsPerMm, const BandDraw& draw);

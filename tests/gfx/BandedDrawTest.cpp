@@ -179,6 +179,15 @@ TEST(BandedDraw, CutsTheImageIntoBandsWithAsManyShapes)
     ASSERT_EQ(bands.size(), 3u);
     EXPECT_GT(bands[1], 40);
     EXPECT_LE(bands[1], 80);
+
+    // All shapes on the first row: the first band still has a row, and the
+    // others theirs.
+    const std::vector<int> crowded = CutIntoBands(image, 3, 1.0, [](CDC& dc, int) {
+        dc.SetScreenMapping(100, 400);
+        for (int i = 0; i < 50; ++i)
+            dc.Rectangle(i, 399, i + 1, 399);
+    });
+    EXPECT_EQ(crowded, (std::vector<int>{0, 1, 2, 400}));
 }
 
 // A band whose drawing fails does not stop the others; the failure comes
