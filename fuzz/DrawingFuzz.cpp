@@ -10,17 +10,16 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/FontSubstitutions.h"
-#include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
 #include "page/MouseZoom.h"
 #include "page/PageImage.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
+#include "support/DirectPage.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 
 #include <cstdint>
 #include <cstdlib>
@@ -69,19 +68,6 @@ CPlotSettings Settings(FuzzInput& in, const CSorvDoc& doc)
         c = COLORREF(in.Int(0, 0xFFFFFF));
     s.m_strTitle = std::string(in.Bytes(std::size_t(in.Int(0, 128))));
     return s;
-}
-
-QImage DrawOnImage(const CSorvDoc& doc, const CPlotSettings& s)
-{
-    QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    {
-        CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
-        DrawPage(dc, doc, s, kImageWidth, kImageHeight);
-    }
-    painter.end();
-    return image;
 }
 
 // The window draws a 3D page in bands, one a thread.
@@ -139,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         recording.SetPrintableSize(in.Int(1, 5000), in.Int(1, 5000));
     }
     const CPageLayout layout = DrawPage(recording, doc, s, width, height);
-    const QImage direct = DrawOnImage(doc, s);
+    const QImage direct = DirectPage(doc, s, kImageWidth, kImageHeight, 1.0);
     if (s.m_nGraphType == 3)
         CompareBandedPage(doc, s, direct);
     if (!printing)
