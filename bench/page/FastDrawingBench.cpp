@@ -79,10 +79,8 @@ QImage DrawBanded(const CSorvDoc& doc, int type, int bands)
 {
     QImage image = Blank();
     const CPlotSettings s = Settings(doc, type);
-    DrawInBands(image, bands, image.dotsPerMeterX() / 1000.0, [&](CDC& dc, int band) {
-        dc.m_bDraft = band < 0;
-        DrawPage(dc, doc, s, kWidth, kHeight);
-    });
+    DrawInBands(image, bands, image.dotsPerMeterX() / 1000.0,
+                [&](CDC& dc, int) { DrawPage(dc, doc, s, kWidth, kHeight); });
     return image;
 }
 

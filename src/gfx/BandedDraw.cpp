@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <numeric>
 #include <system_error>
 #include <thread>
 
@@ -105,21 +106,19 @@ std::vector<int> CutIntoBands(const QImage& image, int threads, double dotsPerMm
         return bands;
     CShapeCountDC counter(height, image.devicePixelRatio(), dotsPerMm);
     draw(counter, -1);
-    const std::vector<long long>& rows = counter.Rows();
-    long long total = 0;
-    for (long long n : rows)
-        total += n;
+    std::vector<long long> rows = counter.Rows();
+    long long total = std::accumulate(rows.begin(), rows.end(), 0LL);
+    if (total == 0) {
+        // With nothing counted the bands are as tall as one another.
+        std::fill(rows.begin(), rows.end(), 1);
+        total = height;
+    }
     int row = 0;
     long long seen = 0;
     for (int n = 1; n < count; ++n) {
-        // With nothing counted the bands are as tall as one another.
-        const long long wanted = total > 0 ? (total * n + count / 2) / count : 0;
-        if (total > 0) {
-            while (row < height && seen < wanted)
-                seen += rows[std::size_t(row++)];
-        } else {
-            row = height * n / count;
-        }
+        const long long wanted = (total * n + count / 2) / count;
+        while (row < height && seen < wanted)
+            seen += rows[std::size_t(row++)];
         // Every band keeps at least a step of rows.
         const int start = (row + step / 2) / step * step;
         bands[std::size_t(n)] = std::clamp(start, bands[std::size_t(n) - 1] + step, (units - (count - n)) * step);

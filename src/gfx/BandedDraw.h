@@ -18,8 +18,8 @@
 // draw(dc, band) is called for band 0 on the calling thread and for the
 // others on threads of their own, all at once; it must only read what it
 // shares. It is called before them with band -1 on the counting surface,
-// whose m_bDraft is set. An exception from any call is rethrown once all
-// have returned.
+// whose m_bDraft is set (draw keeps it). An exception from any call is
+// rethrown once all have returned.
 
 #include "gfx/DC.h"
 

@@ -16,7 +16,8 @@ CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int cli
                    const std::atomic<bool>* cancel, bool draft)
 {
     dc.SetCancelFlag(cancel);
-    dc.m_bDraft = draft;
+    // A surface may be a draft of its own (the bands' counting pass).
+    dc.m_bDraft = dc.m_bDraft || draft;
     return DrawPage(dc, doc, s, clientWidth, clientHeight);
 }
 
@@ -39,7 +40,7 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
     // The cells of a 3D surface are most of the work, and they split into bands.
     if (s.m_nGraphType == 3) {
         DrawInBands(page.image, QThread::idealThreadCount(), dotsPerMm, [&](CDC& dc, int band) {
-            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft || band < 0);
+            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft);
             if (band == 0)
                 page.layout = layout;
         });
