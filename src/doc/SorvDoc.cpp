@@ -133,6 +133,10 @@ void CSorvDoc::Clear()
     m_nX2 = m_nY2 = -1;
     m_dMin = m_dMax = 0.0;
     m_bUtf8 = false;
+    m_nMissing = 0;
+    m_columnLabels = {};
+    m_x = {};
+    m_bColumnWise = false;
     m_failure = {};
 }
 

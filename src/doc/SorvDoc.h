@@ -5,6 +5,7 @@
 #include "doc/ColumnLabels.h"
 #include "doc/ReadFailure.h"
 #include "doc/ReadOptions.h"
+#include "doc/XValues.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,6 +44,11 @@ public:
     // column gave them (empty otherwise).
     int m_nMissing = 0;
     CColumnLabels m_columnLabels;
+    // The x value of each column, when the file gave them (empty otherwise):
+    // the charts then place the points at their x.
+    CXValues m_x;
+    // Read by the import's column path: each column of the file a series.
+    bool m_bColumnWise = false;
     // Takes a finished matrix of rows x cols (row-major), one label per row
     // and the range of its finite values, as a successful read leaves them:
     // whole-matrix region.

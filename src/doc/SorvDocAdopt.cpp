@@ -16,8 +16,6 @@ void CSorvDoc::Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::un
     m_nX2 = cols - 1;
     m_nY2 = rows - 1;
     m_bUtf8 = utf8;
-    m_nMissing = 0;
-    m_columnLabels = {};
     TakeRange(range);
 }
 

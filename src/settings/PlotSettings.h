@@ -23,6 +23,10 @@ struct CPlotSettings {
     int m_nHLimit = 0;  // decimals of the H labels, 0..9
     bool m_bVLog = false;
     bool m_bHLog = false;
+    // Ticks at round values (1, 2 or 5 times a power of ten, decades, calendar
+    // steps) labelled with the fewest digits that tell them apart, recomputed
+    // with every range; the steps and label digits above are then not used.
+    bool m_bRoundTicks = false;
     double m_dVMin = 0.0;
     double m_dVMax = 0.0;
     double m_dVStep = 0.0;

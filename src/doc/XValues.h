@@ -1,0 +1,44 @@
+#pragma once
+// The x value of each column of a document, when its file gave them:
+// numbers, or date-times as seconds on their own clock (DateTime.h), with
+// the name the file gave them.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum class XKind { Number, Time };
+
+class CXValues {
+public:
+    CXValues() = default;
+    // One value per column; NaN where a column has none.
+    CXValues(XKind kind, std::string name, std::vector<double> values);
+
+    bool IsEmpty() const { return m_values.empty(); }
+    XKind Kind() const { return m_kind; }
+    bool IsTime() const { return m_kind == XKind::Time; }
+    // Bytes in the document's encoding, as the file wrote them; may be empty.
+    const std::string& Name() const { return m_strName; }
+    std::size_t Count() const { return m_values.size(); }
+    double At(std::size_t column) const { return m_values[column]; }
+    const std::vector<double>& Values() const { return m_values; }
+
+    // True when the values, NaN passed over, never fall from a column to the next.
+    bool NeverFalls() const { return m_bNeverFalls; }
+    // The smallest and largest value of the columns first..last (inside the
+    // values), NaN passed over; nothing when they have none.
+    std::optional<std::pair<double, double>> Range(int first, int last) const;
+    // For values that never fall: the first and last column whose value lies
+    // in [low, high]; nothing when none does or the values fall somewhere.
+    std::optional<std::pair<int, int>> ColumnsWithin(double low, double high) const;
+
+private:
+    XKind m_kind = XKind::Number;
+    std::string m_strName;
+    std::vector<double> m_values;
+    bool m_bNeverFalls = true;
+    bool m_bGaps = false;   // some column has no value
+};
