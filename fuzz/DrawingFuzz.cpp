@@ -13,6 +13,7 @@
 #include "gfx/RecordingDC.h"
 #include "page/MouseZoom.h"
 #include "page/PageImage.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"

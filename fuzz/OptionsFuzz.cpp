@@ -12,6 +12,7 @@
 #include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/FieldRules.h"
 #include "settings/PlotSettings.h"

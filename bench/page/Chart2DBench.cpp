@@ -5,6 +5,7 @@
 #include "chart2d/ScaleMap.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 #include "support/TestDoc.h"
@@ -58,7 +59,7 @@ std::vector<QPoint> SeriesPoints()
     QPainter painter(&image);
     CPainterDC dc(painter, 1.0);
     const CPageLayout layout = DrawPage(dc, BigDoc(), s, kWidth, kHeight);
-    const CScaleMap columns = CScaleMap::Columns(layout);
+    const CScaleMap columns = CScaleMap::Horizontal(layout);
     const CScaleMap values = CScaleMap::Values(layout);
     std::vector<QPoint> points;
     for (int r = 0; r < kRows; ++r)

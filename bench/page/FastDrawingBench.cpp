@@ -13,6 +13,7 @@
 #include "gfx/BandedDraw.h"
 #include "gfx/PainterDC.h"
 #include "support/TestDoc.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 

@@ -1,11 +1,14 @@
 #include "app/CursorReadout.h"
 
 #include "app/SorvView.h"
+#include "doc/DateTime.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
 #include "page/ChartReadout.h"
 
 #include <QLocale>
+
+#include <cmath>
 
 namespace {
 
@@ -19,19 +22,39 @@ QString Decoded(const CSorvDoc& doc, std::string_view bytes)
     return DecodeText(bytes.data(), int(bytes.size()), EncodingOf(doc));
 }
 
-// A column's index, and its label where the file gave the columns labels.
+// An x value: a date-time as text, a number with six digits.
+QString XText(const CSorvDoc& doc, double x)
+{
+    if (!doc.m_x.IsTime())
+        return QString::number(x, 'g', 6);
+    return QString::fromStdString(FormatDateTime(x, x == std::floor(x) ? 0 : 3));
+}
+
+// A column's index, and its label or x value where the file gave them.
 QString ColumnText(const CSorvDoc& doc, int column)
 {
     QString text = QString::number(column);
     const CColumnLabels& labels = doc.m_columnLabels;
     if (std::size_t(column) < labels.Count())
         text += QStringLiteral(" (%1)").arg(Decoded(doc, labels.Label(std::size_t(column))));
+    else if (std::size_t(column) < doc.m_x.Count())
+        text += QStringLiteral(" (%1)").arg(XText(doc, doc.m_x.At(std::size_t(column))));
     return text;
+}
+
+// Where the cursor is along H: the column, or the x value.
+QString PlaceText(const CSorvDoc& doc, const CChartReadout& r)
+{
+    if (!r.x)
+        return CCursorReadout::tr("列 %1").arg(ColumnText(doc, r.column));
+    const std::string& name = doc.m_x.Name();
+    const QString label = name.empty() ? QStringLiteral("x") : Decoded(doc, name);
+    return label + QLatin1Char(' ') + XText(doc, *r.x);
 }
 
 QString Text2D(const CSorvDoc& doc, const CChartReadout& r)
 {
-    QString text = CCursorReadout::tr("列 %1  値 %2").arg(ColumnText(doc, r.column), QString::number(r.value, 'g', 6));
+    QString text = CCursorReadout::tr("%1  値 %2").arg(PlaceText(doc, r), QString::number(r.value, 'g', 6));
     if (r.point) {
         const CChartPoint& p = *r.point;
         text += QStringLiteral("    ") +

@@ -3,7 +3,7 @@
 #include "app/FileWatch.h"
 #include "app/SorvView.h"
 #include "doc/SorvDoc.h"
-#include "page/PageDraw.h"
+#include "page/DocumentAxes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +40,7 @@ CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequ
     };
     raw->m_fnUpdateAllViews = [this, raw] {
         for (CSorvView* view : GetViews(raw))
-            view->Invalidate();
+            view->OnUpdate();
     };
     m_docs.push_back({std::move(doc), request, CanonicalPath(QFile::decodeName(request.path.c_str())), {}, {}});
     return raw;
@@ -55,17 +55,14 @@ const ReadRequest* CDocManager::GetRequest(const CSorvDoc* doc) const
 void CDocManager::ReplaceDocument(CSorvDoc& doc, CSorvDoc&& fresh)
 {
     const std::vector<CSorvView*> views = GetViews(&doc);
-    std::vector<bool> follow;
+    std::vector<CAxesFollow> follow;
     for (CSorvView* view : views) {
         view->StopDrawing();
-        follow.push_back(AxesFromDocument(view->Settings(), doc));
+        follow.push_back(AxesFollowing(view->Settings(), doc));
     }
     doc.TakeData(std::move(fresh));
     for (std::size_t i = 0; i < views.size(); ++i)
-        if (follow[i])
-            UpdateAxesFromDocument(views[i]->Settings(), doc);
-    if (doc.m_fnUpdateAllViews)
-        doc.m_fnUpdateAllViews();
+        views[i]->OnReload(follow[i]);
 }
 
 void CDocManager::SetAutoUpdate(CSorvDoc* doc, bool on)

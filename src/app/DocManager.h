@@ -32,8 +32,8 @@ public:
 
     // The one way a document's data changes after it was opened: every view
     // stops drawing first, then doc takes fresh's data (CSorvDoc::TakeData),
-    // the views whose axes were the document's follow the new range, and all
-    // of them are drawn again, each keeping its other settings.
+    // the views' axes that were the document's follow its new range and
+    // region, and all of them are drawn again, each keeping its other settings.
     void ReplaceDocument(CSorvDoc& doc, CSorvDoc&& fresh);
 
     // Automatic update: the file is watched and onChanged(doc) is called

@@ -3,7 +3,6 @@
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
-#include "page/PageDraw.h"
 #include "settings/CommandIds.h"
 #include "settings/ViewCommands.h"
 
@@ -33,6 +32,7 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     // Moves without a button show what lies under the cursor.
     setMouseTracking(true);
     InitialUpdate(m_settings, m_doc);
+    SeeRegion();
     connect(&m_page, &CShownPage::pageShown, this, qOverload<>(&QWidget::update));
     connect(&m_page, &CShownPage::drawFailed, this, &CSorvView::drawFailed);
 }
@@ -153,6 +153,34 @@ void CSorvView::Invalidate()
 {
     m_page.Invalidate();
     update();
+}
+
+void CSorvView::OnUpdate()
+{
+    if (!RegionSeen()) {
+        FollowRegion(m_settings, m_doc);
+        SeeRegion();
+    }
+    Invalidate();
+}
+
+void CSorvView::OnReload(const CAxesFollow& follow)
+{
+    FollowDocument(m_settings, m_doc, follow);
+    SeeRegion();
+    Invalidate();
+}
+
+void CSorvView::SeeRegion()
+{
+    const int region[4] = {m_doc.m_nX1, m_doc.m_nY1, m_doc.m_nX2, m_doc.m_nY2};
+    std::copy(region, region + 4, m_nSeenRegion);
+}
+
+bool CSorvView::RegionSeen() const
+{
+    const int region[4] = {m_doc.m_nX1, m_doc.m_nY1, m_doc.m_nX2, m_doc.m_nY2};
+    return std::equal(region, region + 4, m_nSeenRegion);
 }
 
 void CSorvView::StopDrawing()

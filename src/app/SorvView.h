@@ -3,6 +3,7 @@
 // worker draws and answers the view commands, the character keys and the mouse.
 
 #include "app/ShownPage.h"
+#include "page/DocumentAxes.h"
 #include "page/RotateDrag.h"
 #include "page/ZoomHistory.h"
 #include "settings/PageLayout.h"
@@ -45,6 +46,12 @@ public:
 
     // Draws the whole page again at the next paint.
     void Invalidate();
+    // The document changed its region: the H axis follows it (unless it is
+    // the region this window saw last), and the page is drawn again.
+    void OnUpdate();
+    // The document was read again: the axes that followed it follow its new
+    // range and region, as follow says (from before the read).
+    void OnReload(const CAxesFollow& follow);
     // Stops the drawing in flight and waits for it, so that the document can
     // change; the page is drawn again at the next paint.
     void StopDrawing();
@@ -105,12 +112,16 @@ private:
     // Restores a state of the history; returns whether anything changed.
     bool StepZoom(const std::optional<CZoomState>& state);
     void OnWheelStep(bool forward, int x);
+    void SeeRegion();
+    bool RegionSeen() const;
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
     CDragState m_drag;
     CRotateDrag m_rotate;  // Shift+drag over the 3D chart
     CZoomHistory m_history;
+    // The document's region as this window last followed it.
+    int m_nSeenRegion[4] = {};
     int m_nWheelDelta = 0;  // wheel turns not yet a whole step
     CShownPage m_page;
 };

@@ -1,5 +1,6 @@
 #include "chart2d/Axes.h"
 
+#include "chart2d/HAxisRange.h"
 #include "chart2d/HorizontalAxis.h"
 #include "chart2d/ScaleMap.h"
 #include "chart2d/Title.h"
@@ -9,16 +10,22 @@
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
+
 namespace {
 
 // Room is left of the plot for the vertical labels, below for the horizontal
-// ones, above for the title and right for the legend.
-void SetPlotRectangle(const CPlotSettings& s, CPageLayout& l)
+// ones (and the H axis's title line), above for the title and right for the legend.
+void SetPlotRectangle(const CPlotSettings& s, bool hTitle, CPageLayout& l)
 {
     const int w = l.m_nPageWidth;
     const int h = l.m_nPageHeight;
     l.m_nPlotLeft = int(w * 0.1);
     l.m_nPlotBottom = int(h * 0.04);
+    if (hTitle) {
+        const double hh = std::max(l.m_nPlotBottom * 0.5, 2.0);
+        l.m_nPlotBottom += int(hh) + int(hh * 0.25);
+    }
     l.m_nPlotRight = s.m_bLegend ? int(w * 0.875) : int(w * 0.975);
     l.m_nPlotTop = int(h * 0.92);
 }
@@ -32,13 +39,23 @@ void DrawPlotArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldBrush);
 }
 
-// Column m_nX1 lies on L and m_nX2 on R; the values m_dVMin and m_dVMax on B and T.
-// A logarithmic axis counts in decades, also when only its ends are labelled,
-// so that the series, which map log10 of their values, always fit its labels.
-void SetScales(const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& l)
+// Placed by the region, column m_nX1 lies on L and m_nX2 on R; placed on the
+// axis, h.min lies on L and h.max on R. The values m_dVMin and m_dVMax lie on
+// B and T. A logarithmic axis counts in decades, also when only its ends are
+// labelled, so that the series, which map log10 of their values, always fit
+// its labels.
+void SetScales(const CSorvDoc& doc, const CPlotSettings& s, const CHAxisRange& h, CPageLayout& l)
 {
-    const double columns = double(doc.m_nX2) - doc.m_nX1;
-    l.m_dHScale = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, 0.0, columns, false).Scale();
+    l.m_nHPlacement = h.placement;
+    if (h.placement == HPlacement::Region) {
+        const double columns = double(doc.m_nX2) - doc.m_nX1;
+        l.m_dHScale = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, 0.0, columns, false).Scale();
+    } else {
+        const CScaleMap map = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, h.min, h.max, h.log);
+        l.m_dHScale = map.Scale();
+        l.m_dHStart = map.Start();
+        l.m_bHLog = map.IsLog();
+    }
     const CScaleMap values = CScaleMap::Fit(l.m_nPlotBottom, l.m_nPlotTop, s.m_dVMin, s.m_dVMax, s.m_bVLog);
     l.m_dVScale = values.Scale();
     l.m_dVStart = values.Start();
@@ -49,14 +66,15 @@ void SetScales(const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& l)
 
 void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
 {
-    SetPlotRectangle(s, layout);
+    const CHAxisRange h = HorizontalAxisOf(doc, s);
+    SetPlotRectangle(s, HasHorizontalTitle(doc, h), layout);
     DrawPlotArea(dc, s, layout);
-    SetScales(doc, s, layout);
+    SetScales(doc, s, h, layout);
     DrawTitle(dc, s, layout);
     // The grid pen draws the grid lines of both axes.
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crAxis});
     DrawVerticalAxis(dc, s, layout);
-    DrawHorizontalAxis(dc, s, layout, doc.m_columnLabels);
+    DrawHorizontalAxis(dc, doc, s, layout, h);
     dc.SelectObject(oldPen);
 }
 

@@ -9,9 +9,9 @@ CScaleMap CScaleMap::Fit(int from, int to, double min, double max, bool log)
     return {from, start, (double(to) - from) / (end - start), log};
 }
 
-CScaleMap CScaleMap::Columns(const CPageLayout& layout)
+CScaleMap CScaleMap::Horizontal(const CPageLayout& layout)
 {
-    return {layout.m_nPlotLeft, 0.0, layout.m_dHScale, false};
+    return {layout.m_nPlotLeft, layout.m_dHStart, layout.m_dHScale, layout.m_bHLog};
 }
 
 CScaleMap CScaleMap::Values(const CPageLayout& layout)
@@ -19,7 +19,7 @@ CScaleMap CScaleMap::Values(const CPageLayout& layout)
     return {layout.m_nPlotBottom, layout.m_dVStart, layout.m_dVScale, layout.m_bVLog};
 }
 
-double CScaleMap::ToValue(int p) const
+double CScaleMap::ToValue(double p) const
 {
     const double t = m_dStart + Offset(p);
     return m_bLog ? std::pow(10.0, t) : t;

@@ -27,9 +27,10 @@ public:
     // min on page position from, max on to; a logarithmic map spans the decades
     // between the ends, each floored at 1e-6.
     static CScaleMap Fit(int from, int to, double min, double max, bool log);
-    // The maps a 2D draw left in layout: the region's columns (its first is 0)
-    // to page x, and values to page y.
-    static CScaleMap Columns(const CPageLayout& layout);
+    // The maps a 2D draw left in layout: H positions to page x (the region's
+    // columns from 0, or the H axis's values, as the layout places them), and
+    // values to page y.
+    static CScaleMap Horizontal(const CPageLayout& layout);
     static CScaleMap Values(const CPageLayout& layout);
 
     int Origin() const { return m_nOrigin; }
@@ -44,9 +45,9 @@ public:
     std::optional<int> PageOfPosition(double t) const { return TruncToInt((t - m_dStart) * m_dScale, m_nOrigin); }
     std::optional<int> ToPage(double v) const { return PageOfPosition(Position(v)); }
     // Axis units from the start to page position p.
-    double Offset(int p) const { return (p - m_nOrigin) / m_dScale; }
+    double Offset(double p) const { return (p - m_nOrigin) / m_dScale; }
     // The value at page position p.
-    double ToValue(int p) const;
+    double ToValue(double p) const;
 
 private:
     int m_nOrigin;

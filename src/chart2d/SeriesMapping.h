@@ -19,27 +19,40 @@ public:
     int Rows() const { return m_nRows; }
     int Columns() const { return m_nColumns; }
 
-    // x of the region's column c: column 0 on L, the others c * m_dHScale right
-    // of it. Worked out when asked: nothing is kept per column.
-    std::optional<int> X(int c) const { return ColumnOnMap(m_columns, c); }
-    static std::optional<int> ColumnX(const CPageLayout& layout, int c)
-    {
-        return ColumnOnMap(CScaleMap::Columns(layout), c);
-    }
+    // x of the region's column c. Placed by the region: column 0 on L, the
+    // others c * m_dHScale right of it; placed on the axis: at its column
+    // number or its x value (nothing for a column without one). Worked out
+    // when asked: nothing is kept per column.
+    std::optional<int> X(int c) const { return ColumnX(m_nPlacement, m_horizontal, m_pX, m_nFirstColumn, c); }
+    static std::optional<int> ColumnX(const CPageLayout& layout, const CSorvDoc& doc, int c);
+    // Whether the layout's placement suits doc: x values placed only where
+    // every column has one.
+    static bool PlacesOn(const CPageLayout& layout, const CSorvDoc& doc);
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
     std::optional<int> Y(double v) const { return m_values.ToPage(v); }
 
 private:
-    // A one-column region has an infinite scale; its column still lies on L.
-    static std::optional<int> ColumnOnMap(const CScaleMap& columns, int c)
+    // x: the document's x values; first: the region's first column. A
+    // one-column region placed by the region has an infinite scale; its
+    // column still lies on L.
+    static std::optional<int> ColumnX(HPlacement placement, const CScaleMap& horizontal, const double* x, int first,
+                                      int c)
     {
-        return c == 0 ? std::optional<int>(columns.Origin()) : columns.ToPage(c);
+        switch (placement) {
+        case HPlacement::XValues: return horizontal.ToPage(x[first + c]);
+        case HPlacement::ColumnNumbers: return horizontal.ToPage(double(first) + c);
+        case HPlacement::Region: break;
+        }
+        return c == 0 ? std::optional<int>(horizontal.Origin()) : horizontal.ToPage(c);
     }
 
     int m_nRows = 0;
     int m_nColumns = 0;
-    CScaleMap m_columns;
+    int m_nFirstColumn = 0;
+    HPlacement m_nPlacement;
+    const double* m_pX;
+    CScaleMap m_horizontal;
     CScaleMap m_values;
 };

@@ -1,6 +1,7 @@
 #include "chart2d/VerticalAxis.h"
 
 #include "chart2d/AxisLabel.h"
+#include "chart2d/RoundTicks.h"
 #include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
@@ -8,6 +9,7 @@
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -21,19 +23,20 @@ struct VAxis {
 
     // A label right-justified in 12 characters ending one character left of L;
     // a wider number is drawn whole and ends there too.
-    void Label(double v, int top) const
+    void Label(double v, int top) const { LabelText(FormatAxisNumber(v, s.m_nVLimit, false), top); }
+    void LabelText(const std::string& text, int top) const
     {
-        const std::string text = FormatAxisNumber(v, s.m_nVLimit, false);
         if (const auto left = TruncToInt(l.m_nPlotLeft - (double(text.size()) + 1) * cw))
             dc.TextOut(*left, top, text);
     }
 
     // The grid line at y and, centred on it, the label of v.
-    void Tick(double v, int y) const
+    void Tick(double v, int y) const { TickText(FormatAxisNumber(v, s.m_nVLimit, false), y); }
+    void TickText(const std::string& text, int y) const
     {
         Line(y);
         if (const auto top = TruncToInt(cw, y))
-            Label(v, *top);
+            LabelText(text, *top);
     }
 
     void Line(int y) const
@@ -54,6 +57,19 @@ struct VAxis {
             if (const auto y = map.ToPage(v))
                 Tick(v, *y);
         });
+    }
+
+    // The rounded ticks over the axis from its floored start to m_dVMax.
+    void DrawRound() const
+    {
+        const double low = s.m_bVLog ? std::pow(10.0, map.Start()) : s.m_dVMin;
+        for (const AxisTick& tick : MakeTicks(s.m_bVLog ? TickScale::Log : TickScale::Linear, low, s.m_dVMax).ticks) {
+            const auto y = map.ToPage(tick.value);
+            if (y && tick.label.empty())
+                Line(*y);
+            else if (y)
+                TickText(tick.label, *y);
+        }
     }
 
     // Grid lines at 1..9 times each power of ten; "10" with a raised exponent at each power.
@@ -82,8 +98,10 @@ void DrawVerticalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
     const VAxis axis{dc, s, l, CScaleMap::Values(l), LabelCharWidth(l.m_nPlotLeft)};
     const CFont oldFont = dc.SelectObject(CFont{int(2 * axis.cw), int(axis.cw), false, s.m_strFontFace});
-    if (!(s.m_dVMin < s.m_dVMax) || s.m_dVStep == 0)
+    if (!(s.m_dVMin < s.m_dVMax) || (!s.m_bRoundTicks && s.m_dVStep == 0))
         axis.DrawEnds();
+    else if (s.m_bRoundTicks)
+        axis.DrawRound();
     else if (!s.m_bVLog)
         axis.DrawLinear();
     else

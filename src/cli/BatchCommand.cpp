@@ -9,6 +9,7 @@
 #include "doc/ReadRequest.h"
 #include "doc/SorvDoc.h"
 #include "gfx/FontSubstitutions.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 

@@ -3,6 +3,7 @@
 #include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
+#include "page/DocumentAxes.h"
 #include "settings/FieldRules.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
@@ -131,6 +132,10 @@ const OptionSpec kOptions[] = {
      [](OptionReader& r, Value v) { return r.Limit(v, &CPlotSettings::m_nVLimit); }},
     {"--hlimit", "0..9", nullptr, false,
      [](OptionReader& r, Value v) { return r.Limit(v, &CPlotSettings::m_nHLimit); }},
+    {"--nice", nullptr, "rounded ticks", false,
+     [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bRoundTicks = true; }); }},
+    {"--no-nice", nullptr, nullptr, true,
+     [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bRoundTicks = false; }); }},
     {"--no-legend", nullptr, nullptr, false,
      [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bLegend = false; }); }},
     {"--title", "TEXT", "at most 128 bytes in Shift-JIS", true, [](OptionReader& r, Value v) { return r.Title(v); }},
@@ -295,7 +300,12 @@ bool OptionReader::Region(const std::string& value)
     if (!ReadFields(value, v, index))
         return false;
     m_options.changes.push_back(
-        {m_option, [=](CSorvDoc& doc, CPlotSettings&) { return doc.SetRegion(v[0], v[1], v[2], v[3]); }});
+        {m_option, [=](CSorvDoc& doc, CPlotSettings& s) {
+             if (!doc.SetRegion(v[0], v[1], v[2], v[3]))
+                 return false;
+             FollowRegion(s, doc);
+             return true;
+         }});
     return true;
 }
 

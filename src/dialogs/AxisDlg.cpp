@@ -17,8 +17,21 @@ CAxisDlg::CAxisDlg(QWidget* parent) : CSettingsDialog(tr("Axis"), parent)
     controls->setSpacing(DluY(10));
     m_V = NewAxisGroup(tr("V Axis"), controls);
     m_H = NewAxisGroup(tr("H Axis"), controls);
+    m_checkRound = new QCheckBox(tr("目盛りを丸める"), this);
+    controls->addWidget(m_checkRound);
+    connect(m_checkRound, &QCheckBox::toggled, this, &CAxisDlg::EnableSteps);
     FinishLayout(controls, {m_V.min, m_V.max, m_V.step, m_V.log, m_V.limit, m_H.min, m_H.max, m_H.step, m_H.log,
-                            m_H.limit});
+                            m_H.limit, m_checkRound});
+}
+
+// Rounded ticks choose their own steps and digits.
+void CAxisDlg::EnableSteps()
+{
+    const bool on = !m_checkRound->isChecked();
+    for (const AxisControls* c : {&m_V, &m_H}) {
+        c->step->setEnabled(on);
+        c->limit->setEnabled(on);
+    }
 }
 
 CAxisDlg::AxisControls CAxisDlg::NewAxisGroup(const QString& title, QVBoxLayout* controls)
@@ -48,4 +61,5 @@ void CAxisDlg::DoDataExchange(CDataExchange& dx)
     dx.Check(m_H.log, m_bHLog);
     dx.Unsigned(m_V.limit->Edit(), m_nVLimit, 0, 9);
     dx.Unsigned(m_H.limit->Edit(), m_nHLimit, 0, 9);
+    dx.Check(m_checkRound, m_bRoundTicks);
 }

@@ -23,6 +23,7 @@ public:
     bool m_bHLog = false;
     unsigned m_nVLimit = 0;
     unsigned m_nHLimit = 0;
+    bool m_bRoundTicks = false;
 
     // The controls of one axis group.
     struct AxisControls {
@@ -34,10 +35,13 @@ public:
     };
     AxisControls m_V;
     AxisControls m_H;
+    // 目盛りを丸める: the steps and limits are then not used.
+    QCheckBox* m_checkRound;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
     AxisControls NewAxisGroup(const QString& title, QVBoxLayout* controls);
+    void EnableSteps();
 };

@@ -56,8 +56,11 @@ public:
                const ValueRange& range, bool utf8);
 
     // Takes the data of a new read of the same file (matrix, labels, range and
-    // what the import found); keeps the title, the views' hooks and the region
-    // where it still lies inside the new matrix, else shows the whole matrix.
+    // what the import found); keeps the title and the views' hooks. The region
+    // follows the data: the whole matrix stays whole, columns that ended at
+    // the last column move with it (their number kept), rows that ended at
+    // the last row take the new rows too; any other region stays where it
+    // still lies inside the new matrix, else the whole matrix is shown.
     void TakeData(CSorvDoc&& fresh);
 
     // Called before the region changes, so that no view's drawing in flight

@@ -2,6 +2,7 @@
 
 #include "doc/ChunkParser.h"
 
+#include <algorithm>
 #include <utility>
 
 void CSorvDoc::Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::unique_ptr<std::string[]> labels,
@@ -19,9 +20,28 @@ void CSorvDoc::Adopt(int rows, int cols, std::unique_ptr<double[]> data, std::un
     TakeRange(range);
 }
 
+namespace {
+
+// A span first..last of count (columns or rows) on data of newCount: all of
+// them stays all; one that ended at the last keeps its width (moved with the
+// end) or, with keepStart, its start; any other stays as it was.
+void FollowSpan(int& first, int& last, int count, int newCount, bool keepStart)
+{
+    if (first > last || last != count - 1)
+        return;
+    const int width = last - first;
+    last = newCount - 1;
+    if (first != 0 && !keepStart)
+        first = std::max(0, last - width);
+}
+
+}  // namespace
+
 void CSorvDoc::TakeData(CSorvDoc&& fresh)
 {
-    const int x1 = m_nX1, y1 = m_nY1, x2 = m_nX2, y2 = m_nY2;
+    int x1 = m_nX1, y1 = m_nY1, x2 = m_nX2, y2 = m_nY2;
+    FollowSpan(x1, x2, m_nCols, fresh.m_nCols, false);
+    FollowSpan(y1, y2, m_nRows, fresh.m_nRows, true);
     std::string title = std::move(m_strTitle);
     std::function<void()> stopAllViews = std::move(m_fnStopAllViews);
     std::function<void()> updateAllViews = std::move(m_fnUpdateAllViews);

@@ -64,3 +64,45 @@ std::optional<std::pair<int, int>> CXValues::ColumnsWithin(double low, double hi
         return std::nullopt;
     return std::make_pair(first, last);
 }
+
+int CXValues::NearestColumn(double v, int first, int last) const
+{
+    const auto at = [&](int c) { return std::abs(m_values[std::size_t(c)] - v); };
+    if (m_bNeverFalls && !m_bGaps && first <= last) {
+        // The nearest is the first value not below v or the one before it.
+        const auto begin = m_values.begin() + first;
+        int c = int(std::lower_bound(begin, m_values.begin() + last + 1, v) - m_values.begin());
+        c = std::min(c, last);
+        return c > first && at(c - 1) <= at(c) ? c - 1 : c;
+    }
+    int best = first;
+    for (int c = first; c <= last; ++c) {
+        if (!std::isnan(at(c)) && (std::isnan(at(best)) || at(c) < at(best)))
+            best = c;
+    }
+    return best;
+}
+
+std::optional<std::pair<int, int>> CXValues::ColumnsAround(double low, double high) const
+{
+    if (!m_bNeverFalls || m_values.empty() || !(low <= high))
+        return std::nullopt;
+    const int last = int(m_values.size()) - 1;
+    int from = 0, to = last;
+    if (m_bGaps) {
+        for (int c = 0; c <= last; ++c) {
+            const double v = m_values[std::size_t(c)];
+            if (v <= low)
+                from = c;
+            if (v >= high) {
+                to = c;
+                break;
+            }
+        }
+    } else {
+        // The first value above low, less one; the first value not below high.
+        from = std::max(0, int(std::upper_bound(m_values.begin(), m_values.end(), low) - m_values.begin()) - 1);
+        to = std::min(last, int(std::lower_bound(m_values.begin(), m_values.end(), high) - m_values.begin()));
+    }
+    return std::make_pair(from, to);
+}

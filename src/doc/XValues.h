@@ -35,6 +35,15 @@ public:
     // in [low, high]; nothing when none does or the values fall somewhere.
     std::optional<std::pair<int, int>> ColumnsWithin(double low, double high) const;
 
+    // For values that never fall: the columns from the last whose value lies
+    // at or below low (else the first column) to the first whose value lies at
+    // or above high (else the last): those within [low, high] and one more on
+    // either side. Nothing when the values fall somewhere.
+    std::optional<std::pair<int, int>> ColumnsAround(double low, double high) const;
+    // The column of first..last (inside the values) whose value lies nearest
+    // to v; first when none has a value.
+    int NearestColumn(double v, int first, int last) const;
+
 private:
     XKind m_kind = XKind::Number;
     std::string m_strName;

@@ -25,7 +25,7 @@ public:
     std::optional<CChartPoint> Among(int from, int to)
     {
         for (int c = from; c <= to; ++c) {
-            const std::optional<int> px = CSeriesMapping::ColumnX(m_layout, c);
+            const std::optional<int> px = CSeriesMapping::ColumnX(m_layout, m_doc, c);
             if (px && std::abs(std::int64_t(*px) - m_x) <= kPointReach)
                 Column(*px, m_doc.m_nX1 + c);
         }
@@ -78,19 +78,45 @@ std::pair<int, int> ColumnsNear(double offset, double scale, int n)
     return {int(from), int(to)};
 }
 
-}  // namespace
+// Points are looked for among the columns of x values that fall only while
+// the region has no more cells than this: the search walks all of them.
+constexpr long long kMaxSearchedCells = 4000000;
 
-std::optional<CChartReadout> ReadChartAt(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l,
-                                         CPoint p, int clientHeight)
+// The region's columns (from 0) whose x values may lie within reach of page
+// x: found by x for values that never fall, else all of them when they are
+// few enough; none otherwise.
+std::optional<std::pair<int, int>> XColumnsNear(const CSorvDoc& doc, const CScaleMap& h, int x)
 {
-    const int x = p.x;
-    const int y = clientHeight - 1 - p.y;
-    if (l.m_bPrinted || s.m_nGraphType < 0 || s.m_nGraphType > 2 || !doc.RegionInMatrix() || x < l.m_nPlotLeft ||
-        x > l.m_nPlotRight || y < l.m_nPlotBottom || y > l.m_nPlotTop)
-        return std::nullopt;
     const int n = doc.m_nX2 - doc.m_nX1;
+    if (!doc.m_x.NeverFalls()) {
+        if ((long long)(n + 1) * (doc.m_nY2 - doc.m_nY1 + 1) > kMaxSearchedCells)
+            return std::nullopt;
+        return std::make_pair(0, n);
+    }
+    const double a = h.ToValue(x - kPointReach - 1);
+    const double b = h.ToValue(x + kPointReach + 1);
+    const auto columns = doc.m_x.ColumnsWithin(std::min(a, b), std::max(a, b));
+    if (!columns || columns->second < doc.m_nX1 || columns->first > doc.m_nX2)
+        return std::nullopt;
+    return std::make_pair(std::max(columns->first, doc.m_nX1) - doc.m_nX1,
+                          std::min(columns->second, doc.m_nX2) - doc.m_nX1);
+}
+
+bool InPlot(const CPageLayout& l, int x, int y)
+{
+    return x >= l.m_nPlotLeft && x <= l.m_nPlotRight && y >= l.m_nPlotBottom && y <= l.m_nPlotTop;
+}
+
+// Placed by the region or by column numbers: the column under the cursor and
+// the points near it.
+std::optional<CChartReadout> ReadColumns(const CSorvDoc& doc, const CPageLayout& l, int x, int y, bool stacked)
+{
+    const int n = doc.m_nX2 - doc.m_nX1;
+    const CScaleMap h = CScaleMap::Horizontal(l);
     // A one-column region has no column scale: everything is its column.
-    const double offset = n == 0 ? 0.0 : CScaleMap::Columns(l).Offset(x);
+    double offset = n == 0 ? 0.0 : h.Offset(x);
+    if (l.m_nHPlacement == HPlacement::ColumnNumbers)
+        offset = h.ToValue(x) - doc.m_nX1;
     const double value = CScaleMap::Values(l).ToValue(y);
     if (!std::isfinite(offset) || !std::isfinite(value))
         return std::nullopt;
@@ -98,10 +124,44 @@ std::optional<CChartReadout> ReadChartAt(const CSorvDoc& doc, const CPlotSetting
     readout.column = doc.m_nX1 + int(std::clamp(std::round(offset), 0.0, double(n)));
     readout.value = value;
     // The stacked chart draws bands between columns, none for a single column.
-    const bool stacked = s.m_nGraphType == 2;
     if (!stacked || n > 0) {
-        const auto [from, to] = ColumnsNear(offset, l.m_dHScale, n);
+        const double step = l.m_nHPlacement == HPlacement::Region ? l.m_dHScale : h.Scale();
+        const auto [from, to] = ColumnsNear(offset, step, n);
         readout.point = CNearestPoint(doc, l, x, y, stacked).Among(from, to);
     }
     return readout;
+}
+
+// Placed by x values: the x under the cursor, the column of the nearest x
+// and the points near the cursor.
+std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPageLayout& l, int x, int y, bool stacked)
+{
+    const CScaleMap h = CScaleMap::Horizontal(l);
+    const double xv = h.ToValue(x);
+    const double value = CScaleMap::Values(l).ToValue(y);
+    if (!std::isfinite(xv) || !std::isfinite(value))
+        return std::nullopt;
+    CChartReadout readout;
+    readout.x = xv;
+    readout.column = doc.m_x.NearestColumn(xv, doc.m_nX1, doc.m_nX2);
+    readout.value = value;
+    if (const auto columns = XColumnsNear(doc, h, x))
+        readout.point = CNearestPoint(doc, l, x, y, stacked).Among(columns->first, columns->second);
+    return readout;
+}
+
+}  // namespace
+
+std::optional<CChartReadout> ReadChartAt(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l,
+                                         CPoint p, int clientHeight)
+{
+    const int x = p.x;
+    const int y = clientHeight - 1 - p.y;
+    if (l.m_bPrinted || s.m_nGraphType < 0 || s.m_nGraphType > 2 || !doc.RegionInMatrix() || !InPlot(l, x, y) ||
+        !CSeriesMapping::PlacesOn(l, doc))
+        return std::nullopt;
+    const bool stacked = s.m_nGraphType == 2;
+    if (l.m_nHPlacement == HPlacement::XValues)
+        return ReadXValues(doc, l, x, y, stacked);
+    return ReadColumns(doc, l, x, y, stacked);
 }

@@ -21,6 +21,7 @@ struct CChartPoint {
 struct CChartReadout {
     int column = 0;      // the document's column nearest the cursor
     double value = 0.0;  // the value at the cursor's height
+    std::optional<double> x;  // the x value under the cursor, when the chart places x values
     std::optional<CChartPoint> point;
 };
 

@@ -3,6 +3,7 @@
 #include "chart2d/ScaleMap.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
+#include "page/DocumentAxes.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
@@ -16,6 +17,66 @@ namespace {
 bool UsableScale(double scale)
 {
     return std::isfinite(scale) && scale != 0.0;
+}
+
+// The page places its columns on the H axis, at their column numbers or x values.
+bool OnAxis(const CPageLayout& l)
+{
+    return l.m_nHPlacement != HPlacement::Region;
+}
+
+// The stacked chart of x values that fall places its columns by their
+// numbers, while the settings' H range stays in x units.
+bool ColumnsForX(const CPageLayout& l, const CSorvDoc& doc)
+{
+    return l.m_nHPlacement == HPlacement::ColumnNumbers && !doc.m_x.IsEmpty();
+}
+
+// The columns with H positions in [a, b] and one more on either side, so that
+// lines run to the plot's edges; nothing for x values that fall.
+std::optional<std::pair<int, int>> ColumnsAround(const CSorvDoc& doc, const CPageLayout& l, double a, double b)
+{
+    if (l.m_nHPlacement == HPlacement::XValues)
+        return doc.m_x.ColumnsAround(a, b);
+    const double last = double(doc.m_nCols) - 1;
+    return std::make_pair(int(std::clamp(std::floor(a), 0.0, last)), int(std::clamp(std::ceil(b), 0.0, last)));
+}
+
+// Placed on the axis: the H range becomes [a, b] and the region narrows to
+// the columns around it.
+bool ZoomHRange(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, double a, double b)
+{
+    if (!(std::isfinite(a) && std::isfinite(b) && a < b))
+        return false;
+    if (const auto around = ColumnsAround(doc, l, a, b)) {
+        const int from = std::max(around->first, doc.m_nX1);
+        const int to = std::min(around->second, doc.m_nX2);
+        if (from <= to && (from != doc.m_nX1 || to != doc.m_nX2))
+            NarrowRegion(doc, from, doc.m_nY1, to, doc.m_nY2);
+    }
+    if (ColumnsForX(l, doc))
+        FollowRegion(s, doc);
+    else {
+        s.m_dHMin = a;
+        s.m_dHMax = b;
+    }
+    return true;
+}
+
+// The H range narrows to four fifths about the value under x, as a share of
+// the plot's width (the page shown may be that of the range before the last
+// steps); a logarithmic range in decades.
+bool ZoomByWheelOnAxis(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
+{
+    if (l.m_bPrinted || doc.IsEmpty() || !(l.m_nPlotLeft < l.m_nPlotRight))
+        return false;
+    const double share = std::clamp((double(x) - l.m_nPlotLeft) / (double(l.m_nPlotRight) - l.m_nPlotLeft), 0.0, 1.0);
+    const CScaleMap range = CScaleMap::Fit(0, 1, s.m_dHMin, s.m_dHMax, s.m_bHLog);
+    const double under = range.Start() + share / range.Scale();
+    const double from = under - share * 0.8 / range.Scale();
+    const double to = under + (1.0 - share) * 0.8 / range.Scale();
+    const CScaleMap narrowed(0, 0.0, 1.0, s.m_bHLog);
+    return ZoomHRange(s, doc, l, narrowed.ToValue(from), narrowed.ToValue(to));
 }
 
 }  // namespace
@@ -50,8 +111,9 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
 {
     const int n = doc.m_nX2 - doc.m_nX1;
     const CScaleMap values = CScaleMap::Values(l);
-    const CScaleMap columns = CScaleMap::Columns(l);
-    if (l.m_bPrinted || n <= 0 || !UsableScale(values.Scale()) || !UsableScale(columns.Scale()))
+    const CScaleMap columns = CScaleMap::Horizontal(l);
+    if (l.m_bPrinted || (n <= 0 && !OnAxis(l)) || !doc.RegionInMatrix() || !UsableScale(values.Scale()) ||
+        !UsableScale(columns.Scale()))
         return false;
     // Page units: y up.
     const int x0 = start.x, y0 = clientHeight - 1 - start.y;
@@ -67,6 +129,14 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
     // A logarithmic range follows the axis, which starts at the floored log of the minimum.
     const double vMin = values.ToValue(bottom);
     const double vMax = values.ToValue(top);
+    if (OnAxis(l)) {
+        if (!std::isfinite(vMin) || !std::isfinite(vMax) ||
+            !ZoomHRange(s, doc, l, columns.ToValue(left), columns.ToValue(right)))
+            return false;
+        s.m_dVMin = vMin;
+        s.m_dVMax = vMax;
+        return true;
+    }
     const std::optional<int> truncL = TruncToInt(columns.Offset(left));
     const std::optional<int> truncR = TruncToInt(columns.Offset(right));
     if (!truncL || !truncR)
@@ -85,9 +155,11 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
 
 bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
 {
+    if (OnAxis(l) && !ColumnsForX(l, doc))
+        return ZoomByWheelOnAxis(s, doc, l, x);
     const int n = doc.m_nX2 - doc.m_nX1;
     // A printed page, or a page whose plot has no usable column scale, places nothing.
-    if (l.m_bPrinted || n <= 0 || !std::isfinite(CScaleMap::Columns(l).Offset(x)))
+    if (l.m_bPrinted || n <= 0 || !std::isfinite(CScaleMap::Horizontal(l).Offset(x)))
         return false;
     // Four fifths of the column steps, at least one fewer; the column under
     // the cursor keeps its place in the window. The cursor's place is taken as
@@ -97,7 +169,12 @@ bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
     const double share = (double(x) - l.m_nPlotLeft) / (double(l.m_nPlotRight) - l.m_nPlotLeft);
     const double under = std::clamp(share * n, 0.0, double(n));
     const int hL = std::clamp(int(std::lround(under * (n - kept) / n)), 0, n - kept);
-    return NarrowColumns(s, doc, hL, hL + kept);
+    if (!ColumnsForX(l, doc))
+        return NarrowColumns(s, doc, hL, hL + kept);
+    if (!NarrowRegion(doc, doc.m_nX1 + hL, doc.m_nY1, doc.m_nX1 + hL + kept, doc.m_nY2))
+        return false;
+    FollowRegion(s, doc);
+    return true;
 }
 
 bool ZoomByDrag3D(CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end, int clientWidth,
@@ -123,11 +200,11 @@ void ResetZoom(CPlotSettings& s, CSorvDoc& doc)
 {
     if (s.m_nGraphType == 3) {
         s.m_dZoom = 1.0;
-    } else {
-        s.m_dVMin = doc.m_dMin;
-        s.m_dVMax = doc.m_dMax;
-        s.m_dHMin = 0.0;
-        s.m_dHMax = doc.m_nCols - 1.0;
+        doc.SetRegion(0, 0, 0, 0);
+        return;
     }
+    s.m_dVMin = doc.m_dMin;
+    s.m_dVMax = doc.m_dMax;
     doc.SetRegion(0, 0, 0, 0);
+    FollowRegion(s, doc);
 }

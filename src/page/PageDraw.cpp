@@ -4,12 +4,7 @@
 #include "chart3d/Graph3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
-#include "gfx/TextCodec.h"
 #include "settings/PlotSettings.h"
-
-#include <QString>
-
-#include <cmath>
 
 CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
@@ -72,53 +67,4 @@ CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int c
         DrawGraph3D(dc, doc, s, layout);
     DrawPageFrame(dc, s, layout);
     return layout;
-}
-
-namespace {
-
-CPlotSettings AxesOf(const CSorvDoc& doc)
-{
-    CPlotSettings s;
-    s.m_dVMin = doc.m_dMin;
-    s.m_dVMax = doc.m_dMax;
-    s.m_dVStep = (doc.m_dMax - doc.m_dMin) * 0.1;
-    // A range wider than the largest double overflows the difference; the
-    // tenths taken first keep the step finite.
-    if (!std::isfinite(s.m_dVStep))
-        s.m_dVStep = doc.m_dMax * 0.1 - doc.m_dMin * 0.1;
-    s.m_dHMin = 0.0;
-    s.m_dHMax = double(doc.m_nCols) - 1.0;
-    s.m_dHStep = 0.0;
-    s.m_bVLog = false;
-    return s;
-}
-
-}  // namespace
-
-bool AxesFromDocument(const CPlotSettings& s, const CSorvDoc& doc)
-{
-    const CPlotSettings a = AxesOf(doc);
-    return s.m_dVMin == a.m_dVMin && s.m_dVMax == a.m_dVMax && s.m_dVStep == a.m_dVStep && s.m_dHMin == a.m_dHMin
-           && s.m_dHMax == a.m_dHMax && s.m_dHStep == a.m_dHStep && s.m_bVLog == a.m_bVLog;
-}
-
-void UpdateAxesFromDocument(CPlotSettings& s, const CSorvDoc& doc)
-{
-    const CPlotSettings a = AxesOf(doc);
-    s.m_dVMin = a.m_dVMin;
-    s.m_dVMax = a.m_dVMax;
-    s.m_dVStep = a.m_dVStep;
-    s.m_dHMin = a.m_dHMin;
-    s.m_dHMax = a.m_dHMax;
-    s.m_dHStep = a.m_dHStep;
-    s.m_bVLog = a.m_bVLog;
-}
-
-void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc)
-{
-    UpdateAxesFromDocument(s, doc);
-    // The title is drawn with the document's encoding; the file name is UTF-8.
-    const std::string& name = doc.GetTitle();
-    s.m_strTitle = EncodeText(QString::fromUtf8(name.data(), qsizetype(name.size())),
-                              doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
 }

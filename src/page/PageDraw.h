@@ -16,9 +16,3 @@ CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clie
 void DrawPageFrame(CDC& dc, const CPlotSettings& s, const CPageLayout& layout);
 // Set-up, the chart of s.m_nGraphType, the frame; returns the layout drawn.
 CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight);
-// The first update of a new view: axis ranges and title from the document.
-void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc);
-// True when the axes are still those the first update took from doc.
-bool AxesFromDocument(const CPlotSettings& s, const CSorvDoc& doc);
-// Takes the axes from doc again as the first update does; the title and the rest stay.
-void UpdateAxesFromDocument(CPlotSettings& s, const CSorvDoc& doc);

@@ -39,18 +39,19 @@ bool CZoomState::operator==(const CZoomState& o) const
     return m_nX1 == o.m_nX1 && m_nY1 == o.m_nY1 && m_nX2 == o.m_nX2 && m_nY2 == o.m_nY2 &&
            SameBits(m_dVMin, o.m_dVMin) && SameBits(m_dVMax, o.m_dVMax) && SameBits(m_dVStep, o.m_dVStep) &&
            SameBits(m_dHMin, o.m_dHMin) && SameBits(m_dHMax, o.m_dHMax) && SameBits(m_dHStep, o.m_dHStep) &&
-           m_bVLog == o.m_bVLog && m_bHLog == o.m_bHLog && m_nVLimit == o.m_nVLimit && m_nHLimit == o.m_nHLimit;
+           m_bVLog == o.m_bVLog && m_bHLog == o.m_bHLog && m_bRoundTicks == o.m_bRoundTicks && m_nVLimit == o.m_nVLimit && m_nHLimit == o.m_nHLimit;
 }
 
 bool RestoreZoom(const CZoomState& state, CSorvDoc& doc, CPlotSettings& s)
 {
     const bool changed = !(CZoomState::Of(doc, s) == state);
-    CopyAxes(state, s);
+    // The axes after the region, which the windows' H axes follow.
     if (!SameRegion(state, doc)) {
         doc.SetRegion(0, 0, 0, 0);
         if (!SameRegion(state, doc))
             NarrowRegion(doc, state.m_nX1, state.m_nY1, state.m_nX2, state.m_nY2);
     }
+    CopyAxes(state, s);
     return changed;
 }
 

@@ -15,7 +15,7 @@ struct CZoomState {
     int m_nX1 = 0, m_nY1 = 0, m_nX2 = 0, m_nY2 = 0;
     double m_dVMin = 0.0, m_dVMax = 0.0, m_dVStep = 0.0;
     double m_dHMin = 0.0, m_dHMax = 0.0, m_dHStep = 0.0;
-    bool m_bVLog = false, m_bHLog = false;
+    bool m_bVLog = false, m_bHLog = false, m_bRoundTicks = false;
     int m_nVLimit = 0, m_nHLimit = 0;
 
     static CZoomState Of(const CSorvDoc& doc, const CPlotSettings& s);

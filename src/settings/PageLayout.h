@@ -2,6 +2,11 @@
 // The layout of one drawn page: what a draw returns, so that page positions can
 // be turned back into columns, rows and values afterwards.
 
+// How a 2D chart places its columns along H: by the region, column m_nX1 on
+// the plot's left edge and m_nX2 on its right, whatever the H axis says; or at
+// their position on the H axis: their column numbers, or their x values.
+enum class HPlacement { Region, ColumnNumbers, XValues };
+
 struct CPageLayout {
     // In page units: pixels on the screen, 0.1 mm on paper.
     int m_nPageWidth = 0;
@@ -12,7 +17,12 @@ struct CPageLayout {
     int m_nPlotRight = 0;
     int m_nPlotBottom = 0;
     int m_nPlotTop = 0;
-    double m_dHScale = 0.0;  // page units per column step of the region
+    HPlacement m_nHPlacement = HPlacement::Region;
+    // Page units per column step of the region (Region placement), or per H
+    // unit (per decade when m_bHLog) from m_dHStart on the plot's left edge.
+    double m_dHScale = 0.0;
+    double m_dHStart = 0.0;
+    bool m_bHLog = false;
     double m_dVScale = 0.0;  // page units per value unit, or per decade when logarithmic
     // The V axis starts at the plot's bottom with m_dVStart: m_dVMin, or when
     // m_bVLog its log10 (floored at -6).

@@ -262,7 +262,7 @@ private slots:
         QTest::newRow("Axes") << MakeDialog([](auto&) { return new CAxisDlg; })
                               << QStringList({"Axes", "Cancel", "Decimals", "Decimals", "Horizontal Axis",
                                               "Logarithmic", "Logarithmic", "Maximum", "Maximum", "Minimum",
-                                              "Minimum", "OK", "Step", "Step", "Vertical Axis"});
+                                              "Minimum", "OK", "Round ticks", "Step", "Step", "Vertical Axis"});
         QTest::newRow("Colors") << MakeDialog([](auto&) { return new CColorDlg; })
                                 << QStringList({"Colors", "Axes...", "Background...", "Cancel", "Foreground...", "OK",
                                                 "Plot Area..."});

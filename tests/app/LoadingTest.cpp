@@ -190,7 +190,8 @@ private slots:
     }
 
     // F5 reads the file again: the new range shows, every window keeps its
-    // settings and the region where it still fits; a failed read keeps the data.
+    // settings, the region that ended at the last column moves with it (and
+    // the H axes with the region); a failed read keeps the data.
     void reloadShowsTheNewDataAndKeepsTheSettings()
     {
         const QString path = Write("data.csv", kRows);
@@ -212,7 +213,8 @@ private slots:
         QCOMPARE(first->Settings().m_dHMax, 3.0);
         QCOMPARE(second->Settings().m_dVMax, 100.0);
         QVERIFY(!second->Settings().m_bLegend);
-        QCOMPARE(QList<int>({doc.m_nX1, doc.m_nY1, doc.m_nX2, doc.m_nY2}), QList<int>({1, 0, 2, 1}));
+        QCOMPARE(QList<int>({doc.m_nX1, doc.m_nY1, doc.m_nX2, doc.m_nY2}), QList<int>({2, 0, 3, 1}));
+        QCOMPARE(second->Settings().m_dHMin, 2.0);
         QCOMPARE(QString::fromStdString(doc.GetTitle()), QString("data.csv"));
         QCOMPARE(WindowCount(), 2);
 

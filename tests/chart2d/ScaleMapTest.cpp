@@ -84,8 +84,8 @@ TEST(ScaleMap, MapsOfALaidOutPage)
     layout.m_dVScale = 176.0;
     layout.m_dVStart = -1.0;
     layout.m_bVLog = true;
-    EXPECT_EQ(CScaleMap::Columns(layout).ToPage(3), 80 + 210);
-    EXPECT_FALSE(CScaleMap::Columns(layout).IsLog());
+    EXPECT_EQ(CScaleMap::Horizontal(layout).ToPage(3), 80 + 210);
+    EXPECT_FALSE(CScaleMap::Horizontal(layout).IsLog());
     EXPECT_EQ(CScaleMap::Values(layout).ToPage(10.0), 24 + 352);
 }
 

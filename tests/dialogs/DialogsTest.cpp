@@ -260,8 +260,11 @@ void DialogsTest::axisOpensWithValues()
     QCOMPARE(dlg.m_H.limit->Edit()->text(), "9");
     const QList<QWidget*> expected = {dlg.m_V.min, dlg.m_V.max, dlg.m_V.step, dlg.m_V.log, dlg.m_V.limit,
                                       dlg.m_H.min, dlg.m_H.max, dlg.m_H.step, dlg.m_H.log, dlg.m_H.limit,
-                                      OkOf(dlg),   CancelOf(dlg)};
-    QCOMPARE(TabChain(dlg, 12), expected);
+                                      dlg.m_checkRound, OkOf(dlg), CancelOf(dlg)};
+    QCOMPARE(TabChain(dlg, 13), expected);
+    // Rounded ticks choose their own steps and digits.
+    dlg.m_checkRound->setChecked(true);
+    QVERIFY(!dlg.m_V.step->isEnabled() && !dlg.m_H.limit->isEnabled());
 
     // Pressing OK unchanged returns what was shown.
     dlg.m_H.log->setChecked(true);

@@ -188,17 +188,23 @@ TEST_F(ImportFile, RequestGoesToTheReaderOrTheImporter)
     EXPECT_EQ(byImporter.m_nRows, 2);   // a failed import leaves the document as it was
 }
 
-// A reload keeps the region where it still lies inside the new matrix.
-TEST(TakeData, KeepsTitleHookAndARegionThatStillFits)
+// A reload keeps the title and the hooks; the region follows the data: the
+// whole matrix stays whole, columns at the end move with it, rows at the end
+// take the new rows, any other region stays while it fits.
+TEST(TakeData, KeepsTitleHookAndARegionThatFollowsTheData)
 {
     struct Case {
         const char* text;
         int region[4];
         int expected[4];
     } const cases[] = {
-        {"a,1,2,3,4\nb,5,6,7,8\nc,1,1,1,1\n", {1, 0, 2, 1}, {1, 0, 2, 1}},   // grown: kept
-        {"a,1,2\nb,3,4\n", {1, 0, 2, 1}, {0, 0, 1, 1}},                         // shrunk past it: whole
-        {"a,1,2,3\nb,4,5,6\n", {0, 1, 2, 1}, {0, 1, 2, 1}},
+        {"a,1,2,3,4\nb,5,6,7,8\nc,1,1,1,1\n", {0, 0, 2, 1}, {0, 0, 3, 2}},   // whole: whole
+        {"a,1,2,3,4\nb,5,6,7,8\nc,1,1,1,1\n", {1, 0, 2, 1}, {2, 0, 3, 2}},   // at the end: moved, rows taken
+        {"a,1,2,3,4,5\nb,5,6,7,8,9\n", {0, 0, 1, 0}, {0, 0, 1, 0}},          // elsewhere: kept
+        {"a,1,2\nb,3,4\n", {1, 0, 1, 1}, {1, 0, 1, 1}},                         // shrunk, still fits
+        {"a,1,2\nb,3,4\n", {2, 0, 2, 1}, {1, 0, 1, 1}},                         // at the end of fewer
+        {"a,1\nb,3\nc,4\nd,5\n", {1, 0, 1, 1}, {0, 0, 0, 3}},                 // shrunk past it: whole
+        {"a,1,2,3\nb,4,5,6\nc,7,8,9\n", {0, 1, 2, 1}, {0, 1, 2, 2}},
     };
     for (const Case& c : cases) {
         CSorvDoc doc;

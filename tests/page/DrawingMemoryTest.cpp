@@ -4,6 +4,7 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 #include "support/MemoryLimit.h"

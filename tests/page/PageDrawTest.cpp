@@ -1,6 +1,7 @@
 #include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
 

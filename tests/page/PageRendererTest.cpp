@@ -5,6 +5,7 @@
 
 #include "gfx/GuiTestApp.h"
 #include "gfx/RecordingDC.h"
+#include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
 #include "page/PageRenderer.h"
 #include "support/DirectPage.h"

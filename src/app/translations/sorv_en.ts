@@ -558,6 +558,10 @@ Stop Reading</translation>
         <source>limit</source>
         <translation>Decimals</translation>
     </message>
+    <message>
+        <source>目盛りを丸める</source>
+        <translation>Round ticks</translation>
+    </message>
 </context>
 <context>
     <name>CColorDlg</name>
@@ -585,16 +589,20 @@ Stop Reading</translation>
 <context>
     <name>CCursorReadout</name>
     <message>
-        <source>列 %1  値 %2</source>
-        <translation>Column %1  Value %2</translation>
-    </message>
-    <message>
         <source>系列 %1  列 %2  値 %3</source>
         <translation>Series %1  Column %2  Value %3</translation>
     </message>
     <message>
         <source>領域 列 %1～%2  行 %3～%4    回転 X %5°  Y %6°  Z %7°</source>
         <translation>Region: columns %1 to %2, rows %3 to %4    Rotation X %5°  Y %6°  Z %7°</translation>
+    </message>
+    <message>
+        <source>列 %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>%1  値 %2</source>
+        <translation>%1  Value %2</translation>
     </message>
 </context>
 <context>

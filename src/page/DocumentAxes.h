@@ -1,0 +1,33 @@
+#pragma once
+// The axes a chart window takes from its document: at the first update, when
+// the document's region changes and when the document is read again. The H
+// axis always names the columns drawn: their numbers, or their x values.
+
+#include <optional>
+#include <utility>
+
+class CSorvDoc;
+struct CPlotSettings;
+
+// The H range of doc's region: its first and last column, or the smallest
+// and largest x value of its columns (a single value widened by half a unit
+// either way). Nothing when the region's columns have no x value.
+std::optional<std::pair<double, double>> RegionHRange(const CSorvDoc& doc);
+
+// The first update of a new view: the V axis from the document's range, the
+// H axis from its region, the title; rounded ticks for a document read
+// column-wise or with x values.
+void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc);
+
+// The H range follows the document's region; steps, log flags and limits stay.
+void FollowRegion(CPlotSettings& s, const CSorvDoc& doc);
+
+// Which axes still show what the document gave them: the V axis its range
+// (as the first update or a double click set it), the H axis its region.
+struct CAxesFollow {
+    bool v = false;
+    bool h = false;
+};
+CAxesFollow AxesFollowing(const CPlotSettings& s, const CSorvDoc& doc);
+// After doc was read again: the axes that followed it take its new range and region.
+void FollowDocument(CPlotSettings& s, const CSorvDoc& doc, CAxesFollow follow);
