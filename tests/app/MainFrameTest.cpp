@@ -387,6 +387,40 @@ private slots:
         QCOMPARE(second->DrawCount(), counts[1] + 1);
     }
 
+    // Every window's H axis follows the document's region, however it changed:
+    // the Region dialog, a drag or a double click in another window.
+    void hAxesFollowTheRegionInEveryWindow()
+    {
+        Start({WriteFile("wide.csv", "a,1,2,3,4,5,6,7,8,9,10\nb,1,2,3,4,5,6,7,8,9,10\n")});
+        CSorvView* first = View();
+        MenuAction(WindowNew)->trigger();
+        CSorvView* second = View();
+        const auto hRanges = [&] {
+            return QList<double>({first->Settings().m_dHMin, first->Settings().m_dHMax, second->Settings().m_dHMin,
+                                  second->Settings().m_dHMax});
+        };
+        WhenModal<CAreaDlg>([](CAreaDlg* d) {
+            d->m_editX1->setText("2");
+            d->m_editX2->setText("7");
+            d->accept();
+        });
+        MenuAction(Region)->trigger();
+        QCOMPARE(hRanges(), QList<double>({2, 7, 2, 7}));
+
+        QVERIFY(first->WaitForPage());
+        const CPageLayout& l = first->Layout();
+        const int y = first->height() - 1 - (l.m_nPlotBottom + l.m_nPlotTop) / 2;
+        QTest::mousePress(first, Qt::LeftButton, {}, QPoint(l.m_nPlotLeft + int(l.m_dHScale) + 1, y));
+        QTest::mouseMove(first, QPoint(l.m_nPlotLeft + int(3 * l.m_dHScale) + 1, y + 40));
+        QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(l.m_nPlotLeft + int(3 * l.m_dHScale) + 1, y + 40));
+        QCOMPARE(QList<int>({first->GetDocument().m_nX1, first->GetDocument().m_nX2}), QList<int>({3, 5}));
+        QCOMPARE(hRanges(), QList<double>({3, 5, 3, 5}));
+
+        QVERIFY(second->WaitForPage());
+        QTest::mouseDClick(second, Qt::LeftButton, {}, QPoint(second->width() / 2, second->height() / 2));
+        QCOMPARE(hRanges(), QList<double>({0, 9, 0, 9}));
+    }
+
     void recentFilesKeepFourNewestFirst()
     {
         QStringList paths;

@@ -306,6 +306,19 @@ TEST_F(BatchCli, RegionBeyond65535)
     EXPECT_EQ(ops.mid(clip, ops.indexOf("\nclip off") - clip).count("\nline "), 10) << ops.toStdString();
 }
 
+// The H axis names the region's columns: the ends read 5 and 10, not 0 and 39.
+TEST_F(BatchCli, RegionMovesTheHorizontalAxis)
+{
+    QByteArray row = "a";
+    for (int c = 0; c < 40; ++c)
+        row += "," + QByteArray::number(c % 7);
+    Write("series.csv", row + "\n" + row + "\n");
+    const Result r = Sorv(dir.path(), QStringList{"--export", "r.ops", "--region", "5,0,10,4", "series.csv"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray ops = Read("r.ops");
+    EXPECT_TRUE(ops.contains(" 18 \"5\" font=12,6,0\n") && ops.contains(" 18 \"10\" font=12,6,0\n")) << ops.toStdString();
+}
+
 // Memory that runs out while drawing is reported in words, with exit status 1
 // and no file, as the command line reports a file it cannot write; a
 // recording is written as it is drawn and never runs short.

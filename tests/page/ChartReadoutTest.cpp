@@ -152,3 +152,25 @@ TEST(ChartReadoutTest, OneColumnRegion)
 }
 
 }  // namespace
+
+// Placed at x values (0, 10, ..., 100 over 80..880): the readout gives the x
+// under the cursor, the column of the nearest x and the point near it.
+TEST(ChartReadoutTest, XValues)
+{
+    const Prepare atX = [](CSorvDoc& doc, CPlotSettings&, CPageLayout& l) {
+        std::vector<double> x;
+        for (int c = 0; c <= 10; ++c)
+            x.push_back(c * 10.0);
+        doc.m_x = CXValues(XKind::Number, "", x);
+        l.m_nHPlacement = HPlacement::XValues;
+        l.m_dHScale = 8.0;
+    };
+    // The point (1, 4) of 14 lies at page (400, 270).
+    const auto r = ReadAt(atX, {402, ClientY(271)});
+    ASSERT_TRUE(r && r->x && r->point);
+    EXPECT_DOUBLE_EQ(*r->x, 40.25);
+    EXPECT_EQ(r->column, 4);
+    EXPECT_EQ(r->point->row, 1);
+    EXPECT_EQ(r->point->column, 4);
+    EXPECT_EQ(r->point->value, 14.0);
+}

@@ -245,3 +245,47 @@ TEST(ResetZoomTest, RestoresRangesOrZoomAndTheRegion)
 }
 
 }  // namespace
+
+// Placed at x values that never fall (0, 10, ..., 100 over 80..880): a drag
+// sets the H range to the rectangle's x and narrows the region to the columns
+// in it and one more on either side; a double click shows all of them again.
+TEST_F(Drag2D, XValuesZoomInX)
+{
+    std::vector<double> x;
+    for (int c = 0; c <= 10; ++c)
+        x.push_back(c * 10.0);
+    doc->m_x = CXValues(XKind::Number, "", x);
+    l.m_nHPlacement = HPlacement::XValues;
+    s.m_dHMax = 100.0;
+    l.m_dHScale = 8.0;
+    ASSERT_TRUE(ZoomByDrag2D(s, *doc, l, {244, ClientY(100)}, {484, ClientY(300)}, kClientHeight));
+    EXPECT_DOUBLE_EQ(s.m_dHMin, 20.5);
+    EXPECT_DOUBLE_EQ(s.m_dHMax, 50.5);
+    EXPECT_EQ(doc->m_nX1, 2);
+    EXPECT_EQ(doc->m_nX2, 6);
+    // The wheel narrows to four fifths about the x under the cursor.
+    const CPageLayout narrowed = l;
+    ASSERT_TRUE(ZoomByWheel2D(s, *doc, narrowed, 80));
+    EXPECT_DOUBLE_EQ(s.m_dHMin, 20.5);
+    EXPECT_DOUBLE_EQ(s.m_dHMax, 20.5 + 30 * 0.8);
+    ResetZoom(s, *doc);
+    EXPECT_EQ(doc->m_nX2, 10);
+    EXPECT_DOUBLE_EQ(s.m_dHMin, 0.0);
+    EXPECT_DOUBLE_EQ(s.m_dHMax, 100.0);
+}
+
+// x values that fall (pairs of measurements) keep the region: only the axes zoom.
+TEST_F(Drag2D, FallingXValuesKeepTheRegion)
+{
+    std::vector<double> x;
+    for (int c = 0; c <= 10; ++c)
+        x.push_back((c * 37) % 11 * 10.0);
+    doc->m_x = CXValues(XKind::Number, "", x);
+    l.m_nHPlacement = HPlacement::XValues;
+    s.m_dHMax = 100.0;
+    l.m_dHScale = 8.0;
+    ASSERT_TRUE(ZoomByDrag2D(s, *doc, l, {244, ClientY(100)}, {484, ClientY(300)}, kClientHeight));
+    EXPECT_DOUBLE_EQ(s.m_dHMin, 20.5);
+    EXPECT_EQ(doc->m_nX1, 0);
+    EXPECT_EQ(doc->m_nX2, 10);
+}
