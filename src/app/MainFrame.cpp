@@ -36,6 +36,9 @@ using namespace CommandId;
 
 namespace {
 
+// How long a notice about the chart stays in the status bar.
+constexpr int kNoticeMs = 10000;
+
 // The local files among the URLs of a drag.
 QStringList LocalFiles(const QMimeData* mime)
 {
@@ -248,6 +251,8 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     connect(view, &CSorvView::contextMenuRequested, this,
             [this, view](QPoint global) { OnChartContextMenu(view, global); });
     connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
+    connect(view, &CSorvView::notice, m_wndStatusBar,
+            [this](const QString& text) { m_wndStatusBar->showMessage(text, kNoticeMs); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();

@@ -1,5 +1,6 @@
 #include "app/SorvView.h"
 
+#include "chart2d/HAxisRange.h"
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
@@ -94,7 +95,10 @@ bool CSorvView::OnCommand(int id)
     switch (id) {
     case GraphScatter: m_settings.m_nGraphType = 0; break;
     case GraphLine: m_settings.m_nGraphType = 1; break;
-    case GraphStacked: m_settings.m_nGraphType = 2; break;
+    case GraphStacked:
+        m_settings.m_nGraphType = 2;
+        NoteStackedPlacement();
+        break;
     case Graph3D: m_settings.m_nGraphType = 3; break;
     case Legend: m_settings.m_bLegend = !m_settings.m_bLegend; break;
     case ViewZoomIn: repaint = ZoomIn(m_settings); break;
@@ -132,6 +136,13 @@ bool CSorvView::OnCommand(int id)
         Invalidate();
     emit commandDone();
     return true;
+}
+
+// The stacked chart places x values only where they never fall.
+void CSorvView::NoteStackedPlacement()
+{
+    if (!m_doc.m_x.IsEmpty() && PlacementOf(m_doc, 2) != HPlacement::XValues)
+        emit notice(tr("x の値が減る所があるため、積層図は列番号の順に描きます。"));
 }
 
 void CSorvView::Rotate(double dx, double dy, double dz)

@@ -67,6 +67,8 @@ signals:
     void commandDone();
     // A page could not be drawn (for want of memory): the message says why.
     void drawFailed(const QString& message);
+    // Something the status bar should say about the chart shown.
+    void notice(const QString& message);
     // The mouse moved over the chart outside a drag (client pixels), or left it.
     void cursorMoved(QPoint client);
     void cursorLeft();
@@ -91,6 +93,7 @@ protected:
 
 private:
     void Rotate(double dx, double dy, double dz);
+    void NoteStackedPlacement();
     // Requests the page again when it no longer fits the window, the settings or the document.
     void EnsurePage();
     void EndTurning();

@@ -907,6 +907,13 @@ Stop Reading</translation>
     </message>
 </context>
 <context>
+    <name>CSorvView</name>
+    <message>
+        <source>x の値が減る所があるため、積層図は列番号の順に描きます。</source>
+        <translation>The x values fall in places: the stacked chart is drawn by column number.</translation>
+    </message>
+</context>
+<context>
     <name>CStatusBar</name>
     <message>
         <source>ｶﾅ</source>
