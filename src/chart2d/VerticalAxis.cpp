@@ -1,7 +1,7 @@
 #include "chart2d/VerticalAxis.h"
 
 #include "chart2d/AxisLabel.h"
-#include "chart2d/RoundTicks.h"
+#include "chart2d/AxisTicks.h"
 #include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"

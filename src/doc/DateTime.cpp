@@ -38,15 +38,16 @@ public:
         }
         return n >= minDigits ? std::optional<int>(value) : std::nullopt;
     }
-    // A fraction after the decimal point: ".25" gives 0.25.
-    double Fraction()
+    // A fraction after the decimal point: ".25" gives 0.25; nothing without a digit.
+    std::optional<double> Fraction()
     {
         double value = 0.0, scale = 0.1;
+        const std::size_t start = m_pos;
         while (Peek() >= '0' && Peek() <= '9') {
             value += (m_text[m_pos++] - '0') * scale;
             scale *= 0.1;
         }
-        return value;
+        return m_pos > start ? std::optional<double>(value) : std::nullopt;
     }
 
 private:
@@ -100,8 +101,12 @@ bool ReadTime(Cursor& c, CivilTime& t)
     if (!second || *second > 59)
         return false;
     t.second = *second;
-    if (c.Take('.') || c.Take(','))
-        t.second += c.Fraction();
+    if (!c.Take('.') && !c.Take(','))
+        return true;
+    const std::optional<double> fraction = c.Fraction();
+    if (!fraction)
+        return false;
+    t.second += *fraction;
     return true;
 }
 
@@ -118,11 +123,12 @@ bool ReadZone(Cursor& c, std::optional<int>& offset)
     const std::optional<int> hours = c.Digits(2, 2);
     if (!hours)
         return false;
-    c.Take(':');
-    const int minutes = c.Digits(2, 2).value_or(0);
-    if (*hours > 23 || minutes > 59)
+    // Minutes after a colon or straight on, or none at the end.
+    const bool colon = c.Take(':');
+    const std::optional<int> minutes = colon || !c.AtEnd() ? c.Digits(2, 2) : std::optional<int>(0);
+    if (!minutes || *hours > 23 || *minutes > 59)
         return false;
-    offset = sign * (*hours * 3600 + minutes * 60);
+    offset = sign * (*hours * 3600 + *minutes * 60);
     return true;
 }
 
@@ -197,17 +203,25 @@ std::optional<ParsedDateTime> ParseDateTime(std::string_view text)
 
 std::string FormatDateTime(double seconds, int fractionDigits)
 {
-    const std::optional<CivilTime> t = CivilFromSeconds(seconds);
-    if (!t)
+    if (!CivilFromSeconds(seconds))
         return {};
     const int digits = fractionDigits < 0 ? 0 : fractionDigits > 9 ? 9 : fractionDigits;
-    char second[16];
-    // Seconds are cut, not rounded, so that 59.9999 never reads 60.
-    const double scale = std::pow(10.0, digits);
-    const double cut = std::floor(t->second * scale) / scale;
-    std::snprintf(second, sizeof second, "%0*.*f", digits ? digits + 3 : 2, digits, cut);
+    // Rounded to the digits shown, carrying into the minute (and on) as a clock
+    // does: 05.2999999 (05.3 as a double) reads 05.3, and 59.9999 never 60.
+    const long long scale = (long long)std::pow(10.0, digits);
+    double whole = std::floor(seconds);
+    long long units = std::llround((seconds - whole) * double(scale));
+    if (units == scale) {
+        whole += 1.0;
+        units = 0;
+    }
+    const std::optional<CivilTime> t = CivilFromSeconds(whole);
+    if (!t)
+        return {};
     char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%s", t->year, t->month, t->day, t->hour, t->minute,
-                  second);
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t->year, t->month, t->day,
+                                     t->hour, t->minute, int(t->second));
+    if (digits > 0)
+        std::snprintf(text + length, sizeof text - std::size_t(length), ".%0*lld", digits, units);
     return text;
 }

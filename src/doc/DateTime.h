@@ -37,5 +37,5 @@ struct ParsedDateTime {
 std::optional<ParsedDateTime> ParseDateTime(std::string_view text);
 
 // "2026-01-01 12:00:00", with the given digits of the second's fraction
-// (0..9); "" for a value CivilFromSeconds refuses.
+// (0..9), rounded; "" for a value CivilFromSeconds refuses.
 std::string FormatDateTime(double seconds, int fractionDigits = 0);
