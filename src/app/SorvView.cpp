@@ -111,7 +111,7 @@ bool CSorvView::OnCommand(int id)
     case RotateZMinus: Rotate(0, 0, -kRotationStep); break;
     case SetAxis:
         RecordZoom();
-        repaint = RunAxisCommand(m_settings, window());
+        repaint = RunAxisCommand(m_settings, HorizontalAxisOf(m_doc, m_settings).time, window());
         RecordZoom();
         break;
     case SetColor: repaint = RunColorCommand(m_settings, window()); break;

@@ -54,8 +54,13 @@ void CAxisDlg::DoDataExchange(CDataExchange& dx)
     dx.Number(m_V.min, m_dVMin);
     dx.Number(m_V.max, m_dVMax);
     dx.Number(m_V.step, m_dVStep);
-    dx.Number(m_H.min, m_dHMin);
-    dx.Number(m_H.max, m_dHMax);
+    if (m_bHTime) {
+        dx.DateTime(m_H.min, m_dHMin);
+        dx.DateTime(m_H.max, m_dHMax);
+    } else {
+        dx.Number(m_H.min, m_dHMin);
+        dx.Number(m_H.max, m_dHMax);
+    }
     dx.Number(m_H.step, m_dHStep);
     dx.Check(m_V.log, m_bVLog);
     dx.Check(m_H.log, m_bHLog);

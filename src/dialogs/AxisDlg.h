@@ -24,6 +24,8 @@ public:
     unsigned m_nVLimit = 0;
     unsigned m_nHLimit = 0;
     bool m_bRoundTicks = false;
+    // The H axis shows date-times: its minimum and maximum read as such.
+    bool m_bHTime = false;
 
     // The controls of one axis group.
     struct AxisControls {

@@ -75,6 +75,12 @@ void CDataExchange::Number(QLineEdit* edit, double& value)
           [](const std::string& text) { return FieldRules::ReadDouble(text); });
 }
 
+void CDataExchange::DateTime(QLineEdit* edit, double& value)
+{
+    Field(edit, value, QString::fromStdString(FieldRules::FormatDateTimeField(value)),
+          [](const std::string& text) { return FieldRules::ReadDateTime(text); });
+}
+
 void CDataExchange::Number(QLineEdit* edit, double& value, double min, double max)
 {
     Field(edit, value, QString::fromStdString(FieldRules::FormatNumber(value)),

@@ -27,6 +27,8 @@ public:
     void Number(QLineEdit* edit, double& value);
     // A number within min..max.
     void Number(QLineEdit* edit, double& value, double min, double max);
+    // A date-time (seconds on its own clock) shown as text; a number of seconds is read too.
+    void DateTime(QLineEdit* edit, double& value);
     // A text of at most maxBytes Shift-JIS bytes; typing stops at the limit.
     void Text(QLineEdit* edit, QString& value, int maxBytes);
     void Check(QCheckBox* box, bool& value);

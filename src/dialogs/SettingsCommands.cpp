@@ -31,10 +31,11 @@ void CopyColors(const From& from, To& to)
 
 }  // namespace
 
-bool RunAxisCommand(CPlotSettings& s, QWidget* owner)
+bool RunAxisCommand(CPlotSettings& s, bool hTime, QWidget* owner)
 {
     CAxisDlg dlg(owner);
     CopyAxes(s, dlg);
+    dlg.m_bHTime = hTime;
     if (dlg.exec() != QDialog::Accepted)
         return false;
     CopyAxes(dlg, s);

@@ -10,7 +10,7 @@ class QWidget;
 struct CPlotSettings;
 
 // Axis dialog; true on OK (the caller repaints).
-bool RunAxisCommand(CPlotSettings& s, QWidget* owner = nullptr);
+bool RunAxisCommand(CPlotSettings& s, bool hTime = false, QWidget* owner = nullptr);
 // Color dialog; true on OK.
 bool RunColorCommand(CPlotSettings& s, QWidget* owner = nullptr);
 // Title dialog; the title is kept as bytes in the document's encoding. True on OK.

@@ -1,5 +1,7 @@
 #include "settings/FieldRules.h"
 
+#include "doc/DateTime.h"
+
 #include <QtGlobal>  // QT_TRANSLATE_NOOP only: the messages are collected for translation
 
 #include <charconv>
@@ -14,6 +16,8 @@ const char* const kNotInteger = QT_TRANSLATE_NOOP("FieldRules", "整数を入力
 const char* const kNotNumber = QT_TRANSLATE_NOOP("FieldRules", "数字を入力してください。");
 const char* const kNotUnsigned = QT_TRANSLATE_NOOP("FieldRules", "正の整数を入力してください。");
 const char* const kIntegerRange = QT_TRANSLATE_NOOP("FieldRules", "%1 から %2 までの整数を入力してください。");
+const char* const kNotDateTime =
+    QT_TRANSLATE_NOOP("FieldRules", "日時 (2026-01-01 12:00:00 など) か数字を入力してください。");
 const char* const kNumberRange = QT_TRANSLATE_NOOP("FieldRules", "%1 から %2 までの数字を入力してください。");
 const char* const kTooLong = QT_TRANSLATE_NOOP("FieldRules", "%1 文字以内で入力してください。");
 
@@ -148,6 +152,20 @@ FieldResult<double> ReadDouble(std::string_view text)
     if (end == begin || !OnlyBlanks(end) || (v == 0.0 && field[0] != '0') || !std::isfinite(v))
         return Fail<double>(kNotNumber);
     return Pass(v);
+}
+
+FieldResult<double> ReadDateTime(std::string_view text)
+{
+    if (const auto t = ParseDateTime(Prepared(text)))
+        return Pass(t->seconds);
+    const FieldResult<double> number = ReadDouble(text);
+    return number.ok ? number : Fail<double>(kNotDateTime);
+}
+
+std::string FormatDateTimeField(double seconds)
+{
+    const std::string text = FormatDateTime(seconds, seconds == std::floor(seconds) ? 0 : 3);
+    return text.empty() ? FormatNumber(seconds) : text;
 }
 
 FieldResult<double> ReadDouble(std::string_view text, double min, double max)

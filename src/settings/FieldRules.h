@@ -42,6 +42,9 @@ FieldResult<unsigned> ReadUnsigned(std::string_view text, unsigned min, unsigned
 FieldResult<double> ReadDouble(std::string_view text);
 // A finite floating-point number within min..max.
 FieldResult<double> ReadDouble(std::string_view text, double min, double max);
+// A date-time as data files write it (on the clock written: a zone is not
+// applied) or a finite number of seconds from 1970-01-01 00:00:00.
+FieldResult<double> ReadDateTime(std::string_view text);
 // A text of at most maxBytes bytes when counted in Shift-JIS.
 FieldResult<std::string> ReadText(std::string_view utf8, int maxBytes);
 
@@ -49,5 +52,8 @@ FieldResult<std::string> ReadText(std::string_view utf8, int maxBytes);
 int ShiftJisLength(std::string_view utf8);
 // A number as the dialogs show it: "%.*g" with 15 digits (-0 as "0").
 std::string FormatNumber(double value);
+// A date-time as the dialogs show it, "2026-01-01 12:00:00" with the
+// milliseconds when it has a fraction; a number where no date is written.
+std::string FormatDateTimeField(double seconds);
 
 }  // namespace FieldRules

@@ -167,6 +167,36 @@ TEST(FieldRules, FormatNumber)
     EXPECT_EQ(FieldRules::ReadDouble(FieldRules::FormatNumber(DBL_MAX)).value, DBL_MAX);
 }
 
+// A time axis's ends: date-times on their own clock, or seconds; shown back as read.
+TEST(FieldRules, DateTimeFields)
+{
+    const struct {
+        const char* text;
+        bool ok;
+        double seconds;
+        const char* shown;
+    } cases[] = {
+        {"2026-01-01 12:00:00", true, 1767268800.0, "2026-01-01 12:00:00"},
+        {" 2026-01-01T12:00:00.25Z ", true, 1767268800.25, "2026-01-01 12:00:00.250"},
+        {"2026/1/2", true, 1767312000.0, "2026-01-02 00:00:00"},
+        {"1767268800", true, 1767268800.0, "2026-01-01 12:00:00"},
+        {"2026-02-30", false, 0, nullptr},
+        {"noon", false, 0, nullptr},
+        {"", false, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        const FieldResult<double> r = FieldRules::ReadDateTime(c.text);
+        EXPECT_EQ(r.ok, c.ok) << c.text;
+        if (!c.ok) {
+            EXPECT_STREQ(r.message.text, "日時 (2026-01-01 12:00:00 など) か数字を入力してください。");
+            continue;
+        }
+        EXPECT_EQ(r.value, c.seconds) << c.text;
+        EXPECT_EQ(FieldRules::FormatDateTimeField(r.value), c.shown) << c.text;
+    }
+    EXPECT_EQ(FieldRules::FormatDateTimeField(1e300), "1e+300");
+}
+
 TEST(FieldRules, ReadTextCountsShiftJisBytes)
 {
     const std::string tooLong = "128 文字以内で入力してください。";

@@ -985,6 +985,10 @@ Stop Reading</translation>
         <source>%1 文字以内で入力してください。</source>
         <translation>Please enter no more than %1 characters; a full-width character counts as two.</translation>
     </message>
+    <message>
+        <source>日時 (2026-01-01 12:00:00 など) か数字を入力してください。</source>
+        <translation>Enter a date and time (such as 2026-01-01 12:00:00) or a number.</translation>
+    </message>
 </context>
 <context>
     <name>ReadArguments</name>
