@@ -46,6 +46,8 @@ void CSorvApp::InitInstance(const QStringList& files, const std::optional<Import
     // ~/.config/Sorv/Sorv.conf
     QCoreApplication::setOrganizationName(QStringLiteral("Sorv"));
     QCoreApplication::setApplicationName(QStringLiteral("Sorv"));
+    // Desktops match the windows to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorv.Sorv"));
     TakeOverOldSettings();
     m_pRecentFiles = std::make_unique<CRecentFileList>(kRecentFiles);
     m_pDocManager = std::make_unique<CDocManager>();

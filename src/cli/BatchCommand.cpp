@@ -175,6 +175,10 @@ int RunBatchCommand(int argc, char** argv)
         std::fputs(BatchUsage(), stdout);
         return 0;
     }
+    if (args.RestCount() == 2 && !std::strcmp(args.rest[1], "--version")) {
+        std::fputs("sorv " SORV_VERSION "\n", stdout);
+        return 0;
+    }
     BatchOptions o;
     if (!ParseBatchOptions(args.RestCount(), args.rest.data(), o, error))
         return Fail(kUsageError, error);

@@ -446,8 +446,17 @@ const char* BatchUsage()
                                      "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
                                      "       sorv --info [READING OPTIONS] FILE\n"
                                      "       sorv --dump [READING OPTIONS] FILE\n"
+                                     "       sorv --help | --version\n"
                                      "options:\n" +
                                      OptionReader::Usage() + ReadOptionsUsage() +
                                      "after a lone --, every argument is a file; Qt takes no option from the command line\n";
     return usage.c_str();
+}
+
+std::vector<OptionSummary> ExportOptionSummaries()
+{
+    std::vector<OptionSummary> options;
+    for (const OptionSpec& o : kOptions)
+        options.push_back({o.name, o.form, o.note});
+    return options;
 }

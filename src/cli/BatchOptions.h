@@ -3,6 +3,7 @@
 // checked before any file is touched.
 
 #include "cli/Export.h"
+#include "cli/OptionSummary.h"
 #include "doc/ImportOptions.h"
 
 #include <functional>
@@ -36,3 +37,6 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& options, std::string
 
 // The usage text printed with a usage error.
 const char* BatchUsage();
+
+// The settings options of --export, in the order of the usage text.
+std::vector<OptionSummary> ExportOptionSummaries();

@@ -21,6 +21,24 @@ constexpr DelimiterEntry kDelimiters[] = {
     {ImportDelimiter::Semicolon, "semicolon"}, {ImportDelimiter::Blank, "blank"},
 };
 
+// The reading options; the usage text and the manual page are made from this table.
+constexpr OptionSummary kReadOptions[] = {
+    {"--columns", nullptr, nullptr},
+    {"--delimiter", "auto|comma|tab|semicolon|blank", nullptr},
+    {"--skip", "N", nullptr},
+    {"--comment", "C", nullptr},
+    {"--decimal-comma", nullptr, nullptr},
+};
+
+const OptionSummary* FindReadOption(std::string_view name)
+{
+    for (const OptionSummary& o : kReadOptions) {
+        if (name == o.name)
+            return &o;
+    }
+    return nullptr;
+}
+
 // What the command line imports with when only some options are given: the
 // delimiter, the header and the first column as the text shows them.
 ImportOptions CommandLineDefaults()
@@ -44,12 +62,13 @@ bool ReadComment(const std::string& value, char& comment, std::string& error)
 
 bool IsReadOption(std::string_view name)
 {
-    return ReadOptionTakesValue(name) || name == "--columns" || name == "--decimal-comma";
+    return FindReadOption(name) != nullptr;
 }
 
 bool ReadOptionTakesValue(std::string_view name)
 {
-    return name == "--delimiter" || name == "--skip" || name == "--comment";
+    const OptionSummary* o = FindReadOption(name);
+    return o && o->form;
 }
 
 bool ApplyReadOption(std::string_view name, const std::string* value, std::optional<ImportOptions>& import,
@@ -136,8 +155,24 @@ std::optional<ImportDelimiter> DelimiterFromName(std::string_view name)
 
 const char* ReadOptionsUsage()
 {
-    return "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
-           "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n";
+    static const std::string usage = [] {
+        std::string line;
+        for (const OptionSummary& o : kReadOptions) {
+            line += line.empty() ? "  " : "   ";
+            line += o.name;
+            if (o.form)
+                line = line + " " + o.form;
+            if (o.note)
+                line = line + " (" + o.note + ")";
+        }
+        return "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n" + line + "\n";
+    }();
+    return usage.c_str();
+}
+
+std::vector<OptionSummary> ReadOptionSummaries()
+{
+    return {std::begin(kReadOptions), std::end(kReadOptions)};
 }
 
 QString StandardInputName()

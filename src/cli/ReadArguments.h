@@ -3,6 +3,7 @@
 // batch commands: --columns, --delimiter NAME, --skip N, --comment C and
 // --decimal-comma. Any of them reads the files with the importer.
 
+#include "cli/OptionSummary.h"
 #include "doc/ImportOptions.h"
 #include "doc/ReadOptions.h"
 
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CSorvDoc;
 struct ReadOutcome;
@@ -43,6 +45,8 @@ std::optional<ImportDelimiter> DelimiterFromName(std::string_view name);
 
 // The lines of the usage text that name the reading options.
 const char* ReadOptionsUsage();
+// The reading options, in the order of the usage text.
+std::vector<OptionSummary> ReadOptionSummaries();
 
 // What standard input is called where a file's name would stand: "標準入力", translated.
 QString StandardInputName();

@@ -107,6 +107,7 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"data.csv", "--lang"},
         {"--export", "out.png", "--lang", "EN", "data.csv"},
         {"--info", "data.csv", "--lang"},
+        {"--version", "data.csv"},  // --version and --help stand alone
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
@@ -215,6 +216,7 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
               "       sorv --info [READING OPTIONS] FILE\n"
               "       sorv --dump [READING OPTIONS] FILE\n"
+              "       sorv --help | --version\n"
               "options:\n"
               "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
               "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..2147483647)\n"
@@ -227,6 +229,15 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
               "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n"
               "after a lone --, every argument is a file; Qt takes no option from the command line\n");
+}
+
+// The version is project()'s, for scripts and bug reports to read.
+TEST_F(BatchCli, VersionPrintsTheProjectVersion)
+{
+    const Result r = Sorv(dir.path(), QStringList{"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_EQ(r.out.toStdString(), "sorv " SORV_VERSION "\n");
 }
 
 // The reading options import the file (standard input as "-"); --info then
@@ -369,7 +380,8 @@ TEST_F(BatchCli, MemoryRunningOutIsReported)
 TEST_F(BatchCli, LanguageChangesNoOutput)
 {
     const QStringList commands[] = {{"--info", "data.csv"}, {"--dump", "data.csv"}, {"--export", "out.ops", "data.csv"},
-                                    {"--export", "out.ops", "--chart", "3d", "data.csv"}, {"--help"}};
+                                    {"--export", "out.ops", "--chart", "3d", "data.csv"}, {"--help"},
+                                    {"--version"}};
     for (const QStringList& command : commands) {
         SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
         const Result plain = Sorv(dir.path(), command);
