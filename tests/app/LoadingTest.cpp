@@ -16,7 +16,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -187,6 +190,34 @@ private slots:
                             [](const QList<QVariant>& m) { return m.at(0).toString().contains("中止"); }));
         QTRY_VERIFY(!Frame()->GetStatusBar()->findChild<QProgressBar*>()->isVisible());
         QVERIFY(!Frame()->IsCommandEnabled(FileCancelRead));
+    }
+
+    // Esc leaves a menu (the open one, then the menu bar) without cancelling
+    // the read in progress; Ctrl+W then closes the active window.
+    void escapeLeavesAMenuAndKeepsTheRead()
+    {
+        const QString fifo = m_dir.filePath("fifo2");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        Frame()->OpenDocumentFile(fifo);
+        Frame()->OpenDocumentFile(Write("rows.csv", kRows));
+        QTRY_COMPARE(WindowCount(), 1);
+        QMenuBar* bar = Frame()->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().first()).center());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTest::qWait(100);
+        QVERIFY(Frame()->IsReading());
+        // The offscreen platform leaves the closed menu the active window; a
+        // desktop gives the frame back its activation, the focus outside the chart.
+        Frame()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), Frame());
+        bar->setFocus();
+        QTest::keyClick(Frame(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_COMPARE(WindowCount(), 0);
+        Frame()->OnCommand(FileCancelRead);
+        QTRY_VERIFY(!Frame()->IsReading());
     }
 
     // F5 reads the file again: the new range shows, every window keeps its
