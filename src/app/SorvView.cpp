@@ -268,7 +268,7 @@ bool CSorvView::OnPanKey(const QKeyEvent* event)
 
 void CSorvView::EnsurePage()
 {
-    m_page.Ensure(m_doc, m_settings, size(), devicePixelRatioF());
+    m_page.Ensure(m_doc, m_settings, size(), devicePixelRatioF(), kMinTextPixels);
 }
 
 // An auto-repeated key is one held down; the release that ends it is not auto-repeated.

@@ -35,6 +35,10 @@ struct CPanState {
 class CSorvView : public QWidget {
     Q_OBJECT
 public:
+    // The least height of the chart's text in client pixels, so that it grows
+    // with the screen's scale and stays legible in a small window.
+    static constexpr double kMinTextPixels = 11.0;
+
     // Starts from the default settings and runs the first update from doc.
     explicit CSorvView(CSorvDoc& doc, QWidget* parent = nullptr);
 

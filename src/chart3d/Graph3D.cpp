@@ -10,6 +10,7 @@
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -27,7 +28,7 @@ void DrawPageArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 // The underlined title, centred, its top edge one text height below the top of the page.
 void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    double h = l.m_nPageHeight * 0.05;
+    double h = std::max(l.m_nPageHeight * 0.05, l.m_dMinText);
     if (h < 2.0)
         h = 2.0;
     const double w = h * 0.5;
