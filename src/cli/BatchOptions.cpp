@@ -388,7 +388,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
         }
         if (IsReadOption(arg)) {
             const std::string value = takesValue ? argv[++i] : "";
-            if (!ApplyReadOption(arg, takesValue ? &value : nullptr, o.import, error))
+            if (!ApplyReadOption(arg, takesValue ? &value : nullptr, o.read, error))
                 return false;
         } else if (arg == "--export") {
             if (!SetCommand(o, BatchOptions::Command::Export, commandSeen, error))
@@ -423,6 +423,8 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
         error = "--info and --dump take no options but the reading options";
         return false;
     }
+    if (!CheckReadChoice(o.read, error))
+        return false;
     if (o.command == BatchOptions::Command::Export && ExportFormatOf(o.output) == ExportFormat::Unknown) {
         error = o.output + ": unknown output format (use .png, .svg, .pdf or .ops)";
         return false;

@@ -3,6 +3,7 @@
 // checked before any file is touched.
 
 #include "cli/Export.h"
+#include "cli/ReadArguments.h"
 #include "doc/ImportOptions.h"
 
 #include <functional>
@@ -26,7 +27,7 @@ struct BatchOptions {
     Command command = Command::Export;
     std::string output;  // --export OUT
     std::string file;                      // "-": standard input
-    std::optional<ImportOptions> import;   // the reading options given, if any
+    ReadChoice read;                       // the reading options given
     ExportPage page;
     std::vector<Change> changes;  // in the order given
 };

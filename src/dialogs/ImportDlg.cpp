@@ -173,7 +173,7 @@ void CImportDlg::UpdatePreview()
     const ImportOptions options = Options();
     CImporter importer(options, 1, 1);
     CSorvDoc doc;
-    if (!importer.Import(DetectionPrefix(m_head), doc)) {
+    if (!importer.Import(m_head, doc)) {
         m_labelPreview->setText(tr("このままでは読み込めません: %1").arg(ReadFailureText(importer.GetFailure())));
         return;
     }

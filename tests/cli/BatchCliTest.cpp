@@ -224,7 +224,11 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
               "  --model 0..5   --zoom Z (0.2..5)\n"
               "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
-              "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n"
+              "  --columns   --rows   --delimiter auto|comma|tab|semicolon|blank   --header yes|no|auto\n"
+              "  --x first|column:N|row:N|index   --use N,N-M,N-,NAME...   --skip N\n"
+              "  --comment C (default #; \"\" for none)   --decimal-comma\n"
+              "  columns and rows are numbered from 1; without reading options a file that the viewer would\n"
+              "  offer the import dialog for is imported as detected, which is said on standard error\n"
               "after a lone --, every argument is a file; Qt takes no option from the command line\n");
 }
 
