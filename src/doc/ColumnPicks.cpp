@@ -91,14 +91,16 @@ bool ResolveColumnPicks(const std::vector<ColumnPick>& picks, const std::vector<
                 return false;
             }
             used[std::size_t(named - names.begin())] = 1;
-        } else if (std::size_t(p.first) >= count) {
+        } else if (std::size_t(p.first) >= count && p.last != INT_MAX) {
             const std::string number = std::to_string(p.first + 1);
             failure = {ReadError::NoSuchColumn,
                        "there is no column " + number + " (the file has " + std::to_string(count) + ")", 0, 0, 0,
                        number};
             return false;
         } else {
-            std::fill(used.begin() + p.first, used.begin() + std::min<std::size_t>(std::size_t(p.last) + 1, count), 1);
+            const std::size_t first = std::min<std::size_t>(std::size_t(p.first), count);
+            std::fill(used.begin() + std::ptrdiff_t(first),
+                      used.begin() + std::ptrdiff_t(std::min<std::size_t>(std::size_t(p.last) + 1, count)), 1);
         }
     }
     return true;
