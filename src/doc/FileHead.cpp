@@ -33,15 +33,15 @@ std::string ReadFileHead(const std::string& path)
     if (fd < 0)
         return {};
     std::string head;
-    std::size_t lineEnds = 0;
+    std::size_t lineEnds = 0, last = std::string::npos;
     bool whole = false;
-    while (head.size() < kHeadLimit && (head.size() < kDetectionWindow || lineEnds < kHeadLines))
-        if (!ReadBlock(fd, head, lineEnds)) {
-            whole = true;
+    while (head.size() < kHeadLimit && (last == std::string::npos || last < kDetectionWindow || lineEnds < kHeadLines)) {
+        whole = !ReadBlock(fd, head, lineEnds);
+        if (whole)
             break;
-        }
+        last = head.find_last_of("\r\n");
+    }
     close(fd);
-    const std::size_t last = head.find_last_of("\r\n");
     if (!whole && last != std::string::npos)
         head.resize(last + 1);
     return head;

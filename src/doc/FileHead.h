@@ -4,9 +4,8 @@
 #include <cstddef>
 #include <string>
 
-// At least kDetectionWindow bytes (ImportBody.h), and on to the end of the
-// line where they stop and of the first kHeadLines lines, so that no line is
-// cut; at most kHeadLimit bytes (then a line may be cut). The whole file when
+// Whole lines: at least kDetectionWindow bytes (ImportBody.h) and the first
+// kHeadLines lines; at most about kHeadLimit bytes (then a line may be cut). The whole file when
 // it is shorter; empty when it cannot be read.
 constexpr std::size_t kHeadLines = 64;
 constexpr std::size_t kHeadLimit = std::size_t(16) << 20;

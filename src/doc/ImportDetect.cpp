@@ -170,22 +170,23 @@ bool HasYearHeader(const Sample& sample)
     return 2 * alike < sample.records.size() - 1;
 }
 
-// Whether cell j holds a text in some record below the first and nowhere a number.
-bool HoldsOnlyTexts(const Sample& sample, std::size_t j)
+// Whether cell j holds no number in the records below the first, and a
+// text somewhere when text says so.
+bool HoldsNoNumber(const Sample& sample, std::size_t j, bool text)
 {
-    bool text = false;
     for (std::size_t r = 1; r < sample.records.size(); ++r) {
         const CellKind kind = j < sample.records[r].size() ? sample.Kind(sample.records[r][j]) : CellKind::Missing;
         if (kind == CellKind::Number)
             return false;
-        text = text || kind == CellKind::Text;
+        text = text && kind != CellKind::Text;
     }
-    return text;
+    return !text;
 }
 
-// A header whose names, apart from those of columns of texts alone, are all
-// numbers or all date-times names the columns of a file of one series a
-// line (their x values); use then leaves those columns of texts out.
+// A header whose names, apart from those of columns of texts alone and of
+// unnamed empty ones, are all numbers or all date-times names the columns
+// of a file of one series a line (their x values); use then leaves those
+// other columns out.
 bool NamesColumns(const Sample& sample, std::vector<ColumnPick>& use)
 {
     const std::vector<Field>& first = sample.records[0];
@@ -193,7 +194,8 @@ bool NamesColumns(const Sample& sample, std::vector<ColumnPick>& use)
     std::map<CellKind, std::size_t> kinds;
     for (std::size_t j = 1; j < first.size(); ++j) {
         const CellKind kind = sample.Kind(first[j]);
-        if (kind == CellKind::Text && HoldsOnlyTexts(sample, j))
+        if ((kind == CellKind::Text || kind == CellKind::Missing)
+            && HoldsNoNumber(sample, j, kind == CellKind::Text))
             kept[j] = 0;
         else
             ++kinds[kind];

@@ -334,7 +334,7 @@ void CImporter::SettleX(Plan& plan)
         ToFirstZone(plan.x.data(), plan.zones.data(), plan.x.size());
         return;
     }
-    if (!columns.firstDetected || Rises(plan.x))
+    if (!columns.firstDetected || columns.first != FirstColumn::X || Rises(plan.x))
         return;
     Layout& layout = plan.layout;
     const std::size_t cols = layout.records, cells = layout.width * cols;
