@@ -7,17 +7,23 @@
 
 namespace {
 
-bool Import(std::string_view text, const ImportOptions& o, CSorvDoc& doc, const ReadOptions& options,
-            ReadOutcome& outcome)
+// What the importer says, after it read (ok) or failed.
+bool TakeOutcome(const CImporter& importer, bool ok, ReadOutcome& outcome)
 {
-    CImporter importer(o, 0, options.threads);
-    if (!importer.Import(text, doc, options)) {
+    if (!ok) {
         outcome.failure = importer.GetFailure();
         return false;
     }
     outcome.warnings = importer.GetWarnings();
     outcome.used = importer.GetOptions();
     return true;
+}
+
+bool Import(std::string_view text, const ImportOptions& o, CSorvDoc& doc, const ReadOptions& options,
+            ReadOutcome& outcome)
+{
+    CImporter importer(o, 0, options.threads);
+    return TakeOutcome(importer, importer.Import(text, doc, options), outcome);
 }
 
 // The options detected, the first column's role decided on the whole text.
@@ -70,13 +76,7 @@ bool ReadDocument(const ReadRequest& request, CSorvDoc& doc, const ReadOptions& 
     outcome = {};
     if (request.import) {
         CImporter importer(*request.import, 0, options.threads);
-        if (!importer.ImportFile(request.path, doc, options)) {
-            outcome.failure = importer.GetFailure();
-            return false;
-        }
-        outcome.warnings = importer.GetWarnings();
-        outcome.used = importer.GetOptions();
-        return true;
+        return TakeOutcome(importer, importer.ImportFile(request.path, doc, options), outcome);
     }
     CTextSource source;
     const std::uint64_t memory = options.availableMemory ? options.availableMemory : AvailableMemory();
