@@ -127,12 +127,26 @@ bool WriteChart(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const 
 
 namespace {
 
+// The process's umask, read without setting it (setting it, even back, would
+// race with threads that create files meanwhile); 022 where it cannot be read.
+mode_t ProcessUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            bool ok = false;
+            const uint mask = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+            if (ok)
+                return mode_t(mask & 0777);
+        }
+    }
+    return 022;
+}
+
 // A temporary file is made 0600; the output gets the usual mode.
 void SetUsualMode(const QString& path)
 {
-    const mode_t mask = umask(0);
-    umask(mask);
-    chmod(QFile::encodeName(path).constData(), 0666 & ~mask);
+    chmod(QFile::encodeName(path).constData(), 0666 & ~ProcessUmask());
 }
 
 }  // namespace

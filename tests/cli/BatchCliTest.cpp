@@ -9,6 +9,7 @@
 #include "support/MemoryLimit.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -210,6 +211,20 @@ TEST_F(BatchCli, PngHasTheClientSize)
     const Result r = Sorv(dir.path(), QStringList{"--export", "small.png", "--size", "320x200", "data.csv"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(QImage(dir.filePath(QStringLiteral("small.png"))).size(), QSize(320, 200));
+}
+
+// The exported file gets the mode the umask gives a new file, as any program's would.
+TEST_F(BatchCli, OutputModeFollowsTheUmask)
+{
+    for (const mode_t mask : {mode_t(022), mode_t(077)}) {
+        const mode_t old = umask(mask);
+        const Result r = Sorv(dir.path(), QStringList{"--export", "m.png", "data.csv"});
+        umask(old);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        struct stat st {};
+        ASSERT_EQ(stat(QFile::encodeName(dir.filePath("m.png")).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask) << std::oct << mask;
+    }
 }
 
 // The usage text is made from the option table: every option, in its place.
