@@ -9,6 +9,7 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "settings/PageLayout.h"
+#include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
@@ -49,6 +50,11 @@ void SetPlotRectangle(const CPlotSettings& s, bool hTitle, CPageLayout& l)
     l.m_nPlotTop = int(h * 0.92);
     if (l.m_dMinText > 0)
         MakeRoomForText(l);
+    // Thirteen characters right of the plot for the right V axis's labels.
+    if (RightAxisShown(s)) {
+        l.m_nRightAxisWidth = int(13 * LabelCharWidth(l));
+        l.m_nPlotRight -= l.m_nRightAxisWidth;
+    }
     if (hTitle) {
         const double hh = HLabelHeight(l);
         l.m_nPlotBottom += int(hh) + int(hh * 0.25);
@@ -85,9 +91,18 @@ void SetScales(const CSorvDoc& doc, const CPlotSettings& s, const CHAxisRange& h
     l.m_dVScale = values.Scale();
     l.m_dVStart = values.Start();
     l.m_bVLog = values.IsLog();
+    const CScaleMap right = CScaleMap::Fit(l.m_nPlotBottom, l.m_nPlotTop, s.m_dV2Min, s.m_dV2Max, s.m_bV2Log);
+    l.m_dV2Scale = right.Scale();
+    l.m_dV2Start = right.Start();
+    l.m_bV2Log = right.IsLog();
 }
 
 }  // namespace
+
+bool RightAxisShown(const CPlotSettings& s)
+{
+    return s.m_nGraphType != 2 && AnyOnTheRight(s);
+}
 
 void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
 {
@@ -99,6 +114,8 @@ void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout&
     // The grid pen draws the grid lines of both axes.
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crAxis});
     DrawVerticalAxis(dc, s, layout);
+    if (layout.m_nRightAxisWidth > 0)
+        DrawRightAxis(dc, s, layout);
     DrawHorizontalAxis(dc, doc, s, layout, h);
     dc.SelectObject(oldPen);
 }

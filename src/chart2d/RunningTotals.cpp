@@ -4,10 +4,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 CRunningTotals::CRunningTotals(const CSorvDoc& doc, int firstColumn, int columns, int firstRow, int lastRow,
-                               std::size_t budget)
-    : m_doc(doc), m_nFirstColumn(firstColumn), m_nColumns(columns), m_nFirstRow(firstRow)
+                               std::size_t budget, std::vector<bool> left)
+    : m_doc(doc), m_left(std::move(left)), m_nFirstColumn(firstColumn), m_nColumns(columns), m_nFirstRow(firstRow)
 {
     const std::size_t rowsFitting = budget / std::size_t(columns);
     const int rows = lastRow - firstRow + 1;
@@ -43,6 +44,8 @@ void CRunningTotals::AddRows(double* totals, int first, int last, int from) cons
 {
     const int n = BlockColumns(from);
     for (int q = first; q <= last; ++q) {
+        if (std::size_t(q) < m_left.size() && m_left[std::size_t(q)])
+            continue;
         const double* values = &m_doc.m_pData[std::size_t(q) * std::size_t(m_doc.m_nCols) +
                                               std::size_t(m_nFirstColumn) + std::size_t(from)];
         for (int c = 0; c < n; ++c)

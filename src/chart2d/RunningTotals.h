@@ -18,8 +18,9 @@ public:
 
     // The totals of the rows firstRow..lastRow at the columns firstColumn ..
     // firstColumn + columns - 1, all inside the matrix; budget is at least 2.
+    // The rows that left holds true for (by document row) count for nothing.
     CRunningTotals(const CSorvDoc& doc, int firstColumn, int columns, int firstRow, int lastRow,
-                   std::size_t budget = kBudget);
+                   std::size_t budget = kBudget, std::vector<bool> left = {});
 
     // The columns one call of Row gives.
     int BlockWidth() const { return m_nWidth; }
@@ -35,6 +36,7 @@ private:
     double* Checkpoint(int i) { return m_checkpoints.data() + std::size_t(i) * std::size_t(m_nWidth); }
 
     const CSorvDoc& m_doc;
+    std::vector<bool> m_left;
     int m_nFirstColumn;
     int m_nColumns;
     int m_nFirstRow;

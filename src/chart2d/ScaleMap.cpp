@@ -19,6 +19,11 @@ CScaleMap CScaleMap::Values(const CPageLayout& layout)
     return {layout.m_nPlotBottom, layout.m_dVStart, layout.m_dVScale, layout.m_bVLog};
 }
 
+CScaleMap CScaleMap::RightValues(const CPageLayout& layout)
+{
+    return {layout.m_nPlotBottom, layout.m_dV2Start, layout.m_dV2Scale, layout.m_bV2Log};
+}
+
 double CScaleMap::ToValue(double p) const
 {
     const double t = m_dStart + Offset(p);

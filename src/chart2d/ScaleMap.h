@@ -32,6 +32,7 @@ public:
     // values to page y.
     static CScaleMap Horizontal(const CPageLayout& layout);
     static CScaleMap Values(const CPageLayout& layout);
+    static CScaleMap RightValues(const CPageLayout& layout);
 
     int Origin() const { return m_nOrigin; }
     double Start() const { return m_dStart; }

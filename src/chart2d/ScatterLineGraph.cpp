@@ -1,13 +1,13 @@
 #include "chart2d/ScatterLineGraph.h"
 
+#include "chart2d/Markers.h"
 #include "chart2d/SeriesMapping.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
+#include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
-
-#include <climits>
 
 namespace {
 
@@ -18,19 +18,34 @@ int MarkerHalfSize(int pageWidth)
     return f < 2 ? 2 : f;
 }
 
-// The line pen width: pixels on the screen; on paper scaled from the printable
+// A line pen width: pixels on the screen; on paper scaled from the printable
 // width, so that a unit is 0.25 mm on a page 297 mm wide.
-int LineWidth(const CDC& dc, const CPlotSettings& s)
+int LineWidth(const CDC& dc, int width)
 {
     if (!dc.m_bPrinting)
-        return s.m_nLineWidth;
-    return TruncToInt(dc.GetDeviceCaps(HORZSIZE) * (1.0 / 297) * s.m_nLineWidth * 2.5).value_or(0);
+        return width;
+    return TruncToInt(dc.GetDeviceCaps(HORZSIZE) * (1.0 / 297) * width * 2.5).value_or(0);
 }
 
-// Whether a marker of half-size f around v stays within the int range.
-bool MarkerFits(int v, int f)
+// The markers of one series, with its pen and brush selected: outlined in
+// the foreground colour, or in their own with plain markers (a cross is all outline).
+void DrawSeriesMarkers(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CSeriesMapping& map, int row,
+                       int chartSize)
 {
-    return v >= INT_MIN + f && v <= INT_MAX - f;
+    const CSeriesStyle& style = StyleOf(s, row);
+    const COLORREF color = SeriesColor(s, row);
+    const bool outlined = !s.m_bPlainMarkers && style.m_nMarker != MarkerShape::Cross;
+    dc.SelectObject(CBrush{color});
+    const CPen pen{PS_SOLID, 0, outlined ? s.m_crForeground : color};
+    if (!(dc.GetCurrentPen() == pen))
+        dc.SelectObject(pen);
+    const int f = style.m_nMarkerSize > 0 ? style.m_nMarkerSize : chartSize;
+    for (int c = 0; c < map.Columns(); ++c) {
+        const auto x = map.X(c);
+        const auto y = map.Y(doc.Value(row, doc.m_nX1 + c), style.m_bRightAxis);
+        if (x && y)
+            DrawMarker(dc, style.m_nMarker, *x, *y, f);
+    }
 }
 
 }  // namespace
@@ -38,44 +53,59 @@ bool MarkerFits(int v, int f)
 void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CSeriesMapping map(doc, l);
-    const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
+    const CBrush oldBrush = dc.SelectObject(CBrush{SeriesColor(s, 0)});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const int f = MarkerHalfSize(l.m_nPageWidth);
     for (int r = 0; r < map.Rows() && !dc.IsCancelled(); ++r) {
         const int row = doc.m_nY1 + r;
-        dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
-        for (int c = 0; c < map.Columns(); ++c) {
-            const auto x = map.X(c);
-            const auto y = map.Y(doc.Value(row, doc.m_nX1 + c));
-            if (x && y && MarkerFits(*x, f) && MarkerFits(*y, f))
-                dc.Rectangle(*x - f, *y - f, *x + f, *y + f);
-        }
+        if (!StyleOf(s, row).m_bHidden)
+            DrawSeriesMarkers(dc, doc, s, map, row, f);
     }
     dc.SelectObject(oldBrush);
     dc.SelectObject(oldPen);
 }
 
+namespace {
+
+// The line of one series through its points, with its own pen; a point
+// without a position breaks it.
+void DrawSeriesLine(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CSeriesMapping& map, int row)
+{
+    const CSeriesStyle& style = StyleOf(s, row);
+    const int width = LineWidth(dc, style.m_nLineWidth >= 0 ? style.m_nLineWidth : s.m_nLineWidth);
+    dc.SelectObject(CPen{style.m_nLineStyle >= 0 ? style.m_nLineStyle : s.m_nLineStyle, width, SeriesColor(s, row)});
+    bool drawing = false;  // the current position is the previous point
+    for (int c = 0; c < map.Columns(); ++c) {
+        const auto x = map.X(c);
+        const auto y = map.Y(doc.Value(row, doc.m_nX1 + c), style.m_bRightAxis);
+        if (!x || !y)
+            drawing = false;
+        else if (drawing)
+            dc.LineTo(*x, *y);
+        else {
+            dc.MoveTo(*x, *y);
+            drawing = true;
+        }
+    }
+}
+
+}  // namespace
+
 void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CSeriesMapping map(doc, l);
-    const int w = LineWidth(dc, s);
-    const CPen oldPen = dc.SelectObject(CPen{s.m_nLineStyle, w, s.m_crSeries[0]});
+    const CBrush oldBrush = dc.GetCurrentBrush();
+    const CPen oldPen = dc.SelectObject(CPen{s.m_nLineStyle, LineWidth(dc, s.m_nLineWidth), SeriesColor(s, 0)});
     for (int r = 0; r < map.Rows() && !dc.IsCancelled(); ++r) {
         const int row = doc.m_nY1 + r;
-        dc.SelectObject(CPen{s.m_nLineStyle, w, s.m_crSeries[row % 7]});
-        bool drawing = false;  // the current position is the previous point
-        for (int c = 0; c < map.Columns(); ++c) {
-            const auto x = map.X(c);
-            const auto y = map.Y(doc.Value(row, doc.m_nX1 + c));
-            if (!x || !y)
-                drawing = false;
-            else if (drawing)
-                dc.LineTo(*x, *y);
-            else {
-                dc.MoveTo(*x, *y);
-                drawing = true;
-            }
-        }
+        const CSeriesStyle& style = StyleOf(s, row);
+        if (style.m_bHidden)
+            continue;
+        DrawSeriesLine(dc, doc, s, map, row);
+        // Markers on a line are the user's choice.
+        if (style.m_nMarker != MarkerShape::Chart && style.m_nMarker != MarkerShape::None)
+            DrawSeriesMarkers(dc, doc, s, map, row, MarkerHalfSize(l.m_nPageWidth));
     }
     dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
 }

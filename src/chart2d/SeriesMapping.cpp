@@ -4,7 +4,8 @@
 
 CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout)
     : m_nFirstColumn(doc.m_nX1), m_nPlacement(layout.m_nHPlacement), m_pX(doc.m_x.Values().data()),
-      m_horizontal(CScaleMap::Horizontal(layout)), m_values(CScaleMap::Values(layout))
+      m_horizontal(CScaleMap::Horizontal(layout)), m_values(CScaleMap::Values(layout)),
+      m_right(CScaleMap::RightValues(layout))
 {
     if (doc.RegionInMatrix() && PlacesOn(layout, doc)) {
         m_nRows = doc.m_nY2 - doc.m_nY1 + 1;

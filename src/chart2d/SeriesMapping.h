@@ -32,6 +32,8 @@ public:
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.
     std::optional<int> Y(double v) const { return m_values.ToPage(v); }
+    // y of a value of a series on the right V axis (right) or the left one.
+    std::optional<int> Y(double v, bool right) const { return (right ? m_right : m_values).ToPage(v); }
 
 private:
     // x: the document's x values; first: the region's first column. A
@@ -55,4 +57,5 @@ private:
     const double* m_pX;
     CScaleMap m_horizontal;
     CScaleMap m_values;
+    CScaleMap m_right;
 };

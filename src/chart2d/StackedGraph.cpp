@@ -5,10 +5,12 @@
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "settings/PageLayout.h"
+#include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -35,18 +37,32 @@ void DrawBand(CDC& dc, const CSeriesMapping& map, CRunningTotals& totals, int r,
     }
 }
 
+// Which of the rows 0..rows - 1 are hidden; none when no series is.
+std::vector<bool> HiddenRows(const CPlotSettings& s, int rows)
+{
+    std::vector<bool> hidden;
+    if (AnyHidden(s))
+        for (int r = 0; r < rows; ++r)
+            hidden.push_back(StyleOf(s, r).m_bHidden);
+    return hidden;
+}
+
 }  // namespace
 
 void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CSeriesMapping map(doc, l);
-    const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crSeries[0]});
-    const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[0]});
+    const CBrush oldBrush = dc.SelectObject(CBrush{SeriesColor(s, 0)});
+    const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, SeriesColor(s, 0)});
     if (map.Columns() >= 2) {
-        CRunningTotals totals(doc, doc.m_nX1, map.Columns(), doc.m_nY1, doc.m_nY2);
+        // A hidden row is no band and adds nothing to the totals above it.
+        CRunningTotals totals(doc, doc.m_nX1, map.Columns(), doc.m_nY1, doc.m_nY2, CRunningTotals::kBudget,
+                              HiddenRows(s, doc.m_nY2 + 1));
         for (int row = doc.m_nY2; row >= doc.m_nY1 && !dc.IsCancelled(); --row) {
-            dc.SelectObject(CBrush{s.m_crSeries[row % 7]});
-            dc.SelectObject(CPen{PS_SOLID, 0, s.m_crSeries[row % 7]});
+            if (StyleOf(s, row).m_bHidden)
+                continue;
+            dc.SelectObject(CBrush{SeriesColor(s, row)});
+            dc.SelectObject(CPen{PS_SOLID, 0, SeriesColor(s, row)});
             DrawBand(dc, map, totals, row, l.m_nPlotBottom);
         }
     }

@@ -17,6 +17,8 @@ struct CPageLayout {
     double m_dMinText = 0.0;
     // The legend is drawn: asked for, and room for it on the page.
     bool m_bLegend = false;
+    // Room right of the plot for the labels of the right V axis; 0: none.
+    int m_nRightAxisWidth = 0;
     // The plot rectangle of a 2D chart.
     int m_nPlotLeft = 0;
     int m_nPlotRight = 0;
@@ -33,5 +35,9 @@ struct CPageLayout {
     // m_bVLog its log10 (floored at -6).
     double m_dVStart = 0.0;
     bool m_bVLog = false;
+    // The V axis at the right, when series read on it: the same for its values.
+    double m_dV2Scale = 0.0;
+    double m_dV2Start = 0.0;
+    bool m_bV2Log = false;
     double m_d3DScale = 0.0;  // the 3D chart's page units per grid step
 };

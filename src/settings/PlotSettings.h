@@ -3,8 +3,10 @@
 // function reads them and none changes them.
 
 #include "gfx/GdiTypes.h"
+#include "settings/SeriesStyle.h"
 
 #include <string>
+#include <vector>
 
 struct CPlotSettings {
     // "ＭＳ ゴシック" in Shift-JIS.
@@ -41,4 +43,15 @@ struct CPlotSettings {
     int m_nModel = 1;  // 0 wire frame .. 5 blue shading
     bool m_bLegend = true;
     double m_dZoom = 1.0;
+    // The series as the user styles them, by document row; rows beyond take
+    // the defaults, which draw them as the settings above do.
+    std::vector<CSeriesStyle> m_series;
+    int m_nPalette = 0;            // 0: m_crSeries; else one of the palettes (Palettes.h)
+    bool m_bPlainMarkers = false;  // scatter markers outlined in their own colour
+    // The V axis at the right of the plot, for the series that read on it.
+    double m_dV2Min = 0.0;
+    double m_dV2Max = 0.0;
+    double m_dV2Step = 0.0;
+    bool m_bV2Log = false;
+    int m_nV2Limit = 3;
 };
