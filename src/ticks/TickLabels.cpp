@@ -1,4 +1,4 @@
-#include "chart2d/TickLabels.h"
+#include "ticks/TickLabels.h"
 
 #include "doc/DateTime.h"
 

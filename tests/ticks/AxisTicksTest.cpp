@@ -1,7 +1,7 @@
 // Rounded ticks and their labels on linear, logarithmic and time axes.
 
-#include "chart2d/AxisTicks.h"
 #include "doc/DateTime.h"
+#include "ticks/AxisTicks.h"
 
 #include <gtest/gtest.h>
 
