@@ -2,6 +2,8 @@
 
 #include "chart3d/Box3D.h"
 #include "chart3d/Cells3D.h"
+#include "chart3d/ColorBar3D.h"
+#include "chart3d/LabelWriter3D.h"
 #include "chart3d/Projection3D.h"
 #include "chart3d/Tables3D.h"
 #include "doc/SorvDoc.h"
@@ -43,6 +45,24 @@ void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldFont);
 }
 
+// The projection of the surface onto the page's first `width` units. With the
+// value scale the box, as turned, is fitted in with room for its labels and
+// the title. Leaves the fit in layout.
+C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int width, int cw, CPageLayout& l)
+{
+    C3DProjection proj;
+    proj.Init(s, doc, width, l.m_nPageHeight);
+    if (s.m_bColorBar) {
+        C3DPoint corners[8];
+        proj.BoxCorners(doc, s, corners);
+        const double title = l.m_nPageHeight * 0.05;
+        proj.FitBox(corners, width * 0.5 - 7.0 * cw, l.m_nPageHeight * 0.5 - title - 4.0 * cw, s.m_dZoom);
+    }
+    l.m_n3DWidth = width;
+    l.m_d3DScale = proj.m_dScale;
+    return proj;
+}
+
 }  // namespace
 
 void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
@@ -54,9 +74,9 @@ void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayo
     C3DTables tables;
     tables.Build(s.m_nModel);
 
-    C3DProjection proj;
-    proj.Init(s, doc, layout.m_nPageWidth, layout.m_nPageHeight);
-    layout.m_d3DScale = proj.m_dScale;
+    const int cw = LabelCharWidth3D(dc);
+    const C3DColorBar bar(s, layout.m_nPageWidth, layout.m_nPageHeight, cw);
+    const C3DProjection proj = PlaceSurface(doc, s, bar.SurfaceWidth(), cw, layout);
 
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crView});
@@ -65,5 +85,6 @@ void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayo
     dc.SelectObject(oldBrush);
 
     if (s.m_bLegend)
-        Draw3DBox(dc, doc, s, proj);
+        Draw3DBox(dc, doc, s, proj, bar.Ticks());
+    bar.Draw(dc, s);
 }
