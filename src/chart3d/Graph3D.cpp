@@ -47,7 +47,8 @@ void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 
 // The projection of the surface onto the page's first `width` units. With the
 // value scale the box, as turned, is fitted in with room for its labels and
-// the title. Leaves the fit in layout.
+// below the title (one title height from the top, one high), and "z" above
+// the box. Leaves the fit in layout.
 C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int width, int cw, CPageLayout& l)
 {
     C3DProjection proj;
@@ -56,7 +57,7 @@ C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int widt
         C3DPoint corners[8];
         proj.BoxCorners(doc, s, corners);
         const double title = l.m_nPageHeight * 0.05;
-        proj.FitBox(corners, width * 0.5 - 7.0 * cw, l.m_nPageHeight * 0.5 - title - 4.0 * cw, s.m_dZoom);
+        proj.FitBox(corners, width * 0.5 - 7.0 * cw, l.m_nPageHeight * 0.5 - 2.0 * title - 3.0 * cw, s.m_dZoom);
     }
     l.m_n3DWidth = width;
     l.m_d3DScale = proj.m_dScale;

@@ -134,6 +134,7 @@ TEST(Box3DValueTicks, AlongTheVerticalEdge)
     for (const auto& side : sides) {
         CPlotSettings s = ScaleSettings(1);
         s.m_bScaleZFit = true;
+        s.m_dScaleZFit = 1.0;
         s.m_dRotY = side.rotY;
         CRecordingDC dc;
         DrawOnPage(dc, Example(), s, 800, 600);
@@ -145,7 +146,7 @@ TEST(Box3DValueTicks, AlongTheVerticalEdge)
         const CPoint b = k[side.bottom], c = k[side.top];
         const auto texts = OpsOf(dc, Kind::Text);
         ASSERT_GE(texts.size(), 8u);
-        EXPECT_EQ(Texts(texts, 6), "25 50 75 100 z") << side.rotY;  // 0 would cover the last row
+        EXPECT_EQ(Texts(texts, 6), "20 40 60 80 100 z") << side.rotY;  // 0 would cover the last row
         for (std::size_t n = 6; n + 1 < texts.size(); ++n) {
             const double value = std::stod(texts[n].text);
             const int sign = side.right ? 1 : -1;
@@ -185,7 +186,7 @@ TEST(Box3DValueTicks, BoxFittedIntoThePage)
         s.m_dZoom = c.zoom;
         CRecordingDC dc;
         const CPageLayout layout = DrawOnPage(dc, Example(), s);
-        const double halfW = (c.width * 0.5 - 56) * c.zoom, halfH = (150 - 15 - 32) * c.zoom;
+        const double halfW = (c.width * 0.5 - 56) * c.zoom, halfH = (150 - 30 - 24) * c.zoom;
         double reachX = 0, reachY = 0;
         const auto lines = OpsOf(dc, Kind::Line);
         for (std::size_t n = 0; n < 16; ++n) {
