@@ -1,4 +1,5 @@
-// The export options of the 3D value scale, read into the settings.
+// The export options of the 3D value scale, read into the settings (their
+// refusals are the command line's, BatchCliTest).
 
 #include "cli/BatchOptions.h"
 #include "doc/SorvDoc.h"
@@ -51,25 +52,6 @@ TEST(BatchOptions, ColorBarAndValuesFittedToTheBox)
         EXPECT_EQ(s.m_bScaleZFit, c.fit);
         EXPECT_EQ(s.m_dScaleZFit, c.share);
         EXPECT_EQ(s.m_dScaleZ, 0.1);
-    }
-}
-
-TEST(BatchOptions, ShareOutsideItsRangeIsRefused)
-{
-    const struct {
-        const char* value;
-        const char* error;
-    } cases[] = {
-        {"0", "--scale-z-fit 0: 0.01 から 10 までの数字を入力してください。"},
-        {"10.5", "--scale-z-fit 10.5: 0.01 から 10 までの数字を入力してください。"},
-        {"nan", "--scale-z-fit nan: 数字を入力してください。"},
-        {"", "--scale-z-fit : 数字を入力してください。"},
-    };
-    for (const auto& c : cases) {
-        CPlotSettings s;
-        std::string error;
-        EXPECT_FALSE(Parse({"--scale-z-fit", c.value}, s, error)) << c.value;
-        EXPECT_EQ(error, c.error);
     }
 }
 
