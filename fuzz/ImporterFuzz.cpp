@@ -8,6 +8,7 @@
 #include "doc/Importer.h"
 #include "doc/SorvDoc.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -25,13 +26,20 @@ ImportOptions Options(FuzzInput& in)
 {
     static const ImportDelimiter kDelimiters[] = {ImportDelimiter::Auto, ImportDelimiter::Comma, ImportDelimiter::Tab,
                                                   ImportDelimiter::Semicolon, ImportDelimiter::Blank};
-    static const FirstColumn kFirst[] = {FirstColumn::Data, FirstColumn::Labels, FirstColumn::Skip};
+    static const FirstColumn kFirst[] = {FirstColumn::Data, FirstColumn::Labels, FirstColumn::Skip, FirstColumn::X,
+                                         FirstColumn::Auto};
     static const char kComments[] = {'#', '\0', ';', '%', ','};
     ImportOptions o;
     o.columns = in.Flag();
     o.delimiter = kDelimiters[in.Int(0, 4)];
     o.header = in.Flag();
-    o.firstColumn = kFirst[in.Int(0, 2)];
+    o.detectHeader = in.Flag();
+    o.firstColumn = kFirst[in.Int(0, 4)];
+    o.xColumn = in.Int(-1, 3);
+    o.xIndex = in.Flag();
+    o.xRow = in.Int(-1, 3);
+    if (in.Flag())
+        o.use = {{in.Int(0, 3), in.Flag() ? INT_MAX : in.Int(3, 5), {}}};
     o.skip = in.Int(0, 4);
     o.comment = kComments[in.Int(0, 4)];
     o.decimalComma = in.Flag();
@@ -46,6 +54,9 @@ bool SameBits(double a, double b)
 void CheckSame(const CSorvDoc& a, const CSorvDoc& b)
 {
     Check(a.m_nRows == b.m_nRows && a.m_nCols == b.m_nCols && a.m_nMissing == b.m_nMissing);
+    Check(a.m_x.Count() == b.m_x.Count() && a.m_x.Kind() == b.m_x.Kind());
+    for (std::size_t c = 0; c < a.m_x.Count(); ++c)
+        Check(SameBits(a.m_x.At(c), b.m_x.At(c)));
     Check(SameBits(a.m_dMin, b.m_dMin) && SameBits(a.m_dMax, b.m_dMax) && a.m_bUtf8 == b.m_bUtf8);
     for (int r = 0; r < a.m_nRows; ++r) {
         Check(a.m_pLabels[r] == b.m_pLabels[r]);
@@ -57,6 +68,7 @@ void CheckSame(const CSorvDoc& a, const CSorvDoc& b)
 void CheckDocument(const CSorvDoc& doc)
 {
     Check(doc.RegionInMatrix());
+    Check(doc.m_x.IsEmpty() || doc.m_x.Count() == std::size_t(doc.m_nCols));
     int missing = 0;
     for (int r = 0; r < doc.m_nRows; ++r) {
         for (int c = 0; c < doc.m_nCols; ++c) {
@@ -81,7 +93,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 
     const ImportDetection detected = DetectImport(text, given);
     Check(given.delimiter == ImportDelimiter::Auto || detected.options.delimiter == given.delimiter);
-    DetectionPrefix(text);
 
     CSorvDoc whole;
     CSorvDoc split;

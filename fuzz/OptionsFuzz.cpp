@@ -108,9 +108,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     for (std::size_t i = 1; i < args.size(); ++i)
         viewerArgs.append(QString::fromLocal8Bit(args[i].data(), qsizetype(args[i].size())));
     QStringList files;
-    std::optional<ImportOptions> import;
+    ReadChoice read;
     std::string viewerError;
-    if (ParseViewerArguments(viewerArgs, files, import, viewerError))
+    if (ParseViewerArguments(viewerArgs, files, read, viewerError))
         Check(files.size() <= viewerArgs.size());
     else
         Check(!viewerError.empty());

@@ -189,6 +189,7 @@ const std::vector<Accelerator>& Accelerators()
         {QKeySequence(Qt::ALT | Qt::Key_Left), ViewBack},
         {QKeySequence(Qt::Key_Backspace), ViewBack},
         {QKeySequence(Qt::ALT | Qt::Key_Right), ViewForward},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), WindowClose},
     };
     return table;
 }

@@ -21,12 +21,13 @@ CChartImage::CChartImage(const CSorvView& view) : m_view(view)
     m_page.clientWidth = view.width();
     m_page.clientHeight = view.height();
     m_page.devicePixelRatio = view.devicePixelRatioF();
+    m_page.minText = CSorvView::kMinTextPixels;
 }
 
 QImage CChartImage::Image() const
 {
     return DrawPageImage(m_view.GetDocument(), m_view.Settings(), m_page.clientWidth, m_page.clientHeight,
-                         m_page.devicePixelRatio)
+                         m_page.devicePixelRatio, nullptr, false, m_page.minText)
         .image;
 }
 

@@ -57,6 +57,7 @@ bool NeedsChartWindow(int id)
     case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview: case FileSaveImage: case EditCopy:
     case FileReload: case FileAutoUpdate:
     case WindowNew: case WindowArrange: case WindowCascade: case WindowTileHorz: case WindowTileVert:
+    case WindowClose:
         return true;
     default:
         return CSorvView::HandlesCommand(id);
@@ -158,6 +159,7 @@ void CMainFrame::OnCommand(int id)
     case FileSaveImage: OnFileSaveImage(); break;
     case EditCopy: OnEditCopy(view); break;
     case WindowNew: OnWindowNew(); break;
+    case WindowClose: m_wndMDIClient->closeActiveSubWindow(); break;
     case WindowCascade: m_wndMDIClient->Cascade(); break;
     case WindowTileHorz: m_wndMDIClient->TileStacked(); break;
     case WindowTileVert: m_wndMDIClient->TileSideBySide(); break;

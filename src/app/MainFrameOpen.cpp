@@ -13,7 +13,7 @@
 #include "app/StatusBar.h"
 #include "dialogs/ImportDlg.h"
 #include "dialogs/ReadFailureText.h"
-#include "doc/ImportBody.h"
+#include "doc/FileHead.h"
 #include "doc/ImportDetect.h"
 #include "doc/SorvDoc.h"
 
@@ -88,12 +88,7 @@ void CMainFrame::ImportDocumentFile(const QString& path)
 
 std::string CMainFrame::FileHead(const QString& path)
 {
-    if (!IsRegularFile(path))
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(qint64(kDetectionWindow)).toStdString();
+    return IsRegularFile(path) ? ReadFileHead(QFile::encodeName(path).toStdString()) : std::string();
 }
 
 void CMainFrame::ShowImportDialog(const QString& path, const std::string& head)

@@ -42,15 +42,25 @@ void CReadProgressPane::Watch(CDocLoader* loader)
         m_timer.start(kRefreshMs);
 }
 
+namespace {
+
+// A loader that finished is done, also while a message about it keeps it from being deleted.
+bool Reading(const QPointer<CDocLoader>& loader)
+{
+    return !loader.isNull() && !loader->IsFinished();
+}
+
+}  // namespace
+
 bool CReadProgressPane::IsReading() const
 {
-    return std::any_of(m_loaders.begin(), m_loaders.end(), [](const QPointer<CDocLoader>& l) { return !l.isNull(); });
+    return std::any_of(m_loaders.begin(), m_loaders.end(), Reading);
 }
 
 void CReadProgressPane::CancelAll()
 {
     for (const QPointer<CDocLoader>& loader : m_loaders)
-        if (loader)
+        if (Reading(loader))
             loader->Cancel();
 }
 
@@ -58,7 +68,7 @@ void CReadProgressPane::CancelAll()
 // or runs without end while a stream of unknown length arrives.
 void CReadProgressPane::Refresh()
 {
-    std::erase_if(m_loaders, [](const QPointer<CDocLoader>& l) { return l.isNull(); });
+    std::erase_if(m_loaders, [](const QPointer<CDocLoader>& l) { return !Reading(l); });
     if (m_loaders.empty()) {
         m_timer.stop();
         hide();

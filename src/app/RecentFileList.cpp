@@ -1,9 +1,14 @@
 #include "app/RecentFileList.h"
 
 #include "cli/ReadArguments.h"
+#include "doc/ColumnPicks.h"
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QUrl>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 const char* const kSection = "Recent File List";
@@ -11,7 +16,18 @@ const char* const kSection = "Recent File List";
 QString Key(int i) { return QStringLiteral("File%1").arg(i + 1); }
 QString ImportKey(int i) { return QStringLiteral("Import%1").arg(i + 1); }
 
-const char* const kFirstColumnNames[] = {"data", "labels", "skip"};
+// In the order of FirstColumn.
+const char* const kFirstColumnNames[] = {"data", "labels", "skip", "x", "auto"};
+
+// A whole number from min on, or none.
+std::optional<int> NumberField(const QHash<QString, QString>& fields, const QString& key, int min, int absent)
+{
+    if (!fields.contains(key))
+        return absent;
+    bool ok = false;
+    const int n = fields.value(key).toInt(&ok);
+    return ok && n >= min ? std::optional<int>(n) : std::nullopt;
+}
 }  // namespace
 
 CRecentFileList::CRecentFileList(int size) : m_nSize(size) { Load(); }
@@ -75,17 +91,25 @@ std::optional<ImportOptions> CRecentFileList::ImportOptionsOf(const QString& pat
     return ImportFromText(m_imports.value(QFileInfo(path).absoluteFilePath()));
 }
 
-// "columns=1;delimiter=tab;header=1;first=labels;skip=0;comment=35;decimal-comma=0"
+// "columns=1;delimiter=tab;header=auto;first=x;x-column=0;x-index=0;x-row=0;use=1%2C3-;skip=0;comment=35;
+// decimal-comma=0": columns and rows from 1 (0: none), the columns read as the command line writes them.
 QString CRecentFileList::ImportText(const ImportOptions& o)
 {
-    return QStringLiteral("columns=%1;delimiter=%2;header=%3;first=%4;skip=%5;comment=%6;decimal-comma=%7")
-        .arg(int(o.columns))
-        .arg(QString::fromLatin1(DelimiterName(o.delimiter)))
-        .arg(int(o.header))
-        .arg(QString::fromLatin1(kFirstColumnNames[int(o.firstColumn)]))
-        .arg(o.skip)
-        .arg(int(static_cast<unsigned char>(o.comment)))
-        .arg(int(o.decimalComma));
+    // Joined, not filled in with arg(): the encoded columns hold percent signs.
+    const QStringList fields = {
+        QStringLiteral("columns=%1").arg(int(o.columns)),
+        QStringLiteral("delimiter=%1").arg(QString::fromLatin1(DelimiterName(o.delimiter))),
+        QStringLiteral("header=%1").arg(o.detectHeader ? QStringLiteral("auto") : QString::number(int(o.header))),
+        QStringLiteral("first=%1").arg(QString::fromLatin1(kFirstColumnNames[int(o.firstColumn)])),
+        QStringLiteral("x-column=%1").arg(o.xColumn + 1),
+        QStringLiteral("x-index=%1").arg(int(o.xIndex)),
+        QStringLiteral("x-row=%1").arg(o.xRow + 1),
+        QStringLiteral("use=") + QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(FormatColumnPicks(o.use)))),
+        QStringLiteral("skip=%1").arg(o.skip),
+        QStringLiteral("comment=%1").arg(int(static_cast<unsigned char>(o.comment))),
+        QStringLiteral("decimal-comma=%1").arg(int(o.decimalComma)),
+    };
+    return fields.join(QLatin1Char(';'));
 }
 
 std::optional<ImportOptions> CRecentFileList::ImportFromText(const QString& text)
@@ -94,22 +118,24 @@ std::optional<ImportOptions> CRecentFileList::ImportFromText(const QString& text
     for (const QString& field : text.split(QLatin1Char(';'), Qt::SkipEmptyParts))
         fields.insert(field.section(QLatin1Char('='), 0, 0), field.section(QLatin1Char('='), 1));
     const std::optional<ImportDelimiter> delimiter = DelimiterFromName(fields.value("delimiter").toStdString());
-    int first = -1;
-    for (int i = 0; i < 3; ++i)
-        if (fields.value("first") == QLatin1String(kFirstColumnNames[i]))
-            first = i;
-    bool skipOk = false, commentOk = false;
-    const int skip = fields.value("skip").toInt(&skipOk);
-    const int comment = fields.value("comment").toInt(&commentOk);
-    if (!delimiter || first < 0 || !skipOk || skip < 0 || !commentOk || comment < 0 || comment > 127)
-        return std::nullopt;
+    const auto name = std::find(std::begin(kFirstColumnNames), std::end(kFirstColumnNames), fields.value("first"));
+    const std::optional<int> skip = NumberField(fields, "skip", 0, -1), comment = NumberField(fields, "comment", 0, -1);
+    const std::optional<int> xColumn = NumberField(fields, "x-column", 0, 0), xRow = NumberField(fields, "x-row", 0, 0);
+    const std::string use = QUrl::fromPercentEncoding(fields.value("use").toLatin1()).toStdString();
     ImportOptions o;
+    if (!delimiter || name == std::end(kFirstColumnNames) || !skip || *skip < 0 || !comment || *comment < 0
+        || *comment > 127 || !xColumn || !xRow || (!use.empty() && !ParseColumnPicks(use, o.use)))
+        return std::nullopt;
     o.columns = fields.value("columns") == "1";
     o.delimiter = *delimiter;
     o.header = fields.value("header") == "1";
-    o.firstColumn = FirstColumn(first);
-    o.skip = skip;
-    o.comment = char(comment);
+    o.detectHeader = fields.value("header") == "auto";
+    o.firstColumn = FirstColumn(name - std::begin(kFirstColumnNames));
+    o.xColumn = *xColumn - 1;
+    o.xIndex = fields.value("x-index") == "1";
+    o.xRow = *xRow - 1;
+    o.skip = *skip;
+    o.comment = char(*comment);
     o.decimalComma = fields.value("decimal-comma") == "1";
     return o;
 }

@@ -23,12 +23,12 @@ CShownPage::CShownPage(QObject* parent)
 {
 }
 
-void CShownPage::Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio)
+void CShownPage::Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio, double minText)
 {
     if (m_bRequested && client == m_requestedSize && ratio == m_dRequestedRatio)
         return;
     const bool draft = m_bTurning && s.m_nGraphType == 3;
-    m_nRequested = m_renderer.Request({&doc, s, client.width(), client.height(), ratio, draft});
+    m_nRequested = m_renderer.Request({&doc, s, client.width(), client.height(), ratio, draft, minText});
     m_bRequested = true;
     m_bDraftRequested = draft;
     m_requestedSize = client;

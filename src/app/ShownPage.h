@@ -21,9 +21,9 @@ public:
     // The state changed: the next Ensure requests a new page.
     void Invalidate() { m_bRequested = false; }
     // Requests the page of doc and s for a client area of client (device
-    // pixel ratio ratio), unless it is requested already. A 3D page is a
-    // draft while turning.
-    void Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio);
+    // pixel ratio ratio, text at least minText pixels high), unless it is
+    // requested already. A 3D page is a draft while turning.
+    void Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio, double minText);
     // While the user turns the chart its 3D pages may be drafts; when turning
     // ends, the exact page is requested again. Returns whether it was.
     bool SetTurning(bool on);

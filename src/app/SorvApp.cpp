@@ -40,7 +40,7 @@ void TakeOverOldSettings()
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
 
-void CSorvApp::InitInstance(const QStringList& files, const std::optional<ImportOptions>& import)
+void CSorvApp::InitInstance(const QStringList& files, const ReadChoice& read)
 {
     Q_INIT_RESOURCE(sorv);
     // ~/.config/Sorv/Sorv.conf
@@ -60,8 +60,8 @@ void CSorvApp::InitInstance(const QStringList& files, const std::optional<Import
     // A file that cannot be read is reported; the others still open.
     m_pMainFrame->show();
     for (const QString& file : files) {
-        if (import)
-            m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), import});
+        if (read.import || read.rows)
+            m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), read.import});
         else
             m_pMainFrame->OpenDocumentFile(file);
     }
@@ -70,11 +70,11 @@ void CSorvApp::InitInstance(const QStringList& files, const std::optional<Import
 namespace {
 
 // The files named and the reading options; false (the cause reported) on a bad option.
-bool ReadArguments(QStringList args, QStringList& files, std::optional<ImportOptions>& import)
+bool ReadArguments(QStringList args, QStringList& files, ReadChoice& read)
 {
     args.removeFirst();
     std::string error;
-    if (ParseViewerArguments(args, files, import, error))
+    if (ParseViewerArguments(args, files, read, error))
         return true;
     std::fprintf(stderr, "sorv: %s\n", error.c_str());
     return false;
@@ -95,8 +95,8 @@ int RunViewer(int argc, char** argv)
     for (int i = 0; i < args.RestCount(); ++i)
         raw << QString::fromLocal8Bit(args.rest[std::size_t(i)]);
     QStringList files;
-    std::optional<ImportOptions> import;
-    if (!ReadArguments(raw, files, import))
+    ReadChoice read;
+    if (!ReadArguments(raw, files, read))
         return 2;
     // Qt sees the program name alone: no file name or option value is ever
     // taken as one of its options (its settings come from its environment).
@@ -109,6 +109,6 @@ int RunViewer(int argc, char** argv)
     const CTranslations translations(args.language, QLocale::system());
 
     CSorvApp theApp;
-    theApp.InitInstance(files, import);
+    theApp.InitInstance(files, read);
     return QApplication::exec();
 }

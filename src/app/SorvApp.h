@@ -2,12 +2,11 @@
 // The application: start-up of the viewer and what lives as long as it does
 // (documents, recent files, the printer, the main window).
 
-#include "doc/ImportOptions.h"
+#include "cli/ReadArguments.h"
 
 #include <QStringList>
 
 #include <memory>
-#include <optional>
 
 class CDocManager;
 class CMainFrame;
@@ -23,9 +22,9 @@ public:
 
     // Start-up after the QApplication exists: settings, recent files,
     // documents, main window, show, then the files named on the command line
-    // ("-": standard input), imported with import when the reading options
-    // were given.
-    void InitInstance(const QStringList& files, const std::optional<ImportOptions>& import = std::nullopt);
+    // ("-": standard input), read as the reading options ask when they were
+    // given.
+    void InitInstance(const QStringList& files, const ReadChoice& read = {});
 
     CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     CDocManager& GetDocManager() const { return *m_pDocManager; }

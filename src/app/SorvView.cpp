@@ -4,6 +4,7 @@
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
+#include "page/Pan.h"
 #include "settings/CommandIds.h"
 #include "settings/ViewCommands.h"
 
@@ -235,15 +236,39 @@ bool CSorvView::OnCharacter(QChar c)
 void CSorvView::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    if (text.size() == 1 && OnCharacter(text.at(0)))
+    if ((text.size() == 1 && OnCharacter(text.at(0))) || OnPanKey(event))
         event->accept();
     else
         QWidget::keyPressEvent(event);
 }
 
+bool CSorvView::OnPanKey(const QKeyEvent* event)
+{
+    if (event->modifiers() != Qt::ControlModifier || m_settings.m_nGraphType == 3)
+        return false;
+    const CPageLayout& l = Layout();
+    const int dx = (l.m_nPlotRight - l.m_nPlotLeft) / 10;
+    const int dy = (l.m_nPlotTop - l.m_nPlotBottom) / 10;
+    int x = 0, y = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: x = dx; break;
+    case Qt::Key_Right: x = -dx; break;
+    case Qt::Key_Up: y = -dy; break;
+    case Qt::Key_Down: y = dy; break;
+    default: return false;
+    }
+    RecordZoom();
+    if (PanView2D(m_settings, m_doc, l, x, y)) {
+        RecordZoom();
+        Invalidate();
+        emit commandDone();
+    }
+    return true;
+}
+
 void CSorvView::EnsurePage()
 {
-    m_page.Ensure(m_doc, m_settings, size(), devicePixelRatioF());
+    m_page.Ensure(m_doc, m_settings, size(), devicePixelRatioF(), kMinTextPixels);
 }
 
 // An auto-repeated key is one held down; the release that ends it is not auto-repeated.
@@ -314,6 +339,8 @@ QRect CSorvView::BandRect() const
 {
     const CPoint a = m_drag.m_ptDragStart;
     const CPoint b = m_drag.m_ptDragEnd;
+    if (m_drag.m_bXOnly)
+        return QRect(std::min(a.x, b.x), 0, std::abs(b.x - a.x), height());
     return QRect(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y));
 }
 
@@ -340,6 +367,11 @@ void CSorvView::EndDrag()
 // Qt grabs the mouse for the widget while a button is held.
 void CSorvView::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::MiddleButton && m_settings.m_nGraphType != 3 && !m_drag.m_bDragging) {
+        RecordZoom();
+        m_pan = {true, ClientPoint(event), CZoomState::Of(m_doc, m_settings), Layout()};
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     // Shift+drag turns the 3D chart, in drafts until the button is released.
@@ -348,13 +380,27 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
         return m_rotate.Begin(ClientPoint(event), m_settings);
     }
     m_drag.m_bDragging = true;
+    m_drag.m_bXOnly = event->modifiers().testFlag(Qt::ControlModifier) && m_settings.m_nGraphType != 3;
     m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
+}
+
+// The view moves by the whole way from where the button went down, mapped
+// through the page shown then.
+void CSorvView::PanTo(CPoint p)
+{
+    const CPoint a = ShownPagePoint(m_pan.m_ptStart);
+    const CPoint b = ShownPagePoint(p);
+    RestoreZoom(m_pan.m_from, m_doc, m_settings);
+    PanView2D(m_settings, m_doc, m_pan.m_layout, b.x - a.x, a.y - b.y);
+    Invalidate();
 }
 
 // Only the pixels of the old and the new band are painted again, from the kept page.
 void CSorvView::mouseMoveEvent(QMouseEvent* event)
 {
     const CPoint p = ClientPoint(event);
+    if (m_pan.m_bActive)
+        return PanTo(p);
     if (m_rotate.IsActive()) {
         m_rotate.MoveTo(p, m_settings);
         Invalidate();
@@ -375,6 +421,13 @@ void CSorvView::mouseMoveEvent(QMouseEvent* event)
 // The rectangle is the one last shown: from the start to the last move.
 void CSorvView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_pan.m_bActive && event->button() == Qt::MiddleButton) {
+        PanTo(ClientPoint(event));
+        m_pan.m_bActive = false;
+        RecordZoom();
+        emit commandDone();
+        return;
+    }
     if (m_rotate.IsActive() && event->button() == Qt::LeftButton) {
         m_rotate.End();
         return EndTurning();
@@ -382,17 +435,22 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     if (!m_drag.m_bDragging || event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
     EndDrag();
-    // A click, or a drag along a line, zooms nothing.
-    if (m_drag.m_ptDragStart.x == m_drag.m_ptDragEnd.x || m_drag.m_ptDragStart.y == m_drag.m_ptDragEnd.y)
+    // A click, or a drag along a line, zooms nothing; x alone needs only a width.
+    const bool xOnly = m_drag.m_bXOnly;
+    if (m_drag.m_ptDragStart.x == m_drag.m_ptDragEnd.x || (!xOnly && m_drag.m_ptDragStart.y == m_drag.m_ptDragEnd.y))
         return;
-    // The rectangle maps through the page it was drawn over.
+    // The rectangle maps through the page it was drawn over; x alone spans the plot's height.
     const CPageLayout& l = Layout();
-    const CPoint a = ShownPagePoint(m_drag.m_ptDragStart);
-    const CPoint b = ShownPagePoint(m_drag.m_ptDragEnd);
+    CPoint a = ShownPagePoint(m_drag.m_ptDragStart);
+    CPoint b = ShownPagePoint(m_drag.m_ptDragEnd);
+    if (xOnly) {
+        a.y = l.m_nPageHeight - 1 - l.m_nPlotTop;
+        b.y = l.m_nPageHeight - 1 - l.m_nPlotBottom;
+    }
     RecordZoom();
     const bool changed = m_settings.m_nGraphType == 3
                              ? ZoomByDrag3D(m_doc, l, a, b, l.m_n3DWidth, l.m_nPageHeight)
-                             : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight);
+                             : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight, xOnly);
     RecordZoom();
     if (changed) {
         Invalidate();
@@ -449,7 +507,7 @@ void CSorvView::leaveEvent(QEvent* event)
 
 void CSorvView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (m_drag.m_bDragging || m_rotate.IsActive())
+    if (m_drag.m_bDragging || m_rotate.IsActive() || m_pan.m_bActive)
         return;
     emit contextMenuRequested(event->globalPos());
 }

@@ -20,11 +20,25 @@ struct CDragState {
     CPoint m_ptDragStart;
     CPoint m_ptDragEnd;
     bool m_bDragging = false;
+    bool m_bXOnly = false;  // Ctrl held: the zoom narrows x alone
+};
+
+// A drag with the middle button moves the view over the data: from the state
+// and the page where the button went down.
+struct CPanState {
+    bool m_bActive = false;
+    CPoint m_ptStart;
+    CZoomState m_from;
+    CPageLayout m_layout;
 };
 
 class CSorvView : public QWidget {
     Q_OBJECT
 public:
+    // The least height of the chart's text in client pixels, so that it grows
+    // with the screen's scale and stays legible in a small window.
+    static constexpr double kMinTextPixels = 11.0;
+
     // Starts from the default settings and runs the first update from doc.
     explicit CSorvView(CSorvDoc& doc, QWidget* parent = nullptr);
 
@@ -115,12 +129,16 @@ private:
     // Restores a state of the history; returns whether anything changed.
     bool StepZoom(const std::optional<CZoomState>& state);
     void OnWheelStep(bool forward, int x);
+    void PanTo(CPoint p);
+    // Ctrl+arrow keys move the view of a 2D chart by a tenth of the plot.
+    bool OnPanKey(const QKeyEvent* event);
     void SeeRegion();
     bool RegionSeen() const;
 
     CSorvDoc& m_doc;
     CPlotSettings m_settings;
     CDragState m_drag;
+    CPanState m_pan;
     CRotateDrag m_rotate;  // Shift+drag over the 3D chart
     CZoomHistory m_history;
     // The document's region as this window last followed it.

@@ -1,5 +1,6 @@
 #include "chart2d/Axes.h"
 
+#include "chart2d/AxisLabel.h"
 #include "chart2d/HAxisRange.h"
 #include "chart2d/HorizontalAxis.h"
 #include "chart2d/ScaleMap.h"
@@ -11,8 +12,29 @@
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Text of the least height needs more room than a small page leaves: 13
+// characters left of the plot, the labels' height and a half below it, a
+// title twice its height above it, 17 characters for the legend right of it.
+// A legend that would leave the plot less than half the page is left out.
+void MakeRoomForText(CPageLayout& l)
+{
+    const int w = l.m_nPageWidth;
+    const double m = l.m_dMinText;
+    l.m_nPlotLeft = std::max(l.m_nPlotLeft, int(std::ceil(6.5 * m)));
+    l.m_nPlotBottom = std::max(l.m_nPlotBottom, int(std::ceil(1.5 * m)));
+    l.m_nPlotTop = std::min(l.m_nPlotTop, l.m_nPageHeight - int(std::ceil(2 * m)));
+    if (!l.m_bLegend)
+        return;
+    l.m_nPlotRight = std::min(l.m_nPlotRight, w - int(std::ceil(8.5 * m)));
+    if (l.m_nPlotRight - l.m_nPlotLeft < w / 2) {
+        l.m_bLegend = false;
+        l.m_nPlotRight = int(w * 0.975);
+    }
+}
 
 // Room is left of the plot for the vertical labels, below for the horizontal
 // ones (and the H axis's title line), above for the title and right for the legend.
@@ -20,14 +42,17 @@ void SetPlotRectangle(const CPlotSettings& s, bool hTitle, CPageLayout& l)
 {
     const int w = l.m_nPageWidth;
     const int h = l.m_nPageHeight;
+    l.m_bLegend = s.m_bLegend;
     l.m_nPlotLeft = int(w * 0.1);
     l.m_nPlotBottom = int(h * 0.04);
-    if (hTitle) {
-        const double hh = std::max(l.m_nPlotBottom * 0.5, 2.0);
-        l.m_nPlotBottom += int(hh) + int(hh * 0.25);
-    }
     l.m_nPlotRight = s.m_bLegend ? int(w * 0.875) : int(w * 0.975);
     l.m_nPlotTop = int(h * 0.92);
+    if (l.m_dMinText > 0)
+        MakeRoomForText(l);
+    if (hTitle) {
+        const double hh = HLabelHeight(l);
+        l.m_nPlotBottom += int(hh) + int(hh * 0.25);
+    }
 }
 
 void DrawPlotArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)

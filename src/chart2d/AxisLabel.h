@@ -4,6 +4,8 @@
 
 #include <string>
 
+struct CPageLayout;
+
 // The number of characters before the first blank or the end of text.
 int GetLabelLength(const char* text);
 
@@ -13,9 +15,8 @@ int GetLabelLength(const char* text);
 std::string FormatAxisNumber(double v, int decimals, bool leftJustified);
 
 // Character width of the vertical labels and the legend: a fourteenth of the
-// plot's left edge, at least one unit.
-inline double LabelCharWidth(int plotLeft)
-{
-    const double cw = plotLeft * (1.0 / 14);
-    return cw < 1.0 ? 1.0 : cw;
-}
+// plot's left edge, at least one unit and half the least text height.
+double LabelCharWidth(const CPageLayout& layout);
+// Font height of the horizontal labels: half the strip below a plot without
+// a title line, at least 2 units and the least text height.
+double HLabelHeight(const CPageLayout& layout);

@@ -14,7 +14,7 @@ void DrawGraph2D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayo
 {
     DrawAxes(dc, doc, s, layout);
     const CPageLayout& l = layout;
-    if (s.m_bLegend)
+    if (l.m_bLegend)
         DrawLegend(dc, doc, s, l);
     dc.IntersectClipRect(l.m_nPlotLeft, l.m_nPlotTop, l.m_nPlotRight, l.m_nPlotBottom);
     if (s.m_nGraphType == 0)

@@ -159,8 +159,7 @@ void DrawHorizontalAxis(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, co
                         const CHAxisRange& h)
 {
     // The labels are as large as a plot without a title line has them.
-    const double b = int(l.m_nPageHeight * 0.04) * 0.5;
-    const double hh = b < 2.0 ? 2.0 : b;
+    const double hh = HLabelHeight(l);
     const double hw = hh * 0.5;
     const CScaleMap map = CScaleMap::Fit(l.m_nPlotLeft, l.m_nPlotRight, h.min, h.max, h.log);
     const HAxis axis{dc, doc, s, l, h, map, hh, hw, int(l.m_nPlotBottom - hw)};

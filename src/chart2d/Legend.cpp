@@ -23,7 +23,7 @@ int EntryCount(const CSorvDoc& doc, const CPageLayout& l, double h)
 
 void DrawLegend(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const double a = LabelCharWidth(l.m_nPlotLeft);
+    const double a = LabelCharWidth(l);
     const double h = 2 * a;  // side of a swatch
     const CFont oldFont = dc.SelectObject(CFont{int(2 * a), int(a), false, s.m_strFontFace});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, 0});

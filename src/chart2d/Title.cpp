@@ -5,10 +5,12 @@
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
+
 void DrawTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
     const double strip = (double(l.m_nPageHeight) - l.m_nPlotTop) * 0.5;
-    const double th = strip < 2.0 ? 2.0 : strip;
+    const double th = std::max({strip, 2.0, l.m_dMinText});
     const double tw = th * 0.5;
     const CFont oldFont = dc.SelectObject(CFont{int(th), int(tw), true, s.m_strFontFace});
     const double len = double(s.m_strTitle.size());

@@ -96,7 +96,7 @@ struct VAxis {
 
 void DrawVerticalAxis(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const VAxis axis{dc, s, l, CScaleMap::Values(l), LabelCharWidth(l.m_nPlotLeft)};
+    const VAxis axis{dc, s, l, CScaleMap::Values(l), LabelCharWidth(l)};
     const CFont oldFont = dc.SelectObject(CFont{int(2 * axis.cw), int(axis.cw), false, s.m_strFontFace});
     if (!(s.m_dVMin < s.m_dVMax) || (!s.m_bRoundTicks && s.m_dVStep == 0))
         axis.DrawEnds();

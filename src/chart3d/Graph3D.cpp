@@ -12,6 +12,7 @@
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -26,12 +27,17 @@ void DrawPageArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldBrush);
 }
 
+// The title's text height.
+double TitleHeight(const CPageLayout& l)
+{
+    const double h = std::max(l.m_nPageHeight * 0.05, l.m_dMinText);
+    return h < 2.0 ? 2.0 : h;
+}
+
 // The underlined title, centred, its top edge one text height below the top of the page.
 void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    double h = l.m_nPageHeight * 0.05;
-    if (h < 2.0)
-        h = 2.0;
+    const double h = TitleHeight(l);
     const double w = h * 0.5;
     const double n = double(s.m_strTitle.size());
     const std::optional<int> x = TruncToInt(l.m_nPageWidth * 0.5 - n * w * 0.5);
@@ -56,8 +62,8 @@ C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int widt
     if (s.m_bColorBar) {
         C3DPoint corners[8];
         proj.BoxCorners(doc, s, corners);
-        const double title = l.m_nPageHeight * 0.05;
-        proj.FitBox(corners, width * 0.5 - 7.0 * cw, l.m_nPageHeight * 0.5 - 2.0 * title - 3.0 * cw, s.m_dZoom);
+        const double top = 2.0 * TitleHeight(l) + 3.0 * cw;
+        proj.FitBox(corners, width * 0.5 - 7.0 * cw, l.m_nPageHeight * 0.5 - top, s.m_dZoom);
     }
     l.m_n3DWidth = width;
     l.m_d3DScale = proj.m_dScale;

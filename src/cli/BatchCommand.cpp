@@ -4,7 +4,9 @@
 #include "cli/Export.h"
 #include "cli/LanguageOption.h"
 #include "cli/ReadArguments.h"
+#include "cli/ReadReport.h"
 #include "cli/TerminalProgress.h"
+#include "doc/DateTime.h"
 #include "doc/ReadProgress.h"
 #include "doc/ReadRequest.h"
 #include "doc/SorvDoc.h"
@@ -15,6 +17,7 @@
 
 #include <QGuiApplication>
 #include <charconv>
+#include <cmath>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -64,11 +67,45 @@ bool WriteFrom(std::string& text, std::size_t limit)
     return written;
 }
 
-// Written in pieces of a bounded size, however long a row is.
+// The digits of a second's fraction that tell a date-time (to a microsecond).
+int FractionDigits(double seconds)
+{
+    const double fraction = seconds - std::floor(seconds);
+    double scale = 1;
+    for (int digits = 0; digits < 6; ++digits, scale *= 10) {
+        if (std::abs(fraction * scale - std::round(fraction * scale)) < 1e-6 * scale)
+            return digits;
+    }
+    return 6;
+}
+
+// x as a number, or a date-time as text; "nan" where a column has none.
+void AppendX(std::string& out, const CXValues& x, double v)
+{
+    if (std::isnan(v))
+        out += "nan";
+    else if (x.IsTime())
+        out += FormatDateTime(v, FractionDigits(v));
+    else
+        AppendNumber(out, v);
+}
+
+// Written in pieces of a bounded size, however long a row is; x values,
+// when there are any, first on a line of their own.
 int PrintDump(const CSorvDoc& doc)
 {
     constexpr std::size_t kPiece = 1 << 16;
     std::string text;
+    if (!doc.m_x.IsEmpty()) {
+        text += 'x';
+        for (const double v : doc.m_x.Values()) {
+            text += ',';
+            AppendX(text, doc.m_x, v);
+            if (!WriteFrom(text, kPiece))
+                return kFileError;
+        }
+        text += '\n';
+    }
     for (int r = 0; r < doc.m_nRows; ++r) {
         text += doc.m_pLabels[r];
         for (int c = 0; c < doc.m_nCols; ++c) {
@@ -116,28 +153,36 @@ int Export(char* program, const BatchOptions& o, CSorvDoc& doc)
     return 0;
 }
 
-// Reads the file, its progress shown on a terminal; a failure is reported.
-bool ReadWithProgress(const BatchOptions& o, CSorvDoc& doc)
+// Reads the file, its progress shown on a terminal; a failure is reported,
+// and so is an import that detection chose. imported: the importer read it.
+bool ReadWithProgress(const BatchOptions& o, CSorvDoc& doc, bool& imported)
 {
     CReadProgress progress;
     ReadOutcome outcome;
     bool ok = false;
     {
         const CTerminalProgress shown(progress, o.file);
-        ok = ReadRequestedDocument({o.file, o.import}, doc, {.progress = &progress}, outcome);
+        const ReadRequest request{o.file, o.read.import, !o.read.import && !o.read.rows};
+        ok = ReadRequestedDocument(request, doc, {.progress = &progress}, outcome);
     }
-    if (!ok)
-        Fail(kFileError, o.file + ": " + outcome.failure.text);
+    if (!ok) {
+        const std::string hint = outcome.importable ? ImportHint(*outcome.importable, o.read.rows) : "";
+        Fail(kFileError, o.file + ": " + outcome.failure.text + hint);
+    } else if (outcome.detected) {
+        const bool headerX = !outcome.used->columns && !doc.m_x.IsEmpty();
+        std::fprintf(stderr, "sorv: %s: read %s\n", o.file.c_str(), DescribeImport(*outcome.used, headerX).c_str());
+    }
     for (const ImportWarning& w : outcome.warnings)
         std::fprintf(stderr, "sorv: %s: %s\n", o.file.c_str(), w.text.c_str());
+    imported = outcome.used.has_value();
     return ok;
 }
 
-int RunCommand(char* program, const BatchOptions& o, CSorvDoc& doc)
+int RunCommand(char* program, const BatchOptions& o, CSorvDoc& doc, bool imported)
 {
     switch (o.command) {
     case BatchOptions::Command::Info:
-        return PrintInfo(doc, o.import.has_value());
+        return PrintInfo(doc, imported);
     case BatchOptions::Command::Dump:
         return PrintDump(doc);
     case BatchOptions::Command::Export:
@@ -184,14 +229,15 @@ int RunBatchCommand(int argc, char** argv)
         return Fail(kUsageError, error);
     // Memory that runs out is reported like any other failure of the file.
     CSorvDoc doc;
+    bool imported = false;
     try {
-        if (!ReadWithProgress(o, doc))
+        if (!ReadWithProgress(o, doc, imported))
             return kFileError;
     } catch (const std::bad_alloc&) {
         return Fail(kFileError, o.file + ": not enough memory to read the file");
     }
     try {
-        return RunCommand(argv[0], o, doc);
+        return RunCommand(argv[0], o, doc, imported);
     } catch (const std::bad_alloc&) {
         return Fail(kFileError, o.file + ": not enough memory for the command");
     }

@@ -42,8 +42,6 @@ public:
     bool Read(const std::string& name, const std::string* value);
     // Whether the option takes a value.
     static bool TakesValue(const std::string& name);
-    // The option lines of the usage text.
-    static std::string Usage();
 
     // What the options of the table do with their values.
     bool Set(std::function<void(CPlotSettings&)> set)
@@ -180,25 +178,6 @@ bool OptionReader::Read(const std::string& name, const std::string* value)
     if (!o)
         return Fail("unknown option");
     return o->read(*this, value ? *value : std::string());
-}
-
-std::string OptionReader::Usage()
-{
-    std::string text;
-    std::string line;
-    for (const OptionSpec& o : kOptions) {
-        line += line.empty() ? "  " : "   ";
-        line += o.name;
-        if (o.form)
-            line = line + " " + o.form;
-        if (o.note)
-            line = line + " (" + o.note + ")";
-        if (o.endsLine) {
-            text += line + "\n";
-            line.clear();
-        }
-    }
-    return text;
 }
 
 bool OptionReader::Fields(const std::string& value, std::size_t count, std::vector<std::string>& fields)
@@ -414,7 +393,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
         }
         if (IsReadOption(arg)) {
             const std::string value = takesValue ? argv[++i] : "";
-            if (!ApplyReadOption(arg, takesValue ? &value : nullptr, o.import, error))
+            if (!ApplyReadOption(arg, takesValue ? &value : nullptr, o.read, error))
                 return false;
         } else if (arg == "--export") {
             if (!SetCommand(o, BatchOptions::Command::Export, commandSeen, error))
@@ -449,6 +428,8 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
         error = "--info and --dump take no options but the reading options";
         return false;
     }
+    if (!CheckReadChoice(o.read, error))
+        return false;
     if (o.command == BatchOptions::Command::Export && ExportFormatOf(o.output) == ExportFormat::Unknown) {
         error = o.output + ": unknown output format (use .png, .svg, .pdf or .ops)";
         return false;
@@ -464,7 +445,7 @@ const char* BatchUsage()
                                      "       sorv --dump [READING OPTIONS] FILE\n"
                                      "       sorv --help | --version\n"
                                      "options:\n" +
-                                     OptionReader::Usage() + ReadOptionsUsage() +
+                                     UsageLines(ExportOptionSummaries()) + ReadOptionsUsage() +
                                      "after a lone --, every argument is a file; Qt takes no option from the command line\n";
     return usage.c_str();
 }
@@ -473,6 +454,6 @@ std::vector<OptionSummary> ExportOptionSummaries()
 {
     std::vector<OptionSummary> options;
     for (const OptionSpec& o : kOptions)
-        options.push_back({o.name, o.form, o.note});
+        options.push_back({o.name, o.form, o.note, o.endsLine});
     return options;
 }

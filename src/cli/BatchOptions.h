@@ -4,6 +4,7 @@
 
 #include "cli/Export.h"
 #include "cli/OptionSummary.h"
+#include "cli/ReadArguments.h"
 #include "doc/ImportOptions.h"
 
 #include <functional>
@@ -27,7 +28,7 @@ struct BatchOptions {
     Command command = Command::Export;
     std::string output;  // --export OUT
     std::string file;                      // "-": standard input
-    std::optional<ImportOptions> import;   // the reading options given, if any
+    ReadChoice read;                       // the reading options given
     ExportPage page;
     std::vector<Change> changes;  // in the order given
 };

@@ -28,7 +28,9 @@ constexpr int kPdfResolution = 600;
 
 bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
-    const QImage image = DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio).image;
+    const QImage image =
+        DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio, nullptr, false, page.minText)
+            .image;
     return image.save(&out, "PNG");
 }
 
@@ -43,7 +45,7 @@ bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     if (!painter.begin(&svg))
         return false;
     CPainterDC dc(painter, svg.logicalDpiX() / 25.4);
-    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
+    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight, page.minText);
     return painter.end();
 }
 
@@ -100,7 +102,7 @@ bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
         dc.m_bPrinting = true;
         dc.SetPrintableSize(page.areaWidthMm, page.areaHeightMm);
     }
-    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight);
+    DrawPage(dc, doc, s, page.clientWidth, page.clientHeight, page.minText);
     return bool(text.flush());
 }
 

@@ -16,6 +16,7 @@ struct ExportPage {
     int areaWidthMm = 200;   // printable area of the printed page
     int areaHeightMm = 287;
     double devicePixelRatio = 1.0;  // of the PNG: device pixels per client pixel
+    double minText = 0.0;  // the least text height of the screen page (a window's)
 };
 
 enum class ExportFormat { Png, Svg, Pdf, Ops, Unknown };

@@ -1,5 +1,6 @@
 #include "cli/ReadArguments.h"
 
+#include "doc/ColumnPicks.h"
 #include "doc/ReadRequest.h"
 #include "doc/SorvDoc.h"
 #include "settings/FieldRules.h"
@@ -24,9 +25,13 @@ constexpr DelimiterEntry kDelimiters[] = {
 // The reading options; the usage text and the manual page are made from this table.
 constexpr OptionSummary kReadOptions[] = {
     {"--columns", nullptr, nullptr},
+    {"--rows", nullptr, nullptr},
     {"--delimiter", "auto|comma|tab|semicolon|blank", nullptr},
-    {"--skip", "N", nullptr},
-    {"--comment", "C", nullptr},
+    {"--header", "yes|no|auto", nullptr, true},
+    {"--x", "first|column:N|row:N|index", nullptr},
+    {"--use", "N,N-M,N-,NAME...", nullptr},
+    {"--skip", "N", nullptr, true},
+    {"--comment", "C", "default #; \"\" for none"},
     {"--decimal-comma", nullptr, nullptr},
 };
 
@@ -44,8 +49,61 @@ const OptionSummary* FindReadOption(std::string_view name)
 ImportOptions CommandLineDefaults()
 {
     ImportOptions o;
-    o.detectLayout = true;
+    o.detectHeader = true;
+    o.firstColumn = FirstColumn::Auto;
     return o;
+}
+
+// A column or row number from 1, after prefix in value.
+bool ReadNumberFrom(const std::string& value, std::size_t prefix, int& index, std::string& error)
+{
+    const FieldResult<int> n = FieldRules::ReadInt(value.substr(prefix), 1, INT_MAX);
+    if (!n.ok) {
+        error = "--x " + value + ": columns and rows are numbered from 1 (" + n.message.Text() + ")";
+        return false;
+    }
+    index = n.value - 1;
+    return true;
+}
+
+bool ReadX(const std::string& value, ImportOptions& o, std::string& error)
+{
+    o.firstColumn = FirstColumn::Auto;
+    o.xColumn = o.xRow = -1;
+    o.xIndex = false;
+    if (value == "first") {
+        o.firstColumn = FirstColumn::X;
+        o.columns = true;
+    } else if (value == "index") {
+        o.xIndex = true;
+    } else if (value.starts_with("column:")) {
+        o.columns = true;
+        return ReadNumberFrom(value, 7, o.xColumn, error);
+    } else if (value.starts_with("row:")) {
+        return ReadNumberFrom(value, 4, o.xRow, error);
+    } else {
+        error = "--x " + value + ": expected first, column:N, row:N or index";
+        return false;
+    }
+    return true;
+}
+
+bool ReadHeader(const std::string& value, ImportOptions& o, std::string& error)
+{
+    o.detectHeader = value == "auto";
+    o.header = value == "yes";
+    if (value == "yes" || value == "no" || value == "auto")
+        return true;
+    error = "--header " + value + ": expected yes, no or auto";
+    return false;
+}
+
+bool ReadUse(const std::string& value, ImportOptions& o, std::string& error)
+{
+    if (ParseColumnPicks(value, o.use))
+        return true;
+    error = "--use " + value + ": expected column numbers from 1 (3, 2-5, 7-) or header names, comma-separated";
+    return false;
 }
 
 bool ReadComment(const std::string& value, char& comment, std::string& error)
@@ -71,12 +129,21 @@ bool ReadOptionTakesValue(std::string_view name)
     return o && o->form;
 }
 
-bool ApplyReadOption(std::string_view name, const std::string* value, std::optional<ImportOptions>& import,
-                     std::string& error)
+bool ApplyReadOption(std::string_view name, const std::string* value, ReadChoice& choice, std::string& error)
 {
-    if (!import)
-        import = CommandLineDefaults();
-    ImportOptions& o = *import;
+    if (name == "--rows") {
+        choice.rows = true;
+        return true;
+    }
+    if (!choice.import)
+        choice.import = CommandLineDefaults();
+    ImportOptions& o = *choice.import;
+    if (name == "--header")
+        return ReadHeader(*value, o, error);
+    if (name == "--x")
+        return ReadX(*value, o, error);
+    if (name == "--use")
+        return ReadUse(*value, o, error);
     if (name == "--columns") {
         o.columns = true;
     } else if (name == "--decimal-comma") {
@@ -101,6 +168,20 @@ bool ApplyReadOption(std::string_view name, const std::string* value, std::optio
     return true;
 }
 
+bool CheckReadChoice(const ReadChoice& choice, std::string& error)
+{
+    if (choice.rows && choice.import) {
+        error = "--rows reads each line as a label and numbers (the row reader) and takes no other reading option";
+        return false;
+    }
+    if (choice.import && choice.import->xRow >= 0 && choice.import->columns) {
+        error = "--x row:N takes a row of a file read line by line: it does not go with --columns, --x first "
+                "or --x column:N";
+        return false;
+    }
+    return true;
+}
+
 int OptionsEnd(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
@@ -110,8 +191,7 @@ int OptionsEnd(int argc, char** argv)
     return argc;
 }
 
-bool ParseViewerArguments(const QStringList& args, QStringList& files, std::optional<ImportOptions>& import,
-                          std::string& error)
+bool ParseViewerArguments(const QStringList& args, QStringList& files, ReadChoice& choice, std::string& error)
 {
     const qsizetype end = args.indexOf(QStringLiteral("--"));
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -131,10 +211,10 @@ bool ParseViewerArguments(const QStringList& args, QStringList& files, std::opti
             return false;
         }
         const std::string value = takesValue ? args.at(++i).toStdString() : "";
-        if (!ApplyReadOption(arg, takesValue ? &value : nullptr, import, error))
+        if (!ApplyReadOption(arg, takesValue ? &value : nullptr, choice, error))
             return false;
     }
-    return true;
+    return CheckReadChoice(choice, error);
 }
 
 const char* DelimiterName(ImportDelimiter delimiter)
@@ -155,18 +235,11 @@ std::optional<ImportDelimiter> DelimiterFromName(std::string_view name)
 
 const char* ReadOptionsUsage()
 {
-    static const std::string usage = [] {
-        std::string line;
-        for (const OptionSummary& o : kReadOptions) {
-            line += line.empty() ? "  " : "   ";
-            line += o.name;
-            if (o.form)
-                line = line + " " + o.form;
-            if (o.note)
-                line = line + " (" + o.note + ")";
-        }
-        return "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n" + line + "\n";
-    }();
+    static const std::string usage =
+        "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n" +
+        UsageLines(ReadOptionSummaries()) +
+        "  columns and rows are numbered from 1; without reading options a file that the viewer would\n"
+        "  offer the import dialog for is imported as detected, which is said on standard error\n";
     return usage.c_str();
 }
 

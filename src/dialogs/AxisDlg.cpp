@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CAxisDlg::CAxisDlg(QWidget* parent) : CSettingsDialog(tr("Axis"), parent)
 {
     auto* controls = new QVBoxLayout;
@@ -34,10 +36,26 @@ void CAxisDlg::EnableSteps()
     }
 }
 
+namespace {
+
+// An edit wide enough for the longest text a range field shows: 15 digits
+// with a sign and an exponent, or a date-time with milliseconds.
+void FitWidestValue(QLineEdit* edit)
+{
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int text = std::max(metrics.horizontalAdvance(QStringLiteral("-1.23456789012346e+308")),
+                              metrics.horizontalAdvance(QStringLiteral("2026-01-01 12:00:00.250")));
+    edit->setMinimumWidth(std::max(edit->minimumWidth(), text + 4 * metrics.averageCharWidth()));
+}
+
+}  // namespace
+
 CAxisDlg::AxisControls CAxisDlg::NewAxisGroup(const QString& title, QVBoxLayout* controls)
 {
     AxisControls c{NewEdit(65), NewEdit(65), NewEdit(65), new QCheckBox(tr("Log"), this),
                    new CSpinEdit(0, 9, this)};
+    for (QLineEdit* edit : {c.min, c.max, c.step})
+        FitWidestValue(edit);
     c.limit->setMinimumWidth(DluX(24));
     QGridLayout* grid = NewEditGrid({{tr("min"), c.min}, {tr("max"), c.max}, {tr("step"), c.step}}, 30);
     auto* limitRow = new QHBoxLayout;

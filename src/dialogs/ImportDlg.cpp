@@ -1,6 +1,8 @@
 #include "dialogs/ImportDlg.h"
 
+#include "dialogs/ImportColumnList.h"
 #include "dialogs/ReadFailureText.h"
+#include "doc/DateTime.h"
 #include "doc/Importer.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
@@ -28,7 +30,8 @@ constexpr int kMaxSkip = 1000000;
 
 const ImportDelimiter kDelimiters[] = {ImportDelimiter::Auto, ImportDelimiter::Comma, ImportDelimiter::Tab,
                                        ImportDelimiter::Semicolon, ImportDelimiter::Blank};
-const FirstColumn kFirstColumns[] = {FirstColumn::Data, FirstColumn::Labels, FirstColumn::Skip};
+const FirstColumn kFirstColumns[] = {FirstColumn::Auto, FirstColumn::X, FirstColumn::Labels, FirstColumn::Data,
+                                     FirstColumn::Skip};
 
 template <class T, std::size_t N>
 int IndexOf(const T (&values)[N], T value)
@@ -48,6 +51,18 @@ QString DelimiterText(ImportDelimiter d)
     return {};
 }
 
+QString FirstColumnText(FirstColumn f)
+{
+    switch (f) {
+    case FirstColumn::Auto: return CImportDlg::tr("自動");
+    case FirstColumn::X: return CImportDlg::tr("x");
+    case FirstColumn::Labels: return CImportDlg::tr("ﾗﾍﾞﾙ");
+    case FirstColumn::Data: return CImportDlg::tr("系列");
+    case FirstColumn::Skip: return CImportDlg::tr("使わない");
+    }
+    return {};
+}
+
 QString LineEndText(LineEnd e)
 {
     switch (e) {
@@ -58,14 +73,21 @@ QString LineEndText(LineEnd e)
     return {};
 }
 
+QString HeaderText(bool header)
+{
+    return header ? CImportDlg::tr("見出しあり") : CImportDlg::tr("見出しなし");
+}
+
 // What detection found, in one line.
 QString DetectedText(const ImportDetection& d)
 {
     const ImportOptions& o = d.options;
     QStringList parts;
     parts << CImportDlg::tr("区切り %1").arg(DelimiterText(o.delimiter));
-    parts << (o.header ? CImportDlg::tr("見出しあり") : CImportDlg::tr("見出しなし"));
+    parts << HeaderText(o.header);
     parts << (o.columns ? CImportDlg::tr("1 列が 1 系列") : CImportDlg::tr("1 行が 1 系列"));
+    if (o.columns)
+        parts << CImportDlg::tr("最初の列は %1").arg(FirstColumnText(o.firstColumn));
     parts << CImportDlg::tr("改行 %1").arg(LineEndText(d.lineEnd));
     if (o.decimalComma)
         parts << CImportDlg::tr("小数点はｶﾝﾏ");
@@ -74,9 +96,9 @@ QString DetectedText(const ImportDetection& d)
     return CImportDlg::tr("検出した設定: %1").arg(parts.join(CImportDlg::tr("、")));
 }
 
-QString DecodeLabel(std::string_view bytes, const CSorvDoc& doc)
+QString DecodeLabel(std::string_view bytes, bool utf8)
 {
-    return DecodeText(bytes.data(), int(bytes.size()), doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
+    return DecodeText(bytes.data(), int(bytes.size()), utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
 }
 
 QString CellText(double v)
@@ -84,11 +106,35 @@ QString CellText(double v)
     return std::isnan(v) ? QString() : QString::number(v, 'g', 15);
 }
 
+QString XText(const CXValues& x, double v)
+{
+    if (std::isnan(v))
+        return QString();
+    return x.IsTime() ? QString::fromStdString(FormatDateTime(v, v == std::floor(v) ? 0 : 3)) : CellText(v);
+}
+
+// The file's columns as o reads them, each named by the header when there is one.
+QStringList ColumnNames(const std::string& head, ImportOptions o)
+{
+    o.columns = true;
+    o.firstColumn = FirstColumn::Data;
+    o.use.clear();
+    o.xColumn = o.xRow = -1;
+    CImporter importer(o, 1, 1);
+    CSorvDoc doc;
+    QStringList names;
+    if (importer.Import(head, doc))
+        for (int r = 0; r < doc.m_nRows; ++r)
+            names << DecodeLabel(doc.m_pLabels[r], doc.m_bUtf8);
+    return names;
+}
+
 }  // namespace
 
 CImportDlg::CImportDlg(const QString& name, std::string head, const ImportDetection& detection, QWidget* parent)
-    : QDialog(parent), m_comboSeries(new QComboBox), m_comboDelimiter(new QComboBox), m_checkHeader(new QCheckBox),
-      m_comboFirstColumn(new QComboBox), m_spinSkip(new QSpinBox), m_editComment(new QLineEdit),
+    : QDialog(parent), m_comboSeries(new QComboBox), m_comboDelimiter(new QComboBox), m_comboHeader(new QComboBox),
+      m_comboFirstColumn(new QComboBox), m_comboXColumn(new QComboBox), m_spinXRow(new QSpinBox),
+      m_listColumns(new CImportColumnList), m_spinSkip(new QSpinBox), m_editComment(new QLineEdit),
       m_checkDecimalComma(new QCheckBox), m_labelDetected(new QLabel(DetectedText(detection))),
       m_tablePreview(new QTableWidget), m_labelPreview(new QLabel), m_head(std::move(head))
 {
@@ -96,8 +142,11 @@ CImportDlg::CImportDlg(const QString& name, std::string head, const ImportDetect
     m_comboSeries->addItems({tr("1 行が 1 系列"), tr("1 列が 1 系列 (時系列)")});
     for (ImportDelimiter d : kDelimiters)
         m_comboDelimiter->addItem(DelimiterText(d));
-    m_checkHeader->setText(tr("1 行目は見出し(&H)"));
-    m_comboFirstColumn->addItems({tr("値"), tr("ﾗﾍﾞﾙ"), tr("読み飛ばす")});
+    m_comboHeader->addItems({tr("自動"), tr("あり"), tr("なし")});
+    for (FirstColumn f : kFirstColumns)
+        m_comboFirstColumn->addItem(FirstColumnText(f));
+    m_spinXRow->setRange(0, kMaxSkip);
+    m_spinXRow->setSpecialValueText(tr("なし", "no row as x"));
     m_spinSkip->setRange(0, kMaxSkip);
     m_editComment->setMaxLength(1);
     m_editComment->setMaximumWidth(40);
@@ -110,8 +159,11 @@ CImportDlg::CImportDlg(const QString& name, std::string head, const ImportDetect
     auto* form = new QFormLayout;
     form->addRow(tr("系列(&S):"), m_comboSeries);
     form->addRow(tr("区切り(&D):"), m_comboDelimiter);
-    form->addRow(QString(), m_checkHeader);
+    form->addRow(tr("1 行目は見出し(&H):"), m_comboHeader);
     form->addRow(tr("最初の列(&F):"), m_comboFirstColumn);
+    form->addRow(tr("x にする列(&X):"), m_comboXColumn);
+    form->addRow(tr("x にする行(&R):"), m_spinXRow);
+    form->addRow(tr("読む列(&U):"), m_listColumns);
     form->addRow(tr("先頭で読み飛ばす行数(&K):"), m_spinSkip);
     form->addRow(tr("ｺﾒﾝﾄ行の先頭文字(&C):"), m_editComment);
     form->addRow(QString(), m_checkDecimalComma);
@@ -126,21 +178,27 @@ CImportDlg::CImportDlg(const QString& name, std::string head, const ImportDetect
     layout->addWidget(buttons);
 
     SetOptions(detection.options);
-    for (QComboBox* combo : {m_comboSeries, m_comboDelimiter, m_comboFirstColumn})
+    m_listColumns->SetColumns(ColumnNames(m_head, Options()), detection.options.use);
+    for (QComboBox* combo : {m_comboSeries, m_comboDelimiter, m_comboHeader})
+        connect(combo, &QComboBox::currentIndexChanged, this, &CImportDlg::UpdateColumns);
+    for (QComboBox* combo : {m_comboFirstColumn, m_comboXColumn})
         connect(combo, &QComboBox::currentIndexChanged, this, &CImportDlg::UpdatePreview);
-    for (QCheckBox* check : {m_checkHeader, m_checkDecimalComma})
-        connect(check, &QCheckBox::toggled, this, &CImportDlg::UpdatePreview);
-    connect(m_spinSkip, &QSpinBox::valueChanged, this, &CImportDlg::UpdatePreview);
-    connect(m_editComment, &QLineEdit::textChanged, this, &CImportDlg::UpdatePreview);
-    UpdatePreview();
+    connect(m_checkDecimalComma, &QCheckBox::toggled, this, &CImportDlg::UpdateColumns);
+    connect(m_spinSkip, &QSpinBox::valueChanged, this, &CImportDlg::UpdateColumns);
+    connect(m_editComment, &QLineEdit::textChanged, this, &CImportDlg::UpdateColumns);
+    connect(m_spinXRow, &QSpinBox::valueChanged, this, &CImportDlg::UpdatePreview);
+    connect(m_listColumns, &CImportColumnList::useChanged, this, &CImportDlg::UpdatePreview);
+    UpdateColumns();
 }
 
+// The header and the first column's role start as automatic, showing what they resolve to.
 void CImportDlg::SetOptions(const ImportOptions& o)
 {
     m_comboSeries->setCurrentIndex(o.columns ? 1 : 0);
     m_comboDelimiter->setCurrentIndex(IndexOf(kDelimiters, o.delimiter));
-    m_checkHeader->setChecked(o.header);
-    m_comboFirstColumn->setCurrentIndex(IndexOf(kFirstColumns, o.firstColumn));
+    m_comboHeader->setCurrentIndex(0);
+    m_comboFirstColumn->setCurrentIndex(0);
+    m_spinXRow->setValue(o.xRow + 1);
     m_spinSkip->setValue(o.skip);
     m_editComment->setText(o.comment ? QString(QLatin1Char(o.comment)) : QString());
     m_checkDecimalComma->setChecked(o.decimalComma);
@@ -151,13 +209,38 @@ ImportOptions CImportDlg::Options() const
     ImportOptions o;
     o.columns = m_comboSeries->currentIndex() == 1;
     o.delimiter = kDelimiters[std::clamp(m_comboDelimiter->currentIndex(), 0, 4)];
-    o.header = m_checkHeader->isChecked();
-    o.firstColumn = kFirstColumns[std::clamp(m_comboFirstColumn->currentIndex(), 0, 2)];
+    o.detectHeader = m_comboHeader->currentIndex() <= 0;
+    o.header = m_comboHeader->currentIndex() == 1;
+    o.firstColumn = kFirstColumns[std::clamp(m_comboFirstColumn->currentIndex(), 0, 4)];
+    o.xColumn = o.columns ? m_comboXColumn->currentIndex() - 1 : -1;
+    o.xRow = o.columns ? -1 : m_spinXRow->value() - 1;
+    o.use = m_listColumns->Use();
     o.skip = m_spinSkip->value();
     const QString comment = m_editComment->text();
     o.comment = comment.isEmpty() || comment.at(0).unicode() >= 0x80 ? '\0' : char(comment.at(0).unicode());
     o.decimalComma = m_checkDecimalComma->isChecked();
     return o;
+}
+
+// The columns change with the options that split the lines: the check boxes
+// and the choice of an x column follow, keeping what was chosen.
+void CImportDlg::UpdateColumns()
+{
+    const ImportOptions o = Options();
+    const QStringList names = ColumnNames(m_head, o);
+    if (names.size() != m_listColumns->count())
+        m_listColumns->SetColumns(names, {});
+    const QSignalBlocker blocker(m_comboXColumn);
+    const int x = m_comboXColumn->currentIndex();
+    m_comboXColumn->clear();
+    m_comboXColumn->addItem(tr("最初の列の設定どおり"));
+    for (int c = 0; c < names.size() && c < CImportColumnList::kMaxColumns; ++c)
+        m_comboXColumn->addItem(names.at(c).isEmpty() ? tr("%1 列目").arg(c + 1)
+                                                      : tr("%1 列目: %2").arg(c + 1).arg(names.at(c)));
+    m_comboXColumn->setCurrentIndex(x < m_comboXColumn->count() ? std::max(x, 0) : 0);
+    m_comboXColumn->setEnabled(o.columns);
+    m_spinXRow->setEnabled(!o.columns);
+    UpdatePreview();
 }
 
 // Imports the first lines with the options as they stand.
@@ -173,10 +256,11 @@ void CImportDlg::UpdatePreview()
     const ImportOptions options = Options();
     CImporter importer(options, 1, 1);
     CSorvDoc doc;
-    if (!importer.Import(DetectionPrefix(m_head), doc)) {
+    if (!importer.Import(m_head, doc)) {
         m_labelPreview->setText(tr("このままでは読み込めません: %1").arg(ReadFailureText(importer.GetFailure())));
         return;
     }
+    ShowResolved(importer.GetOptions());
     ShowTable(doc, options.columns);
     QStringList notes;
     for (const ImportWarning& w : importer.GetWarnings())
@@ -184,18 +268,29 @@ void CImportDlg::UpdatePreview()
     m_labelPreview->setText(notes.join(QLatin1Char('\n')));
 }
 
+// The automatic entries say what they come to.
+void CImportDlg::ShowResolved(const ImportOptions& used)
+{
+    m_comboHeader->setItemText(0, tr("自動 (%1)").arg(used.header ? tr("あり") : tr("なし")));
+    m_comboFirstColumn->setItemText(0, tr("自動 (%1)").arg(FirstColumnText(used.firstColumn)));
+}
+
 // The file's lines down, their cells across: with columns, each column of
-// the table is a series (a row of the document).
+// the table is a series (a row of the document). x, when there is any,
+// heads the lines or the cells.
 void CImportDlg::ShowTable(const CSorvDoc& doc, bool columns)
 {
     const int lines = std::min(columns ? doc.m_nCols : doc.m_nRows, kPreviewLines);
     const int cells = std::min(columns ? doc.m_nRows : doc.m_nCols, kPreviewCells);
     m_tablePreview->setRowCount(lines);
     m_tablePreview->setColumnCount(cells);
-    const auto seriesLabel = [&](int r) { return DecodeLabel(doc.m_pLabels[r], doc); };
+    const auto seriesLabel = [&](int r) { return DecodeLabel(doc.m_pLabels[r], doc.m_bUtf8); };
     const auto columnLabel = [&](int c) {
-        return std::size_t(c) < doc.m_columnLabels.Count() ? DecodeLabel(doc.m_columnLabels.Label(std::size_t(c)), doc)
-                                                            : QString::number(c);
+        if (std::size_t(c) < doc.m_x.Count())
+            return XText(doc.m_x, doc.m_x.At(std::size_t(c)));
+        return std::size_t(c) < doc.m_columnLabels.Count()
+                   ? DecodeLabel(doc.m_columnLabels.Label(std::size_t(c)), doc.m_bUtf8)
+                   : QString::number(c);
     };
     for (int i = 0; i < lines; ++i)
         m_tablePreview->setVerticalHeaderItem(i, new QTableWidgetItem(columns ? columnLabel(i) : seriesLabel(i)));

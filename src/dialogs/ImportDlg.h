@@ -1,6 +1,6 @@
 #pragma once
 // The options of an import with a live preview: the first lines of the file
-// as they will be read (labels and values) and what detection found.
+// as they will be read (labels, x and values) and what detection found.
 
 #include "doc/ImportDetect.h"
 #include "doc/ImportOptions.h"
@@ -9,6 +9,7 @@
 
 #include <string>
 
+class CImportColumnList;
 class CSorvDoc;
 class QCheckBox;
 class QComboBox;
@@ -20,9 +21,10 @@ class QTableWidget;
 class CImportDlg : public QDialog {
     Q_OBJECT
 public:
-    // name: the file's name, for the title; head: the first bytes of the file
-    // (empty for a stream, which has no preview); detection: what
-    // DetectImport found in them, the options the dialog starts from.
+    // name: the file's name, for the title; head: the first lines of the
+    // file, whole (empty for a stream, which has no preview); detection:
+    // what DetectImport found in them, the options the dialog starts from
+    // (the header and the first column's role start as automatic).
     CImportDlg(const QString& name, std::string head, const ImportDetection& detection, QWidget* parent = nullptr);
 
     // The options as chosen.
@@ -30,8 +32,11 @@ public:
 
     QComboBox* m_comboSeries;      // each line or each column a series
     QComboBox* m_comboDelimiter;
-    QCheckBox* m_checkHeader;
-    QComboBox* m_comboFirstColumn;
+    QComboBox* m_comboHeader;      // automatic, yes, no
+    QComboBox* m_comboFirstColumn; // automatic, x, labels, series, left out
+    QComboBox* m_comboXColumn;     // each column a series: the first column's role, or a column as x
+    QSpinBox* m_spinXRow;          // each line a series: a row of data as x (0: none)
+    CImportColumnList* m_listColumns;
     QSpinBox* m_spinSkip;
     QLineEdit* m_editComment;
     QCheckBox* m_checkDecimalComma;
@@ -41,7 +46,9 @@ public:
 
 private:
     void SetOptions(const ImportOptions& o);
+    void UpdateColumns();
     void UpdatePreview();
+    void ShowResolved(const ImportOptions& used);
     void ShowTable(const CSorvDoc& doc, bool columns);
 
     std::string m_head;

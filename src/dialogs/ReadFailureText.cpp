@@ -53,6 +53,15 @@ QString ReadFailureText(const ReadFailure& failure)
     case ReadError::Utf16:
         return QCoreApplication::translate("ReadFailureText", "UTF-16 のﾌｧｲﾙは読めません。UTF-8 か Shift-JIS で保存してください。");
     case ReadError::Cancelled: return QCoreApplication::translate("ReadFailureText", "読み込みを中止しました。");
+    case ReadError::NoSuchColumn:
+        return QCoreApplication::translate("ReadFailureText", "列 %1 はﾌｧｲﾙにありません。")
+            .arg(QString::fromStdString(failure.subject));
+    case ReadError::NoXValues:
+        return QCoreApplication::translate("ReadFailureText", "%1 列目には x にする数値も日時もありません。")
+            .arg(QString::fromStdString(failure.subject));
+    case ReadError::NoSuchRow:
+        return QCoreApplication::translate("ReadFailureText", "x にする %1 行目がないか、数値がありません。")
+            .arg(QString::fromStdString(failure.subject));
     case ReadError::None: break;
     }
     return QString::fromStdString(failure.text);

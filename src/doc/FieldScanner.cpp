@@ -179,13 +179,44 @@ const char* CFieldScanner::LineAfter(const char* p) const
 const char* CFieldScanner::PastNonRecords(const char* p) const
 {
     while (p != m_end) {
-        const bool comment = m_comment != '\0' && *p == m_comment;
+        const bool comment = m_comment != '\0' && *p == m_comment && !IsTableLine(p);
         const char* q = SkipBlanks(p);
         if (!comment && q != m_end && *q != m_eol)
             return p;
         p = LineAfter(q);
     }
     return m_end;
+}
+
+CFieldScanner CFieldScanner::LineScanner(const char* p) const
+{
+    CFieldScanner line = *this;
+    line.m_end = Find(p, m_end, m_eol);
+    line.m_tableCells = 0;
+    return line;
+}
+
+std::size_t CFieldScanner::CellsInLine(const char* p) const
+{
+    std::size_t cells = 0;
+    InLine(p, [&](const Field&) { ++cells; });
+    return cells;
+}
+
+// Labels such as "#87" begin with the comment character too: a line shaped
+// as the table's, with a number after its first cell, is data.
+bool CFieldScanner::IsTableLine(const char* p) const
+{
+    if (m_tableCells == 0)
+        return false;
+    const CFieldScanner line = LineScanner(p);
+    std::size_t cells = 0;
+    bool number = false;
+    line.Record(p, [&](const Field& f) {
+        double v;
+        number = number || (cells++ > 0 && (line.Number(f, false, v) || line.Number(f, true, v)));
+    });
+    return cells == m_tableCells && number;
 }
 
 const char* CFieldScanner::PastQuoted(const char* q, bool& unterminated) const
@@ -354,6 +385,11 @@ bool CFieldScanner::Number(const Field& f, bool decimalComma, double& value) con
         e = TrimEnd(b, e - 1);
     }
     return ParseNumber(b, e, decimalComma, value);
+}
+
+bool CFieldScanner::ReadNumber(std::string_view text, bool decimalComma, double& value)
+{
+    return ParseNumber(text.data(), text.data() + text.size(), decimalComma, value);
 }
 
 void CFieldScanner::Split(const char* begin, std::size_t parts, std::vector<const char*>& cuts) const

@@ -53,8 +53,22 @@ struct RecordCount {
 class CFieldScanner {
 public:
     // delimiter must not be Auto. eol ends a line; a line beginning with
-    // comment is passed over ('\0': no comment lines).
+    // comment is passed over ('\0': no comment lines) unless it is a line of
+    // the table (SetTableCells).
     CFieldScanner(ImportDelimiter delimiter, char eol, char comment, const char* end);
+
+    // A line beginning with the comment character that has cells as many as
+    // this and a number after its first is data, not a comment (0: never).
+    void SetTableCells(std::size_t cells) { m_tableCells = cells; }
+    const char* End() const { return m_end; }
+    // The number of cells of the line at p, read within that line.
+    std::size_t CellsInLine(const char* p) const;
+    // Calls onField for every cell of the line at p, read within that line.
+    template <class OnField>
+    void InLine(const char* p, OnField&& onField) const
+    {
+        LineScanner(p).Record(p, onField);
+    }
 
     // The first line at or after the line start p that is neither a comment
     // nor blanks alone; the end when there is none.
@@ -87,6 +101,8 @@ public:
     // True when the whole cell (trimmed, unquoted) is a number; decimalComma
     // reads a comma as the decimal point.
     bool Number(const Field& f, bool decimalComma, double& value) const;
+    // The same for a text already trimmed and unquoted.
+    static bool ReadNumber(std::string_view text, bool decimalComma, double& value);
 
 private:
     enum : unsigned char { kBlank = 1, kStop = 2 };   // byte classes, as bits
@@ -98,12 +114,16 @@ private:
     char m_comment;
     bool m_blankRuns;   // runs of blanks separate cells
     const char* m_end;
+    std::size_t m_tableCells = 0;
 
     bool IsBlank(char c) const { return m_class[static_cast<unsigned char>(c)] & kBlank; }
     bool Stops(char c) const { return m_class[static_cast<unsigned char>(c)] & kStop; }
     const char* SkipBlanks(const char* p) const;
     const char* FindStop(const char* p) const;
     const char* PastNonRecords(const char* p) const;
+    bool IsTableLine(const char* p) const;
+    // A copy that reads only the line at p.
+    CFieldScanner LineScanner(const char* p) const;
     const char* LineAfter(const char* p) const;
     const char* TrimEnd(const char* begin, const char* end) const;
     // The byte after the quote that closes the one opened at q, or the end.

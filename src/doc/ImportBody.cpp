@@ -7,10 +7,10 @@ namespace {
 
 // Where the first line ends: the first CR or LF outside double quotes in the
 // detection window (a quoted cell may hold line breaks of another kind),
-// else the first at all.
-std::size_t FirstLineEnd(std::string_view text)
+// else the first at all. Quotes count only in a line whose cells are read.
+std::size_t FirstLineEnd(std::string_view text, bool cellsRead)
 {
-    const std::string_view window = text.substr(0, kDetectionWindow);
+    const std::string_view window = text.substr(0, cellsRead ? kDetectionWindow : 0);
     bool quoted = false;
     for (std::size_t i = 0; i < window.size(); ++i) {
         const char c = window[i];
@@ -24,14 +24,15 @@ std::size_t FirstLineEnd(std::string_view text)
 
 } // namespace
 
-ImportBody ImportBody::Of(std::string_view text, int skip)
+ImportBody ImportBody::Of(std::string_view text, int skip, char comment)
 {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     ImportBody body;
     body.text = text.data();
     body.end = text.data() + text.size();
-    const std::size_t first = FirstLineEnd(text);
+    const bool commentFirst = comment != '\0' && !text.empty() && text[0] == comment;
+    const std::size_t first = FirstLineEnd(text, skip == 0 && !commentFirst);
     if (first != std::string_view::npos && text[first] == '\r') {
         const bool crlf = first + 1 < text.size() && text[first + 1] == '\n';
         body.lineEnd = crlf ? LineEnd::CrLf : LineEnd::Cr;

@@ -16,8 +16,10 @@ struct ImportBody {
     LineEnd lineEnd = LineEnd::Lf;
     char eol = '\n';               // the byte that ends a line: CR in a file of CR-only line ends
 
-    // The first line end of the text decides how all its lines end.
-    static ImportBody Of(std::string_view text, int skip);
+    // The first line end of the text decides how all its lines end; skip
+    // lines are passed over, and so are the quotes of a first line skipped
+    // or beginning with comment.
+    static ImportBody Of(std::string_view text, int skip, char comment);
 
     // The 1-based line number of the line that p lies in.
     long long LineOf(const char* p) const;

@@ -4,7 +4,10 @@
 #include "doc/FieldScanner.h"
 #include "doc/HugePages.h"
 #include "doc/ImportBody.h"
+#include "doc/ImportColumns.h"
+#include "doc/ImportConversion.h"
 #include "doc/ImportDetect.h"
+#include "doc/ImportNames.h"
 #include "doc/ImportPieces.h"
 #include "doc/ParallelRun.h"
 #include "doc/ProgressCheckpoint.h"
@@ -17,6 +20,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -29,128 +33,6 @@ namespace {
 constexpr std::size_t kBytesPerPiece = std::size_t(1) << 20;
 constexpr std::size_t kPiecesPerThread = 16;
 constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
-
-// What the conversion of one piece finds.
-struct Tally {
-    std::uint64_t missing = 0;
-    std::uint64_t ragged = 0;               // records with fewer cells than the widest
-    const char* firstRagged = nullptr;
-    const char* unterminated = nullptr;     // the cell whose quote is never closed
-    std::size_t labelEnd = 0;               // where its column labels end
-    ValueRange range;                       // of its finite values, in the order it met them
-};
-
-// Where the cells go: value j of record r at data[r * RecordStride() + j * ValueStride()].
-struct Layout {
-    bool columns = false;
-    std::size_t offset = 0;       // leading cells of a record that are no values
-    std::size_t width = 0;        // values per record
-    std::uint64_t records = 0;
-
-    std::size_t RecordStride() const { return columns ? 1 : width; }
-    std::size_t ValueStride() const { return columns ? std::size_t(records) : 1; }
-    std::uint64_t Rows() const { return columns ? width : records; }
-    std::uint64_t Cols() const { return columns ? records : width; }
-};
-
-// The conversion of the records into the matrix and the labels, one piece of
-// the text at a time; pieces write to disjoint cells and labels.
-struct Conversion {
-    const CFieldScanner& scanner;
-    Layout layout;
-    std::size_t widest = 0;
-    bool decimalComma = false;
-    bool takeLabels = false;            // the first cells are labels
-    double* data = nullptr;
-    std::string* rowLabels = nullptr;   // one per record when the records are the rows
-    char* labelText = nullptr;          // else the column labels end to end
-    std::size_t* labelEnds = nullptr;
-
-    // Converts the records of [begin, end), which the counting pass found to
-    // be shape.records from record on, with shape.labelBytes of first cells
-    // from labelAt on. It never writes past them.
-    [[gnu::flatten]] Tally Piece(const char* begin, const char* end, const RecordCount& shape, std::uint64_t record,
-                                 std::size_t labelAt, CReadProgress& progress) const
-    {
-        Tally tally;
-        std::string scratch;
-        CProgressCheckpoint checkpoint(begin, end, progress);
-        const std::uint64_t last = record + shape.records;
-        const std::size_t labelLimit = labelAt + shape.labelBytes;
-        ValueOut out;
-        out.step = layout.ValueStride();
-        out.width = layout.width;
-        for (const char* p = scanner.NextRecord(begin); p < end && record < last && checkpoint.At(p); ++record) {
-            out.values = data + record * layout.RecordStride();
-            std::size_t leading = 0;
-            const char* next = scanner.Values(
-                p, decimalComma, layout.offset,
-                [&](const Field& f) {
-                    ++leading;
-                    NoteQuote(f, tally);
-                    TakeLabel(f, record, labelAt, labelLimit, scratch);
-                },
-                out);
-            for (std::size_t j = out.cells; j < out.width; ++j) {
-                out.values[j * out.step] = kMissing;
-                ++out.missing;
-            }
-            if (leading + out.cells < widest && tally.ragged++ == 0)
-                tally.firstRagged = p;
-            p = scanner.NextRecord(next);
-        }
-        tally.missing = out.missing;
-        tally.range = out.range;
-        if (out.unterminated)
-            tally.unterminated = out.unterminated;
-        tally.labelEnd = labelAt;
-        checkpoint.Report(end);
-        return tally;
-    }
-
-    static void NoteQuote(const Field& f, Tally& tally)
-    {
-        if (f.unterminated)
-            tally.unterminated = f.begin;
-    }
-
-    void TakeLabel(const Field& f, std::uint64_t record, std::size_t& labelAt, std::size_t labelLimit,
-                   std::string& scratch) const
-    {
-        if (!takeLabels)
-            return;
-        const std::string_view text = scanner.Text(f, scratch);
-        if (rowLabels) {
-            rowLabels[record].assign(text);
-            return;
-        }
-        const std::size_t n = std::min(text.size(), labelLimit - labelAt);   // never cut: the raw cell is longer
-        std::memcpy(labelText + labelAt, text.data(), n);
-        labelAt += n;
-        labelEnds[record] = labelAt;
-    }
-};
-
-// Pieces write their column labels from where their raw first cells would
-// begin; unquoting and trimming leave gaps that this closes.
-CColumnLabels PackColumnLabels(std::unique_ptr<char[]> text, std::unique_ptr<std::size_t[]> ends,
-                               const std::vector<RecordCount>& shapes, const std::vector<Tally>& tallies)
-{
-    std::size_t at = 0, base = 0;
-    std::uint64_t record = 0;
-    for (std::size_t k = 0; k < shapes.size(); ++k) {
-        const std::size_t used = tallies[k].labelEnd - base;
-        if (at != base) {
-            std::memmove(text.get() + at, text.get() + base, used);
-            for (std::uint64_t r = record; r < record + shapes[k].records; ++r)
-                ends[r] -= base - at;
-        }
-        at += used;
-        base += shapes[k].labelBytes;
-        record += shapes[k].records;
-    }
-    return CColumnLabels(std::move(text), std::move(ends), record);
-}
 
 // The pieces meet their values in their own order, but equal values differ
 // at most in the sign of zero: a bound that is zero is the zero that comes
@@ -168,33 +50,23 @@ std::string Lines(std::uint64_t n)
     return n == 1 ? "1 line has" : std::to_string(n) + " lines have";
 }
 
-// Names for n series or columns: the header's after the cells that are no
-// values, then empty ones.
-std::unique_ptr<std::string[]> NameLabels(const std::vector<std::string>& names, std::size_t offset, std::size_t n)
+// x values that rise from the first to the last and never fall on the way.
+bool Rises(const std::vector<double>& x)
 {
-    auto labels = std::make_unique<std::string[]>(n);
-    for (std::size_t i = 0; i < n && offset + i < names.size(); ++i)
-        labels[i] = names[offset + i];
-    return labels;
+    const CXValues values(XKind::Number, {}, x);
+    const std::optional<std::pair<double, double>> range = values.Range(0, int(x.size()) - 1);
+    return values.NeverFalls() && range && range->second > range->first;
 }
 
-CColumnLabels NameColumns(const std::vector<std::string>& names, std::size_t offset, std::size_t n)
+// Whether the record at p has a cell that reads as a number.
+bool HoldsNumber(const CFieldScanner& scanner, const char* p, bool decimalComma)
 {
-    const auto named = [&](std::size_t i) {
-        return offset + i < names.size() ? std::string_view(names[offset + i]) : std::string_view();
-    };
-    std::size_t bytes = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        bytes += named(i).size();
-    auto text = std::make_unique_for_overwrite<char[]>(bytes);
-    auto ends = std::make_unique_for_overwrite<std::size_t[]>(n);
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::string_view name = named(i);
-        std::copy(name.begin(), name.end(), text.get() + at);
-        ends[i] = at += name.size();
-    }
-    return CColumnLabels(std::move(text), std::move(ends), n);
+    bool number = false;
+    scanner.Record(p, [&](const Field& f) {
+        double v;
+        number = number || scanner.Number(f, decimalComma, v);
+    });
+    return number;
 }
 
 } // namespace
@@ -209,6 +81,7 @@ struct CImporter::Plan {
     std::vector<std::string> names;   // the header's cells
     const char* headerLine = nullptr;
     ImportPieces pieces;
+    ImportColumns columns;
     Layout layout;
     std::size_t widest = 0;
     std::size_t labelBytes = 0;
@@ -219,6 +92,15 @@ struct CImporter::Plan {
     std::unique_ptr<std::string[]> labels;
     std::unique_ptr<char[]> labelText;  // column labels from the first cells
     std::unique_ptr<std::size_t[]> labelEnds;
+    std::unique_ptr<std::string[]> labelStrings;   // ... or one string each, when cells are targeted
+    std::vector<double> x;
+    std::vector<int> zones;
+    XCells xCells;
+
+    NameOf ValueName() const
+    {
+        return [this](std::size_t k) { return columns.ValueName(names, k); };
+    }
 };
 
 CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned threads)
@@ -271,15 +153,17 @@ bool CImporter::ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc
         return Fail(ReadError::Empty, "the file is empty");
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
         return Fail(ReadError::Utf16, "the file is UTF-16 text: save it as UTF-8 or Shift-JIS");
-    const ImportBody body = ImportBody::Of(text, m_options.skip);
+    const ImportBody body = ImportBody::Of(text, m_options.skip, m_options.comment);
     if (m_options.delimiter == ImportDelimiter::Auto)
         m_options.delimiter = DetectDelimiter(body, m_options.comment);
-    if (m_options.detectLayout)
-        DetectLayout(text);
-    const CFieldScanner scanner(m_options.delimiter, body.eol, m_options.comment, body.end);
+    if (m_options.detectHeader)
+        m_options.header = DetectImport(text, m_options).options.header;
+    m_options.detectHeader = false;
+    CFieldScanner scanner(m_options.delimiter, body.eol, m_options.comment, body.end);
+    scanner.SetTableCells(TableCells(body, m_options.delimiter, m_options.comment, body.end));
     Plan plan(scanner, pass);
     try {
-        if (!Measure(body, plan) || !Convert(plan))
+        if (!Measure(body, plan) || !Convert(plan) || !CheckXRow(plan))
             return false;
         const char* counted = plan.pieces.cuts.front();   // the pieces checked their own bytes
         Adopt(plan, plan.pieces.utf8 && IsValidUtf8(text.data(), std::size_t(counted - text.data())), doc);
@@ -290,15 +174,6 @@ bool CImporter::ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc
     return true;
 }
 
-void CImporter::DetectLayout(std::string_view text)
-{
-    const ImportOptions detected = DetectImport(text, m_options).options;
-    m_options.header = detected.header;
-    m_options.firstColumn = detected.firstColumn;
-    m_options.decimalComma = m_options.decimalComma || detected.decimalComma;
-    m_options.detectLayout = false;
-}
-
 std::size_t CImporter::Pieces(std::size_t bytes) const
 {
     if (m_pieces != 0)
@@ -306,30 +181,47 @@ std::size_t CImporter::Pieces(std::size_t bytes) const
     return std::clamp<std::size_t>(bytes / kBytesPerPiece, 1, kPiecesPerThread * m_threads);
 }
 
-// Reads the header, cuts the rest into pieces, counts their records and
-// cells, and settles the shape of the matrix.
-bool CImporter::Measure(const ImportBody& body, Plan& plan)
+// The header's names, from the first record or from a comment line above
+// data; returns where the data begin.
+const char* CImporter::ReadHeader(const ImportBody& body, Plan& plan)
 {
     const CFieldScanner& scanner = plan.scanner;
     const char* begin = plan.headerLine = scanner.NextRecord(body.begin);
+    if (!m_options.header || begin == body.end)
+        return begin;
+    if (HoldsNumber(scanner, begin, m_options.decimalComma))
+        plan.names = CommentHeader(scanner, body, begin, m_options.comment);
+    if (!plan.names.empty())
+        return begin;
     std::string scratch;
-    if (m_options.header && begin != body.end)
-        begin = scanner.Record(begin, [&](const Field& f) { plan.names.emplace_back(scanner.Text(f, scratch)); });
-    if (!CountPieces(scanner, begin, Pieces(std::size_t(body.end - begin)), plan.pass, plan.pieces)) {
+    return scanner.Record(begin, [&](const Field& f) { plan.names.emplace_back(scanner.Text(f, scratch)); });
+}
+
+// Reads the header, cuts the rest into pieces, counts their records and
+// cells, and settles the columns and the shape of the matrix.
+bool CImporter::Measure(const ImportBody& body, Plan& plan)
+{
+    const char* begin = ReadHeader(body, plan);
+    if (!CountPieces(plan.scanner, begin, Pieces(std::size_t(body.end - begin)), plan.pass, plan.pieces)) {
         m_failure = plan.pass.Failure();
         return false;
     }
-
     Layout& layout = plan.layout;
     layout.columns = m_options.columns;
-    layout.offset = m_options.firstColumn == FirstColumn::Data ? 0 : 1;
     for (const RecordCount& s : plan.pieces.shapes) {
         layout.records += s.records;
         plan.widest = std::max(plan.widest, s.widest);
         plan.labelBytes += s.labelBytes;
     }
-    const std::size_t values = plan.widest - std::min(plan.widest, layout.offset);
-    layout.width = std::max(values, plan.names.size() - std::min(plan.names.size(), layout.offset));
+    if (layout.records == 0)
+        return CheckShape(plan);
+    ImportColumns& columns = plan.columns;
+    if (!ResolveColumns(m_options, plan.scanner, begin, plan.names, plan.widest, columns, m_failure))
+        return false;
+    m_options.firstColumn = columns.first;
+    layout.offset = columns.offset;
+    const std::size_t named = plan.names.size() - std::min(plan.names.size(), columns.offset);
+    layout.width = columns.targets ? columns.values : std::max(columns.values, named);
     return CheckShape(plan);
 }
 
@@ -360,19 +252,19 @@ bool CImporter::CheckShape(const Plan& plan)
     return true;
 }
 
-// Converts every piece into the matrix and the labels, on every core.
-bool CImporter::Convert(Plan& plan)
+// Where the conversion puts labels and x, allocated for it.
+void CImporter::PrepareOutputs(Plan& plan, Conversion& conversion)
 {
     const Layout& layout = plan.layout;
-    const std::size_t cells = layout.Rows() * layout.Cols();
-    plan.data = std::make_unique_for_overwrite<double[]>(cells);
-    AdviseHugePages(plan.data.get(), cells * sizeof(double));
-    Conversion conversion{plan.scanner, layout, plan.widest, m_options.decimalComma,
-                          m_options.firstColumn == FirstColumn::Labels, plan.data.get()};
+    const ImportColumns& columns = plan.columns;
+    const bool labels = columns.first == FirstColumn::Labels;
     if (!layout.columns) {
         plan.labels = std::make_unique<std::string[]>(layout.records);
         conversion.rowLabels = plan.labels.get();
-    } else if (conversion.takeLabels) {
+    } else if (labels && columns.targets) {
+        plan.labelStrings = std::make_unique<std::string[]>(layout.records);
+        conversion.labelStrings = plan.labelStrings.get();
+    } else if (labels) {
         plan.labelText = std::make_unique_for_overwrite<char[]>(plan.labelBytes);
         plan.labelEnds = std::make_unique_for_overwrite<std::size_t[]>(layout.records);
         AdviseHugePages(plan.labelText.get(), plan.labelBytes);
@@ -380,6 +272,27 @@ bool CImporter::Convert(Plan& plan)
         conversion.labelText = plan.labelText.get();
         conversion.labelEnds = plan.labelEnds.get();
     }
+    conversion.takeLabels = labels;
+    if (columns.xCell < 0)
+        return;
+    plan.x.assign(layout.records, kMissing);
+    if (columns.xKind == XKind::Time)
+        plan.zones.assign(layout.records, XCells::kNoZone);
+    plan.xCells = {columns.xKind, m_options.decimalComma, plan.x.data(), plan.zones.data()};
+    conversion.x = &plan.xCells;
+}
+
+// Converts every piece into the matrix, the labels and x, on every core.
+bool CImporter::Convert(Plan& plan)
+{
+    const Layout& layout = plan.layout;
+    const std::size_t cells = layout.Rows() * layout.Cols();
+    plan.data = std::make_unique_for_overwrite<double[]>(cells);
+    AdviseHugePages(plan.data.get(), cells * sizeof(double));
+    Conversion conversion{plan.scanner, layout, plan.widest, m_options.decimalComma};
+    conversion.data = plan.data.get();
+    conversion.targets = plan.columns.targets ? &*plan.columns.targets : nullptr;
+    PrepareOutputs(plan, conversion);
     const std::vector<RecordCount>& shapes = plan.pieces.shapes;
     const std::size_t n = shapes.size();
     std::vector<std::uint64_t> firstRecord(n);
@@ -402,28 +315,101 @@ bool CImporter::Convert(Plan& plan)
         plan.missing += t.missing;
         plan.range.Add(t.range);
     }
-    if (plan.missing == cells)
+    SettleX(plan);
+    const std::size_t all = plan.layout.Rows() * plan.layout.Cols();
+    if (plan.missing == all)
         return Fail(ReadError::NoNumbers, "no cell of the file is a number");
-    plan.range = ZeroFirstInStorage(plan.range, plan.data.get(), cells);
+    plan.range = ZeroFirstInStorage(plan.range, plan.data.get(), all);
+    return true;
+}
+
+// Date-times to the clock of their first zone; a first column taken for x
+// because it looked so, whose numbers fall somewhere, becomes a series.
+void CImporter::SettleX(Plan& plan)
+{
+    ImportColumns& columns = plan.columns;
+    if (columns.xCell < 0)
+        return;
+    if (columns.xKind == XKind::Time) {
+        ToFirstZone(plan.x.data(), plan.zones.data(), plan.x.size());
+        return;
+    }
+    if (!columns.firstDetected || columns.first != FirstColumn::X || Rises(plan.x))
+        return;
+    Layout& layout = plan.layout;
+    const std::size_t cols = layout.records, cells = layout.width * cols;
+    auto data = std::make_unique_for_overwrite<double[]>(cells + cols);
+    std::copy(plan.x.begin(), plan.x.end(), data.get());
+    std::copy(plan.data.get(), plan.data.get() + cells, data.get() + cols);
+    for (const double v : plan.x) {
+        plan.missing += v != v;
+        plan.range.Add(v);
+    }
+    plan.data = std::move(data);
+    ++layout.width;
+    if (columns.targets)
+        columns.valueCells.insert(columns.valueCells.begin(), std::size_t(columns.xCell));
+    columns.offset = layout.offset = 0;
+    columns.first = m_options.firstColumn = FirstColumn::Data;
+    columns.xCell = -1;
+    plan.x.clear();
+}
+
+bool CImporter::CheckXRow(const Plan& plan)
+{
+    const int row = m_options.xRow;
+    if (row < 0)
+        return true;
+    const std::uint64_t rows = plan.layout.Rows(), cols = plan.layout.Cols();
+    const std::string number = std::to_string(row + 1);
+    if (std::uint64_t(row) >= rows || rows < 2) {
+        m_failure = {ReadError::NoSuchRow, "there is no row " + number + " to take as x beside the series (the data has "
+                                               + std::to_string(rows) + ")", 0, 0, 0, number};
+        return false;
+    }
+    const double* values = plan.data.get() + std::uint64_t(row) * cols;
+    if (std::none_of(values, values + cols, [](double v) { return std::isfinite(v); })) {
+        m_failure = {ReadError::NoSuchRow, "row " + number + " has no number to take as x", 0, 0, 0, number};
+        return false;
+    }
     return true;
 }
 
 void CImporter::Adopt(Plan& plan, bool utf8, CSorvDoc& doc)
 {
     const Layout& layout = plan.layout;
+    const ImportColumns& columns = plan.columns;
     const int rows = int(layout.Rows()), cols = int(layout.Cols());
+    const NameOf name = plan.ValueName();
     CColumnLabels columnLabels;
-    if (!layout.columns && m_options.header)
-        columnLabels = NameColumns(plan.names, layout.offset, layout.width);
+    std::optional<CXValues> x;
+    if (!layout.columns && m_options.header) {
+        const std::string xName = columns.first == FirstColumn::Labels && !plan.names.empty() ? plan.names[0] : "";
+        x = NamesAsX(name, layout.width, m_options.decimalComma, xName);
+        if (!x)
+            columnLabels = NameColumns(name, layout.width);
+    }
     if (layout.columns) {
-        plan.labels = NameLabels(plan.names, layout.offset, layout.width);
-        if (m_options.firstColumn == FirstColumn::Labels)
+        plan.labels = NameLabels(name, layout.width);
+        if (columns.first == FirstColumn::Labels && columns.targets)
+            columnLabels = NameColumns([&](std::size_t c) { return std::string_view(plan.labelStrings[c]); },
+                                       layout.records);
+        else if (columns.first == FirstColumn::Labels)
             columnLabels = PackColumnLabels(std::move(plan.labelText), std::move(plan.labelEnds), plan.pieces.shapes,
                                             plan.tallies);
+    }
+    if (columns.xCell >= 0) {
+        const std::size_t cell = std::size_t(columns.xCell);
+        x.emplace(columns.xKind, cell < plan.names.size() ? plan.names[cell] : "", std::move(plan.x));
     }
     doc.Adopt(rows, cols, std::move(plan.data), std::move(plan.labels), plan.range, utf8);
     doc.m_nMissing = int(plan.missing);
     doc.m_columnLabels = std::move(columnLabels);
+    doc.m_bColumnWise = layout.columns;
+    if (x)
+        doc.m_x = std::move(*x);
+    if (m_options.xRow >= 0)
+        doc.TakeRowAsX(m_options.xRow);
 }
 
 void CImporter::Warn(const ImportBody& body, const Plan& plan)
@@ -438,7 +424,10 @@ void CImporter::Warn(const ImportBody& body, const Plan& plan)
         if (t.unterminated)
             unterminated = t.unterminated;
     }
-    const std::size_t named = plan.names.size() - std::min(plan.names.size(), plan.layout.offset);
+    std::size_t named = 0;
+    for (std::size_t k = 0; k < plan.layout.width; ++k)
+        named += plan.columns.targets ? plan.columns.valueCells[k] < plan.names.size()
+                                      : plan.columns.offset + k < plan.names.size();
     if (m_options.columns && m_options.header && named < plan.layout.width) {
         const std::size_t n = plan.layout.width;
         m_warnings.push_back({ImportWarning::Kind::UnnamedSeries, (long long)(n - named), body.LineOf(plan.headerLine),

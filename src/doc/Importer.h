@@ -16,6 +16,7 @@
 
 class CReadPass;
 class CSorvDoc;
+struct Conversion;
 struct ImportBody;
 
 // Something the import got past, for the status bar.
@@ -49,7 +50,8 @@ public:
 
     const ReadFailure& GetFailure() const { return m_failure; }
     const std::vector<ImportWarning>& GetWarnings() const { return m_warnings; }
-    // The options as the last import used them: an automatic delimiter resolved.
+    // The options as the last import used them: an automatic delimiter, the
+    // header and the first column's role resolved.
     const ImportOptions& GetOptions() const { return m_options; }
 
 private:
@@ -65,11 +67,14 @@ private:
 
     bool Fail(ReadError code, std::string text, std::uint64_t rows = 0, std::uint64_t cols = 0);
     bool ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc);
-    void DetectLayout(std::string_view text);
     std::size_t Pieces(std::size_t bytes) const;
+    const char* ReadHeader(const ImportBody& body, Plan& plan);
     bool Measure(const ImportBody& body, Plan& plan);
     bool CheckShape(const Plan& plan);
+    void PrepareOutputs(Plan& plan, Conversion& conversion);
     bool Convert(Plan& plan);
+    void SettleX(Plan& plan);
+    bool CheckXRow(const Plan& plan);
     void Adopt(Plan& plan, bool utf8, CSorvDoc& doc);
     void Warn(const ImportBody& body, const Plan& plan);
 };

@@ -5,7 +5,10 @@
 #include <string>
 
 enum class ReadError {
-    None, CannotOpen, Empty, ShortRead, TooFewCells, TooLarge, NoMemory, NoNumbers, HeaderOnly, Utf16, Cancelled
+    None, CannotOpen, Empty, ShortRead, TooFewCells, TooLarge, NoMemory, NoNumbers, HeaderOnly, Utf16, Cancelled,
+    NoSuchColumn,   // a column to read or to take as x that the file does not have
+    NoXValues,      // the column to take as x holds no number or date-time
+    NoSuchRow,      // the row to take as x is not there or holds no number
 };
 
 struct ReadFailure {
@@ -15,6 +18,8 @@ struct ReadFailure {
     // TooLarge and NoMemory: the shape of the matrix that was refused.
     std::uint64_t rows = 0;
     std::uint64_t cols = 0;
+    // NoSuchColumn, NoXValues, NoSuchRow: the column or row as the options name it.
+    std::string subject{};
 };
 
 // What every read says when it was cancelled.

@@ -92,6 +92,13 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(std::string title) { m_strTitle = std::move(title); }
 
+    // Takes row (from 0) out of the matrix as the x values of the columns,
+    // named by its label; the range is taken again and the region becomes the
+    // whole matrix, every view stopped first and redrawn after. Refused
+    // (false, nothing changed) for a row that is not there, the only row, or
+    // one without a finite value.
+    bool TakeRowAsX(int row);
+
     // Four zeros restore the whole matrix; anything else narrows the region to
     // its intersection with the given one. A result that would be inverted or
     // empty, and any change of an empty document, is refused: the region stays

@@ -3,6 +3,7 @@
 #include "chart2d/ScaleMap.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PageInt.h"
+#include "page/ColumnSpan.h"
 #include "page/DocumentAxes.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
@@ -19,29 +20,6 @@ bool UsableScale(double scale)
     return std::isfinite(scale) && scale != 0.0;
 }
 
-// The page places its columns on the H axis, at their column numbers or x values.
-bool OnAxis(const CPageLayout& l)
-{
-    return l.m_nHPlacement != HPlacement::Region;
-}
-
-// The stacked chart of x values that fall places its columns by their
-// numbers, while the settings' H range stays in x units.
-bool ColumnsForX(const CPageLayout& l, const CSorvDoc& doc)
-{
-    return l.m_nHPlacement == HPlacement::ColumnNumbers && !doc.m_x.IsEmpty();
-}
-
-// The columns with H positions in [a, b] and one more on either side, so that
-// lines run to the plot's edges; nothing for x values that fall.
-std::optional<std::pair<int, int>> ColumnsAround(const CSorvDoc& doc, const CPageLayout& l, double a, double b)
-{
-    if (l.m_nHPlacement == HPlacement::XValues)
-        return doc.m_x.ColumnsAround(a, b);
-    const double last = double(doc.m_nCols) - 1;
-    return std::make_pair(int(std::clamp(std::floor(a), 0.0, last)), int(std::clamp(std::ceil(b), 0.0, last)));
-}
-
 // Placed on the axis: the H range becomes [a, b] and the region narrows to
 // the columns around it.
 bool ZoomHRange(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, double a, double b)
@@ -54,7 +32,7 @@ bool ZoomHRange(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, double a,
         if (from <= to && (from != doc.m_nX1 || to != doc.m_nX2))
             NarrowRegion(doc, from, doc.m_nY1, to, doc.m_nY2);
     }
-    if (ColumnsForX(l, doc))
+    if (ColumnsForFallingX(l, doc))
         FollowRegion(s, doc);
     else {
         s.m_dHMin = a;
@@ -107,12 +85,12 @@ bool NarrowColumns(CPlotSettings& s, CSorvDoc& doc, int hL, int hR)
 }
 
 bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint start, CPoint end,
-                  int clientHeight)
+                  int clientHeight, bool xOnly)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
     const CScaleMap values = CScaleMap::Values(l);
     const CScaleMap columns = CScaleMap::Horizontal(l);
-    if (l.m_bPrinted || (n <= 0 && !OnAxis(l)) || !doc.RegionInMatrix() || !UsableScale(values.Scale()) ||
+    if (l.m_bPrinted || (n <= 0 && !PlacedOnAxis(l)) || !doc.RegionInMatrix() || !UsableScale(values.Scale()) ||
         !UsableScale(columns.Scale()))
         return false;
     // Page units: y up.
@@ -129,12 +107,14 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
     // A logarithmic range follows the axis, which starts at the floored log of the minimum.
     const double vMin = values.ToValue(bottom);
     const double vMax = values.ToValue(top);
-    if (OnAxis(l)) {
+    if (PlacedOnAxis(l)) {
         if (!std::isfinite(vMin) || !std::isfinite(vMax) ||
             !ZoomHRange(s, doc, l, columns.ToValue(left), columns.ToValue(right)))
             return false;
-        s.m_dVMin = vMin;
-        s.m_dVMax = vMax;
+        if (!xOnly) {
+            s.m_dVMin = vMin;
+            s.m_dVMax = vMax;
+        }
         return true;
     }
     const std::optional<int> truncL = TruncToInt(columns.Offset(left));
@@ -148,14 +128,16 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
 
     if (!NarrowColumns(s, doc, hL, hR))
         return false;
-    s.m_dVMin = vMin;
-    s.m_dVMax = vMax;
+    if (!xOnly) {
+        s.m_dVMin = vMin;
+        s.m_dVMax = vMax;
+    }
     return true;
 }
 
 bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
 {
-    if (OnAxis(l) && !ColumnsForX(l, doc))
+    if (PlacedOnAxis(l) && !ColumnsForFallingX(l, doc))
         return ZoomByWheelOnAxis(s, doc, l, x);
     const int n = doc.m_nX2 - doc.m_nX1;
     // A printed page, or a page whose plot has no usable column scale, places nothing.
@@ -169,7 +151,7 @@ bool ZoomByWheel2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
     const double share = (double(x) - l.m_nPlotLeft) / (double(l.m_nPlotRight) - l.m_nPlotLeft);
     const double under = std::clamp(share * n, 0.0, double(n));
     const int hL = std::clamp(int(std::lround(under * (n - kept) / n)), 0, n - kept);
-    if (!ColumnsForX(l, doc))
+    if (!ColumnsForFallingX(l, doc))
         return NarrowColumns(s, doc, hL, hL + kept);
     if (!NarrowRegion(doc, doc.m_nX1 + hL, doc.m_nY1, doc.m_nX1 + hL + kept, doc.m_nY2))
         return false;

@@ -9,12 +9,12 @@ class CSorvDoc;
 struct CPageLayout;
 struct CPlotSettings;
 
-// A drag over a 2D chart: the V range follows the rectangle, the region and
-// the H range narrow to the whole columns under it. Returns false (nothing
-// changed) when the rectangle misses the plot or the layout cannot map it (a
-// printed page's layout is in 0.1 mm, not in pixels).
+// A drag over a 2D chart: the V range follows the rectangle (unless xOnly),
+// the region and the H range narrow to the whole columns under it. Returns
+// false (nothing changed) when the rectangle misses the plot or the layout
+// cannot map it (a printed page's layout is in 0.1 mm, not in pixels).
 bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& layout, CPoint start, CPoint end,
-                  int clientHeight);
+                  int clientHeight, bool xOnly = false);
 // A wheel step forward over a 2D chart at client x: the region narrows to
 // four fifths of its column steps about the column under x, the H range in
 // step. x is placed by the layout's plot rectangle, so that a layout of an

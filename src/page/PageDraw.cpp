@@ -6,7 +6,7 @@
 #include "gfx/DC.h"
 #include "settings/PlotSettings.h"
 
-CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clientHeight)
+CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clientHeight, double minText)
 {
     const int wc = clientWidth;
     const int hc = clientHeight;
@@ -30,6 +30,7 @@ CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clie
         dc.SetScreenMapping(wc, hc);
         l.m_nPageWidth = wc;
         l.m_nPageHeight = hc;
+        l.m_dMinText = minText;
     }
     dc.SetPageSize(l.m_nPageWidth, l.m_nPageHeight);
     dc.SetBkMode(TRANSPARENT);
@@ -57,10 +58,11 @@ void DrawPageFrame(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldPen);
 }
 
-CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
+CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+                     double minText)
 {
     dc.SetTextEncoding(doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
-    CPageLayout layout = SetupPage(dc, s, clientWidth, clientHeight);
+    CPageLayout layout = SetupPage(dc, s, clientWidth, clientHeight, minText);
     if (s.m_nGraphType >= 0 && s.m_nGraphType <= 2)
         DrawGraph2D(dc, doc, s, layout);
     else if (s.m_nGraphType == 3)

@@ -13,18 +13,18 @@
 namespace {
 
 CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
-                   const std::atomic<bool>* cancel, bool draft)
+                   const std::atomic<bool>* cancel, bool draft, double minText)
 {
     dc.SetCancelFlag(cancel);
     // A surface may be a draft of its own (the bands' counting pass).
     dc.m_bDraft = dc.m_bDraft || draft;
-    return DrawPage(dc, doc, s, clientWidth, clientHeight);
+    return DrawPage(dc, doc, s, clientWidth, clientHeight, minText);
 }
 
 }  // namespace
 
 CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
-                         double devicePixelRatio, const std::atomic<bool>* cancel, bool draft)
+                         double devicePixelRatio, const std::atomic<bool>* cancel, bool draft, double minText)
 {
     CPageImage page;
     const QSize deviceSize = (QSizeF(clientWidth, clientHeight) * devicePixelRatio).toSize();
@@ -40,7 +40,7 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
     // The cells of a 3D surface are most of the work, and they split into bands.
     if (s.m_nGraphType == 3) {
         DrawInBands(page.image, QThread::idealThreadCount(), dotsPerMm, [&](CDC& dc, int band) {
-            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft);
+            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft, minText);
             if (band == 0)
                 page.layout = layout;
         });
@@ -49,6 +49,6 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
     // The surface finishes its gathered lines when it goes, while the painter is still open.
     QPainter painter(&page.image);
     CPainterDC dc(painter, dotsPerMm);
-    page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft);
+    page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft, minText);
     return page;
 }

@@ -15,7 +15,7 @@ CRenderedPage RenderPage(const CPageRequest& request, const std::atomic<bool>* c
         return page;
     try {
         CPageImage drawn = DrawPageImage(*request.doc, request.settings, request.clientWidth, request.clientHeight,
-                                         request.ratio, cancel, request.draft);
+                                         request.ratio, cancel, request.draft, request.minText);
         page.image = std::move(drawn.image);
         page.layout = drawn.layout;
     } catch (const std::bad_alloc& e) {

@@ -29,6 +29,7 @@ struct CPageRequest {
     int clientHeight = 0;
     double ratio = 1.0;  // device pixels per client pixel
     bool draft = false;  // the 3D surface may come from a coarser grid
+    double minText = 0.0;  // the least height of the text in client pixels
 };
 
 struct CRenderedPage {

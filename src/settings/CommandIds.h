@@ -26,6 +26,7 @@ constexpr int WindowArrange = 57649;
 constexpr int WindowCascade = 57650;
 constexpr int WindowTileHorz = 57651;
 constexpr int WindowTileVert = 57652;
+constexpr int WindowClose = 32845;  // the active chart window (Ctrl+W), wherever the focus is
 constexpr int WindowFirstChild = 65280;  // the list of open windows, one id each
 // Application
 constexpr int AppAbout = 57664;

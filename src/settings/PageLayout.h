@@ -12,6 +12,11 @@ struct CPageLayout {
     int m_nPageWidth = 0;
     int m_nPageHeight = 0;
     bool m_bPrinted = false;  // a printed or previewed page, not the screen
+    // The least height of the chart's text, in page units; 0: as the page's
+    // size makes it. A small window keeps its text legible this way.
+    double m_dMinText = 0.0;
+    // The legend is drawn: asked for, and room for it on the page.
+    bool m_bLegend = false;
     // The plot rectangle of a 2D chart.
     int m_nPlotLeft = 0;
     int m_nPlotRight = 0;

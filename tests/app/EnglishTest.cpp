@@ -281,12 +281,14 @@ private slots:
             const std::string head = "time;a;b\r\n0,5;1;2\r\n1,5;3;4\r\n";
             return new CImportDlg("logger.csv", head, DetectImport(head));
         }) << QStringList({"Import - logger.csv", "", "&Comment lines start with:", "&Delimiter:", "&First column:",
-                           "&Series:", "Automatic", "Blank", "Cancel", "Comma", "Decimal co&mma (1,5)",
+                           "&Series:", "&x column:", "As the first column says", "Automatic", "Automatic (Yes)",
+                           "Automatic (x)", "Blank", "Cancel", "Column 1: time", "Column 2: a", "Column 3: b",
+                           "Columns to &use:", "Comma", "Decimal co&mma (1,5)",
                            "Detected settings: Delimiter Semicolon, Header line, One series per column, "
-                           "Line ends CR LF, Decimal comma",
-                           "First line is a &header", "Labels", "Lines to s&kip at the start:", "OK",
-                           "One series per column (time series)", "One series per row", "Semicolon", "Skip", "Tab",
-                           "Values"});
+                           "First column x, Line ends CR LF, Decimal comma",
+                           "First line is a &header:", "Labels", "Left out", "Lines to s&kip at the start:", "No",
+                           "OK", "One series per column (time series)", "One series per row", "Semicolon", "Series",
+                           "Tab", "Yes", "x", "x &row:"});
     }
     // Every text in English, each with room for the whole of it.
     void dialogs()

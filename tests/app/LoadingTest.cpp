@@ -16,7 +16,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -26,6 +29,7 @@
 
 #include <sys/stat.h>
 
+#include <climits>
 #include <memory>
 
 using namespace CommandId;
@@ -103,7 +107,8 @@ private slots:
         CImportDlg* dialog = ImportDialog();
         QCOMPARE(dialog->m_comboSeries->currentIndex(), 1);
         QCOMPARE(dialog->m_comboDelimiter->currentText(), QString("ｶﾝﾏ"));
-        QVERIFY(dialog->m_checkHeader->isChecked());
+        QCOMPARE(dialog->m_comboHeader->currentText(), QString("自動 (あり)"));
+        QCOMPARE(dialog->m_comboFirstColumn->currentText(), QString("自動 (x)"));
         QCOMPARE(dialog->m_tablePreview->columnCount(), 3);
         QCOMPARE(dialog->m_tablePreview->rowCount(), 3);
         QCOMPARE(dialog->m_tablePreview->horizontalHeaderItem(2)->text(), QString("pressure"));
@@ -116,7 +121,7 @@ private slots:
         const CSorvDoc& doc = View()->GetDocument();
         QCOMPARE(Labels(doc), QStringList({"temp", "humidity", "pressure"}));
         QCOMPARE(View()->Settings().m_nGraphType, 1);
-        QCOMPARE(doc.m_columnLabels.Count(), std::size_t(3));
+        QCOMPARE(doc.m_x.Values(), std::vector<double>({0, 10, 20}));
         const std::optional<ImportOptions> kept = m_app->GetRecentFiles().ImportOptionsOf(path);
         QVERIFY(kept && kept->columns && kept->header && kept->delimiter == ImportDelimiter::Comma);
 
@@ -187,6 +192,34 @@ private slots:
                             [](const QList<QVariant>& m) { return m.at(0).toString().contains("中止"); }));
         QTRY_VERIFY(!Frame()->GetStatusBar()->findChild<QProgressBar*>()->isVisible());
         QVERIFY(!Frame()->IsCommandEnabled(FileCancelRead));
+    }
+
+    // Esc leaves a menu (the open one, then the menu bar) without cancelling
+    // the read in progress; Ctrl+W then closes the active window.
+    void escapeLeavesAMenuAndKeepsTheRead()
+    {
+        const QString fifo = m_dir.filePath("fifo2");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        Frame()->OpenDocumentFile(fifo);
+        Frame()->OpenDocumentFile(Write("rows.csv", kRows));
+        QTRY_COMPARE(WindowCount(), 1);
+        QMenuBar* bar = Frame()->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().first()).center());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTest::qWait(100);
+        QVERIFY(Frame()->IsReading());
+        // The offscreen platform leaves the closed menu the active window; a
+        // desktop gives the frame back its activation, the focus outside the chart.
+        Frame()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), Frame());
+        bar->setFocus();
+        QTest::keyClick(Frame(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_COMPARE(WindowCount(), 0);
+        Frame()->OnCommand(FileCancelRead);
+        QTRY_VERIFY(!Frame()->IsReading());
     }
 
     // F5 reads the file again: the new range shows, every window keeps its
@@ -264,9 +297,24 @@ private slots:
         o.skip = 3;
         o.comment = '%';
         o.decimalComma = true;
-        const std::optional<ImportOptions> back = CRecentFileList::ImportFromText(CRecentFileList::ImportText(o));
-        QVERIFY(back);
-        QCOMPARE(CRecentFileList::ImportText(*back), CRecentFileList::ImportText(o));
+        ImportOptions x = o;
+        x.detectHeader = true;
+        x.header = false;
+        x.firstColumn = FirstColumn::Auto;
+        x.xColumn = 4;
+        x.xIndex = true;
+        x.use = {{0, 0, {}}, {2, INT_MAX, {}}, {0, 0, "temp;rh=%1"}};
+        ImportOptions row;
+        row.xRow = 2;
+        row.firstColumn = FirstColumn::X;
+        for (const ImportOptions& given : {o, x, row}) {
+            const std::optional<ImportOptions> back = CRecentFileList::ImportFromText(CRecentFileList::ImportText(given));
+            QVERIFY(back && *back == given);
+        }
+        // What older versions wrote still reads.
+        const std::optional<ImportOptions> old = CRecentFileList::ImportFromText(
+            "columns=1;delimiter=tab;header=1;first=labels;skip=0;comment=35;decimal-comma=0");
+        QVERIFY(old && old->header && old->firstColumn == FirstColumn::Labels && old->use.empty() && old->xRow < 0);
         QVERIFY(!CRecentFileList::ImportFromText(""));
         QVERIFY(!CRecentFileList::ImportFromText("columns=1;delimiter=pipe;header=0;first=data;skip=0;comment=0"));
         QVERIFY(!CRecentFileList::ImportFromText("columns=1;delimiter=tab;header=0;first=data;skip=-2;comment=0"));

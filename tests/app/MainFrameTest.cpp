@@ -36,6 +36,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -487,14 +488,20 @@ private slots:
         Start();
         const QString missing = m_dir.filePath("missing.csv");
         QString shown;
+        bool reading = true;
+        // While the message is up, the status bar no longer shows the read.
         WhenModal<QMessageBox>([&](QMessageBox* box) {
             shown = box->text();
+            QTest::qWait(400);
+            reading = Frame()->IsReading() || Frame()->IsCommandEnabled(FileCancelRead) ||
+                      Frame()->GetStatusBar()->findChild<QProgressBar*>()->isVisible();
             box->accept();
         });
         Frame()->OpenDocumentFile(missing);
         Settle();
         QVERIFY(shown.contains(QDir::toNativeSeparators(missing)));
         QVERIFY(shown.contains(QStringLiteral("ﾌｧｲﾙが見つかりません。")));
+        QVERIFY(!reading);
         QCOMPARE(WindowCount(), 0);
         QCOMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
         QVERIFY(m_app->GetRecentFiles().Files().isEmpty());

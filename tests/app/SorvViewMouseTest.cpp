@@ -398,6 +398,41 @@ private slots:
         QVERIFY(!v.IsCommandEnabled(CommandId::ViewForward));
     }
 
+    // Ctrl+drag narrows x alone, the middle button drags the view over the
+    // data, Ctrl+arrow keys move it by a tenth of the plot; each is a step of
+    // the history.
+    void panAndXOnlyZoomGoIntoTheHistory()
+    {
+        Setup t;
+        CSorvView& v = t.view();
+        const Ranges whole = Snapshot(t.settings(), *t.doc);
+        QTest::mousePress(&v, Qt::LeftButton, Qt::ControlModifier, QPoint(ColumnX(2), ClientY(300)));
+        QTest::mouseMove(&v, QPoint(ColumnX(6), ClientY(300)));
+        QTest::mouseRelease(&v, Qt::LeftButton, Qt::ControlModifier, QPoint(ColumnX(6), ClientY(300)));
+        const Ranges narrowed = Snapshot(t.settings(), *t.doc);
+        QCOMPARE(QList<int>({narrowed.x1, narrowed.x2}), QList<int>({2, 6}));
+        QCOMPARE(QList<double>({narrowed.vMin, narrowed.vMax}), QList<double>({whole.vMin, whole.vMax}));
+
+        // 175 pixels a column now: a drag by 180 to the right shows one column earlier.
+        QVERIFY(v.WaitForPage());
+        QTest::mousePress(&v, Qt::MiddleButton, {}, QPoint(300, 300));
+        QTest::mouseMove(&v, QPoint(400, 300));
+        QTest::mouseRelease(&v, Qt::MiddleButton, {}, QPoint(480, 300));
+        const Ranges panned = Snapshot(t.settings(), *t.doc);
+        QCOMPARE(QList<int>({panned.x1, panned.x2}), QList<int>({1, 5}));
+        QCOMPARE(QList<double>({panned.hMin, panned.hMax}), QList<double>({1, 5}));
+
+        // A tenth of the 528 units of height is 52: 3.25 of the 16-unit values.
+        QVERIFY(v.WaitForPage());
+        QTest::keyClick(&v, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(t.settings().m_dVMin, whole.vMin + 3.25);
+
+        for (const Ranges& expected : {panned, narrowed, whole}) {
+            QVERIFY(v.OnCommand(CommandId::ViewBack));
+            QCOMPARE(Snapshot(t.settings(), *t.doc), expected);
+        }
+    }
+
     // Each window keeps its own history; what another window did to the region
     // meanwhile is part of the state this window records next.
     void historyIsPerWindow()

@@ -23,7 +23,8 @@ QImage Shot(CSorvView& view)
 // What the window shows when it rests: the page drawn directly.
 QImage Exact(const CSorvView& view, bool draft = false)
 {
-    return DirectPage(view.GetDocument(), view.Settings(), view.width(), view.height(), view.devicePixelRatioF(), draft)
+    return DirectPage(view.GetDocument(), view.Settings(), view.width(), view.height(), view.devicePixelRatioF(), draft,
+                      CSorvView::kMinTextPixels)
         .convertToFormat(QImage::Format_RGB32);
 }
 

@@ -110,6 +110,13 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--export", "out.png", "--lang", "EN", "data.csv"},
         {"--info", "data.csv", "--lang"},
         {"--version", "data.csv"},  // --version and --help stand alone
+        {"--info", "--x", "bogus", "data.csv"},
+        {"--info", "--x", "column:0", "data.csv"},
+        {"--info", "--header", "maybe", "data.csv"},
+        {"--info", "--use", "1,,2", "data.csv"},
+        {"--info", "--rows", "--columns", "data.csv"},
+        {"--info", "--x", "row:2", "--columns", "data.csv"},
+        {"--rows", "--skip", "1", "data.csv"},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
@@ -230,7 +237,11 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --model 0..5   --zoom Z (0.2..5)\n"
               "  --scale-z-fit SHARE (0.01..10 of the 3D box's longer side)   --colorbar (3D value scale)\n"
               "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
-              "  --columns   --delimiter auto|comma|tab|semicolon|blank   --skip N   --comment C   --decimal-comma\n"
+              "  --columns   --rows   --delimiter auto|comma|tab|semicolon|blank   --header yes|no|auto\n"
+              "  --x first|column:N|row:N|index   --use N,N-M,N-,NAME...   --skip N\n"
+              "  --comment C (default #; \"\" for none)   --decimal-comma\n"
+              "  columns and rows are numbered from 1; without reading options a file that the viewer would\n"
+              "  offer the import dialog for is imported as detected, which is said on standard error\n"
               "after a lone --, every argument is a file; Qt takes no option from the command line\n");
 }
 
@@ -274,6 +285,47 @@ TEST_F(BatchCli, ReadingOptionsImportFilesAndStandardInput)
     const Result ops = Sorv(dir.path(), {"--export", "out.ops", "-"}, Read("data.csv"));
     ASSERT_EQ(ops.status, 0) << ops.err.toStdString();
     EXPECT_TRUE(Read("out.ops").contains("\"標準入力\"")) << Read("out.ops").left(400).toStdString();
+}
+
+// Without reading options the command line reads what the viewer would
+// offer the import dialog for as detected, and says so in one line; a row
+// file is read as ever. --rows asks for the row reader, whose refusal of an
+// importable file names the way out.
+TEST_F(BatchCli, ReadsWhatTheViewerWouldImportAsDetected)
+{
+    Write("logger.csv", "time,temp,rh\n0,21.5,40\n10,,41\n20,22,42\n30,23,43\n");
+    Write("table.tsv", "a\t1\t2\nb\t3\t4\n");
+    Write("times.csv", "t,v\n2026-01-01T00:00:00,1\n2026-01-01T00:00:30.5,2\n2026-01-01T01:00:00+00:00,3\n"
+                       "2026-01-01T02:00:00Z,4\n");
+    Write("years.csv", "Country Name,Country Code,1960,1961,1962\nAruba,ABW,1.5,,2.5\nChad,TCD,3,4,5\n");
+    struct Case {
+        QStringList args;
+        int status;
+        std::string out, err;
+    } const cases[] = {
+        {{"--dump", "logger.csv"}, 0, "x,0,10,20,30\ntemp,21.5,nan,22,23\nrh,40,41,42,43\n",
+         "sorv: logger.csv: read column-wise: comma, header, first column x\n"},
+        {{"--dump", "table.tsv"}, 0, "a,1,2\nb,3,4\n", "sorv: table.tsv: read row-wise: tab, no header, first column labels\n"},
+        {{"--dump", "data.csv"}, 0, "alpha,1,2,3,4\nbeta,5,6.5,7,-8\ngamma,0.10000000000000001,0.20000000000000001,"
+                                  "0.29999999999999999,0.40000000000000002\n", ""},
+        {{"--dump", "times.csv"}, 0, "x,2026-01-01 00:00:00,2026-01-01 00:00:30.5,2026-01-01 01:00:00,"
+                                      "2026-01-01 02:00:00\nv,1,2,3,4\n",
+         "sorv: times.csv: read column-wise: comma, header, first column x\n"},
+        {{"--dump", "years.csv"}, 0, "x,1960,1961,1962\nAruba,1.5,nan,2.5\nChad,3,4,5\n",
+         "sorv: years.csv: read row-wise: comma, header, columns 1,3-, first column labels, header x\n"},
+        {{"--dump", "--x", "row:1", "table.tsv"}, 0, "x,1,2\nb,3,4\n", ""},
+        {{"--dump", "--columns", "--use", "rh", "--x", "index", "logger.csv"}, 0, "rh,40,41,42,43\n", ""},
+        {{"--dump", "--rows", "table.tsv"}, 1, "",
+         "sorv: table.tsv: the data has three cells or fewer (at least four are needed); without --rows it is read "
+         "row-wise: tab, no header, first column labels\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const Result r = Sorv(dir.path(), c.args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out.toStdString(), c.out);
+        EXPECT_EQ(r.err.toStdString(), c.err);
+    }
 }
 
 // Option values and file names that look like Qt's own options are Sorv's:

@@ -27,11 +27,11 @@ TEST(ReadArguments, ViewerFilesAndOptionsEndAtADoubleDash)
     };
     for (const auto& c : cases) {
         QStringList files;
-        std::optional<ImportOptions> import;
+        ReadChoice read;
         std::string error;
-        EXPECT_TRUE(ParseViewerArguments(c.args, files, import, error)) << error;
+        EXPECT_TRUE(ParseViewerArguments(c.args, files, read, error)) << error;
         EXPECT_EQ(files, c.files) << c.args.join(' ').toStdString();
-        EXPECT_EQ(import.has_value(), c.imported) << c.args.join(' ').toStdString();
+        EXPECT_EQ(read.import.has_value(), c.imported) << c.args.join(' ').toStdString();
     }
 }
 

@@ -255,6 +255,8 @@ void DialogsTest::axisOpensWithValues()
     QCOMPARE(dlg.m_V.step->text(), "0.1");
     QCOMPARE(dlg.m_H.min->text(), "1e-06");
     QCOMPARE(dlg.m_H.max->text(), "1.23456789012346e+17");
+    // The field shows the whole of a number of 15 digits.
+    QVERIFY(dlg.m_H.max->contentsRect().width() > dlg.m_H.max->fontMetrics().horizontalAdvance("-1.23456789012346e+308"));
     QCOMPARE(dlg.m_H.step->text(), "2");
     QVERIFY(dlg.m_V.log->isChecked());
     QVERIFY(!dlg.m_H.log->isChecked());

@@ -34,7 +34,7 @@ std::vector<DetectCase> Cases()
 {
     const LineEnd lf = LineEnd::Lf;
     return {
-        {"LoggerCsv", "time,temp,humidity,pressure\n0,21.5,40,1013\n10,21.6,41,1012\n", D::Comma, true, F::Labels,
+        {"LoggerCsv", "time,temp,humidity,pressure\n0,21.5,40,1013\n10,21.6,41,1012\n", D::Comma, true, F::X,
          false, lf, true},
         {"RowFormatCommas", "A,1,2,3\nB,4,5,6\n", D::Comma, false, F::Labels, false, lf, false},
         {"RowFormatBlanks", "A 1 2 3\nB  4 5 6\n", D::Blank, false, F::Labels, false, lf, false},
@@ -42,18 +42,18 @@ std::vector<DetectCase> Cases()
         {"NumbersOnlyGrid", "1 2 3\n4 5 6\n7 8 9\n", D::Blank, false, F::Labels, false, lf, false},
         {"RowFormatCrLf", "A,1,2\r\nB,3,4\r\n", D::Comma, false, F::Labels, false, LineEnd::CrLf, false},
         {"RowFormatCrOnly", "A,1,2\rB,3,4\r", D::Comma, false, F::Labels, false, LineEnd::Cr, true},
-        {"SemicolonDecimalComma", "Zeit;Temp;Druck\n0;21,5;1013,2\n1;21,6;1013,1\n", D::Semicolon, true, F::Labels,
+        {"SemicolonDecimalComma", "Zeit;Temp;Druck\n0;21,5;1013,2\n1;21,6;1013,1\n", D::Semicolon, true, F::X,
          true, lf, true},
         {"SemicolonPointDecimals", "A;1.5;2\nB;3,25;4.5\n", D::Semicolon, false, F::Labels, false, lf, true},
         {"TabsWithoutHeader", "A\t1\t2\nB\t3\t4\n", D::Tab, false, F::Labels, false, lf, true},
         {"QuotedLabels", "\"Sensor A\",1,2\n\"Sensor B\",3,4\n", D::Comma, false, F::Labels, false, lf, true},
         {"QuotedSemicolonInComma", "\"a;b\",1,2\n\"c;d\",3,4\n\"e\",5,6\n", D::Comma, false, F::Labels, false, lf,
          true},
-        {"UnnamedIndexColumn", ",a,b\n0,1,2\n1,3,4\n", D::Comma, true, F::Labels, false, lf, true},
+        {"UnnamedIndexColumn", ",a,b\n0,1,2\n1,3,4\n", D::Comma, true, F::X, false, lf, true},
         {"FirstColumnNotRising", "a,b,c\n5,1,2\n3,2,3\n4,4,4\n", D::Comma, true, F::Data, false, lf, true},
-        {"FirstColumnDates", "date,v,w\n2024-01-01,1,2\n2024-01-02,3,4\n", D::Comma, true, F::Labels, false, lf, true},
+        {"FirstColumnDates", "date,v,w\n2024-01-01,1,2\n2024-01-02,3,4\n", D::Comma, true, F::X, false, lf, true},
         {"HeaderOnly", "time,temp\n", D::Comma, true, F::Labels, false, lf, true},
-        {"RaggedWithHeader", "t,a,b\n1,1,2\n2,3\n3,4,5\n", D::Comma, true, F::Labels, false, lf, true},
+        {"RaggedWithHeader", "t,a,b\n1,1,2\n2,3\n3,4,5\n", D::Comma, true, F::X, false, lf, true},
         {"CommentAboveRows", "# exported\nA,1,2\nB,3,4\n", D::Comma, false, F::Labels, false, lf, true},
         {"NumberNamesAreNoHeader", "nm,400,500\nA,1,2\nB,3,4\n", D::Comma, false, F::Labels, false, lf, false},
         // Only the first 50 lines count: later lines of another shape change nothing.
@@ -92,17 +92,6 @@ TEST(DetectImport, KeepsWhatIsGiven)
     EXPECT_EQ(d.options.delimiter, D::Comma);
     EXPECT_TRUE(d.options.header);
     EXPECT_TRUE(d.needsDialog);   // lines to skip: the default reader would read them
-}
-
-TEST(DetectImport, PrefixEndsAtALineEnd)
-{
-    const std::string line = "A,1.25,2.5,3.75,4\n";   // 18 bytes
-    const std::string big = Repeat(line, 10000);
-    const std::string_view prefix = DetectionPrefix(big);
-    EXPECT_LE(prefix.size(), 64u * 1024);
-    EXPECT_GT(prefix.size(), 64u * 1024 - line.size());
-    EXPECT_EQ(prefix.back(), '\n');
-    EXPECT_EQ(DetectionPrefix("A,1\nB,2"), "A,1\nB,2");
 }
 
 } // namespace

@@ -29,6 +29,7 @@ struct ImportCase {
     std::vector<ImportWarning::Kind> warnings;
     std::vector<long long> warningLines;
     bool utf8 = true;
+    std::vector<double> x = {};                 // empty: none
 };
 
 void PrintTo(const ImportCase& c, std::ostream* os)
@@ -70,24 +71,24 @@ std::vector<ImportCase> Cases()
     return {
         {"LoggerCsvWithHeader",
          "time,temp,humidity,pressure\n0,21.5,40.1,1013.2\n10,21.75,40.3,1013.1\n20,22,40.0,1012.9\n", {}, 3, 3,
-         {"temp", "humidity", "pressure"}, {"0", "10", "20"},
-         {21.5, 21.75, 22, 40.1, 40.3, 40.0, 1013.2, 1013.1, 1012.9}, {}, {}},
+         {"temp", "humidity", "pressure"}, {}, {21.5, 21.75, 22, 40.1, 40.3, 40.0, 1013.2, 1013.1, 1012.9}, {}, {}, true,
+         {0, 10, 20}},
         {"SpreadsheetSemicolonExport",
          "\xEF\xBB\xBF\"Datum\";\"Messwert A\";\"Messwert B\"\r\n\"01.02.2024\";\"1,5\";-2,25\r\n"
          "\"02.02.2024\";;1.000,5\r\n\"03.02.2024\";\"3,0\";\"n/a\"\r\n",
          {}, 2, 3, {"Messwert A", "Messwert B"}, {"01.02.2024", "02.02.2024", "03.02.2024"},
          {1.5, M, 3.0, -2.25, M, M}, {}, {}},
-        {"TabSeparated", "x\ty1\ty2\n1\t0.5\t-1\n2\t0.25\t-2\n3\t0.125\t-3\n", {}, 2, 3, {"y1", "y2"},
-         {"1", "2", "3"}, {0.5, 0.25, 0.125, -1, -2, -3}, {}, {}},
+        {"TabSeparated", "x\ty1\ty2\n1\t0.5\t-1\n2\t0.25\t-2\n3\t0.125\t-3\n", {}, 2, 3, {"y1", "y2"}, {},
+         {0.5, 0.25, 0.125, -1, -2, -3}, {}, {}, true, {1, 2, 3}},
         {"CrLfRows", "A,1,2\r\nB,3,4\r\n", {}, 2, 2, {"A", "B"}, {}, {1, 2, 3, 4}, {}, {}},
         {"CrOnlyLineEnds", "A,1,2\rB,3,4\rC,5,6", {}, 3, 2, {"A", "B", "C"}, {}, {1, 2, 3, 4, 5, 6}, {}, {}},
         {"ByteOrderMarkDropped", "\xEF\xBB\xBF" "A,1,2\nB,3,4\n", {}, 2, 2, {"A", "B"}, {}, {1, 2, 3, 4}, {}, {}},
         {"ShiftJisHeaderNames", "\x8E\x9E\x8D\x8F,\x89\xB7\x93\x78,\x8E\xBC\x93\x78\n1,20.5,60\n2,21,61\n", {}, 2, 2,
-         {"\x89\xB7\x93\x78", "\x8E\xBC\x93\x78"}, {"1", "2"}, {20.5, 21, 60, 61}, {}, {}, false},
-        {"Utf8HeaderNames", "時刻,温度,湿度\n1,20.5,60\n2,21,61\n", {}, 2, 2, {"温度", "湿度"}, {"1", "2"},
-         {20.5, 21, 60, 61}, {}, {}},
-        {"RaggedLinesPadded", "t,a,b,c\n1,1,2,3\n2,4\n3,5,6\n4,7,8,9\n", {}, 3, 4, {"a", "b", "c"},
-         {"1", "2", "3", "4"}, {1, 4, 5, 7, 2, M, 6, 8, 3, M, M, 9}, {K::RaggedLines}, {3}},
+         {"\x89\xB7\x93\x78", "\x8E\xBC\x93\x78"}, {}, {20.5, 21, 60, 61}, {}, {}, false, {1, 2}},
+        {"Utf8HeaderNames", "時刻,温度,湿度\n1,20.5,60\n2,21,61\n", {}, 2, 2, {"温度", "湿度"}, {},
+         {20.5, 21, 60, 61}, {}, {}, true, {1, 2}},
+        {"RaggedLinesPadded", "t,a,b,c\n1,1,2,3\n2,4\n3,5,6\n4,7,8,9\n", {}, 3, 4, {"a", "b", "c"}, {},
+         {1, 4, 5, 7, 2, M, 6, 8, 3, M, M, 9}, {K::RaggedLines}, {3}, true, {1, 2, 3, 4}},
         {"EmptyAndTextCellsMissing", "A,1,,3\nB,x,12abc, 4 \nC,\"\",nan,-0\n", comma, 3, 3, {"A", "B", "C"}, {},
          {1, M, 3, M, M, 4, M, M, -0.0}, {}, {}},
         {"QuotedLabelWithDelimiterAndBreak", "\"Sensor A, left\",1,2\n\"two\nlines\",3,4\n\"say \"\"hi\"\"\",5,6\n",
@@ -153,6 +154,7 @@ TEST_P(ImportTable, GivesTheMatrixAndLabels)
     ASSERT_EQ(doc.m_columnLabels.Count(), c.columnLabels.size());
     for (std::size_t i = 0; i < c.columnLabels.size(); ++i)
         EXPECT_EQ(doc.m_columnLabels.Label(i), c.columnLabels[i]) << "column label " << i;
+    EXPECT_EQ(doc.m_x.Values(), c.x);
     ASSERT_EQ(c.values.size(), std::size_t(c.rows) * std::size_t(c.cols));
     int missing = 0;
     double min = INFINITY, max = -INFINITY;

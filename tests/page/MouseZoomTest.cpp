@@ -289,3 +289,13 @@ TEST_F(Drag2D, FallingXValuesKeepTheRegion)
     EXPECT_EQ(doc->m_nX1, 0);
     EXPECT_EQ(doc->m_nX2, 10);
 }
+
+// Ctrl+drag narrows x alone: the V range stays.
+TEST_F(Drag2D, XOnlyKeepsTheValues)
+{
+    ASSERT_TRUE(ZoomByDrag2D(s, *doc, l, {200, ClientY(100)}, {430, ClientY(300)}, kClientHeight, true));
+    EXPECT_EQ(doc->m_nX1, 1);
+    EXPECT_EQ(doc->m_nX2, 4);
+    EXPECT_EQ(s.m_dVMin, 0.0);
+    EXPECT_EQ(s.m_dVMax, 30.0);
+}

@@ -185,3 +185,37 @@ TEST(PageDraw, InitialStepIsATenthOfTheRange)
 }
 
 }  // namespace
+
+// A window's text stays at least 11 pixels high: in a small window the plot
+// makes room for it and the legend goes when it would crowd the plot out; a
+// large window draws as before. The page is laid out in client pixels, so
+// that at device pixel ratios 1.5 and 2 the text is 1.5 and 2 times as many
+// device pixels high.
+TEST(PageDraw, LegibleTextInASmallWindow)
+{
+    CSorvDoc doc;
+    std::string error;
+    ASSERT_TRUE(doc.ReadText("a,1,2,3\nb,4,5,6\n", error));
+    CPlotSettings s;
+    InitialUpdate(s, doc);
+    const struct {
+        int w, h;
+        bool legend;
+    } cases[] = {{300, 200, false}, {390, 215, true}, {800, 600, true}};
+    for (const auto& c : cases) {
+        ProbeDC dc;
+        const CPageLayout l = DrawPage(dc, doc, s, c.w, c.h, 11.0);
+        EXPECT_EQ(l.m_bLegend, c.legend) << c.w;
+        for (const CRecordingDC::Op& op : dc.Ops()) {
+            if (op.kind != CRecordingDC::OpKind::Text)
+                continue;
+            EXPECT_GE(op.font.height, 11) << c.w << " " << op.text;
+            EXPECT_GE(op.points[0].x, 0) << c.w << " " << op.text;
+            EXPECT_LE(op.points[0].y, c.h) << c.w << " " << op.text;
+            EXPECT_GE(op.points[0].y - op.font.height, 0) << c.w << " " << op.text;
+        }
+        ProbeDC plain;
+        DrawPage(plain, doc, s, c.w, c.h);
+        EXPECT_EQ(dc.Text() == plain.Text(), c.w == 800) << c.w;
+    }
+}

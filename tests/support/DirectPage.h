@@ -9,7 +9,8 @@
 #include <QImage>
 #include <QPainter>
 
-inline QImage DirectPage(const CSorvDoc& doc, const CPlotSettings& s, int w, int h, double ratio, bool draft = false)
+inline QImage DirectPage(const CSorvDoc& doc, const CPlotSettings& s, int w, int h, double ratio, bool draft = false,
+                         double minText = 0.0)
 {
     // Sized as the window's page: its device pixels rounded.
     QImage image((QSizeF(w, h) * ratio).toSize(), QImage::Format_RGB32);
@@ -19,7 +20,7 @@ inline QImage DirectPage(const CSorvDoc& doc, const CPlotSettings& s, int w, int
     {
         CPainterDC dc(painter, image.dotsPerMeterX() / 1000.0);
         dc.m_bDraft = draft;
-        DrawPage(dc, doc, s, w, h);
+        DrawPage(dc, doc, s, w, h, minText);
     }
     painter.end();
     return image;

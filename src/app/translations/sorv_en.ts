@@ -696,20 +696,8 @@ Stop Reading</translation>
         <translation>One series per column (time series)</translation>
     </message>
     <message>
-        <source>1 行目は見出し(&amp;H)</source>
-        <translation>First line is a &amp;header</translation>
-    </message>
-    <message>
-        <source>値</source>
-        <translation>Values</translation>
-    </message>
-    <message>
         <source>ﾗﾍﾞﾙ</source>
         <translation>Labels</translation>
-    </message>
-    <message>
-        <source>読み飛ばす</source>
-        <translation>Skip</translation>
     </message>
     <message>
         <source>小数点はｶﾝﾏ (1,5)(&amp;M)</source>
@@ -742,6 +730,67 @@ Stop Reading</translation>
     <message>
         <source>このままでは読み込めません: %1</source>
         <translation>Cannot be read like this: %1</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>使わない</source>
+        <translation>Left out</translation>
+    </message>
+    <message>
+        <source>最初の列は %1</source>
+        <translation>First column %1</translation>
+    </message>
+    <message>
+        <source>あり</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>1 行目は見出し(&amp;H):</source>
+        <translation>First line is a &amp;header:</translation>
+    </message>
+    <message>
+        <source>x にする列(&amp;X):</source>
+        <translation>&amp;x column:</translation>
+    </message>
+    <message>
+        <source>x にする行(&amp;R):</source>
+        <translation>x &amp;row:</translation>
+    </message>
+    <message>
+        <source>読む列(&amp;U):</source>
+        <translation>Columns to &amp;use:</translation>
+    </message>
+    <message>
+        <source>最初の列の設定どおり</source>
+        <translation>As the first column says</translation>
+    </message>
+    <message>
+        <source>%1 列目</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>%1 列目: %2</source>
+        <translation>Column %1: %2</translation>
+    </message>
+    <message>
+        <source>自動 (%1)</source>
+        <translation>Automatic (%1)</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <comment>no row as x</comment>
+        <translation>None</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1132,18 @@ Stop Reading</translation>
     <message>
         <source>見出しに名前のない系列が %1 個あります。</source>
         <translation>%1 series have no name in the header line.</translation>
+    </message>
+    <message>
+        <source>列 %1 はﾌｧｲﾙにありません。</source>
+        <translation>The file has no column %1.</translation>
+    </message>
+    <message>
+        <source>%1 列目には x にする数値も日時もありません。</source>
+        <translation>Column %1 holds no number or date-time to take as x.</translation>
+    </message>
+    <message>
+        <source>x にする %1 行目がないか、数値がありません。</source>
+        <translation>Row %1, to take as x, is not there or holds no number.</translation>
     </message>
 </context>
 <context>
