@@ -219,8 +219,8 @@ bool CSorvView::OnCharacter(QChar c)
     if (m_settings.m_nGraphType != 3)
         return false;
     switch (c.unicode()) {
-    case '*': m_settings.m_dScaleZ *= 1.5; break;
-    case '/': m_settings.m_dScaleZ *= 2.0 / 3.0; break;
+    case '*': StretchValues(m_settings, 1.5); break;
+    case '/': StretchValues(m_settings, 2.0 / 3.0); break;
     case '+': case 'I': case 'i': return OnCommand(CommandId::ViewZoomIn);
     case '-': case 'O': case 'o': return OnCommand(CommandId::ViewZoomOut);
     case 'X': case 'x': return OnCommand(CommandId::RotateXPlus);
@@ -449,7 +449,7 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     }
     RecordZoom();
     const bool changed = m_settings.m_nGraphType == 3
-                             ? ZoomByDrag3D(m_doc, l, a, b, l.m_nPageWidth, l.m_nPageHeight)
+                             ? ZoomByDrag3D(m_doc, l, a, b, l.m_n3DWidth, l.m_nPageHeight)
                              : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight, xOnly);
     RecordZoom();
     if (changed) {

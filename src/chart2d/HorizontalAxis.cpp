@@ -2,7 +2,6 @@
 
 #include "chart2d/AxisLabel.h"
 #include "chart2d/HAxisRange.h"
-#include "chart2d/AxisTicks.h"
 #include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "doc/DateTime.h"
@@ -11,6 +10,7 @@
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
+#include "ticks/AxisTicks.h"
 
 #include <climits>
 #include <cmath>

@@ -1,13 +1,13 @@
 #include "chart2d/VerticalAxis.h"
 
 #include "chart2d/AxisLabel.h"
-#include "chart2d/AxisTicks.h"
 #include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
+#include "ticks/AxisTicks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,19 @@
 #include "chart3d/Box3D.h"
 
+#include "chart3d/LabelWriter3D.h"
 #include "chart3d/Projection3D.h"
+#include "chart3d/ValueTicks3D.h"
 #include "doc/SorvDoc.h"
 #include "gfx/DC.h"
 #include "gfx/NumberText.h"
-#include "gfx/PageInt.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,81 +36,97 @@ void DrawOutline(CDC& dc, const OptPoint (&k)[8], const int (&order)[5])
     }
 }
 
-struct LabelWriter {
-    CDC& dc;
-    int cw;
-
-    // The text right of p (one character gap) or left of it (ending one
-    // character before p), raised by dy.
-    void Beside(const OptPoint& p, bool right, int dy, const std::string& text) const
-    {
-        if (p)
-            Beside(CPoint{p->x, p->y}, right, dy, text);
-    }
-    void Beside(CPoint p, bool right, int dy, const std::string& text) const
-    {
-        const long long n = (long long)text.size();
-        const long long x = right ? (long long)p.x + cw : (long long)p.x - (n + 1) * cw;
-        const std::optional<int> tx = AddInts(x, 0);
-        const std::optional<int> ty = AddInts(p.y, dy);
-        if (tx && ty)
-            dc.TextOut(*tx, *ty, text);
-    }
-    // The same beside the middle of p and q.
-    void BesideMiddle(const OptPoint& p, const OptPoint& q, bool right, int dy, const std::string& text) const
-    {
-        if (p && q)
-            Beside(CPoint{int(((long long)p->x + q->x) / 2), int(((long long)p->y + q->y) / 2)}, right, dy, text);
-    }
+// The side that faces the viewer: A when the first-row face lies right of the
+// last-row face. The row and value labels stand along a (bottom, first row),
+// b (bottom, last row) and c (top, last row).
+struct BoxSide {
+    bool sideA;
+    const OptPoint& a;
+    const OptPoint& b;
+    const OptPoint& c;
 };
 
-void DrawLabels(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const OptPoint (&k)[8], int cw)
+BoxSide SideOf(const OptPoint (&k)[8])
 {
-    // Side A when the first-row face lies right of the last-row face.
     const bool sideA = k[0] && k[4] && k[0]->x > k[4]->x;
-    const OptPoint& a = sideA ? k[0] : k[1];
-    const OptPoint& b = sideA ? k[4] : k[5];
-    const OptPoint& c = sideA ? k[7] : k[6];
-    const bool colsRight = sideA;
-    const bool rowsRight = !sideA;
-    const LabelWriter w{dc, cw};
+    return sideA ? BoxSide{true, k[0], k[4], k[7]} : BoxSide{false, k[1], k[5], k[6]};
+}
+
+// Ticks along the edge b..c, labelled on the side of the row labels and clear
+// of the last row's label at b, with "z" above c.
+void DrawValueTicks(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+                    const BoxSide& side, const CPen& pen, const C3DValueTicks* barTicks)
+{
+    const int cw = LabelCharWidth3D(dc);
+    const long long edge = side.b && side.c ? std::llabs((long long)side.c->y - side.b->y) : 0;
+    const int length = int(std::min<long long>(edge, INT_MAX));
+    const C3DValueTicks own = barTicks ? C3DValueTicks() : C3DValueTicks(s.m_dVMin, s.m_dVMax, length, cw);
+    const double col = side.sideA ? doc.m_nX1 : doc.m_nX2;
+    const auto at = [&](double value) {
+        const C3DPoint p = proj.ToView(col, doc.m_nY2, value);
+        return proj.ToPage(p.X, p.Y);
+    };
+    std::vector<C3DRows> taken;
+    if (side.b)
+        taken.push_back({(long long)side.b->y - 2 * cw, side.b->y});
+    const CPen oldPen = dc.SelectObject(pen);
+    (barTicks ? *barTicks : own).Draw(dc, at, !side.sideA, taken);
+    dc.SelectObject(oldPen);
+    C3DLabelWriter{dc, cw}.Beside(side.c, !side.sideA, 3 * cw, "z");
+}
+
+// The lowest and highest value at the ends of the edge b..c, "z" beside its middle.
+void DrawValueLabels(CDC& dc, const CPlotSettings& s, const BoxSide& side)
+{
+    const int cw = LabelCharWidth3D(dc);
+    const C3DLabelWriter w{dc, cw};
+    const bool right = !side.sideA;
+    w.Beside(side.b, right, 2 * cw, FormatFixed(s.m_dVMin, s.m_nVLimit));
+    w.Beside(side.c, right, 0, FormatFixed(s.m_dVMax, s.m_nVLimit));
+    w.BesideMiddle(side.b, side.c, right, cw, "z");
+}
+
+// The first and last column along k0..k1 and the first and last row along a..b.
+void DrawGridLabels(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const OptPoint (&k)[8],
+                    const BoxSide& side)
+{
+    const C3DLabelWriter w{dc, LabelCharWidth3D(dc)};
+    const bool colsRight = side.sideA;
+    const bool rowsRight = !side.sideA;
     w.Beside(k[0], colsRight, 0, FormatFixed(double(doc.m_nX1), s.m_nHLimit));
     w.Beside(k[1], colsRight, 0, FormatFixed(double(doc.m_nX2), s.m_nHLimit));
     w.BesideMiddle(k[0], k[1], colsRight, 0, "x");
-    w.Beside(a, rowsRight, 0, FormatFixed(doc.m_nY1 * s.m_dScaleY, s.m_nHLimit));
-    w.Beside(b, rowsRight, 0, FormatFixed(doc.m_nY2 * s.m_dScaleY, s.m_nHLimit));
-    w.BesideMiddle(a, b, rowsRight, 0, "y");
-    w.Beside(b, rowsRight, 2 * cw, FormatFixed(s.m_dVMin, s.m_nVLimit));
-    w.Beside(c, rowsRight, 0, FormatFixed(s.m_dVMax, s.m_nVLimit));
-    w.BesideMiddle(b, c, rowsRight, cw, "z");
+    w.Beside(side.a, rowsRight, 0, FormatFixed(doc.m_nY1 * s.m_dScaleY, s.m_nHLimit));
+    w.Beside(side.b, rowsRight, 0, FormatFixed(doc.m_nY2 * s.m_dScaleY, s.m_nHLimit));
+    w.BesideMiddle(side.a, side.b, rowsRight, 0, "y");
 }
 
 }  // namespace
 
-void Draw3DBox(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj)
+void Draw3DBox(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+               const C3DValueTicks* barTicks)
 {
     if (doc.m_nX1 > doc.m_nX2 || doc.m_nY1 > doc.m_nY2)
         return;
-    const int cw = dc.m_bPrinting ? 16 : 8;
-    const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, dc.m_bPrinting ? 5 : 2, kBoxColor});
-
-    const double cols[2] = {double(doc.m_nX1), double(doc.m_nX2)};
-    const double rows[2] = {double(doc.m_nY1), double(doc.m_nY2)};
-    const double values[2] = {s.m_dVMin, s.m_dVMax};
-    // Corner n: column, row and value index (0 first/lowest, 1 last/highest).
-    static constexpr int kCorner[8][3] = {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
-                                          {0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}};
+    const int cw = LabelCharWidth3D(dc);
+    const CPen pen{PS_SOLID, dc.m_bPrinting ? 5 : 2, kBoxColor};
+    const CPen oldPen = dc.SelectObject(pen);
+    C3DPoint view[8];
+    proj.BoxCorners(doc, s, view);
     OptPoint k[8];
-    for (int n = 0; n < 8; ++n) {
-        const C3DPoint p = proj.ToView(cols[kCorner[n][0]], rows[kCorner[n][1]], values[kCorner[n][2]]);
-        k[n] = proj.ToPage(p.X, p.Y);
-    }
+    for (int n = 0; n < 8; ++n)
+        k[n] = proj.ToPage(view[n].X, view[n].Y);
     static constexpr int kOutlines[4][5] = {{0, 1, 2, 3, 0}, {4, 0, 3, 7, 4}, {1, 5, 6, 2, 1}, {5, 4, 7, 6, 5}};
     for (const auto& outline : kOutlines)
         DrawOutline(dc, k, outline);
     dc.SelectObject(oldPen);
 
     const CFont oldFont = dc.SelectObject(CFont{2 * cw, cw, false, s.m_strFontFace});
-    DrawLabels(dc, doc, s, k, cw);
+    const BoxSide side = SideOf(k);
+    DrawGridLabels(dc, doc, s, k, side);
+    if (s.m_bColorBar)
+        DrawValueTicks(dc, doc, s, proj, side, pen, barTicks);
+    else
+        DrawValueLabels(dc, s, side);
     dc.SelectObject(oldFont);
 }

@@ -5,9 +5,14 @@
 class CDC;
 class CSorvDoc;
 class C3DProjection;
+class C3DValueTicks;
 struct CPlotSettings;
 
 // Twelve edges as four closed outlines, then nine labels on the side that
-// faces the viewer. Draws nothing for an inverted region; an edge or label
-// whose page point does not fit an int is left out.
-void Draw3DBox(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj);
+// faces the viewer. With the value scale, value ticks along the vertical edge
+// take the place of its lowest and highest value, and its "z" stands above
+// it; the ticks are the colour bar's when given. Draws nothing for an
+// inverted region; an edge or label whose page point does not fit an int is
+// left out.
+void Draw3DBox(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+               const C3DValueTicks* barTicks = nullptr);

@@ -79,18 +79,6 @@ bool InRange(const CellStyle& st, double v)
     return v >= st.vmin && v <= st.vmax;  // false for NaN
 }
 
-// The mean of the cell spread over the ramp, kept inside the table also when
-// rounding of a tiny range against large values strays past either end.
-int RampIndex(const CellStyle& st, double sum)
-{
-    const double q = (sum * 0.25 - st.vmin) / st.range * 1023.0;
-    if (!(q > 0.0))
-        return 0;
-    if (q >= 1023.0)
-        return 1023;
-    return int(q);
-}
-
 // The shading level 0..255 of a cell from its corners A, C and D; -1 when the
 // cell is seen from below or its normal has no usable length.
 int ShadeLevel(const C3DPoint& a, const C3DPoint& c, const C3DPoint& d)
@@ -126,7 +114,7 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
     case 2:
     case 3: {
         const double sum = ((v[2] + v[3]) + v[1]) + v[0];
-        const int idx = RampIndex(st, sum);
+        const int idx = RampIndex(sum * 0.25, st.vmin, st.range);
         if (st.model == 2)
             dc.SelectObject(st.tables.m_pens[idx]);
         else

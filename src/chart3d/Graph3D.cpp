@@ -2,6 +2,8 @@
 
 #include "chart3d/Box3D.h"
 #include "chart3d/Cells3D.h"
+#include "chart3d/ColorBar3D.h"
+#include "chart3d/LabelWriter3D.h"
 #include "chart3d/Projection3D.h"
 #include "chart3d/Tables3D.h"
 #include "doc/SorvDoc.h"
@@ -25,12 +27,17 @@ void DrawPageArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldBrush);
 }
 
+// The title's text height.
+double TitleHeight(const CPageLayout& l)
+{
+    const double h = std::max(l.m_nPageHeight * 0.05, l.m_dMinText);
+    return h < 2.0 ? 2.0 : h;
+}
+
 // The underlined title, centred, its top edge one text height below the top of the page.
 void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 {
-    double h = std::max(l.m_nPageHeight * 0.05, l.m_dMinText);
-    if (h < 2.0)
-        h = 2.0;
+    const double h = TitleHeight(l);
     const double w = h * 0.5;
     const double n = double(s.m_strTitle.size());
     const std::optional<int> x = TruncToInt(l.m_nPageWidth * 0.5 - n * w * 0.5);
@@ -44,6 +51,25 @@ void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldFont);
 }
 
+// The projection of the surface onto the page's first `width` units. With the
+// value scale the box, as turned, is fitted in with room for its labels and
+// below the title (one title height from the top, one high), and "z" above
+// the box. Leaves the fit in layout.
+C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int width, int cw, CPageLayout& l)
+{
+    C3DProjection proj;
+    proj.Init(s, doc, width, l.m_nPageHeight);
+    if (s.m_bColorBar) {
+        C3DPoint corners[8];
+        proj.BoxCorners(doc, s, corners);
+        const double top = 2.0 * TitleHeight(l) + 3.0 * cw;
+        proj.FitBox(corners, width * 0.5 - 7.0 * cw, l.m_nPageHeight * 0.5 - top, s.m_dZoom);
+    }
+    l.m_n3DWidth = width;
+    l.m_d3DScale = proj.m_dScale;
+    return proj;
+}
+
 }  // namespace
 
 void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
@@ -55,9 +81,9 @@ void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayo
     C3DTables tables;
     tables.Build(s.m_nModel);
 
-    C3DProjection proj;
-    proj.Init(s, doc, layout.m_nPageWidth, layout.m_nPageHeight);
-    layout.m_d3DScale = proj.m_dScale;
+    const int cw = LabelCharWidth3D(dc);
+    const C3DColorBar bar(s, layout.m_nPageWidth, layout.m_nPageHeight, cw);
+    const C3DProjection proj = PlaceSurface(doc, s, bar.SurfaceWidth(), cw, layout);
 
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const CBrush oldBrush = dc.SelectObject(CBrush{s.m_crView});
@@ -66,5 +92,6 @@ void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayo
     dc.SelectObject(oldBrush);
 
     if (s.m_bLegend)
-        Draw3DBox(dc, doc, s, proj);
+        Draw3DBox(dc, doc, s, proj, bar.Ticks());
+    bar.Draw(dc, s);
 }

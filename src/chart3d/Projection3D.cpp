@@ -4,6 +4,7 @@
 #include "gfx/PageInt.h"
 #include "settings/PlotSettings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,6 +13,25 @@ namespace {
 double FitCandidate(int size, double steps)
 {
     return steps > 0.0 ? size / steps : INFINITY;
+}
+
+// Model height per value unit: the value range spans nc x m_dScaleZ, or when
+// fitted a share of the box's longer side. An empty value range has no
+// height: the surface lies flat. An inverted one keeps its height, m_dVMin
+// still at the bottom.
+double ValueScale(const CPlotSettings& s, double nc, double nr, double range)
+{
+    if (range == 0.0)
+        return 0.0;
+    const double side = s.m_bScaleZFit ? std::max(nc, nr * s.m_dScaleY) : nc;
+    const double scale = side / range * (s.m_bScaleZFit ? s.m_dScaleZFit : s.m_dScaleZ);
+    return std::isfinite(scale) ? scale : 0.0;
+}
+
+// Page units per view unit that bring extent view units within half page units.
+double FitHalf(double half, double extent)
+{
+    return extent > 0.0 ? half / extent : INFINITY;
 }
 
 }  // namespace
@@ -26,11 +46,7 @@ void C3DProjection::Init(const CPlotSettings& s, const CSorvDoc& doc, int pageWi
     m_dCenterCol = doc.m_nX1 + nc * 0.5;
     m_dCenterRow = doc.m_nY1 + nr * s.m_dScaleY * 0.5;
     m_dCenterValue = s.m_dVMin + range * 0.5;
-    // An empty value range has no height: the surface lies flat. An inverted
-    // one keeps its height, m_dVMin still at the bottom.
-    m_dValueScale = range != 0.0 ? nc / range * s.m_dScaleZ : 0.0;
-    if (!std::isfinite(m_dValueScale))
-        m_dValueScale = 0.0;
+    m_dValueScale = ValueScale(s, nc, nr, range);
     m_dScaleY = s.m_dScaleY;
 
     const double k = std::atan2(1.0, 1.0) * (1.0 / 45.0);
@@ -72,4 +88,29 @@ std::optional<CPoint> C3DProjection::ToPage(double X, double Y) const
     if (!px || !py)
         return std::nullopt;
     return CPoint{*px, *py};
+}
+
+void C3DProjection::BoxCorners(const CSorvDoc& doc, const CPlotSettings& s, C3DPoint (&corners)[8]) const
+{
+    const double cols[2] = {double(doc.m_nX1), double(doc.m_nX2)};
+    const double rows[2] = {double(doc.m_nY1), double(doc.m_nY2)};
+    const double values[2] = {s.m_dVMin, s.m_dVMax};
+    // Corner n: column, row and value index (0 first/lowest, 1 last/highest).
+    static constexpr int kCorner[8][3] = {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
+                                          {0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}};
+    for (int n = 0; n < 8; ++n)
+        corners[n] = ToView(cols[kCorner[n][0]], rows[kCorner[n][1]], values[kCorner[n][2]]);
+}
+
+void C3DProjection::FitBox(const C3DPoint (&corners)[8], double halfWidth, double halfHeight, double zoom)
+{
+    double x = 0.0;
+    double y = 0.0;
+    for (const C3DPoint& p : corners) {
+        x = std::max(x, std::abs(p.X));
+        y = std::max(y, std::abs(p.Y));
+    }
+    const double scale = std::min(FitHalf(halfWidth, x), FitHalf(halfHeight, y)) * zoom;
+    if (std::isfinite(scale) && scale > 0.0)
+        m_dScale = scale;
 }

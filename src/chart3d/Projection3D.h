@@ -53,4 +53,13 @@ public:
     // The page point of a view point; none when it is not finite or lies
     // beyond the range of int.
     std::optional<CPoint> ToPage(double X, double Y) const;
+
+    // The view points of the box around the region from m_dVMin to m_dVMax:
+    // k0..k3 the face at the first row (k0 first column and lowest value, k1
+    // last column, k2 above k1, k3 above k0), k4..k7 the same at the last row.
+    void BoxCorners(const CSorvDoc& doc, const CPlotSettings& s, C3DPoint (&corners)[8]) const;
+    // Sets the fit scale so that the corners, as turned, lie within halfWidth
+    // and halfHeight page units of the origin, times zoom; keeps it when they
+    // give no finite positive scale (a box of no extent).
+    void FitBox(const C3DPoint (&corners)[8], double halfWidth, double halfHeight, double zoom);
 };

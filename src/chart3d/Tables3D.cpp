@@ -15,6 +15,16 @@ COLORREF RampColor(int k)
     return RGB(255, 1023 - k, 0);
 }
 
+int RampIndex(double value, double vmin, double range)
+{
+    const double q = (value - vmin) / range * 1023.0;
+    if (!(q > 0.0))
+        return 0;
+    if (q >= 1023.0)
+        return 1023;
+    return int(q);
+}
+
 void C3DTables::Build(int model)
 {
     if (model == 2) {

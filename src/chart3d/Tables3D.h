@@ -6,6 +6,10 @@
 
 // Blue, cyan, green, yellow, red over k = 0..1023 (clamped into that range).
 COLORREF RampColor(int k);
+// The ramp index of a value of the V range vmin..vmin + range (range > 0),
+// kept inside 0..1023 also when rounding of a tiny range against large
+// values strays past either end: the colour models' value to colour.
+int RampIndex(double value, double vmin, double range);
 
 struct C3DTables {
     static constexpr int kSlots = 1024;

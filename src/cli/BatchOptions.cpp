@@ -64,6 +64,7 @@ public:
     bool Scale(const std::string& value, double CPlotSettings::*member);
     bool Number(const std::string& value, int min, int max, int CPlotSettings::*member);
     bool Zoom(const std::string& value);
+    bool ScaleZFit(const std::string& value);
 
 private:
     bool Fail(const std::string& message)
@@ -149,6 +150,10 @@ const OptionSpec kOptions[] = {
     {"--model", "0..5", nullptr, false,
      [](OptionReader& r, Value v) { return r.Number(v, 0, 5, &CPlotSettings::m_nModel); }},
     {"--zoom", "Z", "0.2..5", true, [](OptionReader& r, Value v) { return r.Zoom(v); }},
+    {"--scale-z-fit", "SHARE", "0.01..10 of the 3D box's longer side", false,
+     [](OptionReader& r, Value v) { return r.ScaleZFit(v); }},
+    {"--colorbar", nullptr, "3D value scale", true,
+     [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bColorBar = true; }); }},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -331,6 +336,17 @@ bool OptionReader::Zoom(const std::string& value)
     if (!Take(FieldRules::ReadDouble(value, kMinZoom, kMaxZoom), zoom))
         return false;
     return Set([zoom](CPlotSettings& s) { s.m_dZoom = zoom; });
+}
+
+bool OptionReader::ScaleZFit(const std::string& value)
+{
+    double share = 0.0;
+    if (!Take(FieldRules::ReadDouble(value, FieldRules::kMinScaleZFit, FieldRules::kMaxScaleZFit), share))
+        return false;
+    return Set([share](CPlotSettings& s) {
+        s.m_bScaleZFit = true;
+        s.m_dScaleZFit = share;
+    });
 }
 
 bool SetCommand(BatchOptions& o, BatchOptions::Command command, bool& seen, std::string& error)

@@ -83,11 +83,17 @@ bool RunViewCommand(CPlotSettings& s, QWidget* owner)
     dlg.m_dScaleZ = s.m_dScaleZ;
     dlg.m_nModel = s.m_nModel;
     dlg.m_dScaleY = s.m_dScaleY;
+    dlg.m_bScaleZFit = s.m_bScaleZFit;
+    dlg.m_dScaleZFit = s.m_dScaleZFit;
+    dlg.m_bColorBar = s.m_bColorBar;
     if (dlg.exec() != QDialog::Accepted)
         return false;
     s.m_dScaleZ = dlg.m_dScaleZ;
     s.m_dScaleY = dlg.m_dScaleY;
+    s.m_bScaleZFit = dlg.m_bScaleZFit;
+    s.m_dScaleZFit = dlg.m_dScaleZFit;
     s.m_nModel = dlg.m_nModel;
+    s.m_bColorBar = dlg.m_bColorBar;
     SetRotation(s, dlg.m_dRotX, dlg.m_dRotY, dlg.m_dRotZ);
     return true;
 }

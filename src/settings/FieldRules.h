@@ -32,6 +32,9 @@ namespace FieldRules {
 constexpr std::size_t kMaxFieldBytes = 31;
 // A region index goes up to the largest index a document can have.
 constexpr int kMaxRegionIndex = INT_MAX;
+// The height of the 3D chart's values, fitted to the box, as a share of its longer side.
+constexpr double kMinScaleZFit = 0.01;
+constexpr double kMaxScaleZFit = 10.0;
 
 // A signed decimal integer (strtol rules) within min..max; a number beyond
 // the range of int is outside it too.

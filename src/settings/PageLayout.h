@@ -40,4 +40,5 @@ struct CPageLayout {
     double m_dV2Start = 0.0;
     bool m_bV2Log = false;
     double m_d3DScale = 0.0;  // the 3D chart's page units per grid step
+    int m_n3DWidth = 0;  // the page width the 3D chart is centred in: all but a colour bar
 };

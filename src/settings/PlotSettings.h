@@ -40,8 +40,15 @@ struct CPlotSettings {
     double m_dRotZ = 0.0;
     double m_dScaleY = 1.0;
     double m_dScaleZ = 0.1;
+    // The value range fitted to a share of the box's longer side instead of
+    // m_dScaleZ, so that any file stands at a readable height.
+    bool m_bScaleZFit = false;
+    double m_dScaleZFit = 0.5;
     int m_nModel = 1;  // 0 wire frame .. 5 blue shading
     bool m_bLegend = true;
+    // The value scale of the 3D chart: a colour bar beside the colour models and
+    // ticks on the box's vertical edge; the box is then fitted into the page.
+    bool m_bColorBar = false;
     double m_dZoom = 1.0;
     // The series as the user styles them, by document row; rows beyond take
     // the defaults, which draw them as the settings above do.

@@ -1,7 +1,10 @@
 #pragma once
 // The settings changes of the view commands, free of any window.
 
+#include "settings/FieldRules.h"
 #include "settings/PlotSettings.h"
+
+#include <algorithm>
 
 // Stores the three angles, each folded once into 0..360 (360 stays 360).
 inline void SetRotation(CPlotSettings& s, double x, double y, double z)
@@ -34,4 +37,14 @@ inline bool ZoomOut(CPlotSettings& s)
         return false;
     s.m_dZoom *= 0.8;
     return true;
+}
+
+// Stretches (factor above 1) or flattens the 3D chart's values: the fitted
+// share within its bounds when the values are fitted to the box, else m_dScaleZ.
+inline void StretchValues(CPlotSettings& s, double factor)
+{
+    if (s.m_bScaleZFit)
+        s.m_dScaleZFit = std::clamp(s.m_dScaleZFit * factor, FieldRules::kMinScaleZFit, FieldRules::kMaxScaleZFit);
+    else
+        s.m_dScaleZ *= factor;
 }

@@ -273,9 +273,10 @@ private slots:
                                                          "Dashed", "Dotted", "OK", "Solid", "Style", "Width (0-99)"});
         QTest::newRow("3D View") << MakeDialog([](auto&) { return new CAngleDlg; })
                                  << QStringList({"3D View", "About X", "About Y", "About Z", "Blue Shading", "Cancel",
-                                                 "Colored Polygons", "Colored Polylines", "Gray Shading", "Model",
-                                                 "OK", "Rotation (degrees)", "Rows (y)", "Scale", "Surface",
-                                                 "Values (z)", "Wire Frame"});
+                                                 "Color bar and value ticks", "Colored Polygons",
+                                                 "Colored Polylines", "Fit values to the box", "Gray Shading",
+                                                 "Model", "OK", "Rotation (degrees)", "Rows (y)", "Scale",
+                                                 "Share of box", "Surface", "Values (z)", "Wire Frame"});
         QTest::newRow("Import") << MakeDialog([](auto&) {
             const std::string head = "time;a;b\r\n0,5;1;2\r\n1,5;3;4\r\n";
             return new CImportDlg("logger.csv", head, DetectImport(head));

@@ -85,6 +85,8 @@ TEST_F(BatchCli, BadUsageExitsTwoWithOneLineAndNoFile)
         {"--export", "out.png", "--rotate", "10,20", "data.csv"},
         {"--export", "out.png", "--scale-y", "0", "data.csv"},
         {"--export", "out.png", "--scale-z", "1e7", "data.csv"},
+        {"--export", "out.png", "--scale-z-fit", "0", "data.csv"},
+        {"--export", "out.png", "--colorbar", "--scale-z-fit"},
         {"--export", "out.png", "--vaxis", "0,abc,1", "data.csv"},
         {"--export", "out.png", "--haxis", "0,inf,1", "data.csv"},
         {"--export", "out.png", "--region", "0,0,2147483648,1", "data.csv"},
@@ -248,6 +250,7 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --colors FG,BG,VIEW,AXIS (each RRGGBB)   --line-style 0..4   --line-width 0..99\n"
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
               "  --model 0..5   --zoom Z (0.2..5)\n"
+              "  --scale-z-fit SHARE (0.01..10 of the 3D box's longer side)   --colorbar (3D value scale)\n"
               "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
               "  --columns   --rows   --delimiter auto|comma|tab|semicolon|blank   --header yes|no|auto\n"
               "  --x first|column:N|row:N|index   --use N,N-M,N-,NAME...   --skip N\n"

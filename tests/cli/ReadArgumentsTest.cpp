@@ -1,5 +1,6 @@
 #include "cli/BatchCommand.h"
 #include "cli/ReadArguments.h"
+#include "support/Argv.h"
 
 #include <gtest/gtest.h>
 
@@ -7,21 +8,6 @@
 #include <vector>
 
 namespace {
-
-// An argv of the given strings, as main receives it.
-struct Argv {
-    explicit Argv(std::vector<std::string> args) : strings(std::move(args))
-    {
-        for (std::string& s : strings)
-            pointers.push_back(s.data());
-        pointers.push_back(nullptr);
-    }
-    int argc() const { return int(strings.size()); }
-    char** argv() { return pointers.data(); }
-
-    std::vector<std::string> strings;
-    std::vector<char*> pointers;
-};
 
 // The viewer takes its reading options and files; after a lone "--" only
 // files, whatever they look like. Nothing is left for Qt.

@@ -131,6 +131,8 @@ private slots:
     void lineAttr();
     void angle_data();
     void angle();
+    void angleFitAndValueScale_data();
+    void angleFitAndValueScale();
     void viewCommand();
     void regionCommand();
     void regionOfALongDocument();
@@ -617,6 +619,62 @@ void DialogsTest::angle()
     QVERIFY(StaysOnField(dlg, edits[failing]));
 }
 
+void DialogsTest::angleFitAndValueScale_data()
+{
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<QString>("share");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<double>("result");
+    const QString range = "0.01 から 10 までの数字を入力してください。";
+    // The share is read only while the fit is checked.
+    QTest::newRow("off, any text") << false << "x" << "" << 0.5;
+    QTest::newRow("bounds") << true << "0.01" << "" << 0.01;
+    QTest::newRow("upper bound") << true << "10" << "" << 10.0;
+    QTest::newRow("zero") << true << "0" << range << 0.5;
+    QTest::newRow("above") << true << "10.5" << range << 0.5;
+    QTest::newRow("not a number") << true << "half" << "数字を入力してください。" << 0.5;
+}
+
+// The fit of the values with its share and the value scale: shown as preset,
+// the share enabled with the fit, the new controls in the tab order after the
+// scales and the model.
+void DialogsTest::angleFitAndValueScale()
+{
+    QFETCH(bool, fit);
+    QFETCH(QString, share);
+    QFETCH(QString, message);
+    QFETCH(double, result);
+    CAngleDlg dlg;
+    dlg.m_dScaleZ = 0.1;
+    dlg.m_dScaleY = 1;
+    dlg.m_nModel = 3;
+    dlg.m_bScaleZFit = true;
+    dlg.m_dScaleZFit = 0.5;
+    dlg.m_bColorBar = true;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QVERIFY(dlg.m_checkScaleZFit->isChecked());
+    QVERIFY(dlg.m_editScaleZFit->isEnabled());
+    QCOMPARE(dlg.m_editScaleZFit->text(), "0.5");
+    QVERIFY(dlg.m_checkColorBar->isChecked());
+    QCOMPARE(TabChain(dlg, 11),
+             (QList<QWidget*>{dlg.m_editRotX, dlg.m_editRotY, dlg.m_editRotZ, dlg.m_editScaleZ, dlg.m_editScaleY,
+                              dlg.m_checkScaleZFit, dlg.m_editScaleZFit, dlg.m_comboModel, dlg.m_checkColorBar,
+                              OkOf(dlg), CancelOf(dlg)}));
+    dlg.m_checkScaleZFit->setChecked(fit);
+    QCOMPARE(dlg.m_editScaleZFit->isEnabled(), fit);
+    dlg.m_checkColorBar->setChecked(false);
+    QCOMPARE(EnterAndOk(dlg, {dlg.m_editScaleZFit}, {share}), message);
+    if (!message.isEmpty()) {
+        QVERIFY(StaysOnField(dlg, dlg.m_editScaleZFit));
+        return;
+    }
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.m_bScaleZFit, fit);
+    QCOMPARE(dlg.m_dScaleZFit, result);
+    QVERIFY(!dlg.m_bColorBar);
+}
+
 void DialogsTest::viewCommand()
 {
     CPlotSettings s;
@@ -626,9 +684,15 @@ void DialogsTest::viewCommand()
         d->m_editScaleZ->setText("2");
         d->m_editScaleY->setText("3");
         d->m_comboModel->setCurrentIndex(4);
+        d->m_checkScaleZFit->setChecked(true);
+        d->m_editScaleZFit->setText("0.75");
+        d->m_checkColorBar->setChecked(true);
         QTest::mouseClick(OkOf(*d), Qt::LeftButton);
     });
     QVERIFY(RunViewCommand(s));
+    QVERIFY(s.m_bScaleZFit);
+    QCOMPARE(s.m_dScaleZFit, 0.75);
+    QVERIFY(s.m_bColorBar);
     QCOMPARE(s.m_dRotX, 360.0);
     QCOMPARE(s.m_dRotY, 90.0);
     QCOMPARE(s.m_dRotZ, 0.0);
@@ -637,10 +701,12 @@ void DialogsTest::viewCommand()
     QCOMPARE(s.m_nModel, 4);
     WhenModal<CAngleDlg>([](CAngleDlg* d) {
         d->m_editRotX->setText("10");
+        d->m_checkColorBar->setChecked(false);
         QTest::mouseClick(CancelOf(*d), Qt::LeftButton);
     });
     QVERIFY(!RunViewCommand(s));
     QCOMPARE(s.m_dRotX, 360.0);
+    QVERIFY(s.m_bColorBar);
 }
 
 namespace {

@@ -47,7 +47,8 @@ TEST(PageRenderer, WorkerPageIsTheDirectPage)
 }
 
 // The 3D page is drawn in stripes on several threads: every model, whose
-// cells change pen, brush or both, at whole and fractional pixel ratios.
+// cells change pen, brush or both, at whole and fractional pixel ratios, with
+// and without the value scale (the colour bar's rows, the ticks).
 TEST(PageRenderer, WorkerThreeDPageIsTheDirectPageInEveryModel)
 {
     EnsureGuiApp();
@@ -55,11 +56,16 @@ TEST(PageRenderer, WorkerThreeDPageIsTheDirectPageInEveryModel)
         MakeTestDoc(70, 120, [](int r, int c) { return std::sin(r * 0.3) * std::cos(c * 0.11) * 50.0 + (r * c) % 7; });
     for (int model = 0; model <= 5; ++model) {
         for (double ratio : {1.0, 1.25, 2.0}) {
-            CPlotSettings s = SettingsFor(*doc, 3);
-            s.m_nModel = model;
-            const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio, false}, nullptr);
-            ASSERT_TRUE(page.error.empty()) << page.error;
-            EXPECT_TRUE(page.image == DirectPage(*doc, s, 415, 333, ratio)) << "model " << model << " " << ratio;
+            for (bool scale : {false, true}) {
+                CPlotSettings s = SettingsFor(*doc, 3);
+                s.m_nModel = model;
+                s.m_bColorBar = scale;
+                s.m_bScaleZFit = scale;
+                const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio, false}, nullptr);
+                ASSERT_TRUE(page.error.empty()) << page.error;
+                EXPECT_TRUE(page.image == DirectPage(*doc, s, 415, 333, ratio))
+                    << "model " << model << " " << ratio << (scale ? " value scale" : "");
+            }
         }
     }
 }

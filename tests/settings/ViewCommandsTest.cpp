@@ -53,4 +53,28 @@ TEST(ViewCommands, ZoomStopsAtItsBounds)
     }
 }
 
+// * and / stretch the z scale, or the fitted share within its bounds.
+TEST(ViewCommands, StretchValuesScalesWhatIsInForce)
+{
+    const struct {
+        bool fit;
+        double share, factor;
+        double scaleZ, shareAfter;
+    } cases[] = {
+        {false, 0.5, 1.5, 0.1 * 1.5, 0.5},
+        {false, 0.5, 2.0 / 3.0, 0.1 * (2.0 / 3.0), 0.5},
+        {true, 0.5, 1.5, 0.1, 0.75},
+        {true, 8.0, 1.5, 0.1, 10.0},
+        {true, 0.012, 2.0 / 3.0, 0.1, 0.01},
+    };
+    for (const auto& c : cases) {
+        CPlotSettings s;
+        s.m_bScaleZFit = c.fit;
+        s.m_dScaleZFit = c.share;
+        StretchValues(s, c.factor);
+        EXPECT_EQ(s.m_dScaleZ, c.scaleZ) << c.fit << " " << c.share;
+        EXPECT_DOUBLE_EQ(s.m_dScaleZFit, c.shareAfter) << c.fit << " " << c.share;
+    }
+}
+
 }  // namespace

@@ -496,6 +496,19 @@ Stop Reading</translation>
         <source>Model</source>
         <translation>Model</translation>
     </message>
+    <message>
+        <source>Fit z to box</source>
+        <translation>Fit values to the box</translation>
+    </message>
+    <message>
+        <source>Color bar, z ticks</source>
+        <translation>Color bar and value ticks</translation>
+    </message>
+    <message>
+        <source>share</source>
+        <comment>of the box&apos;s longer side that the values fill</comment>
+        <translation>Share of box</translation>
+    </message>
 </context>
 <context>
     <name>CAreaDlg</name>

@@ -1,7 +1,7 @@
 // Rounded ticks and their labels on linear, logarithmic and time axes.
 
-#include "chart2d/AxisTicks.h"
 #include "doc/DateTime.h"
+#include "ticks/AxisTicks.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +109,8 @@ TEST(AxisTicks, LinearLabels)
         {0.3, 0.7, "0.30 0.35 0.40 0.45 0.50 0.55 0.60 0.65 0.70"},
         {-1, 1, "-1.0 -0.5 0.0 0.5 1.0"},
         {1000, 2000, "1000 1200 1400 1600 1800 2000"},
+        {-64.4, 96.2, "-60 -40 -20 0 20 40 60 80"},
+        {-300, 300, "-300 -200 -100 0 100 200 300"},
         {0.99, 1.01, "0.990 0.995 1.000 1.005 1.010"},
         // 2 gives eleven ticks and 5 four: 2.5 instead.
         {1.9, 22.1, "2.5 5.0 7.5 10.0 12.5 15.0 17.5 20.0"},

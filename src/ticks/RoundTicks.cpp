@@ -1,6 +1,6 @@
-#include "chart2d/RoundTicks.h"
+#include "ticks/RoundTicks.h"
 
-#include "chart2d/StepChoice.h"
+#include "ticks/StepChoice.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 // How a tick reads: numbers with the digits that tell the ticks apart, times
 // with what changes from one tick to the next.
 
-#include "chart2d/TickDecimal.h"
-#include "chart2d/TimeTicks.h"
+#include "ticks/TickDecimal.h"
+#include "ticks/TimeTicks.h"
 
 #include <span>
 #include <string>

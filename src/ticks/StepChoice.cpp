@@ -1,4 +1,4 @@
-#include "chart2d/StepChoice.h"
+#include "ticks/StepChoice.h"
 
 #include <algorithm>
 

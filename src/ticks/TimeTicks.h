@@ -4,7 +4,7 @@
 // fractions of a second for spans of a few seconds. Times are seconds from
 // 1970-01-01 on the values' own clock.
 
-#include "chart2d/TickDecimal.h"
+#include "ticks/TickDecimal.h"
 
 #include <vector>
 

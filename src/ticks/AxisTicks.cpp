@@ -1,8 +1,8 @@
-#include "chart2d/AxisTicks.h"
+#include "ticks/AxisTicks.h"
 
-#include "chart2d/RoundTicks.h"
-#include "chart2d/TickLabels.h"
-#include "chart2d/TimeTicks.h"
+#include "ticks/RoundTicks.h"
+#include "ticks/TickLabels.h"
+#include "ticks/TimeTicks.h"
 
 #include <algorithm>
 #include <cmath>

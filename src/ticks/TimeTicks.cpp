@@ -1,8 +1,8 @@
-#include "chart2d/TimeTicks.h"
+#include "ticks/TimeTicks.h"
 
-#include "chart2d/RoundTicks.h"
-#include "chart2d/StepChoice.h"
 #include "doc/DateTime.h"
+#include "ticks/RoundTicks.h"
+#include "ticks/StepChoice.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "chart2d/TickLabels.h"
+#include "ticks/TickLabels.h"
 
 #include "doc/DateTime.h"
 
@@ -26,6 +26,9 @@ std::string Padded(long long n, std::size_t width)
 
 std::string PlainLabel(TickDecimal d)
 {
+    // Zero of a step of ten or more reads 0, not 00.
+    if (d.exponent >= 0 && d.digits == 0)
+        return "0";
     if (d.exponent >= 0)
         return (d.digits < 0 ? "-" : "") + Digits(d.digits) + std::string(std::size_t(d.exponent), '0');
     const std::size_t decimals = std::size_t(-d.exponent);

@@ -1,4 +1,4 @@
-#include "chart2d/TickDecimal.h"
+#include "ticks/TickDecimal.h"
 
 #include <cmath>
 

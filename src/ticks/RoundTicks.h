@@ -4,7 +4,7 @@
 // logarithmic one. Ticks lie inside [min, max]; one within a billionth of a
 // step beyond an end counts as inside.
 
-#include "chart2d/TickDecimal.h"
+#include "ticks/TickDecimal.h"
 
 #include <optional>
 #include <vector>
