@@ -66,6 +66,7 @@ const std::map<int, SourceText>& Strings()
         {FileReload, QT_TRANSLATE_NOOP3("AppResources", "作業中のﾌｧｲﾙをもう一度読み込む\n再読み込み", "")},
         {FileAutoUpdate, QT_TRANSLATE_NOOP3("AppResources", "ﾌｧｲﾙが変わったら自動的に読み込み直す\n自動更新", "")},
         {FileCancelRead, QT_TRANSLATE_NOOP3("AppResources", "ﾌｧｲﾙの読み込みを中止\n中止", "")},
+        {SetSeries, QT_TRANSLATE_NOOP3("AppResources", "系列の表示、色、ﾏｰｶｰ、線と右の V 軸を設定\n系列", "")},
     };
     return strings;
 }
@@ -148,6 +149,7 @@ const std::vector<MenuPopup>& ChartMenu()
           {SetColor, QT_TRANSLATE_NOOP("AppResources", "Color(&C)"), {}},
           {SetLineAttr, QT_TRANSLATE_NOOP("AppResources", "Line Attributes(&L)"), {}},
           {SetTitle, QT_TRANSLATE_NOOP("AppResources", "Title(&T)"), {}},
+          {SetSeries, QT_TRANSLATE_NOOP("AppResources", "系列(&E)..."), {}},
           Separator(),
           {SetView, QT_TRANSLATE_NOOP("AppResources", "View(&V)"), {}},
           {0, QT_TRANSLATE_NOOP("AppResources", "Rotate"), RotateItems()}}},
@@ -198,7 +200,7 @@ const std::vector<int>& ChartContextMenuCommands()
 {
     static const std::vector<int> items = {
         GraphScatter, GraphLine, GraphStacked, Graph3D, 0, Legend, 0, ViewBack, ViewForward, 0,
-        EditCopy, FileSaveImage, 0, Region, SetAxis, SetColor, SetLineAttr, SetTitle, SetView};
+        EditCopy, FileSaveImage, 0, Region, SetAxis, SetColor, SetLineAttr, SetTitle, SetSeries, SetView};
     return items;
 }
 

@@ -1,6 +1,7 @@
 #include "app/SorvView.h"
 
 #include "chart2d/HAxisRange.h"
+#include "chart2d/Legend.h"
 #include "dialogs/SettingsCommands.h"
 #include "doc/SorvDoc.h"
 #include "page/MouseZoom.h"
@@ -45,7 +46,7 @@ bool CSorvView::HandlesCommand(int id)
     switch (id) {
     case GraphScatter: case GraphLine: case GraphStacked: case Graph3D:
     case Legend: case ViewZoomIn: case ViewZoomOut:
-    case SetAxis: case SetColor: case SetLineAttr: case SetTitle: case SetView: case Region:
+    case SetAxis: case SetColor: case SetLineAttr: case SetTitle: case SetView: case Region: case SetSeries:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
     case RotateZPlus: case RotateZMinus: case ViewBack: case ViewForward:
         return true;
@@ -67,6 +68,7 @@ bool CSorvView::IsCommandEnabled(int id) const
     case ViewZoomIn: case ViewZoomOut: case SetView:
     case RotateXPlus: case RotateXMinus: case RotateYPlus: case RotateYMinus:
         return m_settings.m_nGraphType == 3;
+    case SetSeries: return m_settings.m_nGraphType != 3;
     case ViewBack: return m_history.CanGoBack();
     case ViewForward: return m_history.CanGoForward();
     default:
@@ -122,6 +124,7 @@ bool CSorvView::OnCommand(int id)
     // The line pen shows only in the line chart.
     case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
     case SetView: repaint = RunViewCommand(m_settings, window()); break;
+    case SetSeries: repaint = RunSeriesCommand(m_settings, m_doc, window()); break;
     // The region belongs to the document, which redraws all its views.
     case Region:
         RecordZoom();
@@ -374,6 +377,8 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
+    if (event->modifiers() == Qt::NoModifier && ToggleSeriesAt(ClientPoint(event)))
+        return;
     // Shift+drag turns the 3D chart, in drafts until the button is released.
     if (event->modifiers().testFlag(Qt::ShiftModifier) && m_settings.m_nGraphType == 3) {
         m_page.SetTurning(true);
@@ -382,6 +387,25 @@ void CSorvView::mousePressEvent(QMouseEvent* event)
     m_drag.m_bDragging = true;
     m_drag.m_bXOnly = event->modifiers().testFlag(Qt::ControlModifier) && m_settings.m_nGraphType != 3;
     m_drag.m_ptDragStart = m_drag.m_ptDragEnd = ClientPoint(event);
+}
+
+// A click on a legend entry of a 2D chart hides or shows its series.
+bool CSorvView::ToggleSeriesAt(CPoint client)
+{
+    const CPageLayout& l = Layout();
+    const CPoint p = ShownPagePoint(client);
+    const std::optional<int> row = m_settings.m_nGraphType == 3
+                                       ? std::nullopt
+                                       : LegendEntryAt(m_doc, l, p.x, l.m_nPageHeight - 1 - p.y);
+    if (!row)
+        return false;
+    std::vector<CSeriesStyle> styles = m_settings.m_series;
+    styles.resize(std::max(styles.size(), std::size_t(*row) + 1));
+    styles[std::size_t(*row)].m_bHidden = !styles[std::size_t(*row)].m_bHidden;
+    RestyleSeries(m_settings, m_doc, std::move(styles));
+    Invalidate();
+    emit commandDone();
+    return true;
 }
 
 // The view moves by the whole way from where the button went down, mapped

@@ -130,6 +130,7 @@ private:
     bool StepZoom(const std::optional<CZoomState>& state);
     void OnWheelStep(bool forward, int x);
     void PanTo(CPoint p);
+    bool ToggleSeriesAt(CPoint client);
     // Ctrl+arrow keys move the view of a 2D chart by a tenth of the plot.
     bool OnPanKey(const QKeyEvent* event);
     void SeeRegion();

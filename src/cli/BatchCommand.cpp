@@ -145,7 +145,7 @@ int Export(char* program, const BatchOptions& o, CSorvDoc& doc)
     InitialUpdate(s, doc);
     for (const BatchOptions::Change& change : o.changes) {
         if (!change.apply(doc, s))
-            return Fail(kUsageError, change.option + ": the region was refused (it does not overlap the document's region)");
+            return Fail(kUsageError, change.option + ": " + change.refusal);
     }
     std::string error;
     if (!ExportChart(o.output, doc, s, o.page, error))

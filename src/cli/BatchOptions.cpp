@@ -4,11 +4,14 @@
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
 #include "page/DocumentAxes.h"
+#include "settings/Palettes.h"
 #include "settings/FieldRules.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
 
 #include <QString>
+#include <algorithm>
+#include <climits>
 #include <map>
 
 namespace {
@@ -64,6 +67,9 @@ public:
     bool Scale(const std::string& value, double CPlotSettings::*member);
     bool Number(const std::string& value, int min, int max, int CPlotSettings::*member);
     bool Zoom(const std::string& value);
+    bool Series(const std::string& value, void (*style)(CSeriesStyle&));
+    bool PaletteOf(const std::string& value);
+    bool Markers(const std::string& value);
     bool ScaleZFit(const std::string& value);
 
 private:
@@ -154,6 +160,13 @@ const OptionSpec kOptions[] = {
      [](OptionReader& r, Value v) { return r.ScaleZFit(v); }},
     {"--colorbar", nullptr, "3D value scale", true,
      [](OptionReader& r, Value) { return r.Set([](CPlotSettings& s) { s.m_bColorBar = true; }); }},
+    {"--hide", "N,...", "series from 1", false,
+     [](OptionReader& r, Value v) { return r.Series(v, [](CSeriesStyle& c) { c.m_bHidden = true; }); }},
+    {"--right", "N,...", "series on a V axis at the right", true,
+     [](OptionReader& r, Value v) { return r.Series(v, [](CSeriesStyle& c) { c.m_bRightAxis = true; }); }},
+    {"--palette", PaletteNames(), nullptr, false, [](OptionReader& r, Value v) { return r.PaletteOf(v); }},
+    {"--markers", "plain", "without the foreground outline", true,
+     [](OptionReader& r, Value v) { return r.Markers(v); }},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -336,6 +349,49 @@ bool OptionReader::Zoom(const std::string& value)
     if (!Take(FieldRules::ReadDouble(value, kMinZoom, kMaxZoom), zoom))
         return false;
     return Set([zoom](CPlotSettings& s) { s.m_dZoom = zoom; });
+}
+
+// Series numbers from 1, comma-separated; the document must have them.
+bool OptionReader::Series(const std::string& value, void (*style)(CSeriesStyle&))
+{
+    std::vector<std::string> fields = Split(value, ',');
+    std::vector<int> rows;
+    for (const std::string& f : fields) {
+        int n = 0;
+        if (!Int(f, 1, INT_MAX, n))
+            return false;
+        rows.push_back(n - 1);
+    }
+    const int last = *std::max_element(rows.begin(), rows.end());
+    m_options.changes.push_back({m_option,
+                                 [rows, style](CSorvDoc& doc, CPlotSettings& s) {
+                                     if (rows.empty() || *std::max_element(rows.begin(), rows.end()) >= doc.m_nRows)
+                                         return false;
+                                     std::vector<CSeriesStyle> styles = s.m_series;
+                                     for (const int r : rows) {
+                                         styles.resize(std::max(styles.size(), std::size_t(r) + 1));
+                                         style(styles[std::size_t(r)]);
+                                     }
+                                     RestyleSeries(s, doc, std::move(styles));
+                                     return true;
+                                 },
+                                 "the document has no series " + std::to_string(last + 1)});
+    return true;
+}
+
+bool OptionReader::PaletteOf(const std::string& value)
+{
+    const std::optional<int> palette = PaletteByName(value);
+    if (!palette)
+        return Fail(std::string("expected ") + PaletteNames());
+    return Set([p = *palette](CPlotSettings& s) { s.m_nPalette = p; });
+}
+
+bool OptionReader::Markers(const std::string& value)
+{
+    if (value != "plain")
+        return Fail("expected plain");
+    return Set([](CPlotSettings& s) { s.m_bPlainMarkers = true; });
 }
 
 bool OptionReader::ScaleZFit(const std::string& value)

@@ -23,6 +23,8 @@ struct BatchOptions {
     struct Change {
         std::string option;  // as given, for the message
         std::function<bool(CSorvDoc&, CPlotSettings&)> apply;
+        // Why apply refused it, for the message.
+        std::string refusal = "the region was refused (it does not overlap the document's region)";
     };
 
     Command command = Command::Export;

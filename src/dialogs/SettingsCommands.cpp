@@ -5,9 +5,11 @@
 #include "dialogs/AxisDlg.h"
 #include "dialogs/ColorDlg.h"
 #include "dialogs/LineAttrDlg.h"
+#include "dialogs/SeriesDlg.h"
 #include "dialogs/TitleDlg.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
+#include "page/DocumentAxes.h"
 #include "settings/AxisCopy.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
@@ -15,6 +17,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -95,6 +99,34 @@ bool RunViewCommand(CPlotSettings& s, QWidget* owner)
     s.m_nModel = dlg.m_nModel;
     s.m_bColorBar = dlg.m_bColorBar;
     SetRotation(s, dlg.m_dRotX, dlg.m_dRotY, dlg.m_dRotZ);
+    return true;
+}
+
+bool RunSeriesCommand(CPlotSettings& s, const CSorvDoc& doc, QWidget* owner)
+{
+    QStringList labels;
+    const TextEncoding encoding = doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+    for (int r = 0; r < std::min(doc.m_nRows, CSeriesDlg::kMaxRows); ++r)
+        labels << DecodeText(doc.m_pLabels[r].data(), int(doc.m_pLabels[r].size()), encoding);
+    CSeriesDlg dlg(labels, owner);
+    dlg.m_series = s.m_series;
+    dlg.m_nPalette = s.m_nPalette;
+    dlg.m_bPlainMarkers = s.m_bPlainMarkers;
+    dlg.m_dV2Min = s.m_dV2Min;
+    dlg.m_dV2Max = s.m_dV2Max;
+    dlg.m_bV2Log = s.m_bV2Log;
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    const bool rangeEdited = dlg.m_dV2Min != s.m_dV2Min || dlg.m_dV2Max != s.m_dV2Max;
+    s.m_nPalette = dlg.m_nPalette;
+    s.m_bPlainMarkers = dlg.m_bPlainMarkers;
+    s.m_bV2Log = dlg.m_bV2Log;
+    RestyleSeries(s, doc, dlg.m_series);
+    if (rangeEdited) {
+        s.m_dV2Min = dlg.m_dV2Min;
+        s.m_dV2Max = dlg.m_dV2Max;
+        s.m_dV2Step = (dlg.m_dV2Max - dlg.m_dV2Min) * 0.1;
+    }
     return true;
 }
 

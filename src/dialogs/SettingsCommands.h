@@ -20,4 +20,8 @@ bool RunLineAttrCommand(CPlotSettings& s, QWidget* owner = nullptr);
 // Angle dialog; on OK stores scales and model and calls SetRotation. True on OK.
 bool RunViewCommand(CPlotSettings& s, QWidget* owner = nullptr);
 // Area dialog of the document; on OK calls SetRegion, which redraws every view.
+// The Series dialog: the series' styles, the palette, plain markers and the
+// right V axis's range; the V axes that followed the series shown on them
+// follow them still.
+bool RunSeriesCommand(CPlotSettings& s, const CSorvDoc& doc, QWidget* owner = nullptr);
 void RunRegionCommand(CSorvDoc& doc, QWidget* owner = nullptr);

@@ -4,6 +4,7 @@
 #include "chart2d/SeriesMapping.h"
 #include "doc/SorvDoc.h"
 #include "settings/PageLayout.h"
+#include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
@@ -17,8 +18,9 @@ namespace {
 // region's columns from..to; on a tie the point drawn on top wins.
 class CNearestPoint {
 public:
-    CNearestPoint(const CSorvDoc& doc, const CPageLayout& layout, int x, int y, bool stacked)
-        : m_doc(doc), m_layout(layout), m_values(CScaleMap::Values(layout)), m_x(x), m_y(y), m_bStacked(stacked)
+    CNearestPoint(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout, int x, int y)
+        : m_doc(doc), m_s(s), m_layout(layout), m_values(CScaleMap::Values(layout)),
+          m_right(CScaleMap::RightValues(layout)), m_x(x), m_y(y), m_bStacked(s.m_nGraphType == 2)
     {
     }
 
@@ -33,15 +35,20 @@ public:
     }
 
 private:
-    // The stacked chart draws each row at the running total from the document's first row.
+    // The stacked chart draws each row at the running total from the
+    // document's first row; a hidden series is drawn nowhere and adds nothing.
     void Column(int px, int column)
     {
         double total = 0.0;
         for (int row = m_bStacked ? 0 : m_doc.m_nY1; row <= m_doc.m_nY2; ++row) {
+            const CSeriesStyle& style = StyleOf(m_s, row);
+            if (style.m_bHidden)
+                continue;
             const double v = m_doc.Value(row, column);
             total += v;
+            const CScaleMap& map = style.m_bRightAxis && !m_bStacked ? m_right : m_values;
             if (row >= m_doc.m_nY1)
-                Consider(px, m_values.ToPage(m_bStacked ? total : v), {row, column, v});
+                Consider(px, map.ToPage(m_bStacked ? total : v), {row, column, v});
         }
     }
 
@@ -60,8 +67,10 @@ private:
     }
 
     const CSorvDoc& m_doc;
+    const CPlotSettings& m_s;
     const CPageLayout& m_layout;
     CScaleMap m_values;
+    CScaleMap m_right;
     int m_x;
     int m_y;
     bool m_bStacked;
@@ -109,7 +118,8 @@ bool InPlot(const CPageLayout& l, int x, int y)
 
 // Placed by the region or by column numbers: the column under the cursor and
 // the points near it.
-std::optional<CChartReadout> ReadColumns(const CSorvDoc& doc, const CPageLayout& l, int x, int y, bool stacked)
+std::optional<CChartReadout> ReadColumns(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l, int x,
+                                         int y)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
     const CScaleMap h = CScaleMap::Horizontal(l);
@@ -124,17 +134,18 @@ std::optional<CChartReadout> ReadColumns(const CSorvDoc& doc, const CPageLayout&
     readout.column = doc.m_nX1 + int(std::clamp(std::round(offset), 0.0, double(n)));
     readout.value = value;
     // The stacked chart draws bands between columns, none for a single column.
-    if (!stacked || n > 0) {
+    if (s.m_nGraphType != 2 || n > 0) {
         const double step = l.m_nHPlacement == HPlacement::Region ? l.m_dHScale : h.Scale();
         const auto [from, to] = ColumnsNear(offset, step, n);
-        readout.point = CNearestPoint(doc, l, x, y, stacked).Among(from, to);
+        readout.point = CNearestPoint(doc, s, l, x, y).Among(from, to);
     }
     return readout;
 }
 
 // Placed by x values: the x under the cursor, the column of the nearest x
 // and the points near the cursor.
-std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPageLayout& l, int x, int y, bool stacked)
+std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l, int x,
+                                         int y)
 {
     const CScaleMap h = CScaleMap::Horizontal(l);
     const double xv = h.ToValue(x);
@@ -146,7 +157,7 @@ std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPageLayout&
     readout.column = doc.m_x.NearestColumn(xv, doc.m_nX1, doc.m_nX2);
     readout.value = value;
     if (const auto columns = XColumnsNear(doc, h, x))
-        readout.point = CNearestPoint(doc, l, x, y, stacked).Among(columns->first, columns->second);
+        readout.point = CNearestPoint(doc, s, l, x, y).Among(columns->first, columns->second);
     return readout;
 }
 
@@ -160,8 +171,7 @@ std::optional<CChartReadout> ReadChartAt(const CSorvDoc& doc, const CPlotSetting
     if (l.m_bPrinted || s.m_nGraphType < 0 || s.m_nGraphType > 2 || !doc.RegionInMatrix() || !InPlot(l, x, y) ||
         !CSeriesMapping::PlacesOn(l, doc))
         return std::nullopt;
-    const bool stacked = s.m_nGraphType == 2;
     if (l.m_nHPlacement == HPlacement::XValues)
-        return ReadXValues(doc, l, x, y, stacked);
-    return ReadColumns(doc, l, x, y, stacked);
+        return ReadXValues(doc, s, l, x, y);
+    return ReadColumns(doc, s, l, x, y);
 }

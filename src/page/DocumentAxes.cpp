@@ -2,11 +2,14 @@
 
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
+#include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -14,23 +17,70 @@ struct VRange {
     double min, max, step;
 };
 
-// The document's range with a tenth of it as the step.
-VRange DocumentVRange(const CSorvDoc& doc)
+// A range with a tenth of it as the step.
+VRange WithStep(double min, double max)
 {
-    double step = (doc.m_dMax - doc.m_dMin) * 0.1;
+    double step = (max - min) * 0.1;
     // A range wider than the largest double overflows the difference; the
     // tenths taken first keep the step finite.
     if (!std::isfinite(step))
-        step = doc.m_dMax * 0.1 - doc.m_dMin * 0.1;
-    return {doc.m_dMin, doc.m_dMax, step};
+        step = max * 0.1 - min * 0.1;
+    return {min, max, step};
+}
+
+// The smallest and largest finite value of the rows that pick chooses; 0..0 when none.
+template <class Pick>
+VRange RowsRange(const CSorvDoc& doc, Pick pick)
+{
+    double min = INFINITY, max = -INFINITY;
+    for (int r = 0; r < doc.m_nRows; ++r) {
+        if (!pick(r))
+            continue;
+        for (int c = 0; c < doc.m_nCols; ++c) {
+            const double v = doc.Value(r, c);
+            if (std::isfinite(v)) {
+                min = std::min(min, v);
+                max = std::max(max, v);
+            }
+        }
+    }
+    return min <= max ? WithStep(min, max) : WithStep(0.0, 0.0);
+}
+
+// The range a V axis takes from the document. Left: the document's, or, where
+// the range is automatic (rounded ticks or x values) and some series are hidden
+// or read on the right, that of the series shown on the left. Right: that of
+// the series shown on the right.
+VRange DocumentVRange(const CSorvDoc& doc, const CPlotSettings& s, bool right)
+{
+    const bool automatic = s.m_bRoundTicks || !doc.m_x.IsEmpty();
+    if (!right && (!automatic || !(AnyHidden(s) || AnyOnTheRight(s))))
+        return WithStep(doc.m_dMin, doc.m_dMax);
+    return RowsRange(doc, [&](int r) {
+        const CSeriesStyle& style = StyleOf(s, r);
+        return !style.m_bHidden && style.m_bRightAxis == right;
+    });
 }
 
 void TakeVRange(CPlotSettings& s, const CSorvDoc& doc)
 {
-    const VRange v = DocumentVRange(doc);
+    const VRange v = DocumentVRange(doc, s, false);
     s.m_dVMin = v.min;
     s.m_dVMax = v.max;
     s.m_dVStep = v.step;
+}
+
+void TakeRightRange(CPlotSettings& s, const CSorvDoc& doc)
+{
+    const VRange v = DocumentVRange(doc, s, true);
+    s.m_dV2Min = v.min;
+    s.m_dV2Max = v.max;
+    s.m_dV2Step = v.step;
+}
+
+bool Holds(const VRange& range, double min, double max, double step)
+{
+    return min == range.min && max == range.max && step == range.step;
 }
 
 }  // namespace
@@ -70,10 +120,10 @@ void FollowRegion(CPlotSettings& s, const CSorvDoc& doc)
 
 CAxesFollow AxesFollowing(const CPlotSettings& s, const CSorvDoc& doc)
 {
-    const VRange v = DocumentVRange(doc);
     const auto h = RegionHRange(doc);
-    return {s.m_dVMin == v.min && s.m_dVMax == v.max && s.m_dVStep == v.step,
-            h && s.m_dHMin == h->first && s.m_dHMax == h->second};
+    return {Holds(DocumentVRange(doc, s, false), s.m_dVMin, s.m_dVMax, s.m_dVStep),
+            h && s.m_dHMin == h->first && s.m_dHMax == h->second,
+            Holds(DocumentVRange(doc, s, true), s.m_dV2Min, s.m_dV2Max, s.m_dV2Step)};
 }
 
 void FollowDocument(CPlotSettings& s, const CSorvDoc& doc, CAxesFollow follow)
@@ -82,4 +132,22 @@ void FollowDocument(CPlotSettings& s, const CSorvDoc& doc, CAxesFollow follow)
         TakeVRange(s, doc);
     if (follow.h)
         FollowRegion(s, doc);
+    if (follow.v2)
+        TakeRightRange(s, doc);
+}
+
+void RestyleSeries(CPlotSettings& s, const CSorvDoc& doc, std::vector<CSeriesStyle> styles)
+{
+    CAxesFollow follow = AxesFollowing(s, doc);
+    follow.h = false;
+    // A right axis that had no series takes the range of its first ones.
+    follow.v2 = follow.v2 || !AnyOnTheRight(s);
+    s.m_series = std::move(styles);
+    FollowDocument(s, doc, follow);
+}
+
+void ResetValueRanges(CPlotSettings& s, const CSorvDoc& doc)
+{
+    TakeVRange(s, doc);
+    TakeRightRange(s, doc);
 }

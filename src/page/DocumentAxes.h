@@ -4,9 +4,11 @@
 // axis always names the columns drawn: their numbers, or their x values.
 
 #include <optional>
+#include <vector>
 #include <utility>
 
 class CSorvDoc;
+struct CSeriesStyle;
 struct CPlotSettings;
 
 // The H range of doc's region: its first and last column, or the smallest
@@ -23,11 +25,19 @@ void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc);
 void FollowRegion(CPlotSettings& s, const CSorvDoc& doc);
 
 // Which axes still show what the document gave them: the V axis its range
-// (as the first update or a double click set it), the H axis its region.
+// (as the first update or a double click set it), the H axis its region, the
+// right V axis the range of its series.
 struct CAxesFollow {
     bool v = false;
     bool h = false;
+    bool v2 = false;
 };
 CAxesFollow AxesFollowing(const CPlotSettings& s, const CSorvDoc& doc);
 // After doc was read again: the axes that followed it take its new range and region.
 void FollowDocument(CPlotSettings& s, const CSorvDoc& doc, CAxesFollow follow);
+// The series take new styles; the V axes that followed the series shown on
+// them follow them still (a series hidden or moved to the right leaves the
+// left axis's range where that range is automatic).
+void RestyleSeries(CPlotSettings& s, const CSorvDoc& doc, std::vector<CSeriesStyle> styles);
+// Both V axes take their ranges from the document again (a double click).
+void ResetValueRanges(CPlotSettings& s, const CSorvDoc& doc);

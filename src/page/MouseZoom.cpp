@@ -6,6 +6,7 @@
 #include "page/ColumnSpan.h"
 #include "page/DocumentAxes.h"
 #include "settings/PageLayout.h"
+#include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
@@ -55,6 +56,20 @@ bool ZoomByWheelOnAxis(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, in
     const double to = under + (1.0 - share) * 0.8 / range.Scale();
     const CScaleMap narrowed(0, 0.0, 1.0, s.m_bHLog);
     return ZoomHRange(s, doc, l, narrowed.ToValue(from), narrowed.ToValue(to));
+}
+
+// The V range becomes vMin..vMax, and the right axis's the values of the
+// rectangle's bottom and top on it, when the page has one.
+void SetValueRanges(CPlotSettings& s, const CPageLayout& l, double vMin, double vMax, int bottom, int top)
+{
+    s.m_dVMin = vMin;
+    s.m_dVMax = vMax;
+    const CScaleMap right = CScaleMap::RightValues(l);
+    const double low = right.ToValue(bottom), high = right.ToValue(top);
+    if (l.m_nRightAxisWidth > 0 && std::isfinite(low) && std::isfinite(high)) {
+        s.m_dV2Min = low;
+        s.m_dV2Max = high;
+    }
 }
 
 }  // namespace
@@ -111,10 +126,8 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
         if (!std::isfinite(vMin) || !std::isfinite(vMax) ||
             !ZoomHRange(s, doc, l, columns.ToValue(left), columns.ToValue(right)))
             return false;
-        if (!xOnly) {
-            s.m_dVMin = vMin;
-            s.m_dVMax = vMax;
-        }
+        if (!xOnly)
+            SetValueRanges(s, l, vMin, vMax, bottom, top);
         return true;
     }
     const std::optional<int> truncL = TruncToInt(columns.Offset(left));
@@ -128,10 +141,8 @@ bool ZoomByDrag2D(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, CPoint 
 
     if (!NarrowColumns(s, doc, hL, hR))
         return false;
-    if (!xOnly) {
-        s.m_dVMin = vMin;
-        s.m_dVMax = vMax;
-    }
+    if (!xOnly)
+        SetValueRanges(s, l, vMin, vMax, bottom, top);
     return true;
 }
 
@@ -185,8 +196,12 @@ void ResetZoom(CPlotSettings& s, CSorvDoc& doc)
         doc.SetRegion(0, 0, 0, 0);
         return;
     }
-    s.m_dVMin = doc.m_dMin;
-    s.m_dVMax = doc.m_dMax;
+    if (AnyHidden(s) || AnyOnTheRight(s))
+        ResetValueRanges(s, doc);
+    else {
+        s.m_dVMin = doc.m_dMin;
+        s.m_dVMax = doc.m_dMax;
+    }
     doc.SetRegion(0, 0, 0, 0);
     FollowRegion(s, doc);
 }

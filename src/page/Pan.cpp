@@ -13,16 +13,24 @@
 
 namespace {
 
-bool PanValues(CPlotSettings& s, const CPageLayout& l, int dy)
+// The range of map's axis moved by dy; false when it cannot be.
+bool PanRange(const CScaleMap& map, const CPageLayout& l, int dy, double& min, double& max)
 {
-    const CScaleMap values = CScaleMap::Values(l);
-    const double low = values.ToValue(double(l.m_nPlotBottom) - dy);
-    const double high = values.ToValue(double(l.m_nPlotTop) - dy);
+    const double low = map.ToValue(double(l.m_nPlotBottom) - dy);
+    const double high = map.ToValue(double(l.m_nPlotTop) - dy);
     if (dy == 0 || !std::isfinite(low) || !std::isfinite(high))
         return false;
-    s.m_dVMin = low;
-    s.m_dVMax = high;
+    min = low;
+    max = high;
     return true;
+}
+
+// Both V axes move with the data.
+bool PanValues(CPlotSettings& s, const CPageLayout& l, int dy)
+{
+    if (l.m_nRightAxisWidth > 0)
+        PanRange(CScaleMap::RightValues(l), l, dy, s.m_dV2Min, s.m_dV2Max);
+    return PanRange(CScaleMap::Values(l), l, dy, s.m_dVMin, s.m_dVMax);
 }
 
 // Whole columns of the region, as many as dx covers, the H range in step.

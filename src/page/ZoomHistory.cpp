@@ -21,6 +21,15 @@ bool SameRegion(const CZoomState& state, const CSorvDoc& doc)
            state.m_nY2 == doc.m_nY2;
 }
 
+// The right V axis's range goes by the same names in the settings and the history.
+template <class From, class To>
+void CopyRightAxis(const From& from, To& to)
+{
+    to.m_dV2Min = from.m_dV2Min;
+    to.m_dV2Max = from.m_dV2Max;
+    to.m_dV2Step = from.m_dV2Step;
+}
+
 }  // namespace
 
 CZoomState CZoomState::Of(const CSorvDoc& doc, const CPlotSettings& s)
@@ -31,6 +40,7 @@ CZoomState CZoomState::Of(const CSorvDoc& doc, const CPlotSettings& s)
     state.m_nX2 = doc.m_nX2;
     state.m_nY2 = doc.m_nY2;
     CopyAxes(s, state);
+    CopyRightAxis(s, state);
     return state;
 }
 
@@ -39,6 +49,7 @@ bool CZoomState::operator==(const CZoomState& o) const
     return m_nX1 == o.m_nX1 && m_nY1 == o.m_nY1 && m_nX2 == o.m_nX2 && m_nY2 == o.m_nY2 &&
            SameBits(m_dVMin, o.m_dVMin) && SameBits(m_dVMax, o.m_dVMax) && SameBits(m_dVStep, o.m_dVStep) &&
            SameBits(m_dHMin, o.m_dHMin) && SameBits(m_dHMax, o.m_dHMax) && SameBits(m_dHStep, o.m_dHStep) &&
+           SameBits(m_dV2Min, o.m_dV2Min) && SameBits(m_dV2Max, o.m_dV2Max) && SameBits(m_dV2Step, o.m_dV2Step) &&
            m_bVLog == o.m_bVLog && m_bHLog == o.m_bHLog && m_bRoundTicks == o.m_bRoundTicks && m_nVLimit == o.m_nVLimit && m_nHLimit == o.m_nHLimit;
 }
 
@@ -52,6 +63,7 @@ bool RestoreZoom(const CZoomState& state, CSorvDoc& doc, CPlotSettings& s)
             NarrowRegion(doc, state.m_nX1, state.m_nY1, state.m_nX2, state.m_nY2);
     }
     CopyAxes(state, s);
+    CopyRightAxis(state, s);
     return changed;
 }
 

@@ -17,6 +17,8 @@ struct CZoomState {
     double m_dHMin = 0.0, m_dHMax = 0.0, m_dHStep = 0.0;
     bool m_bVLog = false, m_bHLog = false, m_bRoundTicks = false;
     int m_nVLimit = 0, m_nHLimit = 0;
+    // The right V axis.
+    double m_dV2Min = 0.0, m_dV2Max = 0.0, m_dV2Step = 0.0;
 
     static CZoomState Of(const CSorvDoc& doc, const CPlotSettings& s);
     // Every member alike, the doubles bit for bit.

@@ -56,4 +56,6 @@ constexpr int RotateZPlus = 32802;
 // The zoom history of a chart window
 constexpr int ViewBack = 32841;
 constexpr int ViewForward = 32842;
+// The series of a 2D chart: shown, styled, on which V axis.
+constexpr int SetSeries = 32847;
 }  // namespace CommandId

@@ -3,6 +3,7 @@
 #include "settings/PlotSettings.h"
 
 #include <algorithm>
+#include <string>
 
 const std::vector<Palette>& Palettes()
 {
@@ -25,6 +26,17 @@ std::optional<int> PaletteByName(std::string_view name)
         if (name == all[i].name)
             return int(i);
     return std::nullopt;
+}
+
+const char* PaletteNames()
+{
+    static const std::string names = [] {
+        std::string text;
+        for (const Palette& p : Palettes())
+            text += (text.empty() ? "" : "|") + std::string(p.name);
+        return text;
+    }();
+    return names.c_str();
 }
 
 const CSeriesStyle& StyleOf(const CPlotSettings& s, int row)

@@ -18,6 +18,8 @@ struct Palette {
 };
 const std::vector<Palette>& Palettes();
 std::optional<int> PaletteByName(std::string_view name);
+// The names, "|"-separated, as the usage text lists them.
+const char* PaletteNames();
 
 // The style of document row r: its own, or the defaults.
 const CSeriesStyle& StyleOf(const CPlotSettings& s, int row);

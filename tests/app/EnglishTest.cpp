@@ -203,7 +203,7 @@ private slots:
                               "S&catter Chart", "&Line Chart", "St&acked Chart", "&3D Chart", "-", "Le&gend", "-",
                               "Zoom &In\t+", "Zoom &Out\t-", "-", "&Back\tAlt+Left", "&Forward\tAlt+Right", "-",
                               "&Toolbar", "&Status Bar", "[&Settings]", "&Region...", "-", "&Axes...", "&Colors...",
-                              "&Line Attributes...", "&Title...", "-", "3D &View...", "R&otate>", "About X, Forward",
+                              "&Line Attributes...", "&Title...", "S&eries...", "-", "3D &View...", "R&otate>", "About X, Forward",
                               "About X, Backward", "About Y, Forward", "About Y, Backward", "About Z, Forward",
                               "About Z, Backward", "<", "[&Window]", "&New Window", "&Cascade", "Tile &Stacked",
                               "&Tile Side by Side", "&Arrange Icons", "[&Help]", "&About Sorv..."}));
@@ -424,7 +424,7 @@ private slots:
                  QStringList({"S&catter Chart", "&Line Chart", "St&acked Chart", "&3D Chart", "-", "Le&gend", "-",
                               "&Back\tAlt+Left", "&Forward\tAlt+Right", "-", "&Copy\tCtrl+C",
                               "Save as Ima&ge...\tCtrl+Shift+S", "-", "&Region...", "&Axes...", "&Colors...",
-                              "&Line Attributes...", "&Title...", "3D &View..."}));
+                              "&Line Attributes...", "&Title...", "S&eries...", "3D &View..."}));
     }
 };
 

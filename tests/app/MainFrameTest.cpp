@@ -15,6 +15,7 @@
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
 #include "dialogs/PageSetupDlg.h"
+#include "dialogs/SeriesDlg.h"
 #include "doc/SorvDoc.h"
 #include "settings/CommandIds.h"
 #include "support/MenuTexts.h"
@@ -43,6 +44,7 @@
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -171,7 +173,7 @@ private slots:
                               "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-",
                               "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
                               "[設定(&S)]", "Region(&R)", "-", "Axis(&A)", "Color(&C)", "Line Attributes(&L)",
-                              "Title(&T)", "-", "View(&V)", "Rotate>", "X+", "X-", "Y+", "Y-", "Z+", "Z-", "<",
+                              "Title(&T)", "系列(&E)...", "-", "View(&V)", "Rotate>", "X+", "X-", "Y+", "Y-", "Z+", "Z-", "<",
                               "[ｳｨﾝﾄﾞｳ(&W)]", "新しいｳｨﾝﾄﾞｳを開く(&N)", "重ねて表示(&C)", "上下に並べて表示(&H)",
                               "左右に並べて表示(&T)", "ｱｲｺﾝの整列(&A)", "[ﾍﾙﾌﾟ(&H)]", "ﾊﾞｰｼﾞｮﾝ情報(Sorv) (&A)..."}));
         // The last window closed brings menu 128 back.
@@ -420,6 +422,37 @@ private slots:
         QVERIFY(second->WaitForPage());
         QTest::mouseDClick(second, Qt::LeftButton, {}, QPoint(second->width() / 2, second->height() / 2));
         QCOMPARE(hRanges(), QList<double>({0, 9, 0, 9}));
+    }
+
+    // A click on a legend entry hides its series (and shows it again); the
+    // Series dialog puts a series on the right V axis, which takes its range.
+    void seriesFromTheLegendAndTheDialog()
+    {
+        Start({WriteFile("s.csv", "a,1,2,3\nb,40,50,60\nc,7,8,9\n")});
+        CSorvView* view = View();
+        QVERIFY(view->WaitForPage());
+        const CPageLayout& l = view->Layout();
+        const double h = 2 * l.m_nPlotLeft / 14.0;
+        const QPoint entry(int(l.m_nPlotRight + 2 * h), view->height() - 1 - int(l.m_nPlotTop - 1.5 * h - h / 2));
+        QTest::mouseClick(view, Qt::LeftButton, {}, entry);
+        QVERIFY(view->Settings().m_series.at(1).m_bHidden);
+        QTest::mouseClick(view, Qt::LeftButton, {}, entry);
+        QVERIFY(!view->Settings().m_series.at(1).m_bHidden);
+
+        WhenModal<CSeriesDlg>([](CSeriesDlg* d) {
+            d->m_table->item(1, CSeriesDlg::RightAxis)->setCheckState(Qt::Checked);
+            d->m_table->item(2, CSeriesDlg::Shown)->setCheckState(Qt::Unchecked);
+            qobject_cast<QComboBox*>(d->m_table->cellWidget(0, CSeriesDlg::Marker))->setCurrentIndex(2);
+            d->m_comboPalette->setCurrentIndex(2);
+            d->accept();
+        });
+        MenuAction(SetSeries)->trigger();
+        const CPlotSettings& s = view->Settings();
+        QVERIFY(s.m_series.at(1).m_bRightAxis && !s.m_series.at(0).m_bRightAxis);
+        QVERIFY(s.m_series.at(2).m_bHidden && !s.m_series.at(1).m_bHidden);
+        QCOMPARE(int(s.m_series.at(0).m_nMarker), int(MarkerShape::Circle));
+        QCOMPARE(QList<double>({s.m_dV2Min, s.m_dV2Max}), QList<double>({40, 60}));
+        QCOMPARE(s.m_nPalette, 2);
     }
 
     void recentFilesKeepFourNewestFirst()
@@ -950,10 +983,10 @@ private slots:
         QCOMPARE(MenuTexts(menu),
                  QStringList({"散布図(&D)", "折れ線(&L)", "積層図(&A)", "３Ｄ(&3)", "-", "凡例(&G)", "-",
                               "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-",
-                              "ｺﾋﾟｰ(&C)\tCtrl+C", "画像として保存(&S)...\tCtrl+Shift+S", "-", "Region(&R)", "Axis(&A)", "Color(&C)", "Line Attributes(&L)", "Title(&T)", "View(&V)"}));
+                              "ｺﾋﾟｰ(&C)\tCtrl+C", "画像として保存(&S)...\tCtrl+Shift+S", "-", "Region(&R)", "Axis(&A)", "Color(&C)", "Line Attributes(&L)", "Title(&T)", "系列(&E)...", "View(&V)"}));
         const QList<QAction*> items = menu->actions();
         QVERIFY(items[0]->isChecked() && !items[3]->isChecked() && items[5]->isChecked());
-        QVERIFY(!items[7]->isEnabled() && !items[18]->isEnabled() && items[10]->isEnabled());
+        QVERIFY(!items[7]->isEnabled() && !items[19]->isEnabled() && items[10]->isEnabled() && items[18]->isEnabled());
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items[3]).center());
         QCOMPARE(first->Settings().m_nGraphType, 3);
         QCOMPARE(second->Settings().m_nGraphType, 0);
@@ -962,7 +995,7 @@ private slots:
         // In 3D the View dialog is offered; the legend item toggles.
         QApplication::sendEvent(first, &click);
         menu = qobject_cast<CChartContextMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu && menu->actions()[18]->isEnabled());
+        QVERIFY(menu && menu->actions()[19]->isEnabled() && !menu->actions()[18]->isEnabled());
         menu->actions()[5]->trigger();
         QVERIFY(!first->Settings().m_bLegend);
     }

@@ -251,6 +251,8 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "  --rotate X,Y,Z (0..360 each)   --scale-y S   --scale-z S (0.000001..1000000)\n"
               "  --model 0..5   --zoom Z (0.2..5)\n"
               "  --scale-z-fit SHARE (0.01..10 of the 3D box's longer side)   --colorbar (3D value scale)\n"
+              "  --hide N,... (series from 1)   --right N,... (series on a V axis at the right)\n"
+              "  --palette classic|okabe-ito|tol12   --markers plain (without the foreground outline)\n"
               "reading options (the viewer, --export, --info and --dump; FILE - is standard input):\n"
               "  --columns   --rows   --delimiter auto|comma|tab|semicolon|blank   --header yes|no|auto\n"
               "  --x first|column:N|row:N|index   --use N,N-M,N-,NAME...   --skip N\n"

@@ -413,6 +413,16 @@ Stop Reading</translation>
         <source>すべてのﾌｧｲﾙ (*.*)</source>
         <translation>All Files (*.*)</translation>
     </message>
+    <message>
+        <source>系列の表示、色、ﾏｰｶｰ、線と右の V 軸を設定
+系列</source>
+        <translation>Show, colour, markers, lines and the right V axis of the series
+Series</translation>
+    </message>
+    <message>
+        <source>系列(&amp;E)...</source>
+        <translation>S&amp;eries...</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -944,6 +954,117 @@ Stop Reading</translation>
     <message>
         <source>%1 に保存できません。</source>
         <translation>Cannot save to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CSeriesDlg</name>
+    <message>
+        <source>系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>ﾏｰｶｰを系列の色だけで描く(&amp;M)</source>
+        <translation>Outline the &amp;markers in their own colour</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logarithmic</translation>
+    </message>
+    <message>
+        <source>標準 (7 色)</source>
+        <translation>Classic (7 colours)</translation>
+    </message>
+    <message>
+        <source>Okabe-Ito (8 色)</source>
+        <translation>Okabe-Ito (8 colours)</translation>
+    </message>
+    <message>
+        <source>Tol (12 色)</source>
+        <translation>Tol (12 colours)</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Shown</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>ﾏｰｶｰ</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>線幅</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>線種</source>
+        <translation>Line style</translation>
+    </message>
+    <message>
+        <source>右軸</source>
+        <translation>Right axis</translation>
+    </message>
+    <message>
+        <source>ﾊﾟﾚｯﾄ(&amp;P):</source>
+        <translation>&amp;Palette:</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>max</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>右の V 軸</source>
+        <translation>Right V Axis</translation>
+    </message>
+    <message>
+        <source>既定</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>四角</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>丸</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>実線</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>破線</source>
+        <translation>Dashed</translation>
+    </message>
+    <message>
+        <source>点線</source>
+        <translation>Dotted</translation>
+    </message>
+    <message>
+        <source>一点鎖線</source>
+        <translation>Dash-Dot</translation>
+    </message>
+    <message>
+        <source>二点鎖線</source>
+        <translation>Dash-Dot-Dot</translation>
     </message>
 </context>
 <context>
