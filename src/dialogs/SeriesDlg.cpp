@@ -58,7 +58,9 @@ CSeriesDlg::CSeriesDlg(QStringList labels, QWidget* parent)
     m_table->setMinimumSize(DluX(330), DluY(120));
 
     auto* palette = new QGridLayout;
-    palette->addWidget(new QLabel(tr("ﾊﾟﾚｯﾄ(&P):"), this), 0, 0);
+    auto* paletteLabel = new QLabel(tr("ﾊﾟﾚｯﾄ(&P):"), this);
+    paletteLabel->setBuddy(m_comboPalette);
+    palette->addWidget(paletteLabel, 0, 0);
     palette->addWidget(m_comboPalette, 0, 1);
     palette->addWidget(m_checkPlain, 1, 0, 1, 2);
     QGridLayout* right = NewEditGrid({{tr("min"), m_editV2Min}, {tr("max"), m_editV2Max}}, 30);
