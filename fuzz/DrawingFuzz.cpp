@@ -74,7 +74,7 @@ CPlotSettings Settings(FuzzInput& in, const CSorvDoc& doc)
 // The window draws a 3D page in bands, one a thread.
 void CompareBandedPage(const CSorvDoc& doc, const CPlotSettings& s, const QImage& direct)
 {
-    const CPageImage page = DrawPageImage(doc, s, kImageWidth, kImageHeight, 1.0, nullptr, false);
+    const CPageImage page = DrawPageImage(doc, s, kImageWidth, kImageHeight, 1.0);
     if (page.image != direct)
         std::abort();
 }

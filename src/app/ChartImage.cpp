@@ -27,7 +27,7 @@ CChartImage::CChartImage(const CSorvView& view) : m_view(view)
 QImage CChartImage::Image() const
 {
     return DrawPageImage(m_view.GetDocument(), m_view.Settings(), m_page.clientWidth, m_page.clientHeight,
-                         m_page.devicePixelRatio, nullptr, false, m_page.minText)
+                         m_page.devicePixelRatio, m_page.minText)
         .image;
 }
 

@@ -255,6 +255,7 @@ CChildFrame* CMainFrame::CreateChildFrame(CSorvDoc& doc)
     connect(view, &CSorvView::drawFailed, m_wndStatusBar, [this](const QString& text) { m_wndStatusBar->showMessage(text); });
     connect(view, &CSorvView::notice, m_wndStatusBar,
             [this](const QString& text) { m_wndStatusBar->showMessage(text, kNoticeMs); });
+    connect(view, &CSorvView::drawingState, this, [this, view](const QString& text) { ShowDrawing(view, text); });
     connect(view, &QObject::destroyed, this, [this, view, docPtr = &doc] { OnViewDestroyed(view, docPtr); });
     m_wndMDIClient->addSubWindow(child);
     const QSize area = m_wndMDIClient->viewport()->size();
@@ -308,6 +309,17 @@ void CMainFrame::dropEvent(QDropEvent* event)
 }
 
 // ---- command handlers ----
+
+// The active window's page being drawn; what it said goes when it is drawn.
+void CMainFrame::ShowDrawing(const CSorvView* view, const QString& text)
+{
+    if (view != GetActiveView())
+        return;
+    if (!text.isEmpty())
+        m_wndStatusBar->showMessage(text);
+    else if (m_wndStatusBar->currentMessage().startsWith(CSorvView::tr("描画中")))
+        m_wndStatusBar->clearMessage();
+}
 
 // Closes every window of the active document, which then goes too.
 void CMainFrame::OnFileClose()

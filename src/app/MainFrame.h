@@ -94,6 +94,7 @@ private:
     // Says in the status bar what the read of name got past.
     void ShowReadWarnings(const QString& name, const ReadOutcome& outcome);
     void OnFileClose();
+    void ShowDrawing(const CSorvView* view, const QString& text);
     void OnRecentFile(int index);
     void OnWindowNew();
     void OnAppAbout();

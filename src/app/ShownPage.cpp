@@ -1,10 +1,19 @@
 #include "app/ShownPage.h"
 
+#include "doc/SorvDoc.h"
 
 #include <QColor>
 #include <QPainter>
 
 namespace {
+
+// An exact page that takes longer than this gets a draft first.
+constexpr long long kDraftAfterMs = 100;
+// Before the first exact page: the cells of a region that take about that long.
+constexpr long long kDraftCells = 2000000;
+// How often the status of a page being drawn is told, and after how long with its progress.
+constexpr int kWatchMs = 250;
+constexpr int kProgressAfterMs = 1000;
 
 QString FailureText(const CRenderedPage& page)
 {
@@ -21,6 +30,8 @@ CShownPage::CShownPage(QObject* parent)
     : QObject(parent)
     , m_renderer([this] { QMetaObject::invokeMethod(this, &CShownPage::TakePage, Qt::QueuedConnection); })
 {
+    m_watch.setInterval(kWatchMs);
+    connect(&m_watch, &QTimer::timeout, this, &CShownPage::WatchDrawing);
 }
 
 void CShownPage::Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio, double minText)
@@ -28,11 +39,38 @@ void CShownPage::Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize clien
     if (m_bRequested && client == m_requestedSize && ratio == m_dRequestedRatio)
         return;
     const bool draft = m_bTurning && s.m_nGraphType == 3;
-    m_nRequested = m_renderer.Request({&doc, s, client.width(), client.height(), ratio, draft, minText});
+    m_nRequested = m_renderer.Request(
+        {&doc, s, client.width(), client.height(), ratio, draft, !draft && ExpectSlow(doc, s), minText});
+    m_sinceRequest.start();
+    if (!draft)
+        m_watch.start();
     m_bRequested = true;
     m_bDraftRequested = draft;
     m_requestedSize = client;
     m_dRequestedRatio = ratio;
+}
+
+bool CShownPage::ExpectSlow(const CSorvDoc& doc, const CPlotSettings& s) const
+{
+    // The stacked chart has no draft of its own.
+    if (s.m_nGraphType == 2)
+        return false;
+    const long long last = m_renderer.LastExactMs();
+    if (last >= 0)
+        return last > kDraftAfterMs;
+    if (!doc.RegionInMatrix())
+        return false;
+    return (long long)(doc.m_nX2 - doc.m_nX1 + 1) * (doc.m_nY2 - doc.m_nY1 + 1) > kDraftCells;
+}
+
+void CShownPage::WatchDrawing()
+{
+    if (IsCurrent()) {
+        m_watch.stop();
+        emit drawingDone();
+        return;
+    }
+    emit drawing(m_sinceRequest.elapsed() >= kProgressAfterMs ? m_renderer.Progress() / 10 : -1);
 }
 
 bool CShownPage::SetTurning(bool on)
@@ -52,7 +90,7 @@ void CShownPage::Stop()
 
 bool CShownPage::IsCurrent() const
 {
-    return m_bRequested && !m_bDraftRequested && m_nShown == m_nRequested;
+    return m_bRequested && !m_bDraftRequested && !m_bShownDraft && m_nShown == m_nRequested;
 }
 
 void CShownPage::Paint(QPainter& painter, const QRect& client, COLORREF background) const
@@ -71,6 +109,7 @@ void CShownPage::TakePage()
     if (!page)
         return;
     m_nShown = page->serial;
+    m_bShownDraft = page->draft;
     if (!page->error.empty()) {
         emit drawFailed(FailureText(*page));
         return;
@@ -78,5 +117,10 @@ void CShownPage::TakePage()
     m_image = std::move(page->image);
     m_layout = page->layout;
     ++m_nDrawCount;
+    m_nExactCount += !page->draft;
     emit pageShown();
+    if (IsCurrent()) {
+        m_watch.stop();
+        emit drawingDone();
+    }
 }

@@ -7,7 +7,9 @@
 #include "gfx/GdiTypes.h"
 #include "page/PageRenderer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <QSize>
 
 class QPainter;
@@ -37,20 +39,31 @@ public:
     void Paint(QPainter& painter, const QRect& client, COLORREF background) const;
     const CPageLayout& Layout() const { return m_layout; }
     int DrawCount() const { return m_nDrawCount; }
+    int ExactDrawCount() const { return m_nExactCount; }
 
 signals:
     // A page arrived: the window paints it.
     void pageShown();
+    // The exact page is being drawn (percent: how far, once it takes longer
+    // than a second; -1 before), or is shown (done).
+    void drawing(int percent);
+    void drawingDone();
     // A page could not be drawn; the window keeps the one it had.
     void drawFailed(const QString& message);
 
 private:
     void TakePage();
+    // Whether the exact page of s is likely to take longer than a moment: the
+    // last one did, or (before the first) the region has many cells.
+    bool ExpectSlow(const CSorvDoc& doc, const CPlotSettings& s) const;
+    void WatchDrawing();
 
     CPageRenderer m_renderer;
     QImage m_image;
     CPageLayout m_layout;
     int m_nDrawCount = 0;
+    int m_nExactCount = 0;
+    bool m_bShownDraft = false;  // the page shown is a draft
     long long m_nShown = 0;
     long long m_nRequested = 0;
     bool m_bRequested = false;
@@ -58,4 +71,6 @@ private:
     bool m_bTurning = false;
     QSize m_requestedSize;
     double m_dRequestedRatio = 0.0;
+    QTimer m_watch;               // while the exact page is drawn
+    QElapsedTimer m_sinceRequest;
 };

@@ -75,6 +75,8 @@ public:
     bool WaitForPage(int timeoutMs = 30000);
     // How many pages have been shown; a paint without a change reuses the page.
     int DrawCount() const { return m_page.DrawCount(); }
+    // How many exact pages have been shown (a draft may come before each).
+    int ExactDrawCount() const { return m_page.ExactDrawCount(); }
 
 signals:
     // A command ran: check marks and enabled states may have changed.
@@ -83,6 +85,9 @@ signals:
     void drawFailed(const QString& message);
     // Something the status bar should say about the chart shown.
     void notice(const QString& message);
+    // The exact page is being drawn: what the status bar says meanwhile;
+    // empty once it is shown.
+    void drawingState(const QString& text);
     // The mouse moved over the chart outside a drag (client pixels), or left it.
     void cursorMoved(QPoint client);
     void cursorLeft();

@@ -40,7 +40,7 @@ void DrawSeriesMarkers(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, con
     if (!(dc.GetCurrentPen() == pen))
         dc.SelectObject(pen);
     const int f = style.m_nMarkerSize > 0 ? style.m_nMarkerSize : chartSize;
-    for (int c = 0; c < map.Columns(); ++c) {
+    for (int c = 0; c < map.Columns(); c += map.Stride()) {
         const auto x = map.X(c);
         const auto y = map.Y(doc.Value(row, doc.m_nX1 + c), style.m_bRightAxis);
         if (x && y)
@@ -52,11 +52,11 @@ void DrawSeriesMarkers(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, con
 
 void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, l);
+    const CSeriesMapping map(doc, l, dc.m_bDraft);
     const CBrush oldBrush = dc.SelectObject(CBrush{SeriesColor(s, 0)});
     const CPen oldPen = dc.SelectObject(CPen{PS_SOLID, 0, s.m_crForeground});
     const int f = MarkerHalfSize(l.m_nPageWidth);
-    for (int r = 0; r < map.Rows() && !dc.IsCancelled(); ++r) {
+    for (int r = 0; r < map.Rows() && dc.Proceed(r, map.Rows()); ++r) {
         const int row = doc.m_nY1 + r;
         if (!StyleOf(s, row).m_bHidden)
             DrawSeriesMarkers(dc, doc, s, map, row, f);
@@ -75,7 +75,7 @@ void DrawSeriesLine(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const 
     const int width = LineWidth(dc, style.m_nLineWidth >= 0 ? style.m_nLineWidth : s.m_nLineWidth);
     dc.SelectObject(CPen{style.m_nLineStyle >= 0 ? style.m_nLineStyle : s.m_nLineStyle, width, SeriesColor(s, row)});
     bool drawing = false;  // the current position is the previous point
-    for (int c = 0; c < map.Columns(); ++c) {
+    for (int c = 0; c < map.Columns(); c += map.Stride()) {
         const auto x = map.X(c);
         const auto y = map.Y(doc.Value(row, doc.m_nX1 + c), style.m_bRightAxis);
         if (!x || !y)
@@ -93,10 +93,10 @@ void DrawSeriesLine(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const 
 
 void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
 {
-    const CSeriesMapping map(doc, l);
+    const CSeriesMapping map(doc, l, dc.m_bDraft);
     const CBrush oldBrush = dc.GetCurrentBrush();
     const CPen oldPen = dc.SelectObject(CPen{s.m_nLineStyle, LineWidth(dc, s.m_nLineWidth), SeriesColor(s, 0)});
-    for (int r = 0; r < map.Rows() && !dc.IsCancelled(); ++r) {
+    for (int r = 0; r < map.Rows() && dc.Proceed(r, map.Rows()); ++r) {
         const int row = doc.m_nY1 + r;
         const CSeriesStyle& style = StyleOf(s, row);
         if (style.m_bHidden)

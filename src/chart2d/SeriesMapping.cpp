@@ -2,7 +2,9 @@
 
 #include "doc/SorvDoc.h"
 
-CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout)
+#include <algorithm>
+
+CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout, bool draft)
     : m_nFirstColumn(doc.m_nX1), m_nPlacement(layout.m_nHPlacement), m_pX(doc.m_x.Values().data()),
       m_horizontal(CScaleMap::Horizontal(layout)), m_values(CScaleMap::Values(layout)),
       m_right(CScaleMap::RightValues(layout))
@@ -11,6 +13,12 @@ CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout)
         m_nRows = doc.m_nY2 - doc.m_nY1 + 1;
         m_nColumns = doc.m_nX2 - doc.m_nX1 + 1;
     }
+    // Half a pixel a column at most, and no more points than a moment draws.
+    constexpr long long kDraftPoints = 250000;
+    const int pixels = std::max(1, layout.m_nPlotRight - layout.m_nPlotLeft);
+    const long long points = (long long)m_nRows * m_nColumns;
+    if (draft)
+        m_nStride = std::max({1, m_nColumns / (2 * pixels), int((points + kDraftPoints - 1) / kDraftPoints)});
 }
 
 bool CSeriesMapping::PlacesOn(const CPageLayout& layout, const CSorvDoc& doc)

@@ -11,13 +11,17 @@ class CSorvDoc;
 
 class CSeriesMapping {
 public:
-    // Takes the plot rectangle and scales that DrawAxes left in layout.
-    CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout);
+    // Takes the plot rectangle and scales that DrawAxes left in layout. A
+    // draft walks the columns in strides of half a pixel or more, so that it
+    // draws no more than a quarter of a million points.
+    CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout, bool draft = false);
 
     // The region's rows and columns; both 0 when there is no matrix or the
     // region is inverted or not inside it, so that nothing is read.
     int Rows() const { return m_nRows; }
     int Columns() const { return m_nColumns; }
+    // The columns a series walks, every Stride()-th: 1 but in a draft.
+    int Stride() const { return m_nStride; }
 
     // x of the region's column c. Placed by the region: column 0 on L, the
     // others c * m_dHScale right of it; placed on the axis: at its column
@@ -53,6 +57,7 @@ private:
     int m_nRows = 0;
     int m_nColumns = 0;
     int m_nFirstColumn = 0;
+    int m_nStride = 1;
     HPlacement m_nPlacement;
     const double* m_pX;
     CScaleMap m_horizontal;

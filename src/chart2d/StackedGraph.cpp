@@ -58,7 +58,7 @@ void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, cons
         // A hidden row is no band and adds nothing to the totals above it.
         CRunningTotals totals(doc, doc.m_nX1, map.Columns(), doc.m_nY1, doc.m_nY2, CRunningTotals::kBudget,
                               HiddenRows(s, doc.m_nY2 + 1));
-        for (int row = doc.m_nY2; row >= doc.m_nY1 && !dc.IsCancelled(); --row) {
+        for (int row = doc.m_nY2; row >= doc.m_nY1 && dc.Proceed(doc.m_nY2 - row, map.Rows()); --row) {
             if (StyleOf(s, row).m_bHidden)
                 continue;
             dc.SelectObject(CBrush{SeriesColor(s, row)});

@@ -168,7 +168,7 @@ void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3D
     const int block = wholeRows ? cols.Count() : blockPoints;
     std::vector<Corner> upper;
     std::vector<Corner> lower;
-    for (int r = 0; r + 1 < rows.Count() && !dc.IsCancelled(); ++r) {
+    for (int r = 0; r + 1 < rows.Count() && dc.Proceed(r, rows.Count()); ++r) {
         const int j0 = rows.At(r);
         const int j1 = rows.At(r + 1);
         for (int from = 0; from + 1 < cols.Count();) {

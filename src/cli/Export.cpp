@@ -29,7 +29,7 @@ constexpr int kPdfResolution = 600;
 bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
 {
     const QImage image =
-        DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio, nullptr, false, page.minText)
+        DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio, page.minText)
             .image;
     return image.save(&out, "PNG");
 }

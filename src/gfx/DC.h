@@ -15,8 +15,9 @@ public:
 
     // TRUE for a printer and the print preview.
     bool m_bPrinting = false;
-    // TRUE for a quick draft of a window's page while the user turns the 3D
-    // chart: its surface may be drawn from a coarser grid.
+    // TRUE for a quick draft of a window's page, shown until the exact one is
+    // drawn: a 3D surface may come from a coarser grid, 2D series from every
+    // few columns.
     bool m_bDraft = false;
 
     // A drawing that may be abandoned (a window's page superseded by a newer
@@ -24,6 +25,16 @@ public:
     // stop drawing once the flag is set. The flag outlives the drawing.
     void SetCancelFlag(const std::atomic<bool>* flag) { m_pCancel = flag; }
     bool IsCancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
+    // How far a drawing has come, in thousandths, for whoever watches it; the
+    // charts report it where they poll the cancel flag.
+    void SetProgressSink(std::atomic<int>* sink) { m_pProgress = sink; }
+    // Notes that done of total parts are drawn; false when the drawing is cancelled.
+    bool Proceed(long long done, long long total)
+    {
+        if (m_pProgress && total > 0)
+            m_pProgress->store(int(done * 1000 / total), std::memory_order_relaxed);
+        return !IsCancelled();
+    }
 
     // Printable width and height in millimetres (HORZSIZE, VERTSIZE); 0 for others.
     int GetDeviceCaps(int index) const;
@@ -120,4 +131,5 @@ private:
     int m_nHorzSize = 0;
     int m_nVertSize = 0;
     const std::atomic<bool>* m_pCancel = nullptr;
+    std::atomic<int>* m_pProgress = nullptr;
 };

@@ -13,18 +13,19 @@
 namespace {
 
 CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
-                   const std::atomic<bool>* cancel, bool draft, double minText)
+                   double minText, const CPageControl& control)
 {
-    dc.SetCancelFlag(cancel);
+    dc.SetCancelFlag(control.cancel);
+    dc.SetProgressSink(control.progress);
     // A surface may be a draft of its own (the bands' counting pass).
-    dc.m_bDraft = dc.m_bDraft || draft;
+    dc.m_bDraft = dc.m_bDraft || control.draft;
     return DrawPage(dc, doc, s, clientWidth, clientHeight, minText);
 }
 
 }  // namespace
 
 CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
-                         double devicePixelRatio, const std::atomic<bool>* cancel, bool draft, double minText)
+                         double devicePixelRatio, double minText, const CPageControl& control)
 {
     CPageImage page;
     const QSize deviceSize = (QSizeF(clientWidth, clientHeight) * devicePixelRatio).toSize();
@@ -40,7 +41,7 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
     // The cells of a 3D surface are most of the work, and they split into bands.
     if (s.m_nGraphType == 3) {
         DrawInBands(page.image, QThread::idealThreadCount(), dotsPerMm, [&](CDC& dc, int band) {
-            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft, minText);
+            const CPageLayout layout = DrawOn(dc, doc, s, clientWidth, clientHeight, minText, control);
             if (band == 0)
                 page.layout = layout;
         });
@@ -49,6 +50,6 @@ CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int client
     // The surface finishes its gathered lines when it goes, while the painter is still open.
     QPainter painter(&page.image);
     CPainterDC dc(painter, dotsPerMm);
-    page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, cancel, draft, minText);
+    page.layout = DrawOn(dc, doc, s, clientWidth, clientHeight, minText, control);
     return page;
 }

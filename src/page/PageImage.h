@@ -11,6 +11,16 @@
 class CSorvDoc;
 struct CPlotSettings;
 
+// How a window's worker draws a page: the flag that abandons it (the
+// drawing stops early and leaves the image unfinished), where its progress
+// goes (thousandths), and whether a draft will do (a 3D surface from a
+// coarser grid, 2D series from every few columns).
+struct CPageControl {
+    const std::atomic<bool>* cancel = nullptr;
+    std::atomic<int>* progress = nullptr;
+    bool draft = false;
+};
+
 struct CPageImage {
     QImage image;  // null when the size has no pixels
     CPageLayout layout;
@@ -18,11 +28,8 @@ struct CPageImage {
 
 // A client area of clientWidth x clientHeight pixels at devicePixelRatio: the
 // image has that many device pixels and carries the ratio. The 3D chart is
-// drawn in bands, one thread each. A window's worker passes its cancel flag
-// (once set, the drawing stops early and leaves the image unfinished) and may
-// ask for a draft (the 3D surface from a coarser grid). minText: the least
-// height of the text in client pixels (0: as the page makes it). Throws
-// std::bad_alloc when the image cannot be allocated.
+// drawn in bands, one thread each. minText: the least height of the text in
+// client pixels (0: as the page makes it). Throws std::bad_alloc when the
+// image cannot be allocated.
 CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
-                         double devicePixelRatio, const std::atomic<bool>* cancel = nullptr, bool draft = false,
-                         double minText = 0.0);
+                         double devicePixelRatio, double minText = 0.0, const CPageControl& control = {});

@@ -2,20 +2,22 @@
 
 #include "page/PageImage.h"
 
+#include <chrono>
 #include <new>
 #include <utility>
 
-CRenderedPage RenderPage(const CPageRequest& request, const std::atomic<bool>* cancel)
+CRenderedPage RenderPage(const CPageRequest& request, bool draft, const std::atomic<bool>* cancel,
+                         std::atomic<int>* progress)
 {
     CRenderedPage page;
-    page.draft = request.draft;
+    page.draft = draft;
     const QSize size = (QSizeF(request.clientWidth, request.clientHeight) * request.ratio).toSize();
     // A window without area shows no page.
     if (size.isEmpty())
         return page;
     try {
         CPageImage drawn = DrawPageImage(*request.doc, request.settings, request.clientWidth, request.clientHeight,
-                                         request.ratio, cancel, request.draft, request.minText);
+                                         request.ratio, request.minText, {cancel, progress, draft});
         page.image = std::move(drawn.image);
         page.layout = drawn.layout;
     } catch (const std::bad_alloc& e) {
@@ -82,21 +84,43 @@ void CPageRenderer::Run()
             m_pending.reset();
             serial = m_nSerial;
             m_bBusy = true;
-            m_bDraftInFlight = request.draft;
             m_bCancel = false;
         }
-        CRenderedPage page = RenderPage(request, &m_bCancel);
-        page.serial = serial;
-        bool finished = false;
+        // The exact page follows its draft unless a newer request or a stop came meanwhile.
+        const bool draftFirst = request.draftFirst && !request.draft;
+        if (!draftFirst || Render(request, serial, true))
+            Render(request, serial, request.draft);
         {
             const std::lock_guard<std::mutex> lock(m_mutex);
             m_bBusy = false;
-            finished = !m_bCancel;
-            if (finished)
-                m_finished = std::move(page);
         }
         m_idle.notify_all();
-        if (finished && m_fnFinished)
-            m_fnFinished();
     }
+}
+
+bool CPageRenderer::Render(const CPageRequest& request, long long serial, bool draft)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_bCancel || (!draft && m_pending && request.draftFirst))
+            return false;
+        m_bDraftInFlight = draft;
+    }
+    m_nProgress = 0;
+    const auto start = std::chrono::steady_clock::now();
+    CRenderedPage page = RenderPage(request, draft, &m_bCancel, draft ? nullptr : &m_nProgress);
+    page.serial = serial;
+    bool finished = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        finished = !m_bCancel;
+        if (finished)
+            m_finished = std::move(page);
+        if (finished && !draft)
+            m_nLastExactMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::steady_clock::now() - start).count();
+    }
+    if (finished && m_fnFinished)
+        m_fnFinished();
+    return finished;
 }

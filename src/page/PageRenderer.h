@@ -4,8 +4,9 @@
 // settings; its document must not change while it is drawn (whoever changes
 // it calls Stop first). A newer request supersedes the page in flight, which
 // stops at the chart's next check; a draft in flight is let finish, so that
-// held keys show new frames instead of none. 3D pages are drawn in bands, one
-// thread each.
+// held keys show new frames instead of none. A request whose exact page will
+// take long gets a draft first, shown at once. 3D pages are drawn in bands,
+// one thread each.
 
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
@@ -28,7 +29,8 @@ struct CPageRequest {
     int clientWidth = 0;
     int clientHeight = 0;
     double ratio = 1.0;  // device pixels per client pixel
-    bool draft = false;  // the 3D surface may come from a coarser grid
+    bool draft = false;  // a draft only (while the 3D chart is turned)
+    bool draftFirst = false;  // a draft, then the exact page
     double minText = 0.0;  // the least height of the text in client pixels
 };
 
@@ -41,9 +43,11 @@ struct CRenderedPage {
     std::string error;      // why the draw failed; empty when it did not
 };
 
-// The page of request drawn into a new image: in bands for the 3D chart,
-// stopping early when cancel is set. Failures come back in the page.
-CRenderedPage RenderPage(const CPageRequest& request, const std::atomic<bool>* cancel);
+// The page of request drawn into a new image (a draft when draft): in bands
+// for the 3D chart, stopping early when cancel is set, its progress in
+// thousandths in progress. Failures come back in the page.
+CRenderedPage RenderPage(const CPageRequest& request, bool draft, const std::atomic<bool>* cancel,
+                         std::atomic<int>* progress = nullptr);
 
 class CPageRenderer {
 public:
@@ -61,9 +65,16 @@ public:
     void Stop();
     // The newest finished page not taken yet.
     std::optional<CRenderedPage> Take();
+    // How far the exact page in flight has come, in thousandths.
+    int Progress() const { return m_nProgress.load(std::memory_order_relaxed); }
+    // Milliseconds the last exact page took to draw; -1 before the first.
+    long long LastExactMs() const { return m_nLastExactMs.load(std::memory_order_relaxed); }
 
 private:
     void Run();
+    // Draws request's page (a draft when draft) and hands it over unless it
+    // was cancelled or superseded meanwhile; false when it was.
+    bool Render(const CPageRequest& request, long long serial, bool draft);
 
     std::function<void()> m_fnFinished;
     std::mutex m_mutex;
@@ -75,6 +86,8 @@ private:
     bool m_bDraftInFlight = false;
     bool m_bQuit = false;
     std::atomic<bool> m_bCancel{false};
+    std::atomic<int> m_nProgress{0};
+    std::atomic<long long> m_nLastExactMs{-1};
     std::optional<CRenderedPage> m_finished;
     std::thread m_thread;  // last: it starts once the rest exists
 };

@@ -11,6 +11,7 @@
 #include "app/SaveImageDialog.h"
 #include "app/SorvApp.h"
 #include "app/SorvView.h"
+#include "chart2d/AxisLabel.h"
 #include "chart2d/ScaleMap.h"
 #include "dialogs/AreaDlg.h"
 #include "dialogs/AxisDlg.h"
@@ -430,10 +431,12 @@ private slots:
     {
         Start({WriteFile("s.csv", "a,1,2,3\nb,40,50,60\nc,7,8,9\n")});
         CSorvView* view = View();
+        view->parentWidget()->resize(900, 700);   // room for the legend on a screen of any scale
         QVERIFY(view->WaitForPage());
         const CPageLayout& l = view->Layout();
-        const double h = 2 * l.m_nPlotLeft / 14.0;
-        const QPoint entry(int(l.m_nPlotRight + 2 * h), view->height() - 1 - int(l.m_nPlotTop - 1.5 * h - h / 2));
+        QVERIFY(l.m_bLegend);
+        const double h = 2 * LabelCharWidth(l);
+        const QPoint entry(int(l.m_nPlotRight + 2 * h), l.m_nPageHeight - 1 - int(l.m_nPlotTop - 1.5 * h - h / 2));
         QTest::mouseClick(view, Qt::LeftButton, {}, entry);
         QVERIFY(view->Settings().m_series.at(1).m_bHidden);
         QTest::mouseClick(view, Qt::LeftButton, {}, entry);

@@ -7,8 +7,10 @@
 #include "support/DirectPage.h"
 #include "support/TestDoc.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -175,8 +177,26 @@ private slots:
         }
     }
 
+    // A page that takes long: a draft comes first, the status bar's text
+    // says the exact page is being drawn, and nothing once it is shown.
+    void slowPageShowsADraftAndSaysItIsDrawing()
+    {
+        auto doc = DenseSurface(1601);
+        auto view = ShownView(*doc, 3, 800, 600);
+        QSignalSpy states(view.get(), &CSorvView::drawingState);
+        const int exact = view->ExactDrawCount(), all = view->DrawCount();
+        view->Settings().m_dRotX = 90;
+        view->Invalidate();
+        QVERIFY(view->WaitForPage(120000));
+        QCOMPARE(view->ExactDrawCount(), exact + 1);
+        QCOMPARE(view->DrawCount(), all + 2);
+        QTRY_VERIFY(!states.isEmpty() && states.last().at(0).toString().isEmpty());
+        QVERIFY(std::any_of(states.begin(), states.end(),
+                            [](const QList<QVariant>& a) { return a.at(0).toString().startsWith("描画中"); }));
+    }
+
     // A change while a page is drawn: that page is never shown, the page of
-    // the new state is. StopDrawing leaves the document free to change (a
+    // the new state is (after its draft, when it takes long). StopDrawing leaves the document free to change (a
     // reload replaces its values, a region change its region).
     void changeSupersedesThePageInFlight()
     {
@@ -200,12 +220,12 @@ private slots:
         for (const auto& c : cases) {
             auto doc = DenseSurface(801);
             auto view = ShownView(*doc, 3);
-            const int shown = view->DrawCount();
+            const int shown = view->ExactDrawCount();
             view->Invalidate();
             view->repaint();
             c.change(*view, *doc);
             QVERIFY2(view->WaitForPage(), c.what);
-            QVERIFY2(view->DrawCount() == shown + 1, c.what);
+            QVERIFY2(view->ExactDrawCount() == shown + 1, c.what);
             QVERIFY2(Shot(*view) == Exact(*view), c.what);
         }
     }

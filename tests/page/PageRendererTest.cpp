@@ -37,7 +37,7 @@ TEST(PageRenderer, WorkerPageIsTheDirectPage)
     for (int type = 0; type <= 3; ++type) {
         for (double ratio : {1.0, 2.0}) {
             const CPlotSettings s = SettingsFor(*doc, type);
-            const CRenderedPage page = RenderPage({doc.get(), s, 331, 207, ratio, false}, nullptr);
+            const CRenderedPage page = RenderPage({doc.get(), s, 331, 207, ratio}, false, nullptr);
             ASSERT_TRUE(page.error.empty()) << page.error;
             EXPECT_TRUE(page.image == DirectPage(*doc, s, 331, 207, ratio)) << type << " " << ratio;
             EXPECT_EQ(page.layout.m_nPageWidth, 331);
@@ -61,7 +61,7 @@ TEST(PageRenderer, WorkerThreeDPageIsTheDirectPageInEveryModel)
                 s.m_nModel = model;
                 s.m_bColorBar = scale;
                 s.m_bScaleZFit = scale;
-                const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio, false}, nullptr);
+                const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio}, false, nullptr);
                 ASSERT_TRUE(page.error.empty()) << page.error;
                 EXPECT_TRUE(page.image == DirectPage(*doc, s, 415, 333, ratio))
                     << "model " << model << " " << ratio << (scale ? " value scale" : "");
@@ -75,11 +75,11 @@ TEST(PageRenderer, PageWithoutMemoryComesBackAsAFailure)
 {
     EnsureGuiApp();
     const auto doc = MakeTestDoc(3, 3, [](int r, int c) { return double(r + c); });
-    const CRenderedPage failed = RenderPage({doc.get(), SettingsFor(*doc, 0), 600000000, 2, 1.0, false}, nullptr);
+    const CRenderedPage failed = RenderPage({doc.get(), SettingsFor(*doc, 0), 600000000, 2, 1.0}, false, nullptr);
     EXPECT_TRUE(failed.noMemory);
     EXPECT_FALSE(failed.error.empty());
     EXPECT_TRUE(failed.image.isNull());
-    const CRenderedPage empty = RenderPage({doc.get(), SettingsFor(*doc, 0), 0, 300, 1.0, false}, nullptr);
+    const CRenderedPage empty = RenderPage({doc.get(), SettingsFor(*doc, 0), 0, 300, 1.0}, false, nullptr);
     EXPECT_TRUE(empty.error.empty());
     EXPECT_TRUE(empty.image.isNull());
 }
@@ -224,3 +224,38 @@ TEST(PageRenderer, CancelledChartsStopAtTheirNextCheck)
 }
 
 }  // namespace
+
+// A request whose exact page takes long shows a draft first: the scatter
+// chart's series from every few columns, then the exact page, both answering
+// the request; the exact page's progress comes to its end.
+TEST(PageRenderer, DraftFirstThenTheExactPage)
+{
+    EnsureGuiApp();
+    const auto doc = MakeTestDoc(4, 20000, [](int r, int c) { return std::sin(c * 0.01) + r; });
+    Announcements announced;
+    std::vector<CRenderedPage> pages;
+    std::mutex mutex;
+    CPageRenderer* worker = nullptr;
+    CPageRenderer renderer([&] {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (auto page = worker->Take())
+            pages.push_back(std::move(*page));
+        announced.Add();
+    });
+    worker = &renderer;
+    const CPlotSettings s = SettingsFor(*doc, 0);
+    CPageRequest request{doc.get(), s, 400, 300, 1.0};
+    request.draftFirst = true;
+    const long long serial = renderer.Request(request);
+    ASSERT_TRUE(announced.WaitFor(2));
+    const std::lock_guard<std::mutex> lock(mutex);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(pages[0].draft && !pages[1].draft);
+    EXPECT_EQ(pages[0].serial, serial);
+    EXPECT_EQ(pages[1].serial, serial);
+    EXPECT_TRUE(pages[0].image == DirectPage(*doc, s, 400, 300, 1.0, true));
+    EXPECT_TRUE(pages[1].image == DirectPage(*doc, s, 400, 300, 1.0));
+    EXPECT_FALSE(pages[0].image == pages[1].image);
+    EXPECT_EQ(renderer.Progress(), 750);   // the last of four series begun
+    EXPECT_GE(renderer.LastExactMs(), 0);
+}

@@ -1095,6 +1095,14 @@ Series</translation>
         <source>x の値が減る所があるため、積層図は列番号の順に描きます。</source>
         <translation>The x values fall in places: the stacked chart is drawn by column number.</translation>
     </message>
+    <message>
+        <source>描画中</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>描画中 %1%</source>
+        <translation>Drawing %1%</translation>
+    </message>
 </context>
 <context>
     <name>CStatusBar</name>
