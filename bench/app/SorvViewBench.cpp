@@ -64,6 +64,16 @@ void KeyX(CSorvView& view, QEvent::Type type, bool autoRepeat)
     QApplication::sendEvent(&view, &event);
 }
 
+// One change: 'x' turns the 3D chart; the scatter chart gets a chart-type command.
+void Change(CSorvView& view, bool threeD)
+{
+    if (threeD)
+        KeyX(view, QEvent::KeyPress, false);
+    else
+        view.OnCommand(view.Settings().m_nGraphType == 0 ? CommandId::GraphLine : CommandId::GraphScatter);
+    view.repaint();
+}
+
 // The command and the paint it asks for, with a page always in flight: the
 // window's thread is busy only for this long, whatever the worker does.
 void BM_CommandWhileDrawing(benchmark::State& state)
@@ -72,12 +82,7 @@ void BM_CommandWhileDrawing(benchmark::State& state)
     auto view = Window(threeD);
     for (auto _ : state) {
         const auto start = Clock::now();
-        // 'x' turns the 3D chart; the scatter chart gets a chart-type command.
-        if (threeD)
-            KeyX(*view, QEvent::KeyPress, false);
-        else
-            view->OnCommand(view->Settings().m_nGraphType == 0 ? CommandId::GraphLine : CommandId::GraphScatter);
-        view->repaint();
+        Change(*view, threeD);
         QApplication::processEvents();
         state.SetIterationTime(Seconds(start));
     }
@@ -143,11 +148,7 @@ void BM_FirstPicture(benchmark::State& state)
     for (auto _ : state) {
         const int shown = view->DrawCount();
         const auto start = Clock::now();
-        if (threeD)
-            KeyX(*view, QEvent::KeyPress, false);
-        else
-            view->OnCommand(view->Settings().m_nGraphType == 0 ? CommandId::GraphLine : CommandId::GraphScatter);
-        view->repaint();
+        Change(*view, threeD);
         while (view->DrawCount() == shown)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         state.SetIterationTime(Seconds(start));

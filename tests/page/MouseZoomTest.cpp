@@ -38,6 +38,17 @@ struct Drag2D : ::testing::Test {
     }
     // Client y of a page y.
     static int ClientY(int pageY) { return kClientHeight - 1 - pageY; }
+    // The columns placed at x value x(c), H 0..100 over the plot (8 units a value).
+    void PlaceAtX(double (*x)(int))
+    {
+        std::vector<double> values;
+        for (int c = 0; c <= 10; ++c)
+            values.push_back(x(c));
+        doc->m_x = CXValues(XKind::Number, "", values);
+        l.m_nHPlacement = HPlacement::XValues;
+        s.m_dHMax = 100.0;
+        l.m_dHScale = 8.0;
+    }
 };
 
 TEST_F(Drag2D, NarrowsColumnsAndRanges)
@@ -251,13 +262,7 @@ TEST(ResetZoomTest, RestoresRangesOrZoomAndTheRegion)
 // in it and one more on either side; a double click shows all of them again.
 TEST_F(Drag2D, XValuesZoomInX)
 {
-    std::vector<double> x;
-    for (int c = 0; c <= 10; ++c)
-        x.push_back(c * 10.0);
-    doc->m_x = CXValues(XKind::Number, "", x);
-    l.m_nHPlacement = HPlacement::XValues;
-    s.m_dHMax = 100.0;
-    l.m_dHScale = 8.0;
+    PlaceAtX([](int c) { return c * 10.0; });
     ASSERT_TRUE(ZoomByDrag2D(s, *doc, l, {244, ClientY(100)}, {484, ClientY(300)}, kClientHeight));
     EXPECT_DOUBLE_EQ(s.m_dHMin, 20.5);
     EXPECT_DOUBLE_EQ(s.m_dHMax, 50.5);
@@ -277,13 +282,7 @@ TEST_F(Drag2D, XValuesZoomInX)
 // x values that fall (pairs of measurements) keep the region: only the axes zoom.
 TEST_F(Drag2D, FallingXValuesKeepTheRegion)
 {
-    std::vector<double> x;
-    for (int c = 0; c <= 10; ++c)
-        x.push_back((c * 37) % 11 * 10.0);
-    doc->m_x = CXValues(XKind::Number, "", x);
-    l.m_nHPlacement = HPlacement::XValues;
-    s.m_dHMax = 100.0;
-    l.m_dHScale = 8.0;
+    PlaceAtX([](int c) { return (c * 37) % 11 * 10.0; });
     ASSERT_TRUE(ZoomByDrag2D(s, *doc, l, {244, ClientY(100)}, {484, ClientY(300)}, kClientHeight));
     EXPECT_DOUBLE_EQ(s.m_dHMin, 20.5);
     EXPECT_EQ(doc->m_nX1, 0);
