@@ -6,7 +6,10 @@
 #include "gfx/GdiTypes.h"
 #include "gfx/TextEncoding.h"
 
+#include "work/CancelToken.h"
+
 #include <atomic>
+#include <optional>
 #include <string>
 
 class CDC {
@@ -22,9 +25,9 @@ public:
 
     // A drawing that may be abandoned (a window's page superseded by a newer
     // one): the charts poll IsCancelled between series and rows of cells and
-    // stop drawing once the flag is set. The flag outlives the drawing.
-    void SetCancelFlag(const std::atomic<bool>* flag) { m_pCancel = flag; }
-    bool IsCancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
+    // stop drawing once the token is cancelled.
+    void SetCancelToken(std::optional<CCancelToken> token) { m_cancel = std::move(token); }
+    bool IsCancelled() const { return m_cancel && m_cancel->IsCancelled(); }
     // How far a drawing has come, in thousandths, for whoever watches it; the
     // charts report it where they poll the cancel flag.
     void SetProgressSink(std::atomic<int>* sink) { m_pProgress = sink; }
@@ -130,6 +133,6 @@ private:
     TextEncoding m_encoding = TextEncoding::ShiftJis;
     int m_nHorzSize = 0;
     int m_nVertSize = 0;
-    const std::atomic<bool>* m_pCancel = nullptr;
+    std::optional<CCancelToken> m_cancel;
     std::atomic<int>* m_pProgress = nullptr;
 };

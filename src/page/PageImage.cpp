@@ -15,7 +15,7 @@ namespace {
 CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                    double minText, const CPageControl& control)
 {
-    dc.SetCancelFlag(control.cancel);
+    dc.SetCancelToken(control.cancel);
     dc.SetProgressSink(control.progress);
     // A surface may be a draft of its own (the bands' counting pass).
     dc.m_bDraft = dc.m_bDraft || control.draft;

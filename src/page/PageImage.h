@@ -3,10 +3,12 @@
 // saved, copied or exported from it, pixel for pixel.
 
 #include "settings/PageLayout.h"
+#include "work/CancelToken.h"
 
 #include <QImage>
 
 #include <atomic>
+#include <optional>
 
 class CSorvDoc;
 struct CPlotSettings;
@@ -16,7 +18,7 @@ struct CPlotSettings;
 // goes (thousandths), and whether a draft will do (a 3D surface from a
 // coarser grid, 2D series from every few columns).
 struct CPageControl {
-    const std::atomic<bool>* cancel = nullptr;
+    std::optional<CCancelToken> cancel;
     std::atomic<int>* progress = nullptr;
     bool draft = false;
 };

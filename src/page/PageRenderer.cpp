@@ -6,7 +6,7 @@
 #include <new>
 #include <utility>
 
-CRenderedPage RenderPage(const CPageRequest& request, bool draft, const std::atomic<bool>* cancel,
+CRenderedPage RenderPage(const CPageRequest& request, bool draft, std::optional<CCancelToken> cancel,
                          std::atomic<int>* progress)
 {
     CRenderedPage page;
@@ -17,7 +17,7 @@ CRenderedPage RenderPage(const CPageRequest& request, bool draft, const std::ato
         return page;
     try {
         CPageImage drawn = DrawPageImage(*request.doc, request.settings, request.clientWidth, request.clientHeight,
-                                         request.ratio, request.minText, {cancel, progress, draft});
+                                         request.ratio, request.minText, {std::move(cancel), progress, draft});
         page.image = std::move(drawn.image);
         page.layout = drawn.layout;
     } catch (const std::bad_alloc& e) {
@@ -29,20 +29,12 @@ CRenderedPage RenderPage(const CPageRequest& request, bool draft, const std::ato
     return page;
 }
 
-CPageRenderer::CPageRenderer(std::function<void()> onFinished)
-    : m_fnFinished(std::move(onFinished)), m_thread([this] { Run(); })
-{
-}
+CPageRenderer::CPageRenderer(std::function<void()> onFinished) : m_fnFinished(std::move(onFinished)) {}
 
 CPageRenderer::~CPageRenderer()
 {
     Stop();
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_bQuit = true;
-    }
-    m_wake.notify_one();
-    m_thread.join();
+    m_task.Wait();
 }
 
 long long CPageRenderer::Request(CPageRequest request)
@@ -50,8 +42,11 @@ long long CPageRenderer::Request(CPageRequest request)
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_pending = std::move(request);
     if (m_bBusy && !m_bDraftInFlight)
-        m_bCancel = true;
-    m_wake.notify_one();
+        m_cancel.Cancel();
+    if (!m_bBusy) {
+        m_bBusy = true;
+        m_task = CWorkerPool::Instance().Post([this] { Drain(); });
+    }
     return ++m_nSerial;
 }
 
@@ -59,8 +54,7 @@ void CPageRenderer::Stop()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_pending.reset();
-    if (m_bBusy)
-        m_bCancel = true;
+    m_cancel.Cancel();
     m_idle.wait(lock, [this] { return !m_bBusy; });
 }
 
@@ -70,50 +64,48 @@ std::optional<CRenderedPage> CPageRenderer::Take()
     return std::exchange(m_finished, std::nullopt);
 }
 
-void CPageRenderer::Run()
+void CPageRenderer::Drain()
 {
     for (;;) {
         CPageRequest request;
         long long serial = 0;
         {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_pending || m_bQuit; });
-            if (m_bQuit)
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_pending) {
+                m_bBusy = false;
+                m_idle.notify_all();
                 return;
+            }
             request = std::move(*m_pending);
             m_pending.reset();
             serial = m_nSerial;
-            m_bBusy = true;
-            m_bCancel = false;
+            m_cancel.Renew();
         }
         // The exact page follows its draft unless a newer request or a stop came meanwhile.
         const bool draftFirst = request.draftFirst && !request.draft;
         if (!draftFirst || Render(request, serial, true))
             Render(request, serial, request.draft);
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_bBusy = false;
-        }
-        m_idle.notify_all();
     }
 }
 
 bool CPageRenderer::Render(const CPageRequest& request, long long serial, bool draft)
 {
+    CCancelToken cancel;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_bCancel || (!draft && m_pending && request.draftFirst))
+        if (m_cancel.IsCancelled() || (!draft && m_pending && request.draftFirst))
             return false;
         m_bDraftInFlight = draft;
+        cancel = m_cancel;
     }
     m_nProgress = 0;
     const auto start = std::chrono::steady_clock::now();
-    CRenderedPage page = RenderPage(request, draft, &m_bCancel, draft ? nullptr : &m_nProgress);
+    CRenderedPage page = RenderPage(request, draft, cancel, draft ? nullptr : &m_nProgress);
     page.serial = serial;
     bool finished = false;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        finished = !m_bCancel;
+        finished = !cancel.IsCancelled();
         if (finished)
             m_finished = std::move(page);
         if (finished && !draft)

@@ -6,10 +6,13 @@
 // stops at the chart's next check; a draft in flight is let finish, so that
 // held keys show new frames instead of none. A request whose exact page will
 // take long gets a draft first, shown at once. 3D pages are drawn in bands,
-// one thread each.
+// one thread each. The drawing runs as a task of the worker pool while there
+// are requests.
 
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
+#include "work/CancelToken.h"
+#include "work/WorkerPool.h"
 
 #include <QImage>
 
@@ -19,7 +22,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 class CSorvDoc;
 
@@ -44,16 +46,16 @@ struct CRenderedPage {
 };
 
 // The page of request drawn into a new image (a draft when draft): in bands
-// for the 3D chart, stopping early when cancel is set, its progress in
+// for the 3D chart, stopping early when cancel is cancelled, its progress in
 // thousandths in progress. Failures come back in the page.
-CRenderedPage RenderPage(const CPageRequest& request, bool draft, const std::atomic<bool>* cancel,
+CRenderedPage RenderPage(const CPageRequest& request, bool draft, std::optional<CCancelToken> cancel = {},
                          std::atomic<int>* progress = nullptr);
 
 class CPageRenderer {
 public:
-    // onFinished runs on the worker thread each time a page is ready to Take.
+    // onFinished runs on a worker thread each time a page is ready to Take.
     explicit CPageRenderer(std::function<void()> onFinished);
-    // Stops the drawing and ends the thread.
+    // Stops the drawing and waits for the pool's task.
     ~CPageRenderer();
     CPageRenderer(const CPageRenderer&) = delete;
     CPageRenderer& operator=(const CPageRenderer&) = delete;
@@ -71,23 +73,22 @@ public:
     long long LastExactMs() const { return m_nLastExactMs.load(std::memory_order_relaxed); }
 
 private:
-    void Run();
+    // The pool's task: draws the requests as they come until none waits.
+    void Drain();
     // Draws request's page (a draft when draft) and hands it over unless it
     // was cancelled or superseded meanwhile; false when it was.
     bool Render(const CPageRequest& request, long long serial, bool draft);
 
     std::function<void()> m_fnFinished;
     std::mutex m_mutex;
-    std::condition_variable m_wake;
     std::condition_variable m_idle;
     std::optional<CPageRequest> m_pending;
     long long m_nSerial = 0;  // of the last request
-    bool m_bBusy = false;
+    bool m_bBusy = false;     // a task of the pool is drawing
     bool m_bDraftInFlight = false;
-    bool m_bQuit = false;
-    std::atomic<bool> m_bCancel{false};
+    CCancelToken m_cancel;    // of the page in flight
     std::atomic<int> m_nProgress{0};
     std::atomic<long long> m_nLastExactMs{-1};
     std::optional<CRenderedPage> m_finished;
-    std::thread m_thread;  // last: it starts once the rest exists
+    CTask m_task;
 };

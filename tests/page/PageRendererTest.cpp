@@ -37,7 +37,7 @@ TEST(PageRenderer, WorkerPageIsTheDirectPage)
     for (int type = 0; type <= 3; ++type) {
         for (double ratio : {1.0, 2.0}) {
             const CPlotSettings s = SettingsFor(*doc, type);
-            const CRenderedPage page = RenderPage({doc.get(), s, 331, 207, ratio}, false, nullptr);
+            const CRenderedPage page = RenderPage({doc.get(), s, 331, 207, ratio}, false);
             ASSERT_TRUE(page.error.empty()) << page.error;
             EXPECT_TRUE(page.image == DirectPage(*doc, s, 331, 207, ratio)) << type << " " << ratio;
             EXPECT_EQ(page.layout.m_nPageWidth, 331);
@@ -61,7 +61,7 @@ TEST(PageRenderer, WorkerThreeDPageIsTheDirectPageInEveryModel)
                 s.m_nModel = model;
                 s.m_bColorBar = scale;
                 s.m_bScaleZFit = scale;
-                const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio}, false, nullptr);
+                const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio}, false);
                 ASSERT_TRUE(page.error.empty()) << page.error;
                 EXPECT_TRUE(page.image == DirectPage(*doc, s, 415, 333, ratio))
                     << "model " << model << " " << ratio << (scale ? " value scale" : "");
@@ -75,11 +75,11 @@ TEST(PageRenderer, PageWithoutMemoryComesBackAsAFailure)
 {
     EnsureGuiApp();
     const auto doc = MakeTestDoc(3, 3, [](int r, int c) { return double(r + c); });
-    const CRenderedPage failed = RenderPage({doc.get(), SettingsFor(*doc, 0), 600000000, 2, 1.0}, false, nullptr);
+    const CRenderedPage failed = RenderPage({doc.get(), SettingsFor(*doc, 0), 600000000, 2, 1.0}, false);
     EXPECT_TRUE(failed.noMemory);
     EXPECT_FALSE(failed.error.empty());
     EXPECT_TRUE(failed.image.isNull());
-    const CRenderedPage empty = RenderPage({doc.get(), SettingsFor(*doc, 0), 0, 300, 1.0}, false, nullptr);
+    const CRenderedPage empty = RenderPage({doc.get(), SettingsFor(*doc, 0), 0, 300, 1.0}, false);
     EXPECT_TRUE(empty.error.empty());
     EXPECT_TRUE(empty.image.isNull());
 }
@@ -154,8 +154,9 @@ class CancellingDC : public CRecordingDC {
 public:
     explicit CancellingDC(int after) : m_nAfter(after)
     {
-        SetCancelFlag(&m_bCancel);
-        m_bCancel = after == 0;
+        SetCancelToken(m_cancel);
+        if (after == 0)
+            m_cancel.Cancel();
     }
     int SeriesShapes() const { return m_nShapes; }
 
@@ -190,10 +191,10 @@ private:
     void Count(bool series)
     {
         if (series && ++m_nShapes == m_nAfter)
-            m_bCancel = true;
+            m_cancel.Cancel();
     }
 
-    std::atomic<bool> m_bCancel{false};
+    CCancelToken m_cancel;
     int m_nAfter;
     int m_nShapes = 0;
     bool m_bClipped = false;
