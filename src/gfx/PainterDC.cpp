@@ -114,9 +114,9 @@ void CPainterDC::SetFastPaths(bool on)
 
 namespace {
 
-bool IsWhole(double v)
+bool IsDashed(const CPen& pen)
 {
-    return v == std::trunc(v) && std::abs(v) < 1e6;
+    return pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
 }
 
 // Device pixels a shape's outline may reach beyond its points: three pen
@@ -130,20 +130,30 @@ double OutlineMargin(const CPen& pen, const QTransform& t)
 
 }  // namespace
 
-// Lines are reduced where a page point is a whole device pixel (the screen,
-// with any whole device pixel ratio); shapes are skipped where the device
-// size is known and the transform keeps rectangles upright.
+// Shapes are skipped where the device size is known and the transform keeps
+// rectangles upright; lines and zero-width polygons are reduced where, besides,
+// a page unit is at least a device pixel (the screen at any pixel ratio).
 void CPainterDC::UpdateFastPaths()
 {
     const QTransform& t = m_toDevice;
     const bool upright = t.type() <= QTransform::TxScale;
     const bool fast = m_bFastPaths && !m_device.isEmpty() && upright;
     m_bCull = fast;
-    m_bReduceLines = fast && IsWhole(t.m11()) && IsWhole(t.m22()) && t.m11() != 0 && t.m22() != 0 &&
-                     IsWhole(t.dx()) && IsWhole(t.dy());
+    m_bReduceLines = fast && std::abs(t.m11()) >= 1.0 && std::abs(t.m22()) >= 1.0;
 }
 
 void CPainterDC::Flush()
+{
+    EndChain();
+    m_spans.Finish(m_lines);
+    for (const CLine& l : m_lines) {
+        const CPoint polygon[2] = {l.from, l.to};
+        m_painter.drawPolygon(ToQPoints(polygon, 2), 2, Qt::OddEvenFill);
+    }
+    m_lines.clear();
+}
+
+void CPainterDC::EndChain()
 {
     m_run.Finish(m_lines);
     DrawLines();
@@ -160,6 +170,12 @@ void CPainterDC::OnPenChanged()
 {
     Flush();  // the gathered lines keep the pen they were drawn with
     m_bPenDirty = true;
+}
+
+void CPainterDC::OnBrushChanged()
+{
+    Flush();  // the gathered polygons keep the brush they were drawn with
+    m_bBrushDirty = true;
 }
 
 void CPainterDC::OnMappingChanged()
@@ -237,8 +253,7 @@ void CPainterDC::DoLine(CPoint from, CPoint to)
     if (!m_run.Continues(from)) {
         Flush();
         UsePen();
-        const int style = GetCurrentPen().style;
-        if (!m_bReduceLines || (style >= PS_DASH && style <= PS_DASHDOTDOT)) {
+        if (!m_bReduceLines || IsDashed(GetCurrentPen())) {
             m_painter.drawLine(from.x, from.y, to.x, to.y);
             return;
         }
@@ -260,13 +275,22 @@ void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
                               QPointF(std::max(left, right), std::max(top, bottom))));
 }
 
+// Zero-width polygons drawn one after the other merge into spans (the
+// stacked chart's bands between columns of one pixel).
 void CPainterDC::DoPolygon(const CPoint* points, int count)
 {
+    EndChain();
+    const bool merge = m_bReduceLines && !IsDashed(GetCurrentPen());
+    if (merge && m_spans.Add(points, count))
+        return;
     Flush();
     if (IsOutside(points, count))
         return;
     UsePen();
     UseBrush();
+    // A new run is drawn with the pen and brush in force now.
+    if (merge && m_spans.Start(points, count))
+        return;
     m_painter.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
 }
 

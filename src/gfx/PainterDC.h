@@ -6,6 +6,7 @@
 
 #include "gfx/DC.h"
 #include "gfx/LineRun.h"
+#include "gfx/SpanRun.h"
 #include "gfx/TextCodec.h"
 
 #include <QFont>
@@ -25,17 +26,18 @@ public:
     ~CPainterDC() override;
 
     // Exact shortcuts on raster devices, on by default: a chain of lines is
-    // reduced per pixel column to the lines that change pixels, and shapes
-    // wholly outside the clip and the device are skipped. Off, every operation
+    // reduced per pixel column to the lines that change pixels, zero-width
+    // polygons of one column to their union, and shapes wholly outside the
+    // clip and the device are skipped. Off, every operation
     // is drawn as given (vector devices always get every operation).
     void SetFastPaths(bool on);
-    // Draws the lines still gathered; call it before ending the painter.
+    // Draws the lines and polygons still gathered; call it before ending the painter.
     void Flush();
 
 protected:
     void OnMappingChanged() override;
     void OnPenChanged() override;
-    void OnBrushChanged() override { m_bBrushDirty = true; }
+    void OnBrushChanged() override;
     void OnFontChanged() override { m_nFont = -1; }
     void DoLine(CPoint from, CPoint to) override;
     void DoRectangle(int left, int top, int right, int bottom) override;
@@ -62,6 +64,7 @@ private:
     void UsePen();
     void UseBrush();
     void UpdateFastPaths();
+    void EndChain();
     void DrawLines();
     bool IsOutside(int left, int top, int right, int bottom) const;
     bool IsOutside(const CPoint* points, int count) const;
@@ -100,6 +103,7 @@ private:
     bool m_bBaseClip = false;
     QRectF m_baseClip;
     CLineRun m_run;
+    CSpanRun m_spans;
     std::vector<CLine> m_lines;
     // Raster devices take glyph runs with our own positions; others get one
     // drawText per character (SVG and the preview need real text items).
