@@ -1,7 +1,9 @@
 // The QPainter back end's shortcuts and banded drawing on charts the size
 // of real data, each next to its peer in the same run:
-// - the line chart of 10 x 1,000,000 values at 800 x 600, lines reduced per
-//   pixel column, against drawing every point;
+// - the line, scatter and stacked charts of 10 x 1,000,000 values at
+//   800 x 600: lines reduced per pixel column, markers that later ones paint
+//   over left out, bands merged per pixel column, against drawing every
+//   point (the stacked chart's takes most of a minute: one run);
 // - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands,
 //   one a thread, against one thread.
 // The chart code alone on a surface that draws nothing is the floor of both.
@@ -85,21 +87,20 @@ QImage DrawBanded(const CSorvDoc& doc, int type, int bands)
     return image;
 }
 
-void BM_LineChart1M_Reduced(benchmark::State& state)
+// A 2D chart of the 10 x 1M document (type 0 scatter, 1 line, 2 stacked)
+// with the shortcuts; checked once against every point.
+void Chart1M_Fast(benchmark::State& state, int type)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, true));
-    static const bool identical = DrawOneThread(LineDoc(), 1, true) == DrawOneThread(LineDoc(), 1, false);
-    state.counters["identical"] = identical;
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), type, true));
+    state.counters["identical"] = DrawOneThread(LineDoc(), type, true) == DrawOneThread(LineDoc(), type, false);
 }
-BENCHMARK(BM_LineChart1M_Reduced)->Unit(benchmark::kMillisecond);
 
-void BM_LineChart1M_EveryPoint(benchmark::State& state)
+void Chart1M_EveryPoint(benchmark::State& state, int type)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, false));
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), type, false));
 }
-BENCHMARK(BM_LineChart1M_EveryPoint)->Unit(benchmark::kMillisecond);
 
 // The chart code alone, the floor of the drawings above.
 void ChartCodeOnly(benchmark::State& state, const CSorvDoc& doc, int type)
@@ -111,11 +112,20 @@ void ChartCodeOnly(benchmark::State& state, const CSorvDoc& doc, int type)
     }
 }
 
-void BM_LineChart1M_ChartCodeOnly(benchmark::State& state)
+void Chart1M_ChartCodeOnly(benchmark::State& state, int type)
 {
-    ChartCodeOnly(state, LineDoc(), 1);
+    ChartCodeOnly(state, LineDoc(), type);
 }
-BENCHMARK(BM_LineChart1M_ChartCodeOnly)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(Chart1M_Fast, LineChart1M_Reduced, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_EveryPoint, LineChart1M_EveryPoint, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, LineChart1M_ChartCodeOnly, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_Fast, ScatterChart1M_Culled, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_EveryPoint, ScatterChart1M_EveryMarker, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, ScatterChart1M_ChartCodeOnly, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_Fast, StackedChart1M_Merged, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_EveryPoint, StackedChart1M_EveryPolygon, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, StackedChart1M_ChartCodeOnly, 2)->Unit(benchmark::kMillisecond);
 
 void BM_Surface2000_OneThread(benchmark::State& state)
 {

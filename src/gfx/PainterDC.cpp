@@ -1,10 +1,13 @@
 #include "gfx/PainterDC.h"
 
+#include "gfx/DirectBox.h"
+
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -83,9 +86,11 @@ CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
     m_painter.setBackgroundMode(Qt::TransparentMode);
     const QPaintEngine* engine = painter.paintEngine();
     m_bGlyphRuns = engine && engine->type() == QPaintEngine::Raster;
-    const QPaintDevice* device = painter.device();
+    QPaintDevice* device = painter.device();
     if (m_bGlyphRuns && device && device->devType() == QInternal::Image) {
-        const auto* image = static_cast<const QImage*>(device);
+        auto* image = static_cast<QImage*>(device);
+        m_pImage = image;
+        m_bDirectBoxes = TakesDirectBoxes(*image);
         m_device = QRectF(0, 0, image->width(), image->height());
         m_ratio = QTransform::fromScale(image->devicePixelRatio(), image->devicePixelRatio());
     }
@@ -114,6 +119,11 @@ void CPainterDC::SetFastPaths(bool on)
 
 namespace {
 
+bool IsWhole(double v)
+{
+    return v == std::trunc(v) && std::abs(v) < 1e6;
+}
+
 bool IsDashed(const CPen& pen)
 {
     return pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
@@ -140,11 +150,14 @@ void CPainterDC::UpdateFastPaths()
     const bool fast = m_bFastPaths && !m_device.isEmpty() && upright;
     m_bCull = fast;
     m_bReduceLines = fast && std::abs(t.m11()) >= 1.0 && std::abs(t.m22()) >= 1.0;
+    const bool whole = IsWhole(t.m11()) && IsWhole(t.m22()) && IsWhole(t.dx()) && IsWhole(t.dy());
+    m_wholeMap = {fast && whole, (long long)t.m11(), (long long)t.m22(), (long long)t.dx(), (long long)t.dy()};
 }
 
 void CPainterDC::Flush()
 {
     EndChain();
+    DrawGatheredRectangles();
     m_spans.Finish(m_lines);
     for (const CLine& l : m_lines) {
         const CPoint polygon[2] = {l.from, l.to};
@@ -266,13 +279,83 @@ void CPainterDC::DoLine(CPoint from, CPoint to)
 
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
-    Flush();
-    if (IsOutside(left, top, right, bottom))
+    if (m_bCull) {
+        GatherRectangle({left, top, right, bottom});
         return;
+    }
+    Flush();
     UsePen();
     UseBrush();
-    m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
-                              QPointF(std::max(left, right), std::max(top, bottom))));
+    DrawRectangle({left, top, right, bottom});
+}
+
+// Rectangles that later ones paint over are left out (the scatter chart's
+// markers, many to a pixel).
+void CPainterDC::GatherRectangle(const CBox& page)
+{
+    if (m_rects.IsEmpty() || m_rects.IsFull()) {
+        Flush();
+        // The gathered rectangles are drawn with the pen and brush in force now.
+        UsePen();
+        UseBrush();
+    }
+    const CPen& pen = GetCurrentPen();
+    const int width = pen.width;
+    if (m_wholeMap.valid && width <= 0 && !IsDashed(pen)) {
+        const WholeMap& m = m_wholeMap;
+        const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
+        const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
+        m_rects.Add(page, RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)));
+        return;
+    }
+    const QTransform& t = m_toDevice;
+    const double x1 = t.m11() * page.left + t.dx(), x2 = t.m11() * page.right + t.dx();
+    const double y1 = t.m22() * page.top + t.dy(), y2 = t.m22() * page.bottom + t.dy();
+    const double penWidth = std::max(0, width) * std::max(std::abs(t.m11()), std::abs(t.m22()));
+    m_rects.Add(page, RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), penWidth,
+                                    !IsDashed(pen)));
+}
+
+void CPainterDC::DrawRectangle(const CBox& page)
+{
+    m_painter.drawRect(QRectF(QPointF(std::min(page.left, page.right), std::min(page.top, page.bottom)),
+                              QPointF(std::max(page.left, page.right), std::max(page.top, page.bottom))));
+}
+
+void CPainterDC::DrawGatheredRectangles()
+{
+    if (m_rects.IsEmpty())
+        return;
+    // Pixels partly inside the visible area may change; those wholly inside
+    // take rectangles written straight into an image.
+    const QRectF& v = m_visible;
+    const CBox visible{int(std::floor(v.left())), int(std::floor(v.top())), int(std::ceil(v.right())) - 1,
+                       int(std::ceil(v.bottom())) - 1};
+    const CBox inside{int(std::ceil(v.left())), int(std::ceil(v.top())), int(std::floor(v.right())) - 1,
+                      int(std::floor(v.bottom())) - 1};
+    m_rects.Finish(v.isEmpty() ? CBox{} : visible, m_kept);
+    const CPen& pen = GetCurrentPen();
+    const bool direct = m_bDirectBoxes && m_wholeMap.valid && pen.width <= 0 && !IsDashed(pen);
+    for (const CBox& page : m_kept) {
+        if (!direct || !WriteDirectly(page, inside))
+            DrawRectangle(page);
+    }
+    m_kept.clear();
+}
+
+// A rectangle of whole device corners, not flat, wholly inside the clip.
+bool CPainterDC::WriteDirectly(const CBox& page, const CBox& inside)
+{
+    const WholeMap& m = m_wholeMap;
+    const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
+    const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
+    const CBox box{int(std::max<long long>(std::min(x1, x2), INT_MIN)), int(std::max<long long>(std::min(y1, y2), INT_MIN)),
+                   int(std::min<long long>(std::max(x1, x2), INT_MAX)), int(std::min<long long>(std::max(y1, y2), INT_MAX))};
+    if (box.left >= box.right || box.top >= box.bottom || box.left < inside.left || box.top < inside.top ||
+        box.right > inside.right || box.bottom > inside.bottom)
+        return false;
+    WriteDirectBox(*m_pImage, box, m_painter.pen().color().rgb(), m_painter.brush().color().rgb());
+    return true;
 }
 
 // Zero-width polygons drawn one after the other merge into spans (the

@@ -6,6 +6,7 @@
 
 #include "gfx/DC.h"
 #include "gfx/LineRun.h"
+#include "gfx/RectCull.h"
 #include "gfx/SpanRun.h"
 #include "gfx/TextCodec.h"
 
@@ -27,11 +28,11 @@ public:
 
     // Exact shortcuts on raster devices, on by default: a chain of lines is
     // reduced per pixel column to the lines that change pixels, zero-width
-    // polygons of one column to their union, and shapes wholly outside the
-    // clip and the device are skipped. Off, every operation
+    // polygons of one column to their union, rectangles that later ones paint
+    // over and shapes wholly outside the clip and the device are skipped. Off, every operation
     // is drawn as given (vector devices always get every operation).
     void SetFastPaths(bool on);
-    // Draws the lines and polygons still gathered; call it before ending the painter.
+    // Draws the lines and shapes still gathered; call it before ending the painter.
     void Flush();
 
 protected:
@@ -66,6 +67,10 @@ private:
     void UpdateFastPaths();
     void EndChain();
     void DrawLines();
+    void GatherRectangle(const CBox& page);
+    void DrawRectangle(const CBox& page);
+    void DrawGatheredRectangles();
+    bool WriteDirectly(const CBox& page, const CBox& inside);
     bool IsOutside(int left, int top, int right, int bottom) const;
     bool IsOutside(const CPoint* points, int count) const;
     QRectF BaseVisible() const;
@@ -97,6 +102,18 @@ private:
     bool m_bFastPaths = true;
     bool m_bReduceLines = false;
     bool m_bCull = false;
+    // The image drawn on, and whether rectangles may be written into it.
+    QImage* m_pImage = nullptr;
+    bool m_bDirectBoxes = false;
+    // The map to device pixels when it keeps whole page points whole.
+    struct WholeMap {
+        bool valid = false;
+        long long sx = 1;
+        long long sy = 1;
+        long long dx = 0;
+        long long dy = 0;
+    };
+    WholeMap m_wholeMap;
     QRectF m_device;
     QRectF m_visible;
     // The painter's own clip when we got it, which clipping off returns to.
@@ -105,6 +122,8 @@ private:
     CLineRun m_run;
     CSpanRun m_spans;
     std::vector<CLine> m_lines;
+    CRectCull m_rects;
+    std::vector<CBox> m_kept;
     // Raster devices take glyph runs with our own positions; others get one
     // drawText per character (SVG and the preview need real text items).
     bool m_bGlyphRuns = false;

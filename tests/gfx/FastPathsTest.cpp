@@ -206,14 +206,16 @@ private:
     mutable Engine m_engine;
 };
 
-// A dense chain becomes a few lines a column, and shapes off the image none,
-// on a raster device; every one, with the shortcuts off.
+// A dense chain becomes a few lines a column, a dense band a polygon a column,
+// dense markers none, and shapes off the image none, on a raster device;
+// every one, with the shortcuts off.
 TEST(FastPaths, RasterDevicesGetFewerOperations)
 {
     EnsureGuiApp();
     for (bool fast : {true, false}) {
         CCountingImage image(100, 100);
         QPainter painter(&image);
+        int markers = 0;
         {
             CPainterDC dc(painter, 1.0);
             dc.SetFastPaths(fast);
@@ -227,8 +229,15 @@ TEST(FastPaths, RasterDevicesGetFewerOperations)
                 const CPoint quad[4] = {{(i - 1) / 100, 20 + i % 37}, {(i - 1) / 100, 5}, {i / 100, 5}, {i / 100, 20 + i % 41}};
                 dc.Polygon(quad, 4);
             }
+            dc.Flush();
+            markers = image.Shapes();
+            for (int i = 0; i < 10000; ++i)
+                dc.Rectangle(20 + i % 10, 20 + i % 9, 24 + i % 10, 24 + i % 9);
         }
         painter.end();
+        // Markers many to a pixel: only those not painted over are drawn, and
+        // those straight into the image.
+        EXPECT_EQ(image.Shapes() - markers, fast ? 0 : 10000);
         // Each of the 100 columns: the line in, the first vertical line, at most
         // three through the lowest and highest points, the zero-length ones.
         if (fast)
@@ -236,7 +245,7 @@ TEST(FastPaths, RasterDevicesGetFewerOperations)
         else
             EXPECT_EQ(image.Lines(), 10000);
         // A zero-width quadrilateral per column and one between columns.
-        EXPECT_EQ(image.Shapes(), fast ? 99 + 100 : 100 + 9999);
+        EXPECT_EQ(markers, fast ? 99 + 100 : 100 + 9999);
     }
 }
 
