@@ -110,6 +110,14 @@ CPainterDC::~CPainterDC()
         Flush();
 }
 
+void CPainterDC::SetDevicePixels(int width, int height)
+{
+    Flush();
+    m_device = QRectF(0, 0, width, height);
+    m_visible = BaseVisible();
+    UpdateFastPaths();
+}
+
 void CPainterDC::SetFastPaths(bool on)
 {
     Flush();
@@ -277,13 +285,22 @@ void CPainterDC::DoLine(CPoint from, CPoint to)
         DrawLines();
 }
 
+// QPainter blends a pen thinner than a device pixel into what lies below.
+bool CPainterDC::PaintsOpaque(const CPen& pen) const
+{
+    const QTransform& t = m_toDevice;
+    return pen.width <= 0 || pen.width * std::min(std::abs(t.m11()), std::abs(t.m22())) >= 1.0;
+}
+
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
-    if (m_bCull) {
+    if (m_bCull && PaintsOpaque(GetCurrentPen())) {
         GatherRectangle({left, top, right, bottom});
         return;
     }
     Flush();
+    if (IsOutside(left, top, right, bottom))
+        return;
     UsePen();
     UseBrush();
     DrawRectangle({left, top, right, bottom});

@@ -26,11 +26,17 @@ public:
     // Draws what is still gathered, if the painter is still active.
     ~CPainterDC() override;
 
-    // Exact shortcuts on raster devices, on by default: a chain of lines is
-    // reduced per pixel column to the lines that change pixels, zero-width
-    // polygons of one column to their union, rectangles that later ones paint
-    // over and shapes wholly outside the clip and the device are skipped. Off, every operation
-    // is drawn as given (vector devices always get every operation).
+    // The size in its own pixels of a device that is no image, a printer or
+    // PDF page (at the resolution the paper mapping uses): the shortcuts then
+    // work at the device's resolution, so that the page it prints is the same.
+    // Call it before drawing.
+    void SetDevicePixels(int width, int height);
+    // Exact shortcuts on raster devices (and those given their pixels), on by
+    // default: a chain of lines is reduced per pixel column to the lines that
+    // change pixels, zero-width polygons of one column to their union, and
+    // rectangles that later ones paint over and shapes wholly outside the clip
+    // and the device are skipped. Off, every operation is drawn as given (other
+    // vector devices, SVG and pictures, always get every operation).
     void SetFastPaths(bool on);
     // Draws the lines and shapes still gathered; call it before ending the painter.
     void Flush();
@@ -67,6 +73,7 @@ private:
     void UpdateFastPaths();
     void EndChain();
     void DrawLines();
+    bool PaintsOpaque(const CPen& pen) const;
     void GatherRectangle(const CBox& page);
     void DrawRectangle(const CBox& page);
     void DrawGatheredRectangles();

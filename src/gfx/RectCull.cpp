@@ -45,9 +45,10 @@ void CRectCull::Finish(const CBox& visible, std::vector<CBox>& out)
 {
     UseArea(visible);
     m_keep.assign(m_rects.size(), 0);
+    m_seen.assign(2 * kBatch, -1);
     for (std::size_t i = m_rects.size(); i-- > 0;) {
         const CBox may = Intersect(m_rects[i].footprint.may, m_area);
-        if (may.IsEmpty() || IsCovered(may))
+        if (may.IsEmpty() || IsRepeatedLater(i) || IsCovered(may))
             continue;
         m_keep[i] = 1;
         Cover(Intersect(m_rects[i].footprint.surely, m_area));
@@ -58,6 +59,21 @@ void CRectCull::Finish(const CBox& visible, std::vector<CBox>& out)
             out.push_back(m_rects[i].page);
     }
     m_rects.clear();
+}
+
+// Whether a rectangle after the i-th is the same; the i-th is remembered for
+// those before it.
+bool CRectCull::IsRepeatedLater(std::size_t i)
+{
+    const CBox& page = m_rects[i].page;
+    std::size_t h = std::size_t(std::uint32_t(page.left)) * 0x9E3779B1u ^ std::size_t(std::uint32_t(page.top)) * 0x85EBCA77u ^
+                    std::size_t(std::uint32_t(page.right)) * 0xC2B2AE3Du ^ std::size_t(std::uint32_t(page.bottom));
+    for (h %= m_seen.size(); m_seen[h] >= 0; h = (h + 1) % m_seen.size()) {
+        if (m_rects[std::size_t(m_seen[h])].page == page)
+            return true;
+    }
+    m_seen[h] = int(i);
+    return false;
 }
 
 void CRectCull::UseArea(const CBox& visible)

@@ -4,8 +4,10 @@
 // left out. Each rectangle comes with the device pixels it may paint and
 // those it surely paints (its footprint); going back from the last, one is
 // drawn only where some pixel it may paint is visible and not surely painted
-// by a rectangle after it. Colours do not matter: any paint over a pixel hides
-// what was there. Where the footprints hold, the page is the same.
+// by a rectangle after it, and no later one is the same rectangle (which
+// paints the same pixels on any device). Colours do not matter: any paint
+// over a pixel hides what was there. Where the footprints hold, the page is
+// the same.
 
 #include <algorithm>
 #include <cstddef>
@@ -70,6 +72,7 @@ private:
         std::uint64_t lastMask;
     };
 
+    bool IsRepeatedLater(std::size_t i);
     void UseArea(const CBox& visible);
     RowSpan SpanOf(const CBox& box) const;
     bool IsCovered(const CBox& box) const;
@@ -78,6 +81,9 @@ private:
 
     std::vector<Gathered> m_rects;
     std::vector<char> m_keep;
+    // The page rectangles after the one looked at, hashed (an open table of
+    // twice the batch, -1 for a free slot).
+    std::vector<int> m_seen;
     // The pixels surely painted by the rectangles after the one looked at, a
     // bit each over the visible area, in rows of whole words.
     CBox m_area;
