@@ -4,6 +4,8 @@
 //   800 x 600: lines reduced per pixel column, markers that later ones paint
 //   over left out, bands merged per pixel column, against drawing every
 //   point (the stacked chart's takes most of a minute: one run);
+// - the printed line chart of the same document as a PDF at 600 dpi, reduced
+//   at the printer's dots, against every point (counter "bytes": its size);
 // - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands,
 //   one a thread, against one thread.
 // The chart code alone on a surface that draws nothing is the floor of both.
@@ -17,10 +19,13 @@
 #include "support/TestDoc.h"
 #include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
+#include "page/PrintedPage.h"
 #include "settings/PlotSettings.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -126,6 +131,40 @@ BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, ScatterChart1M_ChartCodeOnly, 0)->Unit(
 BENCHMARK_CAPTURE(Chart1M_Fast, StackedChart1M_Merged, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Chart1M_EveryPoint, StackedChart1M_EveryPolygon, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, StackedChart1M_ChartCodeOnly, 2)->Unit(benchmark::kMillisecond);
+
+// The PDF of the printed line chart on 200 x 287 mm at 600 dpi, as the
+// export writes it; its size in bytes.
+qint64 PrintLineChart(bool fast)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&out);
+    pdf.setResolution(600);
+    pdf.setPageSize(QPageSize(QSizeF(200, 287), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    CPlotSettings s = Settings(LineDoc(), 1);
+    QPainter painter(&pdf);
+    if (fast) {
+        DrawPrintedPage(painter, 600 / 25.4, 200, 287, LineDoc(), s, kWidth, kHeight);
+    } else {
+        CPainterDC dc(painter, 600 / 25.4);
+        dc.m_bPrinting = true;
+        dc.SetPrintableSize(200, 287);
+        DrawPage(dc, LineDoc(), s, kWidth, kHeight);
+    }
+    painter.end();
+    return out.size();
+}
+
+void PrintedLineChart1M_Pdf(benchmark::State& state, bool fast)
+{
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes = PrintLineChart(fast);
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK_CAPTURE(PrintedLineChart1M_Pdf, Reduced, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PrintedLineChart1M_Pdf, EveryPoint, false)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_Surface2000_OneThread(benchmark::State& state)
 {

@@ -7,7 +7,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -159,13 +158,19 @@ void CPainterDC::UpdateFastPaths()
     m_bCull = fast;
     m_bReduceLines = fast && std::abs(t.m11()) >= 1.0 && std::abs(t.m22()) >= 1.0;
     const bool whole = IsWhole(t.m11()) && IsWhole(t.m22()) && IsWhole(t.dx()) && IsWhole(t.dy());
-    m_wholeMap = {fast && whole, (long long)t.m11(), (long long)t.m22(), (long long)t.dx(), (long long)t.dy()};
+    m_wholeMap = whole ? WholeMap{fast, (long long)t.m11(), (long long)t.m22(), (long long)t.dx(), (long long)t.dy()}
+                       : WholeMap{};
 }
 
 void CPainterDC::Flush()
 {
     EndChain();
     DrawGatheredRectangles();
+    DrawSpans();
+}
+
+void CPainterDC::DrawSpans()
+{
     m_spans.Finish(m_lines);
     for (const CLine& l : m_lines) {
         const CPoint polygon[2] = {l.from, l.to};
@@ -316,21 +321,32 @@ void CPainterDC::GatherRectangle(const CBox& page)
         UsePen();
         UseBrush();
     }
-    const CPen& pen = GetCurrentPen();
-    const int width = pen.width;
-    if (m_wholeMap.valid && width <= 0 && !IsDashed(pen)) {
-        const WholeMap& m = m_wholeMap;
-        const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
-        const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
-        m_rects.Add(page, RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)));
+    if (HasWholeFootprints()) {
+        m_rects.Add(page, WholeFootprint(page));
         return;
     }
+    const CPen& pen = GetCurrentPen();
     const QTransform& t = m_toDevice;
     const double x1 = t.m11() * page.left + t.dx(), x2 = t.m11() * page.right + t.dx();
     const double y1 = t.m22() * page.top + t.dy(), y2 = t.m22() * page.bottom + t.dy();
-    const double penWidth = std::max(0, width) * std::max(std::abs(t.m11()), std::abs(t.m22()));
+    const double penWidth = std::max(0, pen.width) * std::max(std::abs(t.m11()), std::abs(t.m22()));
     m_rects.Add(page, RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), penWidth,
                                     !IsDashed(pen)));
+}
+
+// Page points map to whole device pixels and the pen is solid and one pixel wide.
+bool CPainterDC::HasWholeFootprints() const
+{
+    const CPen& pen = GetCurrentPen();
+    return m_wholeMap.valid && pen.width <= 0 && !IsDashed(pen);
+}
+
+CRectFootprint CPainterDC::WholeFootprint(const CBox& page) const
+{
+    const WholeMap& m = m_wholeMap;
+    const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
+    const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
+    return RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
 void CPainterDC::DrawRectangle(const CBox& page)
@@ -351,8 +367,7 @@ void CPainterDC::DrawGatheredRectangles()
     const CBox inside{int(std::ceil(v.left())), int(std::ceil(v.top())), int(std::floor(v.right())) - 1,
                       int(std::floor(v.bottom())) - 1};
     m_rects.Finish(v.isEmpty() ? CBox{} : visible, m_kept);
-    const CPen& pen = GetCurrentPen();
-    const bool direct = m_bDirectBoxes && m_wholeMap.valid && pen.width <= 0 && !IsDashed(pen);
+    const bool direct = m_bDirectBoxes && HasWholeFootprints();
     for (const CBox& page : m_kept) {
         if (!direct || !WriteDirectly(page, inside))
             DrawRectangle(page);
@@ -360,16 +375,12 @@ void CPainterDC::DrawGatheredRectangles()
     m_kept.clear();
 }
 
-// A rectangle of whole device corners, not flat, wholly inside the clip.
+// A rectangle that is not flat, wholly inside the clip.
 bool CPainterDC::WriteDirectly(const CBox& page, const CBox& inside)
 {
-    const WholeMap& m = m_wholeMap;
-    const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
-    const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
-    const CBox box{int(std::max<long long>(std::min(x1, x2), INT_MIN)), int(std::max<long long>(std::min(y1, y2), INT_MIN)),
-                   int(std::min<long long>(std::max(x1, x2), INT_MAX)), int(std::min<long long>(std::max(y1, y2), INT_MAX))};
-    if (box.left >= box.right || box.top >= box.bottom || box.left < inside.left || box.top < inside.top ||
-        box.right > inside.right || box.bottom > inside.bottom)
+    const CBox box = WholeFootprint(page).surely;
+    if (box.IsEmpty() || box.left < inside.left || box.top < inside.top || box.right > inside.right ||
+        box.bottom > inside.bottom)
         return false;
     WriteDirectBox(*m_pImage, box, m_painter.pen().color().rgb(), m_painter.brush().color().rgb());
     return true;

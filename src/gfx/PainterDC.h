@@ -73,8 +73,11 @@ private:
     void UpdateFastPaths();
     void EndChain();
     void DrawLines();
+    void DrawSpans();
     bool PaintsOpaque(const CPen& pen) const;
     void GatherRectangle(const CBox& page);
+    bool HasWholeFootprints() const;
+    CRectFootprint WholeFootprint(const CBox& page) const;
     void DrawRectangle(const CBox& page);
     void DrawGatheredRectangles();
     bool WriteDirectly(const CBox& page, const CBox& inside);
