@@ -297,41 +297,41 @@ bool CPainterDC::PaintsOpaque(const CPen& pen) const
     return pen.width <= 0 || pen.width * std::min(std::abs(t.m11()), std::abs(t.m22())) >= 1.0;
 }
 
+// Rectangles that later ones paint over are left out (the scatter chart's
+// markers, many to a pixel). While some are gathered, the pen, brush and
+// mapping stay those they were gathered with.
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
-    if (m_bCull && PaintsOpaque(GetCurrentPen())) {
-        GatherRectangle({left, top, right, bottom});
+    const CBox page{left, top, right, bottom};
+    if (!m_rects.IsEmpty() && !m_rects.IsFull()) {
+        m_rects.Add(page, m_bWholeRects ? WholeFootprint(page) : Footprint(page));
         return;
     }
     Flush();
+    if (m_bCull && PaintsOpaque(GetCurrentPen())) {
+        // The gathered rectangles are drawn with the pen and brush in force now.
+        UsePen();
+        UseBrush();
+        m_bWholeRects = HasWholeFootprints();
+        m_rects.Add(page, m_bWholeRects ? WholeFootprint(page) : Footprint(page));
+        return;
+    }
     if (IsOutside(left, top, right, bottom))
         return;
     UsePen();
     UseBrush();
-    DrawRectangle({left, top, right, bottom});
+    DrawRectangle(page);
 }
 
-// Rectangles that later ones paint over are left out (the scatter chart's
-// markers, many to a pixel).
-void CPainterDC::GatherRectangle(const CBox& page)
+CRectFootprint CPainterDC::Footprint(const CBox& page) const
 {
-    if (m_rects.IsEmpty() || m_rects.IsFull()) {
-        Flush();
-        // The gathered rectangles are drawn with the pen and brush in force now.
-        UsePen();
-        UseBrush();
-    }
-    if (HasWholeFootprints()) {
-        m_rects.Add(page, WholeFootprint(page));
-        return;
-    }
     const CPen& pen = GetCurrentPen();
     const QTransform& t = m_toDevice;
     const double x1 = t.m11() * page.left + t.dx(), x2 = t.m11() * page.right + t.dx();
     const double y1 = t.m22() * page.top + t.dy(), y2 = t.m22() * page.bottom + t.dy();
     const double penWidth = std::max(0, pen.width) * std::max(std::abs(t.m11()), std::abs(t.m22()));
-    m_rects.Add(page, RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), penWidth,
-                                    !IsDashed(pen)));
+    return RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), penWidth,
+                         !IsDashed(pen));
 }
 
 // Page points map to whole device pixels and the pen is solid and one pixel wide.
@@ -339,14 +339,6 @@ bool CPainterDC::HasWholeFootprints() const
 {
     const CPen& pen = GetCurrentPen();
     return m_wholeMap.valid && pen.width <= 0 && !IsDashed(pen);
-}
-
-CRectFootprint CPainterDC::WholeFootprint(const CBox& page) const
-{
-    const WholeMap& m = m_wholeMap;
-    const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
-    const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
-    return RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
 void CPainterDC::DrawRectangle(const CBox& page)
@@ -367,7 +359,7 @@ void CPainterDC::DrawGatheredRectangles()
     const CBox inside{int(std::ceil(v.left())), int(std::ceil(v.top())), int(std::floor(v.right())) - 1,
                       int(std::floor(v.bottom())) - 1};
     m_rects.Finish(v.isEmpty() ? CBox{} : visible, m_kept);
-    const bool direct = m_bDirectBoxes && HasWholeFootprints();
+    const bool direct = m_bDirectBoxes && m_bWholeRects;
     for (const CBox& page : m_kept) {
         if (!direct || !WriteDirectly(page, inside))
             DrawRectangle(page);
@@ -390,10 +382,11 @@ bool CPainterDC::WriteDirectly(const CBox& page, const CBox& inside)
 // stacked chart's bands between columns of one pixel).
 void CPainterDC::DoPolygon(const CPoint* points, int count)
 {
-    EndChain();
-    const bool merge = m_bReduceLines && !IsDashed(GetCurrentPen());
-    if (merge && m_spans.Add(points, count))
+    // A run gathered means no chain of lines, and the pen, brush and mapping
+    // it was gathered with.
+    if (m_spans.Add(points, count))
         return;
+    const bool merge = m_bReduceLines && !IsDashed(GetCurrentPen());
     Flush();
     if (IsOutside(points, count))
         return;

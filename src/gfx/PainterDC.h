@@ -75,9 +75,16 @@ private:
     void DrawLines();
     void DrawSpans();
     bool PaintsOpaque(const CPen& pen) const;
-    void GatherRectangle(const CBox& page);
     bool HasWholeFootprints() const;
-    CRectFootprint WholeFootprint(const CBox& page) const;
+    CRectFootprint Footprint(const CBox& page) const;
+    // Kept inline: it runs for every marker of a scatter chart.
+    CRectFootprint WholeFootprint(const CBox& page) const
+    {
+        const WholeMap& m = m_wholeMap;
+        const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
+        const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
+        return RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+    }
     void DrawRectangle(const CBox& page);
     void DrawGatheredRectangles();
     bool WriteDirectly(const CBox& page, const CBox& inside);
@@ -133,6 +140,7 @@ private:
     CSpanRun m_spans;
     std::vector<CLine> m_lines;
     CRectCull m_rects;
+    bool m_bWholeRects = false;  // the gathered rectangles have whole footprints
     std::vector<CBox> m_kept;
     // Raster devices take glyph runs with our own positions; others get one
     // drawText per character (SVG and the preview need real text items).

@@ -1,7 +1,5 @@
 #include "gfx/SpanRun.h"
 
-#include <algorithm>
-
 namespace {
 
 // Single points kept at most before the run must end.
@@ -9,18 +7,18 @@ constexpr std::size_t kMaxPoints = 4096;
 
 }  // namespace
 
-bool CSpanRun::Take(const CPoint* points, int count)
+bool CSpanRun::Start(const CPoint* points, int count)
 {
-    const int x = points[0].x;
-    if (!IsEmpty() && x != m_x)
+    int low = 0, high = 0;
+    if (!Extent(points, count, points[0].x, low, high))
         return false;
-    int low = points[0].y, high = points[0].y;
-    for (int i = 1; i < count; ++i) {
-        if (points[i].x != x)
-            return false;
-        low = std::min(low, points[i].y);
-        high = std::max(high, points[i].y);
-    }
+    m_x = points[0].x;
+    return Join(low, high);
+}
+
+// A span or point at the run's x: joins the run where it overlaps it.
+bool CSpanRun::Join(int low, int high)
+{
     if (low == high) {
         if (m_points.size() >= kMaxPoints)
             return false;
@@ -36,7 +34,6 @@ bool CSpanRun::Take(const CPoint* points, int count)
     } else {
         return false;
     }
-    m_x = x;
     return true;
 }
 

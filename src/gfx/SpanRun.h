@@ -8,21 +8,46 @@
 
 #include "gfx/LineRun.h"
 
+#include <algorithm>
 #include <vector>
 
 class CSpanRun {
 public:
     // Takes the polygon when it is zero-width and continues the run; false
-    // leaves it to the caller, who ends the run (Finish) and draws it.
-    bool Add(const CPoint* points, int count) { return !IsEmpty() && Take(points, count); }
+    // leaves it to the caller, who ends the run (Finish) and draws it. Kept
+    // inline: it runs for every pair of columns of a stacked chart.
+    bool Add(const CPoint* points, int count)
+    {
+        int low = 0, high = 0;
+        if (IsEmpty() || !Extent(points, count, m_x, low, high))
+            return false;
+        if (m_bSpan && low < high && low <= m_yHigh && high >= m_yLow) {
+            m_yLow = std::min(m_yLow, low);
+            m_yHigh = std::max(m_yHigh, high);
+            return true;
+        }
+        return Join(low, high);
+    }
     // Starts a run with the polygon when it is zero-width (no run gathered).
-    bool Start(const CPoint* points, int count) { return Take(points, count); }
+    bool Start(const CPoint* points, int count);
     // Ends the run: the polygons to draw go to out, each as two points.
     void Finish(std::vector<CLine>& out);
 
 private:
     bool IsEmpty() const { return !m_bSpan && m_points.empty(); }
-    bool Take(const CPoint* points, int count);
+    // The lowest and highest y of a polygon whose points all lie at x.
+    static bool Extent(const CPoint* points, int count, int x, int& low, int& high)
+    {
+        low = high = points[0].y;
+        for (int i = 0; i < count; ++i) {
+            if (points[i].x != x)
+                return false;
+            low = std::min(low, points[i].y);
+            high = std::max(high, points[i].y);
+        }
+        return true;
+    }
+    bool Join(int low, int high);
 
     bool m_bSpan = false;
     int m_x = 0;
