@@ -43,15 +43,18 @@ CRectFootprint RectFootprint(double x1, double y1, double x2, double y2, double 
 
 void CRectCull::Finish(const CBox& visible, std::vector<CBox>& out)
 {
-    UseArea(visible);
+    if (m_rects.empty())
+        return;
+    const bool cover = UseArea(visible);
     m_keep.assign(m_rects.size(), 0);
-    m_seen.assign(2 * kBatch, -1);
+    m_seen.assign(2 * m_rects.size() + 1, -1);
     for (std::size_t i = m_rects.size(); i-- > 0;) {
         const CBox may = Intersect(m_rects[i].footprint.may, m_area);
-        if (may.IsEmpty() || IsRepeatedLater(i) || IsCovered(may))
+        if (may.IsEmpty() || IsRepeatedLater(i) || (cover && IsCovered(may)))
             continue;
         m_keep[i] = 1;
-        Cover(Intersect(m_rects[i].footprint.surely, m_area));
+        if (cover)
+            Cover(Intersect(m_rects[i].footprint.surely, m_area));
     }
     Uncover();
     for (std::size_t i = 0; i < m_rects.size(); ++i) {
@@ -76,15 +79,25 @@ bool CRectCull::IsRepeatedLater(std::size_t i)
     return false;
 }
 
-void CRectCull::UseArea(const CBox& visible)
+// The visible pixels the gathered rectangles may paint; whether their
+// coverage is followed there (not on a page too large for it).
+bool CRectCull::UseArea(const CBox& visible)
 {
-    m_area = visible;
-    if (visible.IsEmpty())
-        return;
-    m_nWords = (std::size_t(visible.right - visible.left) + 64) / 64;
-    const std::size_t size = m_nWords * (std::size_t(visible.bottom - visible.top) + 1);
+    CBox reach = m_rects.front().footprint.may;
+    for (const Gathered& r : m_rects) {
+        reach = {std::min(reach.left, r.footprint.may.left), std::min(reach.top, r.footprint.may.top),
+                 std::max(reach.right, r.footprint.may.right), std::max(reach.bottom, r.footprint.may.bottom)};
+    }
+    m_area = Intersect(reach, visible);
+    if (m_area.IsEmpty())
+        return false;
+    m_nWords = (std::size_t(m_area.right - m_area.left) + 64) / 64;
+    const std::size_t size = m_nWords * (std::size_t(m_area.bottom - m_area.top) + 1);
+    if (size > kMaxCoverWords)
+        return false;
     if (m_bits.size() < size)
         m_bits.resize(size, 0);
+    return true;
 }
 
 // The words of a row a box spans, and the masks of its first and last word.

@@ -50,6 +50,9 @@ class CRectCull {
 public:
     // Rectangles gathered at most before they must be drawn.
     static constexpr std::size_t kBatch = std::size_t(1) << 14;
+    // The bits of coverage kept at most (32 MB): a larger area (a page of
+    // metres at a printer's resolution) leaves out only repeated rectangles.
+    static constexpr std::size_t kMaxCoverWords = std::size_t(1) << 22;
 
     bool IsEmpty() const { return m_rects.empty(); }
     bool IsFull() const { return m_rects.size() >= kBatch; }
@@ -73,7 +76,7 @@ private:
     };
 
     bool IsRepeatedLater(std::size_t i);
-    void UseArea(const CBox& visible);
+    bool UseArea(const CBox& visible);
     RowSpan SpanOf(const CBox& box) const;
     bool IsCovered(const CBox& box) const;
     void Cover(const CBox& box);

@@ -108,34 +108,40 @@ TEST(RectCull, ScatterMarkersDrawTheSamePixels)
 }
 
 // The cull itself: a rectangle is left out when later ones surely paint every
-// pixel it may paint, or when none of those pixels is visible.
+// pixel it may paint, when the same page rectangle comes again later, or when
+// none of its pixels is visible. Rectangles are told apart by their left.
 TEST(RectCull, LeavesOutWhatLaterOnesPaintOver)
 {
-    const CBox visible{0, 0, 99, 99};
+    const CBox visible{0, 0, 99, 99}, huge{0, 0, 199999, 199999};
     const CRectFootprint exact = RectFootprint(10, 10, 14, 14);
     const CRectFootprint left = RectFootprint(10, 10, 12, 14), right = RectFootprint(12, 10, 14, 14);
     const CRectFootprint loose = RectFootprint(10.5, 10.5, 14.5, 14.5, 0.0, true);
     const CRectFootprint outside = RectFootprint(100, 10, 104, 14);
+    const CRectFootprint far = RectFootprint(100000, 100000, 100004, 100004);
     struct Case {
         const char* name;
-        std::vector<CRectFootprint> rects;
+        std::vector<std::pair<int, CRectFootprint>> rects;
         std::vector<int> drawn;
+        CBox visible;
     };
     const Case cases[] = {
-        {"the same one later", {exact, exact}, {1}},
-        {"two halves later", {exact, left, right}, {1, 2}},
-        {"a half later", {exact, left}, {0, 1}},
-        {"a looser one later", {exact, loose}, {0, 1}},
-        {"a looser one earlier", {loose, exact}, {0, 1}},
-        {"off the visible area", {outside, exact}, {1}},
+        {"the same pixels later", {{0, exact}, {1, exact}}, {1}, visible},
+        {"two halves later", {{0, exact}, {1, left}, {2, right}}, {1, 2}, visible},
+        {"a half later", {{0, exact}, {1, left}}, {0, 1}, visible},
+        {"a looser one later", {{0, exact}, {1, loose}}, {0, 1}, visible},
+        {"a looser one earlier", {{0, loose}, {1, exact}}, {0, 1}, visible},
+        {"the same rectangle later", {{0, loose}, {1, exact}, {0, loose}}, {1, 0}, visible},
+        {"off the visible area", {{0, outside}, {1, exact}}, {1}, visible},
+        {"too far apart to follow", {{0, exact}, {1, left}, {2, right}, {3, far}}, {0, 1, 2, 3}, huge},
+        {"repeated, too far apart to follow", {{0, exact}, {1, far}, {0, exact}}, {1, 0}, huge},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CRectCull cull;
-        for (std::size_t i = 0; i < c.rects.size(); ++i)
-            cull.Add({int(i), 0, 0, 0}, c.rects[i]);
+        for (const auto& [id, footprint] : c.rects)
+            cull.Add({id, 0, 0, 0}, footprint);
         std::vector<CBox> out;
-        cull.Finish(visible, out);
+        cull.Finish(c.visible, out);
         std::vector<int> drawn;
         for (const CBox& page : out)
             drawn.push_back(page.left);
