@@ -1,7 +1,11 @@
 // The QPainter back end's shortcuts and banded drawing on charts the size
 // of real data, each next to its peer in the same run:
-// - the line chart of 10 x 1,000,000 values at 800 x 600, lines reduced per
-//   pixel column, against drawing every point;
+// - the line, scatter and stacked charts of 10 x 1,000,000 values at
+//   800 x 600: lines reduced per pixel column, markers that later ones paint
+//   over left out, bands merged per pixel column, against drawing every
+//   point (the stacked chart's takes most of a minute: one run);
+// - the printed line chart of the same document as a PDF at 600 dpi, reduced
+//   at the printer's dots, against every point (counter "bytes": its size);
 // - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands,
 //   one a thread, against one thread.
 // The chart code alone on a surface that draws nothing is the floor of both.
@@ -15,10 +19,13 @@
 #include "support/TestDoc.h"
 #include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
+#include "page/PrintedPage.h"
 #include "settings/PlotSettings.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -85,21 +92,20 @@ QImage DrawBanded(const CSorvDoc& doc, int type, int bands)
     return image;
 }
 
-void BM_LineChart1M_Reduced(benchmark::State& state)
+// A 2D chart of the 10 x 1M document (type 0 scatter, 1 line, 2 stacked)
+// with the shortcuts; checked once against every point.
+void Chart1M_Fast(benchmark::State& state, int type)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, true));
-    static const bool identical = DrawOneThread(LineDoc(), 1, true) == DrawOneThread(LineDoc(), 1, false);
-    state.counters["identical"] = identical;
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), type, true));
+    state.counters["identical"] = DrawOneThread(LineDoc(), type, true) == DrawOneThread(LineDoc(), type, false);
 }
-BENCHMARK(BM_LineChart1M_Reduced)->Unit(benchmark::kMillisecond);
 
-void BM_LineChart1M_EveryPoint(benchmark::State& state)
+void Chart1M_EveryPoint(benchmark::State& state, int type)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), 1, false));
+        benchmark::DoNotOptimize(DrawOneThread(LineDoc(), type, false));
 }
-BENCHMARK(BM_LineChart1M_EveryPoint)->Unit(benchmark::kMillisecond);
 
 // The chart code alone, the floor of the drawings above.
 void ChartCodeOnly(benchmark::State& state, const CSorvDoc& doc, int type)
@@ -111,11 +117,54 @@ void ChartCodeOnly(benchmark::State& state, const CSorvDoc& doc, int type)
     }
 }
 
-void BM_LineChart1M_ChartCodeOnly(benchmark::State& state)
+void Chart1M_ChartCodeOnly(benchmark::State& state, int type)
 {
-    ChartCodeOnly(state, LineDoc(), 1);
+    ChartCodeOnly(state, LineDoc(), type);
 }
-BENCHMARK(BM_LineChart1M_ChartCodeOnly)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(Chart1M_Fast, LineChart1M_Reduced, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_EveryPoint, LineChart1M_EveryPoint, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, LineChart1M_ChartCodeOnly, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_Fast, ScatterChart1M_Culled, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_EveryPoint, ScatterChart1M_EveryMarker, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, ScatterChart1M_ChartCodeOnly, 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_Fast, StackedChart1M_Merged, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Chart1M_EveryPoint, StackedChart1M_EveryPolygon, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(Chart1M_ChartCodeOnly, StackedChart1M_ChartCodeOnly, 2)->Unit(benchmark::kMillisecond);
+
+// The PDF of the printed line chart on 200 x 287 mm at 600 dpi, as the
+// export writes it; its size in bytes.
+qint64 PrintLineChart(bool fast)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&out);
+    pdf.setResolution(600);
+    pdf.setPageSize(QPageSize(QSizeF(200, 287), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    CPlotSettings s = Settings(LineDoc(), 1);
+    QPainter painter(&pdf);
+    if (fast) {
+        DrawPrintedPage(painter, 600 / 25.4, 200, 287, LineDoc(), s, kWidth, kHeight);
+    } else {
+        CPainterDC dc(painter, 600 / 25.4);
+        dc.m_bPrinting = true;
+        dc.SetPrintableSize(200, 287);
+        DrawPage(dc, LineDoc(), s, kWidth, kHeight);
+    }
+    painter.end();
+    return out.size();
+}
+
+void PrintedLineChart1M_Pdf(benchmark::State& state, bool fast)
+{
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes = PrintLineChart(fast);
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK_CAPTURE(PrintedLineChart1M_Pdf, Reduced, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PrintedLineChart1M_Pdf, EveryPoint, false)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_Surface2000_OneThread(benchmark::State& state)
 {

@@ -32,7 +32,6 @@ void CLineRun::AddOther(CPoint to, std::vector<CLine>& out)
     m_nPoints = 1;
     m_yFirst = m_yLow = m_yHigh = m_ptEnd.y;
     m_nLow = m_nHigh = 0;
-    m_bStillAtLow = m_bStillAtHigh = false;
     AddToColumn(to);
 }
 
@@ -53,10 +52,11 @@ void CLineRun::EndColumn(std::vector<CLine>& out)
         out.push_back({{x, y}, {x, kept[i].second}});
         y = kept[i].second;
     }
-    if (m_bStillAtLow)
-        out.push_back({{x, m_yLow}, {x, m_yLow}});
-    if (m_bStillAtHigh && m_yHigh != m_yLow)
-        out.push_back({{x, m_yHigh}, {x, m_yHigh}});
+    std::sort(m_still.begin(), m_still.end());
+    m_still.erase(std::unique(m_still.begin(), m_still.end()), m_still.end());
+    for (int still : m_still)
+        out.push_back({{x, still}, {x, still}});
+    m_still.clear();
     m_nPoints = 0;
 }
 

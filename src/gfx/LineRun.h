@@ -2,8 +2,9 @@
 // A chain of connected lines (LineTo after LineTo) reduced, per column of equal
 // x, to the lines through the column's first, lowest, highest and last points.
 // Every line within a column is vertical, so the lines kept cover the same
-// pixels as all of them; a chain that stood still at the lowest or highest
-// point keeps that zero-length line, which on its own marks a pixel.
+// pixels as all of them; each point where the chain stood still keeps its
+// zero-length line (once), which on its own marks a pixel: where a page point
+// is not a whole device pixel, that pixel may lie beside the column's lines.
 
 #include "gfx/GdiTypes.h"
 
@@ -35,19 +36,16 @@ public:
 private:
     void AddToColumn(CPoint to)
     {
-        const bool still = to.y == m_ptEnd.y;
+        if (to.y == m_ptEnd.y && (m_still.empty() || m_still.back() != to.y))
+            m_still.push_back(to.y);
         if (to.y < m_yLow) {
             m_yLow = to.y;
             m_nLow = m_nPoints;
-            m_bStillAtLow = false;
         }
         if (to.y > m_yHigh) {
             m_yHigh = to.y;
             m_nHigh = m_nPoints;
-            m_bStillAtHigh = false;
         }
-        m_bStillAtLow |= still && to.y == m_yLow;
-        m_bStillAtHigh |= still && to.y == m_yHigh;
         ++m_nPoints;
         m_ptEnd = to;
     }
@@ -65,6 +63,5 @@ private:
     int m_yFirst = 0;
     int m_yLow = 0;
     int m_yHigh = 0;
-    bool m_bStillAtLow = false;
-    bool m_bStillAtHigh = false;
+    std::vector<int> m_still;  // y of the column's zero-length lines
 };

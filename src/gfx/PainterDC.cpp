@@ -1,5 +1,7 @@
 #include "gfx/PainterDC.h"
 
+#include "gfx/DirectBox.h"
+
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintEngine>
@@ -83,9 +85,11 @@ CPainterDC::CPainterDC(QPainter& painter, double dotsPerMm)
     m_painter.setBackgroundMode(Qt::TransparentMode);
     const QPaintEngine* engine = painter.paintEngine();
     m_bGlyphRuns = engine && engine->type() == QPaintEngine::Raster;
-    const QPaintDevice* device = painter.device();
+    QPaintDevice* device = painter.device();
     if (m_bGlyphRuns && device && device->devType() == QInternal::Image) {
-        const auto* image = static_cast<const QImage*>(device);
+        auto* image = static_cast<QImage*>(device);
+        m_pImage = image;
+        m_bDirectBoxes = TakesDirectBoxes(*image);
         m_device = QRectF(0, 0, image->width(), image->height());
         m_ratio = QTransform::fromScale(image->devicePixelRatio(), image->devicePixelRatio());
     }
@@ -105,6 +109,14 @@ CPainterDC::~CPainterDC()
         Flush();
 }
 
+void CPainterDC::SetDevicePixels(int width, int height)
+{
+    Flush();
+    m_device = QRectF(0, 0, width, height);
+    m_visible = BaseVisible();
+    UpdateFastPaths();
+}
+
 void CPainterDC::SetFastPaths(bool on)
 {
     Flush();
@@ -119,6 +131,11 @@ bool IsWhole(double v)
     return v == std::trunc(v) && std::abs(v) < 1e6;
 }
 
+bool IsDashed(const CPen& pen)
+{
+    return pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
+}
+
 // Device pixels a shape's outline may reach beyond its points: three pen
 // widths (a miter join cut at QPen's miter limit reaches a little over two
 // widths from its point) and two pixels of rounding.
@@ -130,20 +147,39 @@ double OutlineMargin(const CPen& pen, const QTransform& t)
 
 }  // namespace
 
-// Lines are reduced where a page point is a whole device pixel (the screen,
-// with any whole device pixel ratio); shapes are skipped where the device
-// size is known and the transform keeps rectangles upright.
+// Shapes are skipped where the device size is known and the transform keeps
+// rectangles upright; lines and zero-width polygons are reduced where, besides,
+// a page unit is at least a device pixel (the screen at any pixel ratio).
 void CPainterDC::UpdateFastPaths()
 {
     const QTransform& t = m_toDevice;
     const bool upright = t.type() <= QTransform::TxScale;
     const bool fast = m_bFastPaths && !m_device.isEmpty() && upright;
     m_bCull = fast;
-    m_bReduceLines = fast && IsWhole(t.m11()) && IsWhole(t.m22()) && t.m11() != 0 && t.m22() != 0 &&
-                     IsWhole(t.dx()) && IsWhole(t.dy());
+    m_bReduceLines = fast && std::abs(t.m11()) >= 1.0 && std::abs(t.m22()) >= 1.0;
+    const bool whole = IsWhole(t.m11()) && IsWhole(t.m22()) && IsWhole(t.dx()) && IsWhole(t.dy());
+    m_wholeMap = whole ? WholeMap{fast, (long long)t.m11(), (long long)t.m22(), (long long)t.dx(), (long long)t.dy()}
+                       : WholeMap{};
 }
 
 void CPainterDC::Flush()
+{
+    EndChain();
+    DrawGatheredRectangles();
+    DrawSpans();
+}
+
+void CPainterDC::DrawSpans()
+{
+    m_spans.Finish(m_lines);
+    for (const CLine& l : m_lines) {
+        const CPoint polygon[2] = {l.from, l.to};
+        m_painter.drawPolygon(ToQPoints(polygon, 2), 2, Qt::OddEvenFill);
+    }
+    m_lines.clear();
+}
+
+void CPainterDC::EndChain()
 {
     m_run.Finish(m_lines);
     DrawLines();
@@ -160,6 +196,12 @@ void CPainterDC::OnPenChanged()
 {
     Flush();  // the gathered lines keep the pen they were drawn with
     m_bPenDirty = true;
+}
+
+void CPainterDC::OnBrushChanged()
+{
+    Flush();  // the gathered polygons keep the brush they were drawn with
+    m_bBrushDirty = true;
 }
 
 void CPainterDC::OnMappingChanged()
@@ -237,8 +279,7 @@ void CPainterDC::DoLine(CPoint from, CPoint to)
     if (!m_run.Continues(from)) {
         Flush();
         UsePen();
-        const int style = GetCurrentPen().style;
-        if (!m_bReduceLines || (style >= PS_DASH && style <= PS_DASHDOTDOT)) {
+        if (!m_bReduceLines || IsDashed(GetCurrentPen())) {
             m_painter.drawLine(from.x, from.y, to.x, to.y);
             return;
         }
@@ -249,24 +290,111 @@ void CPainterDC::DoLine(CPoint from, CPoint to)
         DrawLines();
 }
 
+// QPainter blends a pen thinner than a device pixel into what lies below.
+bool CPainterDC::PaintsOpaque(const CPen& pen) const
+{
+    const QTransform& t = m_toDevice;
+    return pen.width <= 0 || pen.width * std::min(std::abs(t.m11()), std::abs(t.m22())) >= 1.0;
+}
+
+// Rectangles that later ones paint over are left out (the scatter chart's
+// markers, many to a pixel). While some are gathered, the pen, brush and
+// mapping stay those they were gathered with.
 void CPainterDC::DoRectangle(int left, int top, int right, int bottom)
 {
+    const CBox page{left, top, right, bottom};
+    if (!m_rects.IsEmpty() && !m_rects.IsFull()) {
+        m_rects.Add(page, m_bWholeRects ? WholeFootprint(page) : Footprint(page));
+        return;
+    }
     Flush();
+    if (m_bCull && PaintsOpaque(GetCurrentPen())) {
+        // The gathered rectangles are drawn with the pen and brush in force now.
+        UsePen();
+        UseBrush();
+        m_bWholeRects = HasWholeFootprints();
+        m_rects.Add(page, m_bWholeRects ? WholeFootprint(page) : Footprint(page));
+        return;
+    }
     if (IsOutside(left, top, right, bottom))
         return;
     UsePen();
     UseBrush();
-    m_painter.drawRect(QRectF(QPointF(std::min(left, right), std::min(top, bottom)),
-                              QPointF(std::max(left, right), std::max(top, bottom))));
+    DrawRectangle(page);
 }
 
+CRectFootprint CPainterDC::Footprint(const CBox& page) const
+{
+    const CPen& pen = GetCurrentPen();
+    const QTransform& t = m_toDevice;
+    const double x1 = t.m11() * page.left + t.dx(), x2 = t.m11() * page.right + t.dx();
+    const double y1 = t.m22() * page.top + t.dy(), y2 = t.m22() * page.bottom + t.dy();
+    const double penWidth = std::max(0, pen.width) * std::max(std::abs(t.m11()), std::abs(t.m22()));
+    return RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), penWidth,
+                         !IsDashed(pen));
+}
+
+// Page points map to whole device pixels and the pen is solid and one pixel wide.
+bool CPainterDC::HasWholeFootprints() const
+{
+    const CPen& pen = GetCurrentPen();
+    return m_wholeMap.valid && pen.width <= 0 && !IsDashed(pen);
+}
+
+void CPainterDC::DrawRectangle(const CBox& page)
+{
+    m_painter.drawRect(QRectF(QPointF(std::min(page.left, page.right), std::min(page.top, page.bottom)),
+                              QPointF(std::max(page.left, page.right), std::max(page.top, page.bottom))));
+}
+
+void CPainterDC::DrawGatheredRectangles()
+{
+    if (m_rects.IsEmpty())
+        return;
+    // Pixels partly inside the visible area may change; those wholly inside
+    // take rectangles written straight into an image.
+    const QRectF& v = m_visible;
+    const CBox visible{int(std::floor(v.left())), int(std::floor(v.top())), int(std::ceil(v.right())) - 1,
+                       int(std::ceil(v.bottom())) - 1};
+    const CBox inside{int(std::ceil(v.left())), int(std::ceil(v.top())), int(std::floor(v.right())) - 1,
+                      int(std::floor(v.bottom())) - 1};
+    m_rects.Finish(v.isEmpty() ? CBox{} : visible, m_kept);
+    const bool direct = m_bDirectBoxes && m_bWholeRects;
+    for (const CBox& page : m_kept) {
+        if (!direct || !WriteDirectly(page, inside))
+            DrawRectangle(page);
+    }
+    m_kept.clear();
+}
+
+// A rectangle that is not flat, wholly inside the clip.
+bool CPainterDC::WriteDirectly(const CBox& page, const CBox& inside)
+{
+    const CBox box = WholeFootprint(page).surely;
+    if (box.IsEmpty() || box.left < inside.left || box.top < inside.top || box.right > inside.right ||
+        box.bottom > inside.bottom)
+        return false;
+    WriteDirectBox(*m_pImage, box, m_painter.pen().color().rgb(), m_painter.brush().color().rgb());
+    return true;
+}
+
+// Zero-width polygons drawn one after the other merge into spans (the
+// stacked chart's bands between columns of one pixel).
 void CPainterDC::DoPolygon(const CPoint* points, int count)
 {
+    // A run gathered means no chain of lines, and the pen, brush and mapping
+    // it was gathered with.
+    if (m_spans.Add(points, count))
+        return;
+    const bool merge = m_bReduceLines && !IsDashed(GetCurrentPen());
     Flush();
     if (IsOutside(points, count))
         return;
     UsePen();
     UseBrush();
+    // A new run is drawn with the pen and brush in force now.
+    if (merge && m_spans.Start(points, count))
+        return;
     m_painter.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
 }
 

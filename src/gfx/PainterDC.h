@@ -6,6 +6,8 @@
 
 #include "gfx/DC.h"
 #include "gfx/LineRun.h"
+#include "gfx/RectCull.h"
+#include "gfx/SpanRun.h"
 #include "gfx/TextCodec.h"
 
 #include <QFont>
@@ -24,18 +26,25 @@ public:
     // Draws what is still gathered, if the painter is still active.
     ~CPainterDC() override;
 
-    // Exact shortcuts on raster devices, on by default: a chain of lines is
-    // reduced per pixel column to the lines that change pixels, and shapes
-    // wholly outside the clip and the device are skipped. Off, every operation
-    // is drawn as given (vector devices always get every operation).
+    // The size in its own pixels of a device that is no image, a printer or
+    // PDF page (at the resolution the paper mapping uses): the shortcuts then
+    // work at the device's resolution, so that the page it prints is the same.
+    // Call it before drawing.
+    void SetDevicePixels(int width, int height);
+    // Exact shortcuts on raster devices (and those given their pixels), on by
+    // default: a chain of lines is reduced per pixel column to the lines that
+    // change pixels, zero-width polygons of one column to their union, and
+    // rectangles that later ones paint over and shapes wholly outside the clip
+    // and the device are skipped. Off, every operation is drawn as given (other
+    // vector devices, SVG and pictures, always get every operation).
     void SetFastPaths(bool on);
-    // Draws the lines still gathered; call it before ending the painter.
+    // Draws the lines and shapes still gathered; call it before ending the painter.
     void Flush();
 
 protected:
     void OnMappingChanged() override;
     void OnPenChanged() override;
-    void OnBrushChanged() override { m_bBrushDirty = true; }
+    void OnBrushChanged() override;
     void OnFontChanged() override { m_nFont = -1; }
     void DoLine(CPoint from, CPoint to) override;
     void DoRectangle(int left, int top, int right, int bottom) override;
@@ -62,7 +71,23 @@ private:
     void UsePen();
     void UseBrush();
     void UpdateFastPaths();
+    void EndChain();
     void DrawLines();
+    void DrawSpans();
+    bool PaintsOpaque(const CPen& pen) const;
+    bool HasWholeFootprints() const;
+    CRectFootprint Footprint(const CBox& page) const;
+    // Kept inline: it runs for every marker of a scatter chart.
+    CRectFootprint WholeFootprint(const CBox& page) const
+    {
+        const WholeMap& m = m_wholeMap;
+        const long long x1 = m.sx * page.left + m.dx, x2 = m.sx * page.right + m.dx;
+        const long long y1 = m.sy * page.top + m.dy, y2 = m.sy * page.bottom + m.dy;
+        return RectFootprint(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+    }
+    void DrawRectangle(const CBox& page);
+    void DrawGatheredRectangles();
+    bool WriteDirectly(const CBox& page, const CBox& inside);
     bool IsOutside(int left, int top, int right, int bottom) const;
     bool IsOutside(const CPoint* points, int count) const;
     QRectF BaseVisible() const;
@@ -94,13 +119,29 @@ private:
     bool m_bFastPaths = true;
     bool m_bReduceLines = false;
     bool m_bCull = false;
+    // The image drawn on, and whether rectangles may be written into it.
+    QImage* m_pImage = nullptr;
+    bool m_bDirectBoxes = false;
+    // The map to device pixels when it keeps whole page points whole.
+    struct WholeMap {
+        bool valid = false;
+        long long sx = 1;
+        long long sy = 1;
+        long long dx = 0;
+        long long dy = 0;
+    };
+    WholeMap m_wholeMap;
     QRectF m_device;
     QRectF m_visible;
     // The painter's own clip when we got it, which clipping off returns to.
     bool m_bBaseClip = false;
     QRectF m_baseClip;
     CLineRun m_run;
+    CSpanRun m_spans;
     std::vector<CLine> m_lines;
+    CRectCull m_rects;
+    bool m_bWholeRects = false;  // the gathered rectangles have whole footprints
+    std::vector<CBox> m_kept;
     // Raster devices take glyph runs with our own positions; others get one
     // drawText per character (SVG and the preview need real text items).
     bool m_bGlyphRuns = false;

@@ -1,67 +1,14 @@
 // The QPainter back end's shortcuts must not change a pixel: every drawing
 // here is made with them and without them, and the images compared.
 
+#include "SamePixels.h"
 #include "gfx/LineRun.h"
-#include "GuiTestApp.h"
-#include "gfx/PainterDC.h"
 
-#include <QImage>
 #include <QPaintEngine>
-#include <QPainter>
 #include <QPicture>
-#include <gtest/gtest.h>
-#include <functional>
 #include <random>
 
 namespace {
-
-using Drawing = std::function<void(CDC&)>;
-
-// The image a drawing makes on a w x h screen page, at a device pixel ratio:
-// the image's own (a window's page), or one the painter was scaled by.
-QImage Draw(const Drawing& draw, bool fast, int w, int h, double ratio = 1.0, bool scaled = false)
-{
-    EnsureGuiApp();
-    QImage image(int(w * ratio), int(h * ratio), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (!scaled)
-        image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
-    if (scaled)
-        painter.scale(ratio, ratio);
-    {
-        CPainterDC dc(painter, 1.0);
-        dc.SetFastPaths(fast);
-        dc.SetScreenMapping(w, h);
-        draw(dc);
-    }
-    painter.end();
-    return image;
-}
-
-// The first pixel where two images differ, as text; empty when they are equal.
-std::string FirstDifference(const QImage& a, const QImage& b)
-{
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "pixel " + std::to_string(x) + "," + std::to_string(y);
-        }
-    }
-    return {};
-}
-
-// Drawn with and without the shortcuts, at device pixel ratios 1, 2 and 1.5,
-// and scaled by 2.
-void ExpectSamePixels(const Drawing& draw, int w, int h)
-{
-    for (const auto& [ratio, scaled] : {std::pair{1.0, false}, {2.0, false}, {1.5, false}, {2.0, true}}) {
-        SCOPED_TRACE("ratio " + std::to_string(ratio) + (scaled ? " scaled" : ""));
-        const QImage every = Draw(draw, false, w, h, ratio, scaled);
-        const QImage fast = Draw(draw, true, w, h, ratio, scaled);
-        EXPECT_EQ(FirstDifference(every, fast), "");
-    }
-}
 
 // Pens the charts draw lines with: the line chart's styles 0..4 at several
 // widths, the frames' width 2, the printed frame's 5.
@@ -259,14 +206,16 @@ private:
     mutable Engine m_engine;
 };
 
-// A dense chain becomes a few lines a column, and shapes off the image none,
-// on a raster device; every one, with the shortcuts off.
+// A dense chain becomes a few lines a column, a dense band a polygon a column,
+// dense markers none, and shapes off the image none, on a raster device;
+// every one, with the shortcuts off.
 TEST(FastPaths, RasterDevicesGetFewerOperations)
 {
     EnsureGuiApp();
     for (bool fast : {true, false}) {
         CCountingImage image(100, 100);
         QPainter painter(&image);
+        int markers = 0;
         {
             CPainterDC dc(painter, 1.0);
             dc.SetFastPaths(fast);
@@ -276,15 +225,27 @@ TEST(FastPaths, RasterDevicesGetFewerOperations)
                 dc.LineTo(i / 100, 50 + (i * 37) % 41 - 20);
             for (int i = 0; i < 100; ++i)
                 dc.Rectangle(200 + i, 10, 210 + i, 0);
+            for (int i = 1; i < 10000; ++i) {
+                const CPoint quad[4] = {{(i - 1) / 100, 20 + i % 37}, {(i - 1) / 100, 5}, {i / 100, 5}, {i / 100, 20 + i % 41}};
+                dc.Polygon(quad, 4);
+            }
+            dc.Flush();
+            markers = image.Shapes();
+            for (int i = 0; i < 10000; ++i)
+                dc.Rectangle(20 + i % 10, 20 + i % 9, 24 + i % 10, 24 + i % 9);
         }
         painter.end();
+        // Markers many to a pixel: only those not painted over are drawn, and
+        // those straight into the image.
+        EXPECT_EQ(image.Shapes() - markers, fast ? 0 : 10000);
         // Each of the 100 columns: the line in, the first vertical line, at most
-        // three through the lowest and highest points, two zero-length ones.
+        // three through the lowest and highest points, the zero-length ones.
         if (fast)
-            EXPECT_LE(image.Lines(), 100 * 7);
+            EXPECT_LE(image.Lines(), 100 * 7 + 3);
         else
             EXPECT_EQ(image.Lines(), 10000);
-        EXPECT_EQ(image.Shapes(), fast ? 0 : 100);
+        // A zero-width quadrilateral per column and one between columns.
+        EXPECT_EQ(markers, fast ? 99 + 100 : 100 + 9999);
     }
 }
 
