@@ -2,6 +2,7 @@
 
 #include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
+#include "work/WorkerPool.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,18 +19,17 @@ CDocLoader::CDocLoader(ReadRequest request, QObject* parent) : QObject(parent), 
 CDocLoader::~CDocLoader()
 {
     Cancel();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_task.Wait();
 }
 
 void CDocLoader::Start()
 {
     m_clock.start();
-    m_thread = std::thread([this] { Read(); });
+    m_task = CWorkerPool::Instance().Post([this] { Read(); });
 }
 
-// On the worker thread; the result goes back to the GUI thread, where the
-// thread is joined (a loader destroyed before then never hears of it).
+// A task of the worker pool; the result goes back to the GUI thread (a
+// loader destroyed before then never hears of it).
 void CDocLoader::Read()
 {
     // Memory that runs out ends the read with a failure; nothing leaves the thread.
@@ -44,7 +44,7 @@ void CDocLoader::Read()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_thread.join();
+            m_task.Wait();
             m_bFinished = true;
             emit finished();
         },

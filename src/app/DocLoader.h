@@ -5,12 +5,12 @@
 
 #include "doc/ReadProgress.h"
 #include "doc/ReadRequest.h"
+#include "work/WorkerPool.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 
 #include <memory>
-#include <thread>
 
 class CSorvDoc;
 
@@ -50,5 +50,5 @@ private:
     ReadOutcome m_outcome;
     QElapsedTimer m_clock;
     bool m_bFinished = false;
-    std::thread m_thread;
+    CTask m_task;
 };

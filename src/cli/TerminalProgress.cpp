@@ -19,15 +19,25 @@ CTerminalProgress::CTerminalProgress(const CReadProgress& progress, std::string 
     : m_progress(progress), m_strName(std::move(name))
 {
     if (isatty(STDERR_FILENO))
-        m_thread = std::jthread([this](std::stop_token stop) { Run(stop); });
+        m_task = CWorkerPool::Instance().Post([this] { Run(); });
 }
 
-void CTerminalProgress::Run(std::stop_token stop)
+CTerminalProgress::~CTerminalProgress()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_bStop = true;
+    }
+    m_wake.notify_all();
+    m_task.Wait();
+}
+
+void CTerminalProgress::Run()
 {
     std::unique_lock lock(m_mutex);
     bool shown = false;
     auto wait = std::chrono::milliseconds(kFirstShown);
-    while (!m_wake.wait_for(lock, stop, wait, [&] { return stop.stop_requested(); })) {
+    while (!m_wake.wait_for(lock, wait, [this] { return m_bStop; })) {
         Show(shown);
         wait = kEvery;
     }

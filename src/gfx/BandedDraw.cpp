@@ -1,14 +1,12 @@
 #include "gfx/BandedDraw.h"
 
 #include "gfx/PainterDC.h"
+#include "work/WorkerPool.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <numeric>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -133,30 +131,7 @@ void DrawInBands(QImage& image, int threads, double dotsPerMm, const BandDraw& d
         return;
     const int count = int(bands.size()) - 1;
     uchar* bits = image.bits();  // detaches now, before the threads share the memory
-    std::vector<std::exception_ptr> errors(static_cast<std::size_t>(count));
-    auto drawBand = [&](int n) {
-        try {
-            DrawBand(image, bits, bands[std::size_t(n)], bands[std::size_t(n) + 1], dotsPerMm, draw, n);
-        } catch (...) {
-            errors[std::size_t(n)] = std::current_exception();
-        }
-    };
-    std::vector<std::thread> others;
-    std::vector<int> here{0};  // bands drawn on this thread
-    others.reserve(std::size_t(count));
-    for (int n = 1; n < count; ++n) {
-        try {
-            others.emplace_back(drawBand, n);
-        } catch (const std::system_error&) {
-            here.push_back(n);  // no thread to be had
-        }
-    }
-    for (int n : here)
-        drawBand(n);
-    for (std::thread& thread : others)
-        thread.join();
-    for (const std::exception_ptr& error : errors) {
-        if (error)
-            std::rethrow_exception(error);
-    }
+    CWorkerPool::Instance().RunInParallel(std::size_t(count), unsigned(count), [&](std::size_t n) {
+        DrawBand(image, bits, bands[n], bands[n + 1], dotsPerMm, draw, int(n));
+    });
 }

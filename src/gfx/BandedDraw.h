@@ -15,11 +15,11 @@
 //         if (band == 0) kept = layout;
 //     });
 //
-// draw(dc, band) is called for band 0 on the calling thread and for the
-// others on threads of their own, all at once; it must only read what it
-// shares. It is called before them with band -1 on the counting surface,
-// whose m_bDraft is set (draw keeps it). An exception from any call is
-// rethrown once all have returned.
+// draw(dc, band) is called for the bands on the calling thread and threads of
+// the worker pool, all at once where threads are to be had; it must only read
+// what it shares. It is called before them with band -1 on the counting
+// surface, whose m_bDraft is set (draw keeps it). An exception from any call
+// is rethrown once all have returned.
 
 #include "gfx/DC.h"
 
