@@ -169,7 +169,7 @@ bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CR
     DropChunksAfterText(chunks);
     const TextLines lines = JoinCounts(chunks);
     const Shape shape{lines.rows, lines.widest};
-    if (!CheckShape(shape, MemoryLimit(options), m_failure) || !Allocate(shape.rows, shape.cols))
+    if (!CheckShape(shape, MemoryLimit(options), m_failure) || !Allocate(shape.rows, shape.cols, options.threads))
         return false;
 
     std::vector<ValueRange> ranges(lines.pieces.size());
@@ -205,13 +205,14 @@ void CSorvDoc::TakeRange(const ValueRange& range)
     m_dMax = anyFinite ? range.max : 0.0;
 }
 
-bool CSorvDoc::Allocate(std::uint64_t rows, std::uint64_t cols)
+// The matrix is neither cleared nor advised into huge pages: the parsing
+// threads write every cell, each faulting in its own rows' small pages. The
+// labels are made on the reading threads too.
+bool CSorvDoc::Allocate(std::uint64_t rows, std::uint64_t cols, unsigned threads)
 {
     try {
-        // Neither cleared nor advised into huge pages: the parsing threads
-        // write every cell, each faulting in its own rows' small pages.
         m_pData = std::make_unique_for_overwrite<double[]>(rows * cols);
-        m_pLabels = std::make_unique<std::string[]>(rows);
+        m_pLabels = MakeLabels(rows, threads);
         return true;
     } catch (const std::bad_alloc&) {
         m_failure = {ReadError::NoMemory, "not enough memory for the data (" + MatrixSize({rows, cols}) + ", "
