@@ -157,6 +157,17 @@ std::vector<LinePiece> PieceStarts(const std::vector<TextChunk>& chunks)
     return pieces;
 }
 
+// Each piece ends where the next begins, the last at the text's end.
+void EndPieces(TextLines& lines, const char* textEnd)
+{
+    std::vector<LinePiece>& pieces = lines.pieces;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const bool last = i + 1 == pieces.size();
+        pieces[i].end = last ? textEnd : pieces[i + 1].begin;
+        pieces[i].rows = (last ? lines.rows : pieces[i + 1].firstRow) - pieces[i].firstRow;
+    }
+}
+
 } // namespace
 
 void SplitText(const char* begin, const char* end, std::size_t chunkBytes, std::vector<TextChunk>& chunks)
@@ -187,7 +198,7 @@ bool HasPopulationCountInstruction()
     return __builtin_cpu_supports("popcnt");
 }
 #else
-// The build's own code has the instruction, or the processor has no other.
+// Built for the instruction already, or for processors that need no choice: one way.
 bool CountChunkWithInstruction(TextChunk& chunk, CReadProgress& progress)
 {
     return CountBlocks(chunk, progress);
@@ -223,10 +234,6 @@ TextLines JoinCounts(const std::vector<TextChunk>& chunks)
         lines.widest = std::max(lines.widest, running);
     }
     lines.pieces = PieceStarts(chunks);
-    for (std::size_t i = 0; i < lines.pieces.size(); ++i) {
-        const bool last = i + 1 == lines.pieces.size();
-        lines.pieces[i].end = last ? chunks.back().textEnd : lines.pieces[i + 1].begin;
-        lines.pieces[i].rows = (last ? lines.rows : lines.pieces[i + 1].firstRow) - lines.pieces[i].firstRow;
-    }
+    EndPieces(lines, chunks.empty() ? nullptr : chunks.back().textEnd);
     return lines;
 }
