@@ -3,26 +3,19 @@
 // one-thread loop that maps the file and converts with fast_float, and
 // 1,000,000 lines (about 100 MB) against the same reader converting with strtod.
 
+#include "BenchFiles.h"
 #include "doc/Atof.h"
 #include "doc/SorvDoc.h"
 
 #include <benchmark/benchmark.h>
-#include <fast_float/fast_float.h>
 
-#include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <string>
 
 namespace {
@@ -30,47 +23,6 @@ namespace {
 const std::string kDir = SORV_BENCH_DIR;
 const std::string kLargePath = kDir + "/reader-bench-10M.csv";
 const std::string kSmallPath = kDir + "/reader-bench-1M.csv";
-
-long long FileSize(const std::string& path)
-{
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 ? (long long)st.st_size : -1;
-}
-
-// Values of 6 or 7 significant digits over several magnitudes and both signs.
-void GenerateFile(const std::string& path, int lines)
-{
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (!f) {
-        std::perror(path.c_str());
-        std::exit(1);
-    }
-    std::mt19937_64 rng(20261207);
-    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-    std::uniform_int_distribution<int> exponent(-3, 4), digits(6, 7), sign(0, 3);
-    std::string line;
-    for (int n = 0; n < lines; ++n) {
-        line = "r" + std::to_string(n);
-        for (int i = 0; i < 10; ++i) {
-            const double v = mantissa(rng) * std::pow(10.0, exponent(rng)) * (sign(rng) == 0 ? -1 : 1);
-            char text[32];
-            line += ',';
-            line.append(text, std::to_chars(text, text + sizeof text, v, std::chars_format::general, digits(rng)).ptr);
-        }
-        line += '\n';
-        std::fwrite(line.data(), 1, line.size(), f);
-    }
-    std::fclose(f);
-}
-
-void EnsureFile(const std::string& path, int lines)
-{
-    if (FileSize(path) < 0) {
-        std::printf("writing %s ...\n", path.c_str());
-        GenerateFile(path, lines);
-    }
-    std::printf("data file: %s, %.1f MB\n", path.c_str(), double(FileSize(path)) / 1e6);
-}
 
 double StrtodConverter(const char* p, std::size_t length)
 {
@@ -90,32 +42,6 @@ void ReadOrDie(CSorvDoc& doc, const std::string& path, ValueConverter convert)
         std::exit(1);
     }
     benchmark::DoNotOptimize(doc.m_dMax);
-}
-
-// The plain loop to beat: map the file and, in one pass, skip each line's
-// label and convert each value with fast_float, keeping only the range (it
-// stores nothing, so it is quicker than a loop that keeps the data).
-void PeerRead(const std::string& path)
-{
-    const int fd = open(path.c_str(), O_RDONLY);
-    const std::size_t size = std::size_t(FileSize(path));
-    const char* text = static_cast<const char*>(mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0));
-    close(fd);
-    double min = HUGE_VAL, max = -HUGE_VAL;
-    for (const char *p = text, *end = text + size; p < end;) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
-        lineEnd = lineEnd ? lineEnd : end;
-        for (p = std::find(p, lineEnd, ','); p < lineEnd;) {
-            double v = 0.0;
-            p = fast_float::from_chars(p + 1, lineEnd, v).ptr;
-            min = std::min(min, v);
-            max = std::max(max, v);
-        }
-        p = lineEnd + 1;
-    }
-    munmap(const_cast<char*>(text), size);
-    benchmark::DoNotOptimize(min);
-    benchmark::DoNotOptimize(max);
 }
 
 long PeakRssKb()
@@ -172,7 +98,10 @@ void BM_LargeReader(benchmark::State& state)
 
 void BM_LargePeer(benchmark::State& state)
 {
-    Measure(state, kLargePeer, kLargePath, [](CSorvDoc&) { PeerRead(kLargePath); });
+    Measure(state, kLargePeer, kLargePath, [](CSorvDoc&) {
+        const LoopRange range = FastFloatLoop(kLargePath);
+        benchmark::DoNotOptimize(range);
+    });
 }
 
 void BM_SmallReader(benchmark::State& state)
@@ -194,8 +123,8 @@ BENCHMARK(BM_SmallStrtod)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTi
 
 int main(int argc, char** argv)
 {
-    EnsureFile(kLargePath, 10000000);
-    EnsureFile(kSmallPath, 1000000);
+    EnsureFile(kLargePath, [](const std::string& p) { GenerateTallFile(p, 10000000); });
+    EnsureFile(kSmallPath, [](const std::string& p) { GenerateTallFile(p, 1000000); });
     ReportMemory(kLargePath);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

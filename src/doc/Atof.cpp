@@ -55,6 +55,13 @@ double ConvertToken(const char* p, std::size_t length, const char* readableEnd)
     const char* stop = nullptr;
     if (ReadShortDecimal(p, readableEnd, '.', value, stop) && stop == p + length)
         return value;
+    return ConvertOtherToken(p, length);
+}
+
+double ConvertOtherToken(const char* p, std::size_t length)
+{
+    length = std::min(length, kMaxTokenBytes);
+    double value = 0.0;
     if (IsPlainDecimal(p, p + length) && fast_float::from_chars(p, p + length, value).ec == std::errc())
         return value;
     return AtofC(p, length);

@@ -17,6 +17,10 @@ using TokenBuffer = char[kTokenBufferSize];
 // change the value.
 double ConvertToken(const char* p, std::size_t length, const char* readableEnd);
 
+// ConvertToken for a token that is not just a short plain decimal (one that
+// ReadShortDecimal refuses, or that goes on after the decimal it reads).
+double ConvertOtherToken(const char* p, std::size_t length);
+
 inline double ConvertToken(const char* p, std::size_t length)
 {
     return ConvertToken(p, length, p + length);

@@ -2,6 +2,7 @@
 
 #include "doc/Atof.h"
 #include "doc/ProgressCheckpoint.h"
+#include "doc/ShortDecimal.h"
 
 #include <algorithm>
 #include <bit>
@@ -56,9 +57,28 @@ std::size_t CutLength(const char* p, const char* q)
     return std::min(std::size_t(q - p), kMaxTokenBytes);
 }
 
-// convert(p, length, end) gives the value of a token.
+// Reads the token at p with convert(p, length): its value, and where it ends.
 template <class Convert>
-bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert convert, CReadProgress& progress,
+const char* ConvertedToken(const char* p, const char* end, Convert convert, double& value)
+{
+    const char* q = TokenEnd(p, end);
+    value = convert(p, CutLength(p, q));
+    return q;
+}
+
+// The token at p as ConvertToken reads it: a short plain decimal that a
+// terminator follows is read at once, without a scan for the token's end.
+const char* ReadToken(const char* p, const char* end, double& value)
+{
+    const char* stop = nullptr;
+    if (ReadShortDecimal(p, end, '.', value, stop) && (stop == end || IsTerminator(*stop)))
+        return stop;
+    return ConvertedToken(p, end, ConvertOtherToken, value);
+}
+
+// readValue(p, end, value) reads the value token at p and gives its end.
+template <class ReadValue>
+bool ParseLines(const char* p, const char* end, const ChunkRows& out, ReadValue readValue, CReadProgress& progress,
                 ValueRange& chunkRange)
 {
     CProgressCheckpoint checkpoint(p, end, progress, kParseWork);
@@ -70,9 +90,8 @@ bool ParseLines(const char* p, const char* end, const ChunkRows& out, Convert co
         out.labels[r].assign(p, CutLength(p, q));
         std::size_t c = 0;
         for (; c < out.cols && q != end && *q != '\n'; ++c) {
-            p = SkipBlanks(q + 1, end);
-            q = TokenEnd(p, end);
-            const double value = convert(p, CutLength(p, q), end);
+            double value = 0.0;
+            q = readValue(SkipBlanks(q + 1, end), end, value);
             row[c] = value;
             range.Add(value);
             if (!checkpoint.At(q))
@@ -102,9 +121,10 @@ bool ParseChunk(const char* begin, const char* end, const ChunkRows& out, ValueC
                 CReadProgress& progress, ValueRange& range)
 {
     if (convert)
-        return ParseLines(begin, end, out, [convert](const char* p, std::size_t n, const char*) { return convert(p, n); },
-                          progress, range);
-    return ParseLines(begin, end, out, [](const char* p, std::size_t n, const char* readableEnd) {
-        return ConvertToken(p, n, readableEnd);
+        return ParseLines(begin, end, out, [convert](const char* p, const char* readableEnd, double& value) {
+            return ConvertedToken(p, readableEnd, convert, value);
+        }, progress, range);
+    return ParseLines(begin, end, out, [](const char* p, const char* readableEnd, double& value) {
+        return ReadToken(p, readableEnd, value);
     }, progress, range);
 }

@@ -19,7 +19,9 @@ std::size_t FirstLineEnd(std::string_view text, bool cellsRead)
         else if ((c == '\r' || c == '\n') && !quoted)
             return i;
     }
-    return std::min(text.find('\r'), text.find('\n'));
+    // A CR counts only before the first LF: no search of the whole text for one.
+    const std::size_t lineFeed = text.find('\n');
+    return std::min(text.substr(0, lineFeed).find('\r'), lineFeed);
 }
 
 } // namespace

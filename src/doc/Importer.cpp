@@ -2,7 +2,6 @@
 
 #include "doc/ChunkParser.h"
 #include "doc/FieldScanner.h"
-#include "doc/HugePages.h"
 #include "doc/ImportBody.h"
 #include "doc/ImportColumns.h"
 #include "doc/ImportConversion.h"
@@ -267,8 +266,6 @@ void CImporter::PrepareOutputs(Plan& plan, Conversion& conversion)
     } else if (labels) {
         plan.labelText = std::make_unique_for_overwrite<char[]>(plan.labelBytes);
         plan.labelEnds = std::make_unique_for_overwrite<std::size_t[]>(layout.records);
-        AdviseHugePages(plan.labelText.get(), plan.labelBytes);
-        AdviseHugePages(plan.labelEnds.get(), layout.records * sizeof(std::size_t));
         conversion.labelText = plan.labelText.get();
         conversion.labelEnds = plan.labelEnds.get();
     }
@@ -288,7 +285,6 @@ bool CImporter::Convert(Plan& plan)
     const Layout& layout = plan.layout;
     const std::size_t cells = layout.Rows() * layout.Cols();
     plan.data = std::make_unique_for_overwrite<double[]>(cells);
-    AdviseHugePages(plan.data.get(), cells * sizeof(double));
     Conversion conversion{plan.scanner, layout, plan.widest, m_options.decimalComma};
     conversion.data = plan.data.get();
     conversion.targets = plan.columns.targets ? &*plan.columns.targets : nullptr;

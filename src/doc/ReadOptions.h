@@ -17,8 +17,8 @@ struct ReadOptions {
     CReadProgress* progress = nullptr;
     // Reading threads; 0: one per core.
     unsigned threads = 0;
-    // The text is cut at line starts into chunks of about this size, which
-    // the threads take in turn.
+    // The threads count the text in chunks of about this size, then parse
+    // the whole lines that begin in each.
     std::size_t chunkBytes = std::size_t(4) << 20;
     // Bytes of memory the matrix and labels may take; 0: what the system
     // says is available.

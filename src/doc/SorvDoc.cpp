@@ -1,7 +1,6 @@
 #include "doc/SorvDoc.h"
 
 #include "doc/ChunkParser.h"
-#include "doc/HugePages.h"
 #include "doc/ReadPass.h"
 #include "doc/ReadProgress.h"
 #include "doc/SystemMemory.h"
@@ -84,16 +83,6 @@ void DropChunksAfterText(std::vector<TextChunk>& chunks)
         chunks.erase(last + 1, chunks.end());
 }
 
-Shape ShapeOf(const std::vector<TextChunk>& chunks)
-{
-    Shape shape;
-    for (const TextChunk& c : chunks) {
-        shape.rows += c.rows;
-        shape.cols = std::max(shape.cols, c.widest);
-    }
-    return shape;
-}
-
 } // namespace
 
 std::string DocumentTitle(const std::string& path)
@@ -162,14 +151,15 @@ bool CSorvDoc::ReadBytes(std::string_view bytes, const ReadOptions& options, CRe
     return false;
 }
 
-// The counting pass and the parsing pass over the chunks, on every core.
+// The counting pass over the chunks and the parsing pass over the pieces of
+// whole lines, on every core.
 bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CReadProgress& progress)
 {
     const char* end = bytes.data() + bytes.size();
     CReadPass pass(bytes.data(), end, options.threads, progress);
     std::vector<TextChunk> chunks;
     const bool split = pass.Guard([&] {
-        SplitAtLineStarts(bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0), end, options.chunkBytes, chunks);
+        SplitText(bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0), end, options.chunkBytes, chunks);
     });
     if (!split || !pass.Run(chunks.size(), [&](std::size_t i) { CountChunk(chunks[i], progress); })) {
         m_failure = pass.Failure();
@@ -177,20 +167,19 @@ bool CSorvDoc::ReadChunks(std::string_view bytes, const ReadOptions& options, CR
     }
     const bool utf8 = std::all_of(chunks.begin(), chunks.end(), [](const TextChunk& c) { return c.utf8; });
     DropChunksAfterText(chunks);
-    const Shape shape = ShapeOf(chunks);
-    if (!CheckShape(shape, MemoryLimit(options), m_failure) || !Allocate(shape.rows, shape.cols))
+    const TextLines lines = JoinCounts(chunks);
+    const Shape shape{lines.rows, lines.widest};
+    if (!CheckShape(shape, MemoryLimit(options), m_failure) || !Allocate(shape.rows, shape.cols, options.threads))
         return false;
 
-    std::vector<std::uint64_t> firstRows(chunks.size());
-    for (std::size_t i = 1; i < chunks.size(); ++i)
-        firstRows[i] = firstRows[i - 1] + chunks[i - 1].rows;
-    std::vector<ValueRange> ranges(chunks.size());
+    std::vector<ValueRange> ranges(lines.pieces.size());
     const auto parse = [&](std::size_t i) {
-        const ChunkRows rows{m_pData.get() + firstRows[i] * shape.cols, m_pLabels.get() + firstRows[i],
-                             chunks[i].rows, std::size_t(shape.cols)};
-        ParseChunk(chunks[i].begin, chunks[i].textEnd, rows, options.convert, progress, ranges[i]);
+        const LinePiece& piece = lines.pieces[i];
+        const ChunkRows rows{m_pData.get() + piece.firstRow * shape.cols, m_pLabels.get() + piece.firstRow,
+                             piece.rows, std::size_t(shape.cols)};
+        ParseChunk(piece.begin, piece.end, rows, options.convert, progress, ranges[i]);
     };
-    if (!pass.Run(chunks.size(), parse)) {
+    if (!pass.Run(lines.pieces.size(), parse)) {
         m_failure = pass.Failure();
         return false;
     }
@@ -216,12 +205,14 @@ void CSorvDoc::TakeRange(const ValueRange& range)
     m_dMax = anyFinite ? range.max : 0.0;
 }
 
-bool CSorvDoc::Allocate(std::uint64_t rows, std::uint64_t cols)
+// The matrix is neither cleared nor advised into huge pages: the parsing
+// threads write every cell, each faulting in its own rows' small pages. The
+// labels are made on the reading threads too.
+bool CSorvDoc::Allocate(std::uint64_t rows, std::uint64_t cols, unsigned threads)
 {
     try {
         m_pData = std::make_unique_for_overwrite<double[]>(rows * cols);
-        AdviseHugePages(m_pData.get(), rows * cols * sizeof(double));
-        m_pLabels = std::make_unique<std::string[]>(rows);
+        m_pLabels = MakeLabels(rows, threads);
         return true;
     } catch (const std::bad_alloc&) {
         m_failure = {ReadError::NoMemory, "not enough memory for the data (" + MatrixSize({rows, cols}) + ", "

@@ -3,6 +3,7 @@
 // per row, the value range and the region that the charts show.
 
 #include "doc/ColumnLabels.h"
+#include "doc/LabelArray.h"
 #include "doc/ReadFailure.h"
 #include "doc/ReadOptions.h"
 #include "doc/XValues.h"
@@ -32,7 +33,7 @@ public:
     int m_nX2 = -1;
     int m_nY2 = -1;
     std::unique_ptr<double[]> m_pData;          // m_nRows x m_nCols, row-major
-    std::unique_ptr<std::string[]> m_pLabels;   // m_nRows labels, raw bytes
+    LabelArray m_pLabels;                       // m_nRows labels, raw bytes
     double m_dMin = 0.0;
     double m_dMax = 0.0;
     // TRUE when the whole file is valid UTF-8; labels and title are then UTF-8,
@@ -112,6 +113,6 @@ private:
     void Clear();
     bool ReadBytes(std::string_view bytes, const ReadOptions& options, CReadProgress& progress);
     bool ReadChunks(std::string_view bytes, const ReadOptions& options, CReadProgress& progress);
-    bool Allocate(std::uint64_t rows, std::uint64_t cols);
+    bool Allocate(std::uint64_t rows, std::uint64_t cols, unsigned threads);
     void TakeRange(const ValueRange& range);
 };

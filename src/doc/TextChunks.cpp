@@ -56,66 +56,62 @@ std::uint64_t LowBits(std::size_t n)
     return n < 64 ? (std::uint64_t(1) << n) - 1 : ~std::uint64_t(0);
 }
 
+bool IsSeparator(char c)
+{
+    return c == ',' || c == ' ' || c == '\n';
+}
+
 // Counts lines and values a block at a time. A comma or LF always ends a
 // token; a blank ends one when the byte before it is none of the three, and
 // is skipped otherwise (it follows a terminator or a skipped blank, or starts
 // the line). So a line's value count is the number of its non-LF terminators.
 class CLineCounter {
 public:
-    explicit CLineCounter(TextChunk& chunk) : m_chunk(chunk) {}
+    explicit CLineCounter(TextChunk& chunk) : m_chunk(chunk), m_carry(IsSeparator(chunk.previous)) {}
 
-    void Add(const BlockMasks& m, std::uint64_t valid)
+    // The block at base, of which the bytes in valid are text.
+    [[gnu::always_inline]] void Add(const BlockMasks& m, std::uint64_t valid, const char* base)
     {
         const std::uint64_t separators = (m.commas | m.blanks | m.lineFeeds) & valid;
         const std::uint64_t afterSeparator = separators << 1 | m_carry;
         m_carry = separators >> 63;
         std::uint64_t values = (m.commas | (m.blanks & ~afterSeparator)) & valid;
         for (std::uint64_t lineFeeds = m.lineFeeds & valid; lineFeeds; lineFeeds &= lineFeeds - 1) {
-            const std::uint64_t before = LowBits(std::size_t(std::countr_zero(lineFeeds)));
-            EndLine(m_count + std::uint64_t(std::popcount(values & before)));
+            const std::size_t at = std::size_t(std::countr_zero(lineFeeds));
+            const std::uint64_t before = LowBits(at);
+            EndLine(m_count + std::uint64_t(std::popcount(values & before)), base + at + 1);
             values &= ~before;
         }
         m_count += std::uint64_t(std::popcount(values));
     }
 
-    // A last line without its LF is a row too.
-    void EndText(const char* textEnd)
+    // The values after the last LF, or of the whole chunk when it has none.
+    void EndText()
     {
-        if (textEnd != m_chunk.begin && textEnd[-1] != '\n')
-            EndLine(m_count);
+        (m_chunk.lineEnds ? m_chunk.tailValues : m_chunk.headValues) = m_count;
+        const char* textEnd = m_chunk.textEnd;
+        m_chunk.endsLine = textEnd == m_chunk.begin ? m_chunk.previous == '\n' : textEnd[-1] == '\n';
     }
 
 private:
     TextChunk& m_chunk;
-    std::uint64_t m_carry = 1;   // the byte before the chunk ends a line
+    std::uint64_t m_carry;       // the byte before the block ends a token or starts the line
     std::uint64_t m_count = 0;   // values of the line so far
 
-    void EndLine(std::uint64_t count)
+    void EndLine(std::uint64_t count, const char* next)
     {
-        ++m_chunk.rows;
-        m_chunk.widest = std::max(m_chunk.widest, count);
+        if (m_chunk.lineEnds++ == 0) {
+            m_chunk.headValues = count;
+            m_chunk.firstLineEnd = next;
+        } else {
+            m_chunk.widest = std::max(m_chunk.widest, count);
+        }
         m_count = 0;
     }
 };
 
-} // namespace
-
-void SplitAtLineStarts(const char* begin, const char* end, std::size_t chunkBytes, std::vector<TextChunk>& chunks)
-{
-    chunkBytes = std::max<std::size_t>(chunkBytes, 1);
-    for (const char* p = begin; p != end;) {
-        const char* next = end;
-        if (std::size_t(end - p) > chunkBytes) {
-            const char* from = p + chunkBytes - 1;
-            const void* lineFeed = std::memchr(from, '\n', std::size_t(end - from));
-            next = lineFeed ? static_cast<const char*>(lineFeed) + 1 : end;
-        }
-        chunks.push_back({p, next});
-        p = next;
-    }
-}
-
-bool CountChunk(TextChunk& chunk, CReadProgress& progress)
+// The counting pass, compiled once for each population count.
+[[gnu::always_inline]] inline bool CountBlocks(TextChunk& chunk, CReadProgress& progress)
 {
     CLineCounter counter(chunk);
     chunk.textEnd = chunk.end;
@@ -135,12 +131,109 @@ bool CountChunk(TextChunk& chunk, CReadProgress& progress)
             chunk.textEnd = base + n;
         }
         highBits |= m.highBits & LowBits(n);
-        counter.Add(m, LowBits(n));
+        counter.Add(m, LowBits(n), base);
         if (!checkpoint.At(base))
             return false;
     }
-    counter.EndText(chunk.textEnd);
+    counter.EndText();
     const std::size_t size = std::size_t(chunk.end - chunk.begin);
     chunk.utf8 = (chunk.textEnd == chunk.end && highBits == 0) || IsValidUtf8(chunk.begin, size);
     return checkpoint.Report(chunk.end);
+}
+
+// Where the pieces begin: the first line start of each chunk that has one
+// before the text's end, with the row that begins there.
+std::vector<LinePiece> PieceStarts(const std::vector<TextChunk>& chunks)
+{
+    std::vector<LinePiece> pieces;
+    std::uint64_t row = 0;
+    for (const TextChunk& c : chunks) {
+        if (c.previous == '\n' && c.begin != c.textEnd)
+            pieces.push_back({c.begin, nullptr, row, 0});
+        else if (c.firstLineEnd && c.firstLineEnd != c.textEnd)
+            pieces.push_back({c.firstLineEnd, nullptr, row + 1, 0});
+        row += c.lineEnds;
+    }
+    return pieces;
+}
+
+// Each piece ends where the next begins, the last at the text's end.
+void EndPieces(TextLines& lines, const char* textEnd)
+{
+    std::vector<LinePiece>& pieces = lines.pieces;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const bool last = i + 1 == pieces.size();
+        pieces[i].end = last ? textEnd : pieces[i + 1].begin;
+        pieces[i].rows = (last ? lines.rows : pieces[i + 1].firstRow) - pieces[i].firstRow;
+    }
+}
+
+} // namespace
+
+void SplitText(const char* begin, const char* end, std::size_t chunkBytes, std::vector<TextChunk>& chunks)
+{
+    chunkBytes = std::max<std::size_t>(chunkBytes, 1);
+    for (const char* p = begin; p != end;) {
+        const char* next = std::size_t(end - p) > chunkBytes ? p + chunkBytes : end;
+        while (next != end && static_cast<unsigned char>(*next) >= 0x80)
+            ++next;
+        chunks.push_back({p, next, p == begin ? '\n' : p[-1]});
+        p = next;
+    }
+}
+
+bool CountChunkPortable(TextChunk& chunk, CReadProgress& progress)
+{
+    return CountBlocks(chunk, progress);
+}
+
+#if defined(__x86_64__) && !defined(__POPCNT__)
+[[gnu::target("popcnt")]] bool CountChunkWithInstruction(TextChunk& chunk, CReadProgress& progress)
+{
+    return CountBlocks(chunk, progress);
+}
+
+bool HasPopulationCountInstruction()
+{
+    return __builtin_cpu_supports("popcnt");
+}
+#else
+// Built for the instruction already, or for processors that need no choice: one way.
+bool CountChunkWithInstruction(TextChunk& chunk, CReadProgress& progress)
+{
+    return CountBlocks(chunk, progress);
+}
+
+bool HasPopulationCountInstruction()
+{
+    return true;
+}
+#endif
+
+bool CountChunk(TextChunk& chunk, CReadProgress& progress)
+{
+    static const auto count = HasPopulationCountInstruction() ? CountChunkWithInstruction : CountChunkPortable;
+    return count(chunk, progress);
+}
+
+TextLines JoinCounts(const std::vector<TextChunk>& chunks)
+{
+    TextLines lines;
+    std::uint64_t running = 0;   // values of the line that runs on from earlier chunks
+    for (const TextChunk& c : chunks) {
+        if (c.lineEnds == 0) {
+            running += c.headValues;
+            continue;
+        }
+        lines.widest = std::max({lines.widest, running + c.headValues, c.widest});
+        lines.rows += c.lineEnds;
+        running = c.tailValues;
+    }
+    if (!chunks.empty() && !chunks.back().endsLine) {
+        ++lines.rows;
+        lines.widest = std::max(lines.widest, running);
+    }
+    lines.pieces = PieceStarts(chunks);
+    EndPieces(lines, chunks.empty() ? nullptr : chunks.back().textEnd);
+    return lines;
 }
