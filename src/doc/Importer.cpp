@@ -8,7 +8,6 @@
 #include "doc/ImportDetect.h"
 #include "doc/ImportNames.h"
 #include "doc/ImportPieces.h"
-#include "doc/ParallelRun.h"
 #include "doc/ProgressCheckpoint.h"
 #include "doc/ReadPass.h"
 #include "doc/ReadProgress.h"
@@ -16,6 +15,7 @@
 #include "doc/SystemMemory.h"
 #include "doc/TextSource.h"
 #include "doc/Utf8.h"
+#include "work/WorkerPool.h"
 
 #include <algorithm>
 #include <climits>
@@ -104,7 +104,7 @@ struct CImporter::Plan {
 
 CImporter::CImporter(const ImportOptions& options, unsigned pieces, unsigned threads)
     : m_given(options), m_options(options), m_pieces(pieces),
-      m_threads(ThreadCount(threads))
+      m_threads(CWorkerPool::ThreadCount(threads))
 {
 }
 

@@ -1,6 +1,6 @@
 #include "doc/LabelArray.h"
 
-#include "doc/ParallelRun.h"
+#include "work/WorkerPool.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ LabelArray MakeLabels(std::size_t count, unsigned threads)
     LabelArray labels(std::allocator<std::string>().allocate(count));
     labels.get_deleter().m_room = count;
     // Should the run fail, the labels made are dropped unmade: empty, they own nothing.
-    RunInParallel((count + kPart - 1) / kPart, threads, [&](std::size_t i) {
+    CWorkerPool::Instance().RunInParallel((count + kPart - 1) / kPart, threads, [&](std::size_t i) {
         const std::size_t first = i * kPart;
         std::uninitialized_default_construct_n(labels.get() + first, std::min(kPart, count - first));
     });

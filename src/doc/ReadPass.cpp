@@ -1,8 +1,8 @@
 #include "doc/ReadPass.h"
 
 #include "doc/MapGuard.h"
-#include "doc/ParallelRun.h"
 #include "doc/ReadProgress.h"
+#include "work/WorkerPool.h"
 
 #include <atomic>
 
@@ -14,7 +14,7 @@ CReadPass::CReadPass(const char* begin, const char* end, unsigned threads, CRead
 bool CReadPass::Run(std::size_t count, const std::function<void(std::size_t)>& work)
 {
     std::atomic<bool> shortened = false;
-    RunInParallel(count, m_threads, [&](std::size_t i) {
+    CWorkerPool::Instance().RunInParallel(count, m_threads, [&](std::size_t i) {
         if (!m_progress.IsCancelled() && !RunGuarded(m_begin, m_end, [&] { work(i); }))
             shortened = true;
     });

@@ -2,6 +2,8 @@
 // How far a read has come, and a way to stop it: the caller polls the
 // fraction (from any thread) and may cancel. One per read.
 
+#include "work/CancelToken.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -14,8 +16,8 @@ class CReadProgress {
 public:
     // Asks the read to stop. It returns soon after with the document empty
     // and the failure ReadError::Cancelled.
-    void Cancel() { m_bCancelled.store(true, std::memory_order_relaxed); }
-    bool IsCancelled() const { return m_bCancelled.load(std::memory_order_relaxed); }
+    void Cancel() { m_cancel.Cancel(); }
+    bool IsCancelled() const { return m_cancel.IsCancelled(); }
 
     // The share of the read done, 0 to 1; negative while a stream of unknown
     // length is still arriving (BytesIn then says how much has come).
@@ -35,7 +37,7 @@ public:
     void Complete() { m_nDone.store(m_nTotal.load(std::memory_order_relaxed), std::memory_order_relaxed); }
 
 private:
-    std::atomic<bool> m_bCancelled{false};
+    CCancelToken m_cancel;
     std::atomic<std::uint64_t> m_nBytesIn{0};
     std::atomic<std::uint64_t> m_nDone{0};
     std::atomic<std::uint64_t> m_nTotal{0};
