@@ -7,14 +7,15 @@
 // zoom.
 
 #include "FuzzInput.h"
+#include "read/RowReader.h"
 
 #include "doc/SorvDoc.h"
 #include "gfx/FontSubstitutions.h"
 #include "gfx/RecordingDC.h"
-#include "page/MouseZoom.h"
-#include "page/PageImage.h"
 #include "page/DocumentAxes.h"
+#include "page/MouseZoom.h"
 #include "page/PageDraw.h"
+#include "page/PageImage.h"
 #include "settings/PlotSettings.h"
 #include "settings/ViewCommands.h"
 #include "support/DirectPage.h"
@@ -112,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const int height = in.Int(1, 900);
     const int region[4] = {in.Int(-1, 12), in.Int(-1, 12), in.Int(-1, 12), in.Int(-1, 12)};
     CSorvDoc doc;
-    std::string error;
-    doc.ReadText(in.Rest(), error);
+    ReadFailure error;
+    ReadText(doc, in.Rest(), error);
     doc.SetRegion(region[0], region[1], region[2], region[3]);
     FuzzInput settingsIn(reinterpret_cast<const uint8_t*>(settingsBytes.data()), settingsBytes.size());
     const CPlotSettings s = Settings(settingsIn, doc);

@@ -4,9 +4,9 @@
 
 #include "FuzzInput.h"
 
-#include "doc/ImportDetect.h"
-#include "doc/Importer.h"
 #include "doc/SorvDoc.h"
+#include "read/ImportDetect.h"
+#include "read/Importer.h"
 
 #include <climits>
 #include <cmath>
@@ -53,33 +53,33 @@ bool SameBits(double a, double b)
 
 void CheckSame(const CSorvDoc& a, const CSorvDoc& b)
 {
-    Check(a.m_nRows == b.m_nRows && a.m_nCols == b.m_nCols && a.m_nMissing == b.m_nMissing);
-    Check(a.m_x.Count() == b.m_x.Count() && a.m_x.Kind() == b.m_x.Kind());
-    for (std::size_t c = 0; c < a.m_x.Count(); ++c)
-        Check(SameBits(a.m_x.At(c), b.m_x.At(c)));
-    Check(SameBits(a.m_dMin, b.m_dMin) && SameBits(a.m_dMax, b.m_dMax) && a.m_bUtf8 == b.m_bUtf8);
-    for (int r = 0; r < a.m_nRows; ++r) {
-        Check(a.m_pLabels[r] == b.m_pLabels[r]);
-        for (int c = 0; c < a.m_nCols; ++c)
-            Check(SameBits(a.Value(r, c), b.Value(r, c)));
+    Check(a->m_nRows == b->m_nRows && a->m_nCols == b->m_nCols && a->m_nMissing == b->m_nMissing);
+    Check(a->m_x.Count() == b->m_x.Count() && a->m_x.Kind() == b->m_x.Kind());
+    for (std::size_t c = 0; c < a->m_x.Count(); ++c)
+        Check(SameBits(a->m_x.At(c), b->m_x.At(c)));
+    Check(SameBits(a->m_dMin, b->m_dMin) && SameBits(a->m_dMax, b->m_dMax) && a->m_bUtf8 == b->m_bUtf8);
+    for (int r = 0; r < a->m_nRows; ++r) {
+        Check(a->m_pLabels[r] == b->m_pLabels[r]);
+        for (int c = 0; c < a->m_nCols; ++c)
+            Check(SameBits(a->Value(r, c), b->Value(r, c)));
     }
 }
 
 void CheckDocument(const CSorvDoc& doc)
 {
     Check(doc.RegionInMatrix());
-    Check(doc.m_x.IsEmpty() || doc.m_x.Count() == std::size_t(doc.m_nCols));
+    Check(doc->m_x.IsEmpty() || doc->m_x.Count() == std::size_t(doc->m_nCols));
     int missing = 0;
-    for (int r = 0; r < doc.m_nRows; ++r) {
-        for (int c = 0; c < doc.m_nCols; ++c) {
-            const double v = doc.Value(r, c);
+    for (int r = 0; r < doc->m_nRows; ++r) {
+        for (int c = 0; c < doc->m_nCols; ++c) {
+            const double v = doc->Value(r, c);
             if (std::isnan(v))
                 ++missing;
             else if (std::isfinite(v))
-                Check(v >= doc.m_dMin && v <= doc.m_dMax);
+                Check(v >= doc->m_dMin && v <= doc->m_dMax);
         }
     }
-    Check(missing == doc.m_nMissing);
+    Check(missing == doc->m_nMissing);
 }
 
 }  // namespace
@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         CheckDocument(whole);
         CheckSame(whole, split);
     } else {
-        Check(whole.IsEmpty() && split.IsEmpty());
+        Check(whole->IsEmpty() && split->IsEmpty());
     }
     return 0;
 }

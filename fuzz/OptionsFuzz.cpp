@@ -6,6 +6,7 @@
 // within its count.
 
 #include "FuzzInput.h"
+#include "read/RowReader.h"
 
 #include "cli/BatchCommand.h"
 #include "cli/BatchOptions.h"
@@ -60,8 +61,8 @@ void CheckFieldRules(const std::string& text)
 void ApplyToDocument(const BatchOptions& o)
 {
     CSorvDoc doc;
-    std::string error;
-    if (!doc.ReadText("a,1,2,3\nb,4,5,6\nc,7,8,9\n", error))
+    ReadFailure error;
+    if (!ReadText(doc, "a,1,2,3\nb,4,5,6\nc,7,8,9\n", error))
         std::abort();
     CPlotSettings s;
     InitialUpdate(s, doc);

@@ -45,8 +45,8 @@ CPlotSettings BenchSettings(int model)
     CPlotSettings s;
     s.m_nGraphType = 3;
     s.m_nModel = model;
-    s.m_dVMin = BenchDoc().m_dMin;
-    s.m_dVMax = BenchDoc().m_dMax;
+    s.m_dVMin = BenchDoc()->m_dMin;
+    s.m_dVMax = BenchDoc()->m_dMax;
     return s;
 }
 

@@ -64,7 +64,7 @@ std::vector<QPoint> SeriesPoints()
     std::vector<QPoint> points;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c)
-            points.emplace_back(columns.ToPage(c).value_or(0), values.ToPage(BigDoc().Value(r, c)).value_or(0));
+            points.emplace_back(columns.ToPage(c).value_or(0), values.ToPage(BigDoc()->Value(r, c)).value_or(0));
     return points;
 }
 

@@ -1,6 +1,7 @@
 #include "app/ChartImage.h"
 
 #include "app/SorvView.h"
+#include "doc/SorvDoc.h"
 #include "page/PageImage.h"
 
 #include <QBuffer>

@@ -3,8 +3,8 @@
 // meanwhile: its progress can be watched and the read cancelled from the
 // GUI thread. finished() comes on the GUI thread.
 
-#include "doc/ReadProgress.h"
-#include "doc/ReadRequest.h"
+#include "read/ReadProgress.h"
+#include "read/ReadRequest.h"
 #include "work/WorkerPool.h"
 
 #include <QElapsedTimer>

@@ -4,6 +4,7 @@
 #include "app/SorvView.h"
 #include "doc/SorvDoc.h"
 #include "page/DocumentAxes.h"
+#include "work/WorkerPool.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,10 +35,6 @@ CSorvDoc* CDocManager::FindDocument(const QString& path) const
 CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request)
 {
     CSorvDoc* raw = doc.get();
-    raw->m_fnStopAllViews = [this, raw] {
-        for (CSorvView* view : GetViews(raw))
-            view->StopDrawing();
-    };
     raw->m_fnUpdateAllViews = [this, raw] {
         for (CSorvView* view : GetViews(raw))
             view->OnUpdate();
@@ -52,17 +49,19 @@ const ReadRequest* CDocManager::GetRequest(const CSorvDoc* doc) const
     return e ? &e->request : nullptr;
 }
 
-void CDocManager::ReplaceDocument(CSorvDoc& doc, CSorvDoc&& fresh)
+void CDocManager::ReplaceDocument(CSorvDoc& doc, const CSorvDoc& fresh)
 {
     const std::vector<CSorvView*> views = GetViews(&doc);
     std::vector<CAxesFollow> follow;
-    for (CSorvView* view : views) {
-        view->StopDrawing();
+    for (CSorvView* view : views)
         follow.push_back(AxesFollowing(view->Settings(), doc));
-    }
-    doc.TakeData(std::move(fresh));
+    std::shared_ptr<const CDocData> old = doc.SharedData();
+    doc.Publish(fresh.SharedData());
     for (std::size_t i = 0; i < views.size(); ++i)
         views[i]->OnReload(follow[i]);
+    // The old data may be large: it is freed off the window's thread (or by
+    // the last drawing that still reads it).
+    CWorkerPool::Instance().Post([old = std::move(old)]() mutable { old.reset(); });
 }
 
 void CDocManager::SetAutoUpdate(CSorvDoc* doc, bool on)

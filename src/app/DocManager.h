@@ -3,7 +3,7 @@
 // read and whether it follows its file. A document lives while it has a
 // window; closing its last window destroys it.
 
-#include "doc/ReadRequest.h"
+#include "read/ReadRequest.h"
 
 #include <QString>
 
@@ -30,11 +30,11 @@ public:
     const ReadRequest* GetRequest(const CSorvDoc* doc) const;
     bool IsOpen(const CSorvDoc* doc) const { return FindEntry(doc) != nullptr; }
 
-    // The one way a document's data changes after it was opened: every view
-    // stops drawing first, then doc takes fresh's data (CSorvDoc::TakeData),
-    // the views' axes that were the document's follow its new range and
-    // region, and all of them are drawn again, each keeping its other settings.
-    void ReplaceDocument(CSorvDoc& doc, CSorvDoc&& fresh);
+    // The one way a document's data changes after it was opened: doc
+    // publishes fresh's data (drawings in flight keep theirs), the views'
+    // axes that were the document's follow its new range and region, and all
+    // of them are drawn again, each keeping its other settings.
+    void ReplaceDocument(CSorvDoc& doc, const CSorvDoc& fresh);
 
     // Automatic update: the file is watched and onChanged(doc) is called
     // after it changed.

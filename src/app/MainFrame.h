@@ -2,7 +2,7 @@
 // The main window: menus, toolbar, status bar and the client area with the
 // chart windows. Commands go to the frame or to the active chart window.
 
-#include "doc/ReadRequest.h"
+#include "read/ReadRequest.h"
 
 #include <QMainWindow>
 

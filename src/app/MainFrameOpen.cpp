@@ -13,9 +13,9 @@
 #include "app/StatusBar.h"
 #include "dialogs/ImportDlg.h"
 #include "dialogs/ReadFailureText.h"
-#include "doc/FileHead.h"
-#include "doc/ImportDetect.h"
 #include "doc/SorvDoc.h"
+#include "read/FileHead.h"
+#include "read/ImportDetect.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -197,7 +197,7 @@ void CMainFrame::OnReloadFinished(CDocLoader* loader, CSorvDoc* doc)
     m_reloads.erase(doc);
     const QString name = DisplayName(loader->Request());
     if (std::unique_ptr<CSorvDoc> fresh = loader->TakeDocument()) {
-        m_docs.ReplaceDocument(*doc, std::move(*fresh));
+        m_docs.ReplaceDocument(*doc, *fresh);
         m_wndStatusBar->showMessage(tr("%1 を読み込み直しました。").arg(name), kMessageMs);
         ShowReadWarnings(name, loader->Outcome());
     } else {

@@ -1,7 +1,7 @@
 #include "app/ReadProgressPane.h"
 
 #include "app/DocLoader.h"
-#include "doc/SystemMemory.h"
+#include "read/SystemMemory.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

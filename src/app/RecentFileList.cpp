@@ -1,7 +1,7 @@
 #include "app/RecentFileList.h"
 
 #include "cli/ReadArguments.h"
-#include "doc/ColumnPicks.h"
+#include "read/ColumnPicks.h"
 
 #include <QFileInfo>
 #include <QSettings>

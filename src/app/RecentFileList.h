@@ -2,7 +2,7 @@
 // The most recently used files, newest first, with the import options each
 // was opened with, kept in the application's settings under "Recent File List".
 
-#include "doc/ImportOptions.h"
+#include "read/ImportOptions.h"
 
 #include <QHash>
 #include <QStringList>

@@ -34,13 +34,13 @@ CShownPage::CShownPage(QObject* parent)
     connect(&m_watch, &QTimer::timeout, this, &CShownPage::WatchDrawing);
 }
 
-void CShownPage::Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio, double minText)
+void CShownPage::Ensure(const CDocSnapshot& doc, const CPlotSettings& s, QSize client, double ratio, double minText)
 {
     if (m_bRequested && client == m_requestedSize && ratio == m_dRequestedRatio)
         return;
     const bool draft = m_bTurning && s.m_nGraphType == 3;
     m_nRequested = m_renderer.Request(
-        {&doc, s, client.width(), client.height(), ratio, draft, !draft && ExpectSlow(doc, s), minText});
+        {doc, s, client.width(), client.height(), ratio, draft, !draft && ExpectSlow(doc, s), minText});
     m_sinceRequest.start();
     if (!draft)
         m_watch.start();
@@ -50,7 +50,7 @@ void CShownPage::Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize clien
     m_dRequestedRatio = ratio;
 }
 
-bool CShownPage::ExpectSlow(const CSorvDoc& doc, const CPlotSettings& s) const
+bool CShownPage::ExpectSlow(const CDocSnapshot& doc, const CPlotSettings& s) const
 {
     // The stacked chart has no draft of its own.
     if (s.m_nGraphType == 2)
@@ -80,12 +80,6 @@ bool CShownPage::SetTurning(bool on)
         return false;
     Invalidate();
     return true;
-}
-
-void CShownPage::Stop()
-{
-    m_renderer.Stop();
-    Invalidate();
 }
 
 bool CShownPage::IsCurrent() const

@@ -25,12 +25,10 @@ public:
     // Requests the page of doc and s for a client area of client (device
     // pixel ratio ratio, text at least minText pixels high), unless it is
     // requested already. A 3D page is a draft while turning.
-    void Ensure(const CSorvDoc& doc, const CPlotSettings& s, QSize client, double ratio, double minText);
+    void Ensure(const CDocSnapshot& doc, const CPlotSettings& s, QSize client, double ratio, double minText);
     // While the user turns the chart its 3D pages may be drafts; when turning
     // ends, the exact page is requested again. Returns whether it was.
     bool SetTurning(bool on);
-    // Stops the drawing in flight and waits for it; the page is requested again.
-    void Stop();
     // Whether the shown page is the exact, complete one last requested.
     bool IsCurrent() const;
 
@@ -55,7 +53,7 @@ private:
     void TakePage();
     // Whether the exact page of s is likely to take longer than a moment: the
     // last one did, or (before the first) the region has many cells.
-    bool ExpectSlow(const CSorvDoc& doc, const CPlotSettings& s) const;
+    bool ExpectSlow(const CDocSnapshot& doc, const CPlotSettings& s) const;
     void WatchDrawing();
 
     CPageRenderer m_renderer;

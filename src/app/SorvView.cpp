@@ -123,7 +123,7 @@ bool CSorvView::OnCommand(int id)
         break;
     case SetColor: repaint = RunColorCommand(m_settings, window()); break;
     case SetTitle:
-        repaint = RunTitleCommand(m_settings, m_doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
+        repaint = RunTitleCommand(m_settings, m_doc->m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis, window());
         break;
     // The line pen shows only in the line chart.
     case SetLineAttr: repaint = RunLineAttrCommand(m_settings, window()) && m_settings.m_nGraphType == 1; break;
@@ -149,7 +149,7 @@ bool CSorvView::OnCommand(int id)
 // The stacked chart places x values only where they never fall.
 void CSorvView::NoteStackedPlacement()
 {
-    if (!m_doc.m_x.IsEmpty() && PlacementOf(m_doc, 2) != HPlacement::XValues)
+    if (!m_doc->m_x.IsEmpty() && PlacementOf(m_doc, 2) != HPlacement::XValues)
         emit notice(tr("x の値が減る所があるため、積層図は列番号の順に描きます。"));
 }
 
@@ -200,12 +200,6 @@ bool CSorvView::RegionSeen() const
 {
     const int region[4] = {m_doc.m_nX1, m_doc.m_nY1, m_doc.m_nX2, m_doc.m_nY2};
     return std::equal(region, region + 4, m_nSeenRegion);
-}
-
-void CSorvView::StopDrawing()
-{
-    m_page.Stop();
-    update();
 }
 
 bool CSorvView::WaitForPage(int timeoutMs)

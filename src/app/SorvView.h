@@ -66,9 +66,6 @@ public:
     // The document was read again: the axes that followed it follow its new
     // range and region, as follow says (from before the read).
     void OnReload(const CAxesFollow& follow);
-    // Stops the drawing in flight and waits for it, so that the document can
-    // change; the page is drawn again at the next paint.
-    void StopDrawing();
     // Runs the events until the exact page of the current state is shown (or
     // could not be drawn); false when that takes longer than timeoutMs. While
     // a key is held the exact page waits for its release.

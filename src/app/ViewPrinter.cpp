@@ -29,7 +29,7 @@ QSize PrintableArea(const QPrinter& printer)
 // Draws the chart window's page on a printer (or the preview's printer), on
 // the paper, in the orientation and within the margins of its page set-up.
 // Returns what went wrong, in words; nothing when the page was drawn.
-QString PrintPage(QPrinter& printer, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
+QString PrintPage(QPrinter& printer, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     QPainter painter;
     if (!painter.begin(&printer))

@@ -6,7 +6,7 @@
 #include "chart2d/ScaleMap.h"
 #include "chart2d/Title.h"
 #include "chart2d/VerticalAxis.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "settings/PageLayout.h"
 #include "settings/Palettes.h"
@@ -75,7 +75,7 @@ void DrawPlotArea(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 // B and T. A logarithmic axis counts in decades, also when only its ends are
 // labelled, so that the series, which map log10 of their values, always fit
 // its labels.
-void SetScales(const CSorvDoc& doc, const CPlotSettings& s, const CHAxisRange& h, CPageLayout& l)
+void SetScales(const CDocSnapshot& doc, const CPlotSettings& s, const CHAxisRange& h, CPageLayout& l)
 {
     l.m_nHPlacement = h.placement;
     if (h.placement == HPlacement::Region) {
@@ -104,7 +104,7 @@ bool RightAxisShown(const CPlotSettings& s)
     return s.m_nGraphType != 2 && AnyOnTheRight(s);
 }
 
-void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
+void DrawAxes(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, CPageLayout& layout)
 {
     const CHAxisRange h = HorizontalAxisOf(doc, s);
     SetPlotRectangle(s, HasHorizontalTitle(doc, h), layout);

@@ -3,13 +3,13 @@
 // both axes, and the border drawn over the finished plot.
 
 class CDC;
-class CSorvDoc;
+class CDocSnapshot;
 struct CPageLayout;
 struct CPlotSettings;
 
 // Lays the plot rectangle and the scale factors out on the page of layout,
 // then draws the plot area, the title, the vertical axis and the horizontal axis.
-void DrawAxes(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout);
+void DrawAxes(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, CPageLayout& layout);
 // Whether the chart has a V axis at the right: some series reads on it (the
 // stacked chart reads all on the left).
 bool RightAxisShown(const CPlotSettings& s);

@@ -10,7 +10,7 @@
 
 // Grid and labels lie under the series, the frame over their edges; the
 // series are cut to the plot rectangle.
-void DrawGraph2D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
+void DrawGraph2D(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, CPageLayout& layout)
 {
     DrawAxes(dc, doc, s, layout);
     const CPageLayout& l = layout;

@@ -4,7 +4,7 @@
 
 #include "settings/PageLayout.h"
 
-class CSorvDoc;
+class CDocSnapshot;
 struct CPlotSettings;
 
 struct CHAxisRange {
@@ -19,9 +19,9 @@ struct CHAxisRange {
 // when the document has them (the stacked chart only when they never fall),
 // at their column numbers when the document was read column-wise or its x
 // values fall, else by the region.
-HPlacement PlacementOf(const CSorvDoc& doc, int graphType);
+HPlacement PlacementOf(const CDocSnapshot& doc, int graphType);
 
 // The axis of s's chart of doc: the settings' H range, except where the
 // stacked chart falls back from falling x values to the region's column
 // numbers.
-CHAxisRange HorizontalAxisOf(const CSorvDoc& doc, const CPlotSettings& s);
+CHAxisRange HorizontalAxisOf(const CDocSnapshot& doc, const CPlotSettings& s);

@@ -5,7 +5,7 @@
 #include "chart2d/ScaleMap.h"
 #include "chart2d/TickWalk.h"
 #include "doc/DateTime.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
@@ -20,7 +20,7 @@ namespace {
 
 struct HAxis {
     CDC& dc;
-    const CSorvDoc& doc;
+    const CDocSnapshot& doc;
     const CPlotSettings& s;
     const CPageLayout& l;
     const CHAxisRange& h;
@@ -51,7 +51,7 @@ struct HAxis {
     // The label of column v where the file named the columns.
     std::optional<std::string_view> ColumnLabel(double v) const
     {
-        const CColumnLabels& columns = doc.m_columnLabels;
+        const CColumnLabels& columns = doc->m_columnLabels;
         if (!CountsColumns() || !(v >= 0 && v < double(columns.Count()) && v == std::floor(v)))
             return std::nullopt;
         return columns.Label(std::size_t(v));
@@ -139,7 +139,7 @@ struct HAxis {
     // under the plot below the labels.
     void DrawTitle(const std::string& context) const
     {
-        std::string text = doc.m_x.Name();
+        std::string text = doc->m_x.Name();
         if (!context.empty())
             text += text.empty() ? context : "  (" + context + ")";
         const double middle = (double(l.m_nPlotLeft) + l.m_nPlotRight) * 0.5;
@@ -150,12 +150,12 @@ struct HAxis {
 
 }  // namespace
 
-bool HasHorizontalTitle(const CSorvDoc& doc, const CHAxisRange& h)
+bool HasHorizontalTitle(const CDocSnapshot& doc, const CHAxisRange& h)
 {
-    return h.placement == HPlacement::XValues && (h.time || !doc.m_x.Name().empty());
+    return h.placement == HPlacement::XValues && (h.time || !doc->m_x.Name().empty());
 }
 
-void DrawHorizontalAxis(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l,
+void DrawHorizontalAxis(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l,
                         const CHAxisRange& h)
 {
     // The labels are as large as a plot without a title line has them.

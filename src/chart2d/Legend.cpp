@@ -1,7 +1,7 @@
 #include "chart2d/Legend.h"
 
 #include "chart2d/AxisLabel.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "settings/PageLayout.h"
 #include "settings/Palettes.h"
@@ -18,10 +18,10 @@ struct LegendGrid {
     double h;
     int n;
 
-    LegendGrid(const CSorvDoc& doc, const CPageLayout& l) : a(LabelCharWidth(l)), h(2 * a), n(0)
+    LegendGrid(const CDocSnapshot& doc, const CPageLayout& l) : a(LabelCharWidth(l)), h(2 * a), n(0)
     {
-        if (doc.m_pLabels)
-            n = std::min(doc.m_nRows, int((double(l.m_nPlotTop) - l.m_nPlotBottom) / (1.5 * h)));
+        if (doc->m_pLabels)
+            n = std::min(doc->m_nRows, int((double(l.m_nPlotTop) - l.m_nPlotBottom) / (1.5 * h)));
     }
     int Left(const CPageLayout& l) const { return int(l.m_nPlotRight + l.m_nRightAxisWidth + h); }
     int Top(const CPageLayout& l, int i) const { return int(l.m_nPlotTop - 1.5 * i * h); }
@@ -44,7 +44,7 @@ void DrawRightSwatch(CDC& dc, int x0, int y0, int x1, int y1)
 
 }  // namespace
 
-void DrawLegend(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
+void DrawLegend(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const LegendGrid grid(doc, l);
     const double h = grid.h;
@@ -65,7 +65,7 @@ void DrawLegend(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPag
         dc.SelectObject(oldBrush);
         if (style.m_bHidden)
             dc.SetTextColor(Faint(text, s.m_crBackground));
-        const std::string& label = doc.m_pLabels[i];
+        const std::string& label = doc->m_pLabels[i];
         dc.TextOut(x0 + int(1.5 * h), y0, label.data(), std::min(int(label.size()), 12));
         if (style.m_bHidden)
             dc.SetTextColor(text);
@@ -74,7 +74,7 @@ void DrawLegend(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPag
     dc.SelectObject(oldFont);
 }
 
-std::optional<int> LegendEntryAt(const CSorvDoc& doc, const CPageLayout& l, int x, int y)
+std::optional<int> LegendEntryAt(const CDocSnapshot& doc, const CPageLayout& l, int x, int y)
 {
     if (!l.m_bLegend || l.m_bPrinted)
         return std::nullopt;

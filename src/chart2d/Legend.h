@@ -3,7 +3,7 @@
 #include <optional>
 
 class CDC;
-class CSorvDoc;
+class CDocSnapshot;
 struct CPageLayout;
 struct CPlotSettings;
 
@@ -11,8 +11,8 @@ struct CPlotSettings;
 // label each, in the strip right of the plot, as many as fit between T and B.
 // A hidden series is listed faint, one on the right V axis with a swatch
 // pointing right.
-void DrawLegend(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout);
+void DrawLegend(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& layout);
 
 // The document row whose legend entry (swatch and label) holds page point
 // (x, y) of a page drawn with layout; nothing when no entry does.
-std::optional<int> LegendEntryAt(const CSorvDoc& doc, const CPageLayout& layout, int x, int y);
+std::optional<int> LegendEntryAt(const CDocSnapshot& doc, const CPageLayout& layout, int x, int y);

@@ -1,12 +1,12 @@
 #include "chart2d/RunningTotals.h"
 
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-CRunningTotals::CRunningTotals(const CSorvDoc& doc, int firstColumn, int columns, int firstRow, int lastRow,
+CRunningTotals::CRunningTotals(const CDocSnapshot& doc, int firstColumn, int columns, int firstRow, int lastRow,
                                std::size_t budget, std::vector<bool> left)
     : m_doc(doc), m_left(std::move(left)), m_nFirstColumn(firstColumn), m_nColumns(columns), m_nFirstRow(firstRow)
 {
@@ -46,7 +46,7 @@ void CRunningTotals::AddRows(double* totals, int first, int last, int from) cons
     for (int q = first; q <= last; ++q) {
         if (std::size_t(q) < m_left.size() && m_left[std::size_t(q)])
             continue;
-        const double* values = &m_doc.m_pData[std::size_t(q) * std::size_t(m_doc.m_nCols) +
+        const double* values = &m_doc->m_pData[std::size_t(q) * std::size_t(m_doc->m_nCols) +
                                               std::size_t(m_nFirstColumn) + std::size_t(from)];
         for (int c = 0; c < n; ++c)
             totals[c] += values[c];

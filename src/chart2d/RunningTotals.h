@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <vector>
 
-class CSorvDoc;
+class CDocSnapshot;
 
 class CRunningTotals {
 public:
@@ -19,7 +19,7 @@ public:
     // The totals of the rows firstRow..lastRow at the columns firstColumn ..
     // firstColumn + columns - 1, all inside the matrix; budget is at least 2.
     // The rows that left holds true for (by document row) count for nothing.
-    CRunningTotals(const CSorvDoc& doc, int firstColumn, int columns, int firstRow, int lastRow,
+    CRunningTotals(const CDocSnapshot& doc, int firstColumn, int columns, int firstRow, int lastRow,
                    std::size_t budget = kBudget, std::vector<bool> left = {});
 
     // The columns one call of Row gives.
@@ -35,7 +35,7 @@ private:
     int BlockColumns(int from) const;
     double* Checkpoint(int i) { return m_checkpoints.data() + std::size_t(i) * std::size_t(m_nWidth); }
 
-    const CSorvDoc& m_doc;
+    const CDocSnapshot& m_doc;
     std::vector<bool> m_left;
     int m_nFirstColumn;
     int m_nColumns;

@@ -2,7 +2,7 @@
 
 #include "chart2d/Markers.h"
 #include "chart2d/SeriesMapping.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
@@ -29,7 +29,7 @@ int LineWidth(const CDC& dc, int width)
 
 // The markers of one series, with its pen and brush selected: outlined in
 // the foreground colour, or in their own with plain markers (a cross is all outline).
-void DrawSeriesMarkers(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CSeriesMapping& map, int row,
+void DrawSeriesMarkers(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CSeriesMapping& map, int row,
                        int chartSize)
 {
     const CSeriesStyle& style = StyleOf(s, row);
@@ -42,7 +42,7 @@ void DrawSeriesMarkers(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, con
     const int f = style.m_nMarkerSize > 0 ? style.m_nMarkerSize : chartSize;
     for (int c = 0; c < map.Columns(); c += map.Stride()) {
         const auto x = map.X(c);
-        const auto y = map.Y(doc.Value(row, doc.m_nX1 + c), style.m_bRightAxis);
+        const auto y = map.Y(doc->Value(row, doc.m_nX1 + c), style.m_bRightAxis);
         if (x && y)
             DrawMarker(dc, style.m_nMarker, *x, *y, f);
     }
@@ -50,7 +50,7 @@ void DrawSeriesMarkers(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, con
 
 }  // namespace
 
-void DrawScatterGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
+void DrawScatterGraph(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CSeriesMapping map(doc, l, dc.m_bDraft);
     const CBrush oldBrush = dc.SelectObject(CBrush{SeriesColor(s, 0)});
@@ -69,7 +69,7 @@ namespace {
 
 // The line of one series through its points, with its own pen; a point
 // without a position breaks it.
-void DrawSeriesLine(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CSeriesMapping& map, int row)
+void DrawSeriesLine(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CSeriesMapping& map, int row)
 {
     const CSeriesStyle& style = StyleOf(s, row);
     const int width = LineWidth(dc, style.m_nLineWidth >= 0 ? style.m_nLineWidth : s.m_nLineWidth);
@@ -77,7 +77,7 @@ void DrawSeriesLine(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const 
     bool drawing = false;  // the current position is the previous point
     for (int c = 0; c < map.Columns(); c += map.Stride()) {
         const auto x = map.X(c);
-        const auto y = map.Y(doc.Value(row, doc.m_nX1 + c), style.m_bRightAxis);
+        const auto y = map.Y(doc->Value(row, doc.m_nX1 + c), style.m_bRightAxis);
         if (!x || !y)
             drawing = false;
         else if (drawing)
@@ -91,7 +91,7 @@ void DrawSeriesLine(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const 
 
 }  // namespace
 
-void DrawLineGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
+void DrawLineGraph(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CSeriesMapping map(doc, l, dc.m_bDraft);
     const CBrush oldBrush = dc.GetCurrentBrush();

@@ -1,11 +1,11 @@
 #include "chart2d/SeriesMapping.h"
 
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 
 #include <algorithm>
 
-CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout, bool draft)
-    : m_nFirstColumn(doc.m_nX1), m_nPlacement(layout.m_nHPlacement), m_pX(doc.m_x.Values().data()),
+CSeriesMapping::CSeriesMapping(const CDocSnapshot& doc, const CPageLayout& layout, bool draft)
+    : m_nFirstColumn(doc.m_nX1), m_nPlacement(layout.m_nHPlacement), m_pX(doc->m_x.Values().data()),
       m_horizontal(CScaleMap::Horizontal(layout)), m_values(CScaleMap::Values(layout)),
       m_right(CScaleMap::RightValues(layout))
 {
@@ -21,14 +21,14 @@ CSeriesMapping::CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout, b
         m_nStride = std::max({1, m_nColumns / (2 * pixels), int((points + kDraftPoints - 1) / kDraftPoints)});
 }
 
-bool CSeriesMapping::PlacesOn(const CPageLayout& layout, const CSorvDoc& doc)
+bool CSeriesMapping::PlacesOn(const CPageLayout& layout, const CDocSnapshot& doc)
 {
-    return layout.m_nHPlacement != HPlacement::XValues || doc.m_x.Count() == std::size_t(doc.m_nCols);
+    return layout.m_nHPlacement != HPlacement::XValues || doc->m_x.Count() == std::size_t(doc->m_nCols);
 }
 
-std::optional<int> CSeriesMapping::ColumnX(const CPageLayout& layout, const CSorvDoc& doc, int c)
+std::optional<int> CSeriesMapping::ColumnX(const CPageLayout& layout, const CDocSnapshot& doc, int c)
 {
     if (!PlacesOn(layout, doc))
         return std::nullopt;
-    return ColumnX(layout.m_nHPlacement, CScaleMap::Horizontal(layout), doc.m_x.Values().data(), doc.m_nX1, c);
+    return ColumnX(layout.m_nHPlacement, CScaleMap::Horizontal(layout), doc->m_x.Values().data(), doc.m_nX1, c);
 }

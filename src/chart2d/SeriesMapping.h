@@ -7,14 +7,14 @@
 
 #include <optional>
 
-class CSorvDoc;
+class CDocSnapshot;
 
 class CSeriesMapping {
 public:
     // Takes the plot rectangle and scales that DrawAxes left in layout. A
     // draft walks the columns in strides of half a pixel or more, so that it
     // draws no more than a quarter of a million points.
-    CSeriesMapping(const CSorvDoc& doc, const CPageLayout& layout, bool draft = false);
+    CSeriesMapping(const CDocSnapshot& doc, const CPageLayout& layout, bool draft = false);
 
     // The region's rows and columns; both 0 when there is no matrix or the
     // region is inverted or not inside it, so that nothing is read.
@@ -28,10 +28,10 @@ public:
     // number or its x value (nothing for a column without one). Worked out
     // when asked: nothing is kept per column.
     std::optional<int> X(int c) const { return ColumnX(m_nPlacement, m_horizontal, m_pX, m_nFirstColumn, c); }
-    static std::optional<int> ColumnX(const CPageLayout& layout, const CSorvDoc& doc, int c);
+    static std::optional<int> ColumnX(const CPageLayout& layout, const CDocSnapshot& doc, int c);
     // Whether the layout's placement suits doc: x values placed only where
     // every column has one.
-    static bool PlacesOn(const CPageLayout& layout, const CSorvDoc& doc);
+    static bool PlacesOn(const CPageLayout& layout, const CDocSnapshot& doc);
     // y of a value, log10 of it on a logarithmic axis. Nothing when the position
     // is infinite, undefined or beyond the int range (a value of 0 or below on
     // a logarithmic axis, an empty V range): such a point is left out.

@@ -2,7 +2,7 @@
 
 #include "chart2d/RunningTotals.h"
 #include "chart2d/SeriesMapping.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "settings/PageLayout.h"
 #include "settings/Palettes.h"
@@ -49,7 +49,7 @@ std::vector<bool> HiddenRows(const CPlotSettings& s, int rows)
 
 }  // namespace
 
-void DrawStackedGraph(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l)
+void DrawStackedGraph(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l)
 {
     const CSeriesMapping map(doc, l);
     const CBrush oldBrush = dc.SelectObject(CBrush{SeriesColor(s, 0)});

@@ -3,7 +3,7 @@
 #include "chart3d/LabelWriter3D.h"
 #include "chart3d/Projection3D.h"
 #include "chart3d/ValueTicks3D.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "gfx/NumberText.h"
 #include "settings/PlotSettings.h"
@@ -54,7 +54,7 @@ BoxSide SideOf(const OptPoint (&k)[8])
 
 // Ticks along the edge b..c, labelled on the side of the row labels and clear
 // of the last row's label at b, with "z" above c.
-void DrawValueTicks(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+void DrawValueTicks(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const C3DProjection& proj,
                     const BoxSide& side, const CPen& pen, const C3DValueTicks* barTicks)
 {
     const int cw = LabelCharWidth3D(dc);
@@ -87,7 +87,7 @@ void DrawValueLabels(CDC& dc, const CPlotSettings& s, const BoxSide& side)
 }
 
 // The first and last column along k0..k1 and the first and last row along a..b.
-void DrawGridLabels(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const OptPoint (&k)[8],
+void DrawGridLabels(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const OptPoint (&k)[8],
                     const BoxSide& side)
 {
     const C3DLabelWriter w{dc, LabelCharWidth3D(dc)};
@@ -103,7 +103,7 @@ void DrawGridLabels(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const 
 
 }  // namespace
 
-void Draw3DBox(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+void Draw3DBox(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const C3DProjection& proj,
                const C3DValueTicks* barTicks)
 {
     if (doc.m_nX1 > doc.m_nX2 || doc.m_nY1 > doc.m_nY2)

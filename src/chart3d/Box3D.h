@@ -3,7 +3,7 @@
 // range, with the first and last column, row and value written along it.
 
 class CDC;
-class CSorvDoc;
+class CDocSnapshot;
 class C3DProjection;
 class C3DValueTicks;
 struct CPlotSettings;
@@ -14,5 +14,5 @@ struct CPlotSettings;
 // it; the ticks are the colour bar's when given. Draws nothing for an
 // inverted region; an edge or label whose page point does not fit an int is
 // left out.
-void Draw3DBox(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+void Draw3DBox(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const C3DProjection& proj,
                const C3DValueTicks* barTicks = nullptr);

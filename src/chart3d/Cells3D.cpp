@@ -2,7 +2,7 @@
 
 #include "chart3d/Projection3D.h"
 #include "chart3d/Tables3D.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "settings/PlotSettings.h"
 
@@ -55,11 +55,11 @@ private:
 };
 
 // The grid points of row j at the grid columns from .. from + out.size() - 1.
-void MapRow(const C3DProjection& proj, const CSorvDoc& doc, int j, const GridLines& cols, int from,
+void MapRow(const C3DProjection& proj, const CDocSnapshot& doc, int j, const GridLines& cols, int from,
             std::vector<Corner>& out)
 {
     const double y = proj.ModelY(j);
-    const double* values = &doc.m_pData[std::size_t(j) * std::size_t(doc.m_nCols)];
+    const double* values = &doc->m_pData[std::size_t(j) * std::size_t(doc->m_nCols)];
     for (std::size_t n = 0; n < out.size(); ++n) {
         const int col = cols.At(from + int(n));
         out[n] = MapCorner(proj, proj.ModelX(col), y, values[col]);
@@ -135,11 +135,11 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
 
 // The cells between the grid points in upper (row j0) and lower (row j1),
 // which start at grid column from.
-void DrawRowOfCells(CDC& dc, const CSorvDoc& doc, const CellStyle& st, int j0, int j1, const GridLines& cols,
+void DrawRowOfCells(CDC& dc, const CDocSnapshot& doc, const CellStyle& st, int j0, int j1, const GridLines& cols,
                     int from, const std::vector<Corner>& upper, const std::vector<Corner>& lower)
 {
-    const double* row0 = &doc.m_pData[std::size_t(j0) * std::size_t(doc.m_nCols)];
-    const double* row1 = &doc.m_pData[std::size_t(j1) * std::size_t(doc.m_nCols)];
+    const double* row0 = &doc->m_pData[std::size_t(j0) * std::size_t(doc->m_nCols)];
+    const double* row1 = &doc->m_pData[std::size_t(j1) * std::size_t(doc->m_nCols)];
     for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
         const int i0 = cols.At(from + int(i));
         const int i1 = cols.At(from + int(i) + 1);
@@ -151,7 +151,7 @@ void DrawRowOfCells(CDC& dc, const CSorvDoc& doc, const CellStyle& st, int j0, i
 
 }  // namespace
 
-void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+void Draw3DCells(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const C3DProjection& proj,
                  const C3DTables& tables, int blockPoints)
 {
     const CellStyle st{s.m_nModel, s.m_dVMin, s.m_dVMax, s.m_dVMax - s.m_dVMin, tables};

@@ -3,7 +3,7 @@
 // points of the region, drawn in the model of the settings.
 
 class CDC;
-class CSorvDoc;
+class CDocSnapshot;
 class C3DProjection;
 struct C3DTables;
 struct CPlotSettings;
@@ -18,5 +18,5 @@ struct CPlotSettings;
 // The grid points are mapped blockPoints (at least 2) at a time: the memory
 // taken does not grow with the region, and the drawing is the same for any block.
 constexpr int kCornerBlock = 65536;
-void Draw3DCells(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, const C3DProjection& proj,
+void Draw3DCells(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, const C3DProjection& proj,
                  const C3DTables& tables, int blockPoints = kCornerBlock);

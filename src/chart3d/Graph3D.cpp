@@ -6,7 +6,7 @@
 #include "chart3d/LabelWriter3D.h"
 #include "chart3d/Projection3D.h"
 #include "chart3d/Tables3D.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "gfx/PageInt.h"
 #include "settings/PageLayout.h"
@@ -55,7 +55,7 @@ void Draw3DTitle(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
 // value scale the box, as turned, is fitted in with room for its labels and
 // below the title (one title height from the top, one high), and "z" above
 // the box. Leaves the fit in layout.
-C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int width, int cw, CPageLayout& l)
+C3DProjection PlaceSurface(const CDocSnapshot& doc, const CPlotSettings& s, int width, int cw, CPageLayout& l)
 {
     C3DProjection proj;
     proj.Init(s, doc, width, l.m_nPageHeight);
@@ -72,7 +72,7 @@ C3DProjection PlaceSurface(const CSorvDoc& doc, const CPlotSettings& s, int widt
 
 }  // namespace
 
-void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout)
+void DrawGraph3D(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, CPageLayout& layout)
 {
     DrawPageArea(dc, s, layout);
     Draw3DTitle(dc, s, layout);

@@ -1,7 +1,7 @@
 #pragma once
 
 class CDC;
-class CSorvDoc;
+class CDocSnapshot;
 struct CPageLayout;
 struct CPlotSettings;
 
@@ -9,4 +9,4 @@ struct CPlotSettings;
 // title, cells in the chosen model, with the legend switch the box and, with
 // the value scale in a colour model, the colour bar. Leaves the fit scale and
 // the width the surface is centred in in layout.
-void DrawGraph3D(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, CPageLayout& layout);
+void DrawGraph3D(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, CPageLayout& layout);

@@ -1,6 +1,6 @@
 #include "chart3d/Projection3D.h"
 
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/PageInt.h"
 #include "settings/PlotSettings.h"
 
@@ -36,7 +36,7 @@ double FitHalf(double half, double extent)
 
 }  // namespace
 
-void C3DProjection::Init(const CPlotSettings& s, const CSorvDoc& doc, int pageWidth, int pageHeight)
+void C3DProjection::Init(const CPlotSettings& s, const CDocSnapshot& doc, int pageWidth, int pageHeight)
 {
     // Step counts in double: no int overflow whatever the region holds.
     const double nc = double(doc.m_nX2) - double(doc.m_nX1);
@@ -90,7 +90,7 @@ std::optional<CPoint> C3DProjection::ToPage(double X, double Y) const
     return CPoint{*px, *py};
 }
 
-void C3DProjection::BoxCorners(const CSorvDoc& doc, const CPlotSettings& s, C3DPoint (&corners)[8]) const
+void C3DProjection::BoxCorners(const CDocSnapshot& doc, const CPlotSettings& s, C3DPoint (&corners)[8]) const
 {
     const double cols[2] = {double(doc.m_nX1), double(doc.m_nX2)};
     const double rows[2] = {double(doc.m_nY1), double(doc.m_nY2)};

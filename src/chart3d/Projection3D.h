@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class CSorvDoc;
+class CDocSnapshot;
 struct CPlotSettings;
 
 // A point after the rotation: X right, Y up on the page, Z depth.
@@ -33,7 +33,7 @@ public:
     // page size. A region of one column, row or cell and an inverted one keep
     // the fit scale finite; an empty value range gives a value scale of 0.
     // Nothing is divided by zero.
-    void Init(const CPlotSettings& s, const CSorvDoc& doc, int pageWidth, int pageHeight);
+    void Init(const CPlotSettings& s, const CDocSnapshot& doc, int pageWidth, int pageHeight);
 
     double ModelX(double col) const { return col - m_dCenterCol; }
     double ModelY(double row) const { return m_dCenterRow - row * m_dScaleY; }
@@ -57,7 +57,7 @@ public:
     // The view points of the box around the region from m_dVMin to m_dVMax:
     // k0..k3 the face at the first row (k0 first column and lowest value, k1
     // last column, k2 above k1, k3 above k0), k4..k7 the same at the last row.
-    void BoxCorners(const CSorvDoc& doc, const CPlotSettings& s, C3DPoint (&corners)[8]) const;
+    void BoxCorners(const CDocSnapshot& doc, const CPlotSettings& s, C3DPoint (&corners)[8]) const;
     // Sets the fit scale so that the corners, as turned, lie within halfWidth
     // and halfHeight page units of the origin, times zoom; keeps it when they
     // give no finite positive scale (a box of no extent).

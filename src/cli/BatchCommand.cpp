@@ -7,12 +7,12 @@
 #include "cli/ReadReport.h"
 #include "cli/TerminalProgress.h"
 #include "doc/DateTime.h"
-#include "doc/ReadProgress.h"
-#include "doc/ReadRequest.h"
 #include "doc/SorvDoc.h"
 #include "gfx/FontSubstitutions.h"
 #include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
+#include "read/ReadProgress.h"
+#include "read/ReadRequest.h"
 #include "settings/PlotSettings.h"
 
 #include <QGuiApplication>
@@ -44,16 +44,16 @@ void AppendNumber(std::string& out, double v)
 }
 
 // An imported document adds the count of its missing cells.
-int PrintInfo(const CSorvDoc& doc, bool imported)
+int PrintInfo(const CDocSnapshot& doc, bool imported)
 {
-    std::string out = "rows " + std::to_string(doc.m_nRows) + "\ncols " + std::to_string(doc.m_nCols) + "\nmin ";
-    AppendNumber(out, doc.m_dMin);
+    std::string out = "rows " + std::to_string(doc->m_nRows) + "\ncols " + std::to_string(doc->m_nCols) + "\nmin ";
+    AppendNumber(out, doc->m_dMin);
     out += "\nmax ";
-    AppendNumber(out, doc.m_dMax);
+    AppendNumber(out, doc->m_dMax);
     out += "\nregion " + std::to_string(doc.m_nX1) + ' ' + std::to_string(doc.m_nY1) + ' ' + std::to_string(doc.m_nX2) +
            ' ' + std::to_string(doc.m_nY2) + '\n';
     if (imported)
-        out += "missing " + std::to_string(doc.m_nMissing) + '\n';
+        out += "missing " + std::to_string(doc->m_nMissing) + '\n';
     return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && std::fflush(stdout) == 0 ? 0 : kFileError;
 }
 
@@ -92,25 +92,25 @@ void AppendX(std::string& out, const CXValues& x, double v)
 
 // Written in pieces of a bounded size, however long a row is; x values,
 // when there are any, first on a line of their own.
-int PrintDump(const CSorvDoc& doc)
+int PrintDump(const CDocSnapshot& doc)
 {
     constexpr std::size_t kPiece = 1 << 16;
     std::string text;
-    if (!doc.m_x.IsEmpty()) {
+    if (!doc->m_x.IsEmpty()) {
         text += 'x';
-        for (const double v : doc.m_x.Values()) {
+        for (const double v : doc->m_x.Values()) {
             text += ',';
-            AppendX(text, doc.m_x, v);
+            AppendX(text, doc->m_x, v);
             if (!WriteFrom(text, kPiece))
                 return kFileError;
         }
         text += '\n';
     }
-    for (int r = 0; r < doc.m_nRows; ++r) {
-        text += doc.m_pLabels[r];
-        for (int c = 0; c < doc.m_nCols; ++c) {
+    for (int r = 0; r < doc->m_nRows; ++r) {
+        text += doc->m_pLabels[r];
+        for (int c = 0; c < doc->m_nCols; ++c) {
             text += ',';
-            AppendNumber(text, doc.Value(r, c));
+            AppendNumber(text, doc->Value(r, c));
             if (!WriteFrom(text, kPiece))
                 return kFileError;
         }
@@ -169,7 +169,7 @@ bool ReadWithProgress(const BatchOptions& o, CSorvDoc& doc, bool& imported)
         const std::string hint = outcome.importable ? ImportHint(*outcome.importable, o.read.rows) : "";
         Fail(kFileError, o.file + ": " + outcome.failure.text + hint);
     } else if (outcome.detected) {
-        const bool headerX = !outcome.used->columns && !doc.m_x.IsEmpty();
+        const bool headerX = !outcome.used->columns && !doc->m_x.IsEmpty();
         std::fprintf(stderr, "sorv: %s: read %s\n", o.file.c_str(), DescribeImport(*outcome.used, headerX).c_str());
     }
     for (const ImportWarning& w : outcome.warnings)

@@ -313,7 +313,7 @@ bool OptionReader::Title(const std::string& value)
         return false;
     m_options.changes.push_back({m_option, [title](CSorvDoc& doc, CPlotSettings& s) {
                                      const QString text = QString::fromUtf8(title.data(), qsizetype(title.size()));
-                                     s.m_strTitle = EncodeText(text, doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
+                                     s.m_strTitle = EncodeText(text, doc->m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
                                      return true;
                                  }});
     return true;
@@ -365,7 +365,7 @@ bool OptionReader::Series(const std::string& value, void (*style)(CSeriesStyle&)
     const int last = *std::max_element(rows.begin(), rows.end());
     m_options.changes.push_back({m_option,
                                  [rows, style](CSorvDoc& doc, CPlotSettings& s) {
-                                     if (rows.empty() || *std::max_element(rows.begin(), rows.end()) >= doc.m_nRows)
+                                     if (rows.empty() || *std::max_element(rows.begin(), rows.end()) >= doc->m_nRows)
                                          return false;
                                      std::vector<CSeriesStyle> styles = s.m_series;
                                      for (const int r : rows) {

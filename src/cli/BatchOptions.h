@@ -5,7 +5,7 @@
 #include "cli/Export.h"
 #include "cli/OptionSummary.h"
 #include "cli/ReadArguments.h"
-#include "doc/ImportOptions.h"
+#include "read/ImportOptions.h"
 
 #include <functional>
 #include <optional>

@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kPdfResolution = 600;
 
-bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+bool WritePng(QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page)
 {
     const QImage image =
         DrawPageImage(doc, s, page.clientWidth, page.clientHeight, page.devicePixelRatio, page.minText)
@@ -34,7 +34,7 @@ bool WritePng(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     return image.save(&out, "PNG");
 }
 
-bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+bool WriteSvg(QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
@@ -49,7 +49,7 @@ bool WriteSvg(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
     return painter.end();
 }
 
-bool WritePdf(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+bool WritePdf(QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page)
 {
     QPdfWriter pdf(&out);
     pdf.setCreator(QStringLiteral("Sorv"));
@@ -93,7 +93,7 @@ private:
 };
 
 // Each operation is written as it is drawn: the recording is never held whole.
-bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+bool WriteOps(QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page)
 {
     CDeviceStreamBuf buffer(out);
     std::ostream text(&buffer);
@@ -108,7 +108,7 @@ bool WriteOps(QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const
 
 }  // namespace
 
-bool WriteChart(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page)
+bool WriteChart(ExportFormat format, QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page)
 {
     switch (format) {
     case ExportFormat::Png:
@@ -165,7 +165,7 @@ ExportFormat ExportFormatOf(const std::string& path)
     return ExportFormat::Unknown;
 }
 
-bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page,
+bool ExportChart(const std::string& path, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page,
                  std::string& error)
 {
     const ExportFormat format = ExportFormatOf(path);

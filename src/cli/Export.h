@@ -5,7 +5,7 @@
 
 #include <string>
 
-class CSorvDoc;
+class CDocSnapshot;
 class QIODevice;
 struct CPlotSettings;
 
@@ -25,10 +25,10 @@ enum class ExportFormat { Png, Svg, Pdf, Ops, Unknown };
 ExportFormat ExportFormatOf(const std::string& path);
 
 // Writes the page in format to out; false when it cannot be drawn or written.
-bool WriteChart(ExportFormat format, QIODevice& out, const CSorvDoc& doc, const CPlotSettings& s,
+bool WriteChart(ExportFormat format, QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s,
                 const ExportPage& page);
 
 // Writes the page to path through a temporary file in the same folder, so
 // that a failure leaves nothing behind. On failure error says why.
-bool ExportChart(const std::string& path, const CSorvDoc& doc, const CPlotSettings& s, const ExportPage& page,
+bool ExportChart(const std::string& path, const CDocSnapshot& doc, const CPlotSettings& s, const ExportPage& page,
                  std::string& error);

@@ -1,8 +1,8 @@
 #include "cli/ReadArguments.h"
 
-#include "doc/ColumnPicks.h"
-#include "doc/ReadRequest.h"
 #include "doc/SorvDoc.h"
+#include "read/ColumnPicks.h"
+#include "read/ReadRequest.h"
 #include "settings/FieldRules.h"
 
 #include <QCoreApplication>

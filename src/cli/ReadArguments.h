@@ -6,8 +6,8 @@
 // --rows reads them with the row reader, even where the viewer would import.
 
 #include "cli/OptionSummary.h"
-#include "doc/ImportOptions.h"
-#include "doc/ReadOptions.h"
+#include "read/ImportOptions.h"
+#include "read/ReadOptions.h"
 
 #include <QString>
 #include <QStringList>

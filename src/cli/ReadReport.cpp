@@ -1,7 +1,7 @@
 #include "cli/ReadReport.h"
 
 #include "cli/ReadArguments.h"
-#include "doc/ColumnPicks.h"
+#include "read/ColumnPicks.h"
 
 namespace {
 

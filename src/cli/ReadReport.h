@@ -2,7 +2,7 @@
 // What the command line says about how it read a file: the options an
 // import used, and how the importer reads a file that the row reader refused.
 
-#include "doc/ImportOptions.h"
+#include "read/ImportOptions.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "cli/TerminalProgress.h"
 
-#include "doc/ReadProgress.h"
-#include "doc/SystemMemory.h"
+#include "read/ReadProgress.h"
+#include "read/SystemMemory.h"
 
 #include <chrono>
 #include <cstdio>

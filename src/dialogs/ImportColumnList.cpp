@@ -1,7 +1,7 @@
 #include "dialogs/ImportColumnList.h"
 
-#include "doc/ColumnPicks.h"
-#include "doc/ReadFailure.h"
+#include "read/ColumnPicks.h"
+#include "read/ReadFailure.h"
 
 #include <algorithm>
 #include <climits>

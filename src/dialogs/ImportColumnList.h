@@ -2,7 +2,7 @@
 // The import dialog's check box for each column of the file: the columns
 // left unchecked are left out of the import.
 
-#include "doc/ImportOptions.h"
+#include "read/ImportOptions.h"
 
 #include <QListWidget>
 

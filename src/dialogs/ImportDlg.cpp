@@ -3,9 +3,9 @@
 #include "dialogs/ImportColumnList.h"
 #include "dialogs/ReadFailureText.h"
 #include "doc/DateTime.h"
-#include "doc/Importer.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
+#include "read/Importer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -124,8 +124,8 @@ QStringList ColumnNames(const std::string& head, ImportOptions o)
     CSorvDoc doc;
     QStringList names;
     if (importer.Import(head, doc))
-        for (int r = 0; r < doc.m_nRows; ++r)
-            names << DecodeLabel(doc.m_pLabels[r], doc.m_bUtf8);
+        for (int r = 0; r < doc->m_nRows; ++r)
+            names << DecodeLabel(doc->m_pLabels[r], doc->m_bUtf8);
     return names;
 }
 
@@ -278,18 +278,18 @@ void CImportDlg::ShowResolved(const ImportOptions& used)
 // The file's lines down, their cells across: with columns, each column of
 // the table is a series (a row of the document). x, when there is any,
 // heads the lines or the cells.
-void CImportDlg::ShowTable(const CSorvDoc& doc, bool columns)
+void CImportDlg::ShowTable(const CDocSnapshot& doc, bool columns)
 {
-    const int lines = std::min(columns ? doc.m_nCols : doc.m_nRows, kPreviewLines);
-    const int cells = std::min(columns ? doc.m_nRows : doc.m_nCols, kPreviewCells);
+    const int lines = std::min(columns ? doc->m_nCols : doc->m_nRows, kPreviewLines);
+    const int cells = std::min(columns ? doc->m_nRows : doc->m_nCols, kPreviewCells);
     m_tablePreview->setRowCount(lines);
     m_tablePreview->setColumnCount(cells);
-    const auto seriesLabel = [&](int r) { return DecodeLabel(doc.m_pLabels[r], doc.m_bUtf8); };
+    const auto seriesLabel = [&](int r) { return DecodeLabel(doc->m_pLabels[r], doc->m_bUtf8); };
     const auto columnLabel = [&](int c) {
-        if (std::size_t(c) < doc.m_x.Count())
-            return XText(doc.m_x, doc.m_x.At(std::size_t(c)));
-        return std::size_t(c) < doc.m_columnLabels.Count()
-                   ? DecodeLabel(doc.m_columnLabels.Label(std::size_t(c)), doc.m_bUtf8)
+        if (std::size_t(c) < doc->m_x.Count())
+            return XText(doc->m_x, doc->m_x.At(std::size_t(c)));
+        return std::size_t(c) < doc->m_columnLabels.Count()
+                   ? DecodeLabel(doc->m_columnLabels.Label(std::size_t(c)), doc->m_bUtf8)
                    : QString::number(c);
     };
     for (int i = 0; i < lines; ++i)
@@ -298,5 +298,5 @@ void CImportDlg::ShowTable(const CSorvDoc& doc, bool columns)
         m_tablePreview->setHorizontalHeaderItem(j, new QTableWidgetItem(columns ? seriesLabel(j) : columnLabel(j)));
     for (int i = 0; i < lines; ++i)
         for (int j = 0; j < cells; ++j)
-            m_tablePreview->setItem(i, j, new QTableWidgetItem(CellText(columns ? doc.Value(j, i) : doc.Value(i, j))));
+            m_tablePreview->setItem(i, j, new QTableWidgetItem(CellText(columns ? doc->Value(j, i) : doc->Value(i, j))));
 }

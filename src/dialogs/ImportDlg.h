@@ -2,15 +2,15 @@
 // The options of an import with a live preview: the first lines of the file
 // as they will be read (labels, x and values) and what detection found.
 
-#include "doc/ImportDetect.h"
-#include "doc/ImportOptions.h"
+#include "read/ImportDetect.h"
+#include "read/ImportOptions.h"
 
 #include <QDialog>
 
 #include <string>
 
 class CImportColumnList;
-class CSorvDoc;
+class CDocSnapshot;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -49,7 +49,7 @@ private:
     void UpdateColumns();
     void UpdatePreview();
     void ShowResolved(const ImportOptions& used);
-    void ShowTable(const CSorvDoc& doc, bool columns);
+    void ShowTable(const CDocSnapshot& doc, bool columns);
 
     std::string m_head;
 };

@@ -1,7 +1,7 @@
 #include "dialogs/ReadFailureText.h"
 
-#include "doc/Importer.h"
-#include "doc/ReadFailure.h"
+#include "read/Importer.h"
+#include "read/ReadFailure.h"
 
 #include <QCoreApplication>
 

@@ -102,12 +102,12 @@ bool RunViewCommand(CPlotSettings& s, QWidget* owner)
     return true;
 }
 
-bool RunSeriesCommand(CPlotSettings& s, const CSorvDoc& doc, QWidget* owner)
+bool RunSeriesCommand(CPlotSettings& s, const CDocSnapshot& doc, QWidget* owner)
 {
     QStringList labels;
-    const TextEncoding encoding = doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
-    for (int r = 0; r < std::min(doc.m_nRows, CSeriesDlg::kMaxRows); ++r)
-        labels << DecodeText(doc.m_pLabels[r].data(), int(doc.m_pLabels[r].size()), encoding);
+    const TextEncoding encoding = doc->m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+    for (int r = 0; r < std::min(doc->m_nRows, CSeriesDlg::kMaxRows); ++r)
+        labels << DecodeText(doc->m_pLabels[r].data(), int(doc->m_pLabels[r].size()), encoding);
     CSeriesDlg dlg(labels, owner);
     dlg.m_series = s.m_series;
     dlg.m_nPalette = s.m_nPalette;
@@ -143,7 +143,7 @@ void RunRegionCommand(CSorvDoc& doc, QWidget* owner)
         return;
     // The region only narrows: an entry that leaves nothing to chart is refused.
     const QString message =
-        doc.IsEmpty() ? QCoreApplication::translate("SettingsCommands", "このドキュメントにはデータがありません。")
+        doc->IsEmpty() ? QCoreApplication::translate("SettingsCommands", "このドキュメントにはデータがありません。")
                       : QCoreApplication::translate("SettingsCommands",
                                                     "指定された範囲は現在の範囲と重なりません。範囲は変更されません。");
     QMessageBox::warning(owner, QGuiApplication::applicationDisplayName(), message);

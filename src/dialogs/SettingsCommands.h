@@ -5,6 +5,7 @@
 
 #include "gfx/TextEncoding.h"
 
+class CDocSnapshot;
 class CSorvDoc;
 class QWidget;
 struct CPlotSettings;
@@ -23,5 +24,5 @@ bool RunViewCommand(CPlotSettings& s, QWidget* owner = nullptr);
 // The Series dialog: the series' styles, the palette, plain markers and the
 // right V axis's range; the V axes that followed the series shown on them
 // follow them still.
-bool RunSeriesCommand(CPlotSettings& s, const CSorvDoc& doc, QWidget* owner = nullptr);
+bool RunSeriesCommand(CPlotSettings& s, const CDocSnapshot& doc, QWidget* owner = nullptr);
 void RunRegionCommand(CSorvDoc& doc, QWidget* owner = nullptr);

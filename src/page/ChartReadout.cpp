@@ -2,7 +2,7 @@
 
 #include "chart2d/ScaleMap.h"
 #include "chart2d/SeriesMapping.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "settings/PageLayout.h"
 #include "settings/Palettes.h"
 #include "settings/PlotSettings.h"
@@ -18,7 +18,7 @@ namespace {
 // region's columns from..to; on a tie the point drawn on top wins.
 class CNearestPoint {
 public:
-    CNearestPoint(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout, int x, int y)
+    CNearestPoint(const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& layout, int x, int y)
         : m_doc(doc), m_s(s), m_layout(layout), m_values(CScaleMap::Values(layout)),
           m_right(CScaleMap::RightValues(layout)), m_x(x), m_y(y), m_bStacked(s.m_nGraphType == 2)
     {
@@ -44,7 +44,7 @@ private:
             const CSeriesStyle& style = StyleOf(m_s, row);
             if (style.m_bHidden)
                 continue;
-            const double v = m_doc.Value(row, column);
+            const double v = m_doc->Value(row, column);
             total += v;
             const CScaleMap& map = style.m_bRightAxis && !m_bStacked ? m_right : m_values;
             if (row >= m_doc.m_nY1)
@@ -66,7 +66,7 @@ private:
         m_best = point;
     }
 
-    const CSorvDoc& m_doc;
+    const CDocSnapshot& m_doc;
     const CPlotSettings& m_s;
     const CPageLayout& m_layout;
     CScaleMap m_values;
@@ -94,17 +94,17 @@ constexpr long long kMaxSearchedCells = 4000000;
 // The region's columns (from 0) whose x values may lie within reach of page
 // x: found by x for values that never fall, else all of them when they are
 // few enough; none otherwise.
-std::optional<std::pair<int, int>> XColumnsNear(const CSorvDoc& doc, const CScaleMap& h, int x)
+std::optional<std::pair<int, int>> XColumnsNear(const CDocSnapshot& doc, const CScaleMap& h, int x)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
-    if (!doc.m_x.NeverFalls()) {
+    if (!doc->m_x.NeverFalls()) {
         if ((long long)(n + 1) * (doc.m_nY2 - doc.m_nY1 + 1) > kMaxSearchedCells)
             return std::nullopt;
         return std::make_pair(0, n);
     }
     const double a = h.ToValue(x - kPointReach - 1);
     const double b = h.ToValue(x + kPointReach + 1);
-    const auto columns = doc.m_x.ColumnsWithin(std::min(a, b), std::max(a, b));
+    const auto columns = doc->m_x.ColumnsWithin(std::min(a, b), std::max(a, b));
     if (!columns || columns->second < doc.m_nX1 || columns->first > doc.m_nX2)
         return std::nullopt;
     return std::make_pair(std::max(columns->first, doc.m_nX1) - doc.m_nX1,
@@ -118,7 +118,7 @@ bool InPlot(const CPageLayout& l, int x, int y)
 
 // Placed by the region or by column numbers: the column under the cursor and
 // the points near it.
-std::optional<CChartReadout> ReadColumns(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l, int x,
+std::optional<CChartReadout> ReadColumns(const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l, int x,
                                          int y)
 {
     const int n = doc.m_nX2 - doc.m_nX1;
@@ -144,7 +144,7 @@ std::optional<CChartReadout> ReadColumns(const CSorvDoc& doc, const CPlotSetting
 
 // Placed by x values: the x under the cursor, the column of the nearest x
 // and the points near the cursor.
-std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l, int x,
+std::optional<CChartReadout> ReadXValues(const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l, int x,
                                          int y)
 {
     const CScaleMap h = CScaleMap::Horizontal(l);
@@ -154,7 +154,7 @@ std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPlotSetting
         return std::nullopt;
     CChartReadout readout;
     readout.x = xv;
-    readout.column = doc.m_x.NearestColumn(xv, doc.m_nX1, doc.m_nX2);
+    readout.column = doc->m_x.NearestColumn(xv, doc.m_nX1, doc.m_nX2);
     readout.value = value;
     if (const auto columns = XColumnsNear(doc, h, x))
         readout.point = CNearestPoint(doc, s, l, x, y).Among(columns->first, columns->second);
@@ -163,7 +163,7 @@ std::optional<CChartReadout> ReadXValues(const CSorvDoc& doc, const CPlotSetting
 
 }  // namespace
 
-std::optional<CChartReadout> ReadChartAt(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& l,
+std::optional<CChartReadout> ReadChartAt(const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& l,
                                          CPoint p, int clientHeight)
 {
     const int x = p.x;

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class CSorvDoc;
+class CDocSnapshot;
 struct CPageLayout;
 struct CPlotSettings;
 
@@ -31,5 +31,5 @@ constexpr int kPointReach = 5;
 // The readout at client point p (y down) of a client area clientHeight pixels
 // high. Nothing for a 3D chart, a point outside the plot, an empty region or
 // a printed page's layout.
-std::optional<CChartReadout> ReadChartAt(const CSorvDoc& doc, const CPlotSettings& s, const CPageLayout& layout,
+std::optional<CChartReadout> ReadChartAt(const CDocSnapshot& doc, const CPlotSettings& s, const CPageLayout& layout,
                                          CPoint p, int clientHeight);

@@ -12,16 +12,16 @@ bool PlacedOnAxis(const CPageLayout& l)
     return l.m_nHPlacement != HPlacement::Region;
 }
 
-bool ColumnsForFallingX(const CPageLayout& l, const CSorvDoc& doc)
+bool ColumnsForFallingX(const CPageLayout& l, const CDocSnapshot& doc)
 {
-    return l.m_nHPlacement == HPlacement::ColumnNumbers && !doc.m_x.IsEmpty();
+    return l.m_nHPlacement == HPlacement::ColumnNumbers && !doc->m_x.IsEmpty();
 }
 
-std::optional<std::pair<int, int>> ColumnsAround(const CSorvDoc& doc, const CPageLayout& l, double a, double b)
+std::optional<std::pair<int, int>> ColumnsAround(const CDocSnapshot& doc, const CPageLayout& l, double a, double b)
 {
     if (l.m_nHPlacement == HPlacement::XValues)
-        return doc.m_x.ColumnsAround(a, b);
-    const double last = double(doc.m_nCols) - 1;
+        return doc->m_x.ColumnsAround(a, b);
+    const double last = double(doc->m_nCols) - 1;
     return std::make_pair(int(std::clamp(std::floor(a), 0.0, last)), int(std::clamp(std::ceil(b), 0.0, last)));
 }
 

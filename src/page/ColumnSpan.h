@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+class CDocSnapshot;
 class CSorvDoc;
 struct CPageLayout;
 
@@ -12,10 +13,10 @@ struct CPageLayout;
 bool PlacedOnAxis(const CPageLayout& l);
 // The stacked chart of x values that fall places its columns by their
 // numbers, while the settings' H range stays in x units.
-bool ColumnsForFallingX(const CPageLayout& l, const CSorvDoc& doc);
+bool ColumnsForFallingX(const CPageLayout& l, const CDocSnapshot& doc);
 // The columns with H positions in [a, b] and one more on either side, so that
 // lines run to the plot's edges; nothing for x values that fall.
-std::optional<std::pair<int, int>> ColumnsAround(const CSorvDoc& doc, const CPageLayout& l, double a, double b);
+std::optional<std::pair<int, int>> ColumnsAround(const CDocSnapshot& doc, const CPageLayout& l, double a, double b);
 // The region's columns become from..to (inside the matrix), its rows kept:
 // narrowed where they lie inside it, else reset first (the region only narrows).
 bool SetRegionColumns(CSorvDoc& doc, int from, int to);

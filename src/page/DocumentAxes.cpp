@@ -30,14 +30,14 @@ VRange WithStep(double min, double max)
 
 // The smallest and largest finite value of the rows that pick chooses; 0..0 when none.
 template <class Pick>
-VRange RowsRange(const CSorvDoc& doc, Pick pick)
+VRange RowsRange(const CDocSnapshot& doc, Pick pick)
 {
     double min = INFINITY, max = -INFINITY;
-    for (int r = 0; r < doc.m_nRows; ++r) {
+    for (int r = 0; r < doc->m_nRows; ++r) {
         if (!pick(r))
             continue;
-        for (int c = 0; c < doc.m_nCols; ++c) {
-            const double v = doc.Value(r, c);
+        for (int c = 0; c < doc->m_nCols; ++c) {
+            const double v = doc->Value(r, c);
             if (std::isfinite(v)) {
                 min = std::min(min, v);
                 max = std::max(max, v);
@@ -51,18 +51,18 @@ VRange RowsRange(const CSorvDoc& doc, Pick pick)
 // the range is automatic (rounded ticks or x values) and some series are hidden
 // or read on the right, that of the series shown on the left. Right: that of
 // the series shown on the right.
-VRange DocumentVRange(const CSorvDoc& doc, const CPlotSettings& s, bool right)
+VRange DocumentVRange(const CDocSnapshot& doc, const CPlotSettings& s, bool right)
 {
-    const bool automatic = s.m_bRoundTicks || !doc.m_x.IsEmpty();
+    const bool automatic = s.m_bRoundTicks || !doc->m_x.IsEmpty();
     if (!right && (!automatic || !(AnyHidden(s) || AnyOnTheRight(s))))
-        return WithStep(doc.m_dMin, doc.m_dMax);
+        return WithStep(doc->m_dMin, doc->m_dMax);
     return RowsRange(doc, [&](int r) {
         const CSeriesStyle& style = StyleOf(s, r);
         return !style.m_bHidden && style.m_bRightAxis == right;
     });
 }
 
-void TakeVRange(CPlotSettings& s, const CSorvDoc& doc)
+void TakeVRange(CPlotSettings& s, const CDocSnapshot& doc)
 {
     const VRange v = DocumentVRange(doc, s, false);
     s.m_dVMin = v.min;
@@ -70,7 +70,7 @@ void TakeVRange(CPlotSettings& s, const CSorvDoc& doc)
     s.m_dVStep = v.step;
 }
 
-void TakeRightRange(CPlotSettings& s, const CSorvDoc& doc)
+void TakeRightRange(CPlotSettings& s, const CDocSnapshot& doc)
 {
     const VRange v = DocumentVRange(doc, s, true);
     s.m_dV2Min = v.min;
@@ -85,11 +85,11 @@ bool Holds(const VRange& range, double min, double max, double step)
 
 }  // namespace
 
-std::optional<std::pair<double, double>> RegionHRange(const CSorvDoc& doc)
+std::optional<std::pair<double, double>> RegionHRange(const CDocSnapshot& doc)
 {
-    if (doc.m_x.IsEmpty() || doc.IsEmpty())
+    if (doc->m_x.IsEmpty() || doc->IsEmpty())
         return std::make_pair(double(doc.m_nX1), double(doc.m_nX2));
-    auto range = doc.m_x.Range(doc.m_nX1, doc.m_nX2);
+    auto range = doc->m_x.Range(doc.m_nX1, doc.m_nX2);
     if (range && range->first == range->second)
         range = std::make_pair(range->first - 0.5, range->second + 0.5);
     return range;
@@ -99,18 +99,18 @@ void InitialUpdate(CPlotSettings& s, const CSorvDoc& doc)
 {
     TakeVRange(s, doc);
     s.m_dHMin = 0.0;
-    s.m_dHMax = double(doc.m_nCols) - 1.0;
+    s.m_dHMax = double(doc->m_nCols) - 1.0;
     FollowRegion(s, doc);
     s.m_dHStep = 0.0;
     s.m_bVLog = false;
-    s.m_bRoundTicks = doc.m_bColumnWise || !doc.m_x.IsEmpty();
+    s.m_bRoundTicks = doc->m_bColumnWise || !doc->m_x.IsEmpty();
     // The title is drawn with the document's encoding; the file name is UTF-8.
     const std::string& name = doc.GetTitle();
     s.m_strTitle = EncodeText(QString::fromUtf8(name.data(), qsizetype(name.size())),
-                              doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
+                              doc->m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
 }
 
-void FollowRegion(CPlotSettings& s, const CSorvDoc& doc)
+void FollowRegion(CPlotSettings& s, const CDocSnapshot& doc)
 {
     if (const auto range = RegionHRange(doc)) {
         s.m_dHMin = range->first;
@@ -118,7 +118,7 @@ void FollowRegion(CPlotSettings& s, const CSorvDoc& doc)
     }
 }
 
-CAxesFollow AxesFollowing(const CPlotSettings& s, const CSorvDoc& doc)
+CAxesFollow AxesFollowing(const CPlotSettings& s, const CDocSnapshot& doc)
 {
     const auto h = RegionHRange(doc);
     return {Holds(DocumentVRange(doc, s, false), s.m_dVMin, s.m_dVMax, s.m_dVStep),
@@ -126,7 +126,7 @@ CAxesFollow AxesFollowing(const CPlotSettings& s, const CSorvDoc& doc)
             Holds(DocumentVRange(doc, s, true), s.m_dV2Min, s.m_dV2Max, s.m_dV2Step)};
 }
 
-void FollowDocument(CPlotSettings& s, const CSorvDoc& doc, CAxesFollow follow)
+void FollowDocument(CPlotSettings& s, const CDocSnapshot& doc, CAxesFollow follow)
 {
     if (follow.v)
         TakeVRange(s, doc);
@@ -136,7 +136,7 @@ void FollowDocument(CPlotSettings& s, const CSorvDoc& doc, CAxesFollow follow)
         TakeRightRange(s, doc);
 }
 
-void RestyleSeries(CPlotSettings& s, const CSorvDoc& doc, std::vector<CSeriesStyle> styles)
+void RestyleSeries(CPlotSettings& s, const CDocSnapshot& doc, std::vector<CSeriesStyle> styles)
 {
     CAxesFollow follow = AxesFollowing(s, doc);
     follow.h = false;
@@ -146,7 +146,7 @@ void RestyleSeries(CPlotSettings& s, const CSorvDoc& doc, std::vector<CSeriesSty
     FollowDocument(s, doc, follow);
 }
 
-void ResetValueRanges(CPlotSettings& s, const CSorvDoc& doc)
+void ResetValueRanges(CPlotSettings& s, const CDocSnapshot& doc)
 {
     TakeVRange(s, doc);
     TakeRightRange(s, doc);

@@ -47,7 +47,7 @@ bool ZoomHRange(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, double a,
 // steps); a logarithmic range in decades.
 bool ZoomByWheelOnAxis(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int x)
 {
-    if (l.m_bPrinted || doc.IsEmpty() || !(l.m_nPlotLeft < l.m_nPlotRight))
+    if (l.m_bPrinted || doc->IsEmpty() || !(l.m_nPlotLeft < l.m_nPlotRight))
         return false;
     const double share = std::clamp((double(x) - l.m_nPlotLeft) / (double(l.m_nPlotRight) - l.m_nPlotLeft), 0.0, 1.0);
     const CScaleMap range = CScaleMap::Fit(0, 1, s.m_dHMin, s.m_dHMax, s.m_bHLog);
@@ -199,8 +199,8 @@ void ResetZoom(CPlotSettings& s, CSorvDoc& doc)
     if (AnyHidden(s) || AnyOnTheRight(s))
         ResetValueRanges(s, doc);
     else {
-        s.m_dVMin = doc.m_dMin;
-        s.m_dVMax = doc.m_dMax;
+        s.m_dVMin = doc->m_dMin;
+        s.m_dVMax = doc->m_dMax;
     }
     doc.SetRegion(0, 0, 0, 0);
     FollowRegion(s, doc);

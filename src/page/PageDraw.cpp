@@ -2,7 +2,7 @@
 
 #include "chart2d/Graph2D.h"
 #include "chart3d/Graph3D.h"
-#include "doc/SorvDoc.h"
+#include "doc/DocSnapshot.h"
 #include "gfx/DC.h"
 #include "settings/PlotSettings.h"
 
@@ -58,10 +58,10 @@ void DrawPageFrame(CDC& dc, const CPlotSettings& s, const CPageLayout& l)
     dc.SelectObject(oldPen);
 }
 
-CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+CPageLayout DrawPage(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                      double minText)
 {
-    dc.SetTextEncoding(doc.m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
+    dc.SetTextEncoding(doc->m_bUtf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis);
     CPageLayout layout = SetupPage(dc, s, clientWidth, clientHeight, minText);
     if (s.m_nGraphType >= 0 && s.m_nGraphType <= 2)
         DrawGraph2D(dc, doc, s, layout);

@@ -5,7 +5,7 @@
 #include "settings/PageLayout.h"
 
 class CDC;
-class CSorvDoc;
+class CDocSnapshot;
 struct CPlotSettings;
 
 // Screen: a page of the client size in pixels, its text at least minText
@@ -16,5 +16,5 @@ CPageLayout SetupPage(CDC& dc, const CPlotSettings& s, int clientWidth, int clie
 // The 0.5 mm frame around a printed page; nothing on the screen.
 void DrawPageFrame(CDC& dc, const CPlotSettings& s, const CPageLayout& layout);
 // Set-up, the chart of s.m_nGraphType, the frame; returns the layout drawn.
-CPageLayout DrawPage(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+CPageLayout DrawPage(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                      double minText = 0.0);

@@ -12,7 +12,7 @@
 
 namespace {
 
-CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+CPageLayout DrawOn(CDC& dc, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                    double minText, const CPageControl& control)
 {
     dc.SetCancelToken(control.cancel);
@@ -24,7 +24,7 @@ CPageLayout DrawOn(CDC& dc, const CSorvDoc& doc, const CPlotSettings& s, int cli
 
 }  // namespace
 
-CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+CPageImage DrawPageImage(const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                          double devicePixelRatio, double minText, const CPageControl& control)
 {
     CPageImage page;

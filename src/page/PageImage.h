@@ -10,7 +10,7 @@
 #include <atomic>
 #include <optional>
 
-class CSorvDoc;
+class CDocSnapshot;
 struct CPlotSettings;
 
 // How a window's worker draws a page: the flag that abandons it (the
@@ -33,5 +33,5 @@ struct CPageImage {
 // drawn in bands, one thread each. minText: the least height of the text in
 // client pixels (0: as the page makes it). Throws std::bad_alloc when the
 // image cannot be allocated.
-CPageImage DrawPageImage(const CSorvDoc& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
+CPageImage DrawPageImage(const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight,
                          double devicePixelRatio, double minText = 0.0, const CPageControl& control = {});

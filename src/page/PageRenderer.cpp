@@ -16,7 +16,7 @@ CRenderedPage RenderPage(const CPageRequest& request, bool draft, std::optional<
     if (size.isEmpty())
         return page;
     try {
-        CPageImage drawn = DrawPageImage(*request.doc, request.settings, request.clientWidth, request.clientHeight,
+        CPageImage drawn = DrawPageImage(request.doc, request.settings, request.clientWidth, request.clientHeight,
                                          request.ratio, request.minText, {std::move(cancel), progress, draft});
         page.image = std::move(drawn.image);
         page.layout = drawn.layout;

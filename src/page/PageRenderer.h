@@ -1,14 +1,15 @@
 #pragma once
 // Draws a chart window's pages into images on a worker thread, so that the
 // window answers while a large chart is drawn. A request carries a copy of the
-// settings; its document must not change while it is drawn (whoever changes
-// it calls Stop first). A newer request supersedes the page in flight, which
+// settings and a snapshot of the document, which may meanwhile take new data
+// or another region. A newer request supersedes the page in flight, which
 // stops at the chart's next check; a draft in flight is let finish, so that
 // held keys show new frames instead of none. A request whose exact page will
 // take long gets a draft first, shown at once. 3D pages are drawn in bands,
 // one thread each. The drawing runs as a task of the worker pool while there
 // are requests.
 
+#include "doc/DocSnapshot.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 #include "work/CancelToken.h"
@@ -23,10 +24,8 @@
 #include <optional>
 #include <string>
 
-class CSorvDoc;
-
 struct CPageRequest {
-    const CSorvDoc* doc = nullptr;
+    CDocSnapshot doc;
     CPlotSettings settings;
     int clientWidth = 0;
     int clientHeight = 0;

@@ -41,7 +41,7 @@ bool PanColumns(CPlotSettings& s, CSorvDoc& doc, const CPageLayout& l, int dx)
     const auto columns = TruncToInt(-dx / step);
     if (n <= 0 || !columns)
         return false;
-    const int from = std::clamp(doc.m_nX1 + std::clamp(*columns, -doc.m_nCols, doc.m_nCols), 0, doc.m_nCols - 1 - n);
+    const int from = std::clamp(doc.m_nX1 + std::clamp(*columns, -doc->m_nCols, doc->m_nCols), 0, doc->m_nCols - 1 - n);
     const int moved = from - doc.m_nX1;
     // Worked out before the region moves, which the windows' H axes follow.
     const double shift = (s.m_dHMax - s.m_dHMin) * moved / n;

@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-void DrawPrintedPage(QPainter& painter, double dotsPerMm, int areaWidthMm, int areaHeightMm, const CSorvDoc& doc,
+void DrawPrintedPage(QPainter& painter, double dotsPerMm, int areaWidthMm, int areaHeightMm, const CDocSnapshot& doc,
                      const CPlotSettings& s, int clientWidth, int clientHeight)
 {
     CPainterDC dc(painter, dotsPerMm);

@@ -15,7 +15,7 @@ bool SameBits(double a, double b)
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-bool SameRegion(const CZoomState& state, const CSorvDoc& doc)
+bool SameRegion(const CZoomState& state, const CDocSnapshot& doc)
 {
     return state.m_nX1 == doc.m_nX1 && state.m_nY1 == doc.m_nY1 && state.m_nX2 == doc.m_nX2 &&
            state.m_nY2 == doc.m_nY2;
@@ -32,7 +32,7 @@ void CopyRightAxis(const From& from, To& to)
 
 }  // namespace
 
-CZoomState CZoomState::Of(const CSorvDoc& doc, const CPlotSettings& s)
+CZoomState CZoomState::Of(const CDocSnapshot& doc, const CPlotSettings& s)
 {
     CZoomState state;
     state.m_nX1 = doc.m_nX1;

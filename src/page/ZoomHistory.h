@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class CDocSnapshot;
 class CSorvDoc;
 struct CPlotSettings;
 
@@ -20,7 +21,7 @@ struct CZoomState {
     // The right V axis.
     double m_dV2Min = 0.0, m_dV2Max = 0.0, m_dV2Step = 0.0;
 
-    static CZoomState Of(const CSorvDoc& doc, const CPlotSettings& s);
+    static CZoomState Of(const CDocSnapshot& doc, const CPlotSettings& s);
     // Every member alike, the doubles bit for bit.
     bool operator==(const CZoomState& other) const;
 };

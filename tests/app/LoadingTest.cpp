@@ -77,8 +77,8 @@ private:
     QStringList Labels(const CSorvDoc& doc) const
     {
         QStringList labels;
-        for (int r = 0; r < doc.m_nRows; ++r)
-            labels << QString::fromStdString(doc.m_pLabels[r]);
+        for (int r = 0; r < doc->m_nRows; ++r)
+            labels << QString::fromStdString(doc->m_pLabels[r]);
         return labels;
     }
 
@@ -121,7 +121,7 @@ private slots:
         const CSorvDoc& doc = View()->GetDocument();
         QCOMPARE(Labels(doc), QStringList({"temp", "humidity", "pressure"}));
         QCOMPARE(View()->Settings().m_nGraphType, 1);
-        QCOMPARE(doc.m_x.Values(), std::vector<double>({0, 10, 20}));
+        QCOMPARE(doc->m_x.Values(), std::vector<double>({0, 10, 20}));
         const std::optional<ImportOptions> kept = m_app->GetRecentFiles().ImportOptionsOf(path);
         QVERIFY(kept && kept->columns && kept->header && kept->delimiter == ImportDelimiter::Comma);
 
@@ -240,7 +240,7 @@ private slots:
 
         Write("data.csv", "a,1,2,3,4\nb,4,5,6,70\nc,7,8,9,10\n");
         QTest::keyClick(Frame(), Qt::Key_F5);
-        QTRY_COMPARE(doc.m_nCols, 4);
+        QTRY_COMPARE(doc->m_nCols, 4);
         Settle();
         QCOMPARE(first->Settings().m_dVMax, 70.0);
         QCOMPARE(first->Settings().m_dHMax, 3.0);
@@ -255,8 +255,8 @@ private slots:
         Frame()->OnCommand(FileReload);
         Settle();
         QVERIFY(StatusText().contains("読み込み直せません"));
-        QCOMPARE(doc.m_nCols, 4);
-        QCOMPARE(doc.Value(1, 3), 70.0);
+        QCOMPARE(doc->m_nCols, 4);
+        QCOMPARE(doc->Value(1, 3), 70.0);
     }
 
     // Automatic update follows a logger that appends, and a program that
@@ -274,15 +274,15 @@ private slots:
         QVERIFY(m_app->GetDocManager().IsAutoUpdate(&doc));
         for (int line = 3; line <= 6; ++line) {
             Write("log.csv", QByteArray("v,") + QByteArray::number(line) + ",0\n", QIODevice::Append);
-            QTRY_COMPARE_WITH_TIMEOUT(doc.m_nRows, line, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(doc->m_nRows, line, 5000);
         }
         const QString fresh = Write("log.csv.new", "x,1,2\ny,3,4\nz,5,6\nw,7,8\nq,9,10\n");
         QVERIFY(std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) == 0);
-        QTRY_COMPARE_WITH_TIMEOUT(doc.m_pLabels[0], std::string("x"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(doc.m_nRows, 5, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(doc->m_pLabels[0], std::string("x"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(doc->m_nRows, 5, 5000);
         // The file that took the name is watched from then on.
         Write("log.csv", "r,11,12\n", QIODevice::Append);
-        QTRY_COMPARE_WITH_TIMEOUT(doc.m_nRows, 6, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(doc->m_nRows, 6, 5000);
         Frame()->OnCommand(FileAutoUpdate);
         QVERIFY(!m_app->GetDocManager().IsAutoUpdate(&doc));
     }

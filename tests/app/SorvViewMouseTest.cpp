@@ -47,10 +47,6 @@ struct Setup {
 
     explicit Setup(int viewCount = 1, int graphType = 0)
     {
-        doc->m_fnStopAllViews = [this] {
-            for (auto& v : views)
-                v->StopDrawing();
-        };
         doc->m_fnUpdateAllViews = [this] {
             ++updates;
             for (auto& v : views)

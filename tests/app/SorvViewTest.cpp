@@ -45,13 +45,12 @@ std::unique_ptr<CSorvDoc> DenseSurface(int n = 401)
     return MakeTestDoc(n, n, [](int r, int c) { return std::sin(r * 0.05) * std::cos(c * 0.04) * 10.0 + r * 0.01; });
 }
 
-// A shown window of doc with its first page drawn; the document stops and
-// redraws it as the document manager does.
+// A shown window of doc with its first page drawn; the document redraws it
+// as the document manager does.
 std::unique_ptr<CSorvView> ShownView(CSorvDoc& doc, int type, int w = 300, int h = 200)
 {
     auto view = std::make_unique<CSorvView>(doc);
     CSorvView* v = view.get();
-    doc.m_fnStopAllViews = [v] { v->StopDrawing(); };
     doc.m_fnUpdateAllViews = [v] { v->Invalidate(); };
     view->Settings().m_nGraphType = type;
     view->resize(w, h);
@@ -85,7 +84,6 @@ private slots:
     {
         auto doc = MakeTestDoc(4, 4, [](int r, int c) { return double(r * c); });
         CSorvView view(*doc);
-        doc->m_fnStopAllViews = [&view] { view.StopDrawing(); };
         doc->m_fnUpdateAllViews = [&view] { view.Invalidate(); };
         view.resize(300, 200);
         view.show();
@@ -196,8 +194,8 @@ private slots:
     }
 
     // A change while a page is drawn: that page is never shown, the page of
-    // the new state is (after its draft, when it takes long). StopDrawing leaves the document free to change (a
-    // reload replaces its values, a region change its region).
+    // the new state is (after its draft, when it takes long). The page in flight keeps the data and region it
+    // began with while the document takes others (a reload's values, a region change).
     void changeSupersedesThePageInFlight()
     {
         const struct {
@@ -211,9 +209,9 @@ private slots:
              }},
             {"document",
              [](CSorvView& view, CSorvDoc& doc) {
-                 view.StopDrawing();
-                 for (std::size_t i = 0; i < std::size_t(doc.m_nRows) * std::size_t(doc.m_nCols); ++i)
-                     doc.m_pData[i] = -doc.m_pData[i];
+                 const CDocData& d = doc.Data();
+                 doc.Publish(MakeTestData(d.m_nRows, d.m_nCols, [&](int r, int c) { return -d.Value(r, c); }));
+                 view.Invalidate();
                  doc.SetRegion(100, 100, 700, 700);
              }},
         };

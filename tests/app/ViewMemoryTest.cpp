@@ -145,7 +145,7 @@ int LoadShortOfMemory(const std::string& path)
         return std::make_pair(loader.TakeDocument() != nullptr, loader.Outcome().failure.code);
     };
     t_spared = true;  // only the worker's document fails
-    g_failFrom = sizeof(CSorvDoc);
+    g_failFrom = sizeof(CDocData);
     const auto [short_, failure] = load();
     g_failFrom = SIZE_MAX;
     if (short_ || failure != ReadError::NoMemory)

@@ -10,18 +10,18 @@ CSorvDoc MakeDoc(const std::vector<std::vector<double>>& rows, const std::vector
 {
     const auto doc = MakeTestDoc(int(rows.size()), int(rows[0].size()), [&](int r, int c) { return rows[r][c]; });
     for (std::size_t r = 0; r < labels.size(); ++r)
-        doc->m_pLabels[r] = labels[r];
+        EditData(*doc).m_pLabels[r] = labels[r];
     return std::move(*doc);
 }
 
 CPlotSettings MakeSettings(const CSorvDoc& doc)
 {
     CPlotSettings s;
-    s.m_dVMin = doc.m_dMin;
-    s.m_dVMax = doc.m_dMax;
-    s.m_dVStep = (doc.m_dMax - doc.m_dMin) * 0.1;
+    s.m_dVMin = doc->m_dMin;
+    s.m_dVMax = doc->m_dMax;
+    s.m_dVStep = (doc->m_dMax - doc->m_dMin) * 0.1;
     s.m_dHMin = 0.0;
-    s.m_dHMax = doc.m_nCols - 1.0;
+    s.m_dHMax = doc->m_nCols - 1.0;
     s.m_dHStep = 0.0;
     s.m_strTitle = "title";
     return s;

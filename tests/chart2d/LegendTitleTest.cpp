@@ -52,7 +52,7 @@ TEST(Legend, EntriesOnTheScreenPage)
         EXPECT_EQ(swatches[i].points, expected[i]);
         EXPECT_EQ(swatches[i].brush.color, s.m_crSeries[i]);
         EXPECT_EQ(labels[i].points[0], (CPoint{728, expected[i][0].y}));
-        EXPECT_EQ(labels[i].text, doc.m_pLabels[i]);
+        EXPECT_EQ(labels[i].text, doc->m_pLabels[i]);
         EXPECT_EQ(labels[i].font, (CFont{11, 5, false, s.m_strFontFace}));
     }
 }

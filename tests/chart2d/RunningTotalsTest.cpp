@@ -19,7 +19,7 @@ double Total(const CSorvDoc& doc, int r, int column)
 {
     double sum = 0.0;
     for (int q = 0; q <= r; ++q)
-        sum += doc.Value(q, column);
+        sum += doc->Value(q, column);
     return sum;
 }
 

@@ -217,7 +217,7 @@ TEST(Series, InvertedRegionAndEmptyDocumentDrawTheFrameOnly)
             EXPECT_TRUE(SeriesOps(dc).empty());
             EXPECT_EQ(OpsOf(dc, OpKind::ClipOff).size(), 1u);
             EXPECT_EQ(OpsOf(dc, OpKind::Line).size(), 4u);  // the frame
-            EXPECT_EQ(OpsOf(dc, OpKind::Text).size(), doc->m_nRows + 5u);  // title, ends, legend
+            EXPECT_EQ(OpsOf(dc, OpKind::Text).size(), doc->Data().m_nRows + 5u);  // title, ends, legend
         }
     }
 }

@@ -1,5 +1,6 @@
 // Columns placed at their x values or column numbers along the H axis.
 
+#include "support/TestDoc.h"
 #include "ChartTestData.h"
 
 #include "doc/DateTime.h"
@@ -21,11 +22,11 @@ struct XChart {
     XChart(std::vector<double> values, std::vector<double> x, bool time, int type)
         : doc(MakeDoc({values})), s(MakeSettings(doc))
     {
-        doc.m_x = CXValues(time ? XKind::Time : XKind::Number, time ? "t" : "", std::move(x));
+        EditData(doc).m_x = CXValues(time ? XKind::Time : XKind::Number, time ? "t" : "", std::move(x));
         s.m_nGraphType = type;
         s.m_dVMin = 0;
         s.m_dVMax = 528;
-        if (const auto range = doc.m_x.Range(0, doc.m_nCols - 1)) {
+        if (const auto range = doc->m_x.Range(0, doc->m_nCols - 1)) {
             s.m_dHMin = range->first;
             s.m_dHMax = range->second;
         }
@@ -104,7 +105,7 @@ TEST(XPlacement, StackedFallsBackToColumnNumbers)
 TEST(XPlacement, ColumnNumbersFollowTheAxis)
 {
     CSorvDoc doc = MakeDoc({{1, 2, 3, 4, 5, 6}});
-    doc.m_bColumnWise = true;
+    EditData(doc).m_bColumnWise = true;
     doc.m_nX1 = 1;
     CPlotSettings s = MakeSettings(doc);
     s.m_dHMin = 2;

@@ -111,8 +111,8 @@ TEST(Cells3D, CellsOutsideTheRangeLeaveHoles)
 {
     // 4 x 3 grid, 6 cells; one corner above the range, one NaN.
     CSorvDoc doc = MakeDoc(4, 3, [](int c, int r) { return 10.0 * (c + r); });
-    doc.m_pData[0 * 4 + 3] = 101.0;  // corner of cell (row 0, column 2)
-    doc.m_pData[2 * 4 + 0] = NAN;    // corner of cell (row 1, column 0)
+    doc->m_pData[0 * 4 + 3] = 101.0;  // corner of cell (row 0, column 2)
+    doc->m_pData[2 * 4 + 0] = NAN;    // corner of cell (row 1, column 0)
     for (int model = 0; model <= 5; ++model) {
         CPlotSettings s = ExampleSettings();
         s.m_nModel = model;

@@ -4,7 +4,7 @@
 
 #include "dialogs/ImportColumnList.h"
 #include "dialogs/ImportDlg.h"
-#include "doc/FileHead.h"
+#include "read/FileHead.h"
 
 #include <QComboBox>
 #include <QFile>

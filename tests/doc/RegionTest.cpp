@@ -1,9 +1,9 @@
 #include "doc/SorvDoc.h"
+#include "support/TestDoc.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
 
 namespace {
 
@@ -22,15 +22,7 @@ protected:
 
     void SetUp() override
     {
-        std::string text;
-        for (int row = 0; row < 20; ++row) {
-            text += "r" + std::to_string(row);
-            for (int col = 0; col < 10; ++col)
-                text += "," + std::to_string(row * 10 + col);
-            text += "\n";
-        }
-        std::string error;
-        ASSERT_TRUE(doc.ReadText(text, error)) << error;
+        doc.Adopt(MakeTestData(20, 10, [](int row, int col) { return row * 10.0 + col; }));
         doc.m_fnUpdateAllViews = [this] { ++updates; };
     }
 };

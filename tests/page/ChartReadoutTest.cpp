@@ -69,10 +69,10 @@ TEST(ChartReadoutTest, ColumnValueAndNearestPoint)
         {"between columns", {}, {430, ClientY(270)}, {4, 246 / 17.6}},
         {"nearer the next column", {}, {445, ClientY(100)}, {5, 76 / 17.6}},
         {"the later row drawn on top wins a tie",
-         [](CSorvDoc& d, CPlotSettings&, CPageLayout&) { d.m_pData[2 * 11 + 4] = 14.0; },
+         [](CSorvDoc& d, CPlotSettings&, CPageLayout&) { d->m_pData[2 * 11 + 4] = 14.0; },
          {400, ClientY(270)}, {4, 246 / 17.6, 2, 4, 14.0}},
         {"a missing value is no point",
-         [](CSorvDoc& d, CPlotSettings&, CPageLayout&) { d.m_pData[1 * 11 + 4] = NAN; },
+         [](CSorvDoc& d, CPlotSettings&, CPageLayout&) { d->m_pData[1 * 11 + 4] = NAN; },
          {400, ClientY(270)}, {4, 246 / 17.6}},
         {"stacked: the running total is drawn, the cell's value read",
          [](CSorvDoc&, CPlotSettings& s, CPageLayout&) { s.m_nGraphType = 2; },
@@ -80,7 +80,7 @@ TEST(ChartReadoutTest, ColumnValueAndNearestPoint)
         {"stacked: the earlier row drawn on top wins a tie",
          [](CSorvDoc& d, CPlotSettings& s, CPageLayout&) {
              s.m_nGraphType = 2;
-             d.m_pData[1 * 11 + 4] = 0.0;
+             d->m_pData[1 * 11 + 4] = 0.0;
          },
          {400, ClientY(24 + 70)}, {4, 70 / 17.6, 0, 4, 4.0}},
         {"a narrowed region starts at its first column",
@@ -161,7 +161,7 @@ TEST(ChartReadoutTest, XValues)
         std::vector<double> x;
         for (int c = 0; c <= 10; ++c)
             x.push_back(c * 10.0);
-        doc.m_x = CXValues(XKind::Number, "", x);
+        EditData(doc).m_x = CXValues(XKind::Number, "", x);
         l.m_nHPlacement = HPlacement::XValues;
         l.m_dHScale = 8.0;
     };

@@ -44,7 +44,7 @@ struct Drag2D : ::testing::Test {
         std::vector<double> values;
         for (int c = 0; c <= 10; ++c)
             values.push_back(x(c));
-        doc->m_x = CXValues(XKind::Number, "", values);
+        EditData(*doc).m_x = CXValues(XKind::Number, "", values);
         l.m_nHPlacement = HPlacement::XValues;
         s.m_dHMax = 100.0;
         l.m_dHScale = 8.0;

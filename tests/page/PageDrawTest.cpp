@@ -1,8 +1,10 @@
+#include "support/TestDoc.h"
 #include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
 #include "gfx/RecordingDC.h"
 #include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
+#include "read/RowReader.h"
 #include "settings/PlotSettings.h"
 
 #include <QGuiApplication>
@@ -175,8 +177,8 @@ TEST(PageDraw, InitialStepIsATenthOfTheRange)
     };
     for (const auto& c : cases) {
         CSorvDoc doc;
-        doc.m_dMin = c.min;
-        doc.m_dMax = c.max;
+        EditData(doc).m_dMin = c.min;
+        EditData(doc).m_dMax = c.max;
         CPlotSettings s;
         InitialUpdate(s, doc);
         EXPECT_EQ(s.m_dVStep, c.step) << c.min << " " << c.max;
@@ -194,8 +196,8 @@ TEST(PageDraw, InitialStepIsATenthOfTheRange)
 TEST(PageDraw, LegibleTextInASmallWindow)
 {
     CSorvDoc doc;
-    std::string error;
-    ASSERT_TRUE(doc.ReadText("a,1,2,3\nb,4,5,6\n", error));
+    ReadFailure error;
+    ASSERT_TRUE(ReadText(doc, "a,1,2,3\nb,4,5,6\n", error));
     CPlotSettings s;
     InitialUpdate(s, doc);
     const struct {

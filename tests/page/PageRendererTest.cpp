@@ -37,7 +37,7 @@ TEST(PageRenderer, WorkerPageIsTheDirectPage)
     for (int type = 0; type <= 3; ++type) {
         for (double ratio : {1.0, 2.0}) {
             const CPlotSettings s = SettingsFor(*doc, type);
-            const CRenderedPage page = RenderPage({doc.get(), s, 331, 207, ratio}, false);
+            const CRenderedPage page = RenderPage({*doc, s, 331, 207, ratio}, false);
             ASSERT_TRUE(page.error.empty()) << page.error;
             EXPECT_TRUE(page.image == DirectPage(*doc, s, 331, 207, ratio)) << type << " " << ratio;
             EXPECT_EQ(page.layout.m_nPageWidth, 331);
@@ -61,7 +61,7 @@ TEST(PageRenderer, WorkerThreeDPageIsTheDirectPageInEveryModel)
                 s.m_nModel = model;
                 s.m_bColorBar = scale;
                 s.m_bScaleZFit = scale;
-                const CRenderedPage page = RenderPage({doc.get(), s, 415, 333, ratio}, false);
+                const CRenderedPage page = RenderPage({*doc, s, 415, 333, ratio}, false);
                 ASSERT_TRUE(page.error.empty()) << page.error;
                 EXPECT_TRUE(page.image == DirectPage(*doc, s, 415, 333, ratio))
                     << "model " << model << " " << ratio << (scale ? " value scale" : "");
@@ -75,11 +75,11 @@ TEST(PageRenderer, PageWithoutMemoryComesBackAsAFailure)
 {
     EnsureGuiApp();
     const auto doc = MakeTestDoc(3, 3, [](int r, int c) { return double(r + c); });
-    const CRenderedPage failed = RenderPage({doc.get(), SettingsFor(*doc, 0), 600000000, 2, 1.0}, false);
+    const CRenderedPage failed = RenderPage({*doc, SettingsFor(*doc, 0), 600000000, 2, 1.0}, false);
     EXPECT_TRUE(failed.noMemory);
     EXPECT_FALSE(failed.error.empty());
     EXPECT_TRUE(failed.image.isNull());
-    const CRenderedPage empty = RenderPage({doc.get(), SettingsFor(*doc, 0), 0, 300, 1.0}, false);
+    const CRenderedPage empty = RenderPage({*doc, SettingsFor(*doc, 0), 0, 300, 1.0}, false);
     EXPECT_TRUE(empty.error.empty());
     EXPECT_TRUE(empty.image.isNull());
 }
@@ -116,9 +116,9 @@ TEST(PageRenderer, NewestRequestSupersedesThePageInFlight)
     Announcements announced;
     CPageRenderer renderer([&] { announced.Add(); });
     CPlotSettings s = SettingsFor(*doc, 3);
-    renderer.Request({doc.get(), s, 400, 300, 1.0, false});
+    renderer.Request({*doc, s, 400, 300, 1.0, false});
     s.m_dRotX = 270.0;
-    const long long newest = renderer.Request({doc.get(), s, 400, 300, 1.0, false});
+    const long long newest = renderer.Request({*doc, s, 400, 300, 1.0, false});
     ASSERT_TRUE(announced.WaitFor(1));
     const std::optional<CRenderedPage> page = renderer.Take();
     ASSERT_TRUE(page);
@@ -136,14 +136,14 @@ TEST(PageRenderer, StopLeavesNothingInFlight)
     Announcements announced;
     CPageRenderer renderer([&] { announced.Add(); });
     const CPlotSettings s = SettingsFor(*doc, 3);
-    renderer.Request({doc.get(), s, 400, 300, 1.0, false});
-    renderer.Request({doc.get(), s, 400, 301, 1.0, false});
+    renderer.Request({*doc, s, 400, 300, 1.0, false});
+    renderer.Request({*doc, s, 400, 301, 1.0, false});
     renderer.Stop();
     EXPECT_FALSE(renderer.Take());
     EXPECT_EQ(announced.count, 0);
     // The worker still draws what comes next.
     const auto small = MakeTestDoc(3, 3, [](int r, int c) { return double(r * c); });
-    const long long next = renderer.Request({small.get(), SettingsFor(*small, 3), 40, 30, 1.0, false});
+    const long long next = renderer.Request({*small, SettingsFor(*small, 3), 40, 30, 1.0, false});
     ASSERT_TRUE(announced.WaitFor(1));
     EXPECT_EQ(renderer.Take()->serial, next);
 }
@@ -245,7 +245,7 @@ TEST(PageRenderer, DraftFirstThenTheExactPage)
     });
     worker = &renderer;
     const CPlotSettings s = SettingsFor(*doc, 0);
-    CPageRequest request{doc.get(), s, 400, 300, 1.0};
+    CPageRequest request{*doc, s, 400, 300, 1.0};
     request.draftFirst = true;
     const long long serial = renderer.Request(request);
     ASSERT_TRUE(announced.WaitFor(2));

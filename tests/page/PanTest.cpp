@@ -74,7 +74,7 @@ TEST_F(Pan, XValuesMoveTheRangeAndTheRegion)
     std::vector<double> x;
     for (int c = 0; c <= 10; ++c)
         x.push_back(c * 10.0);
-    doc->m_x = CXValues(XKind::Number, "", x);
+    EditData(*doc).m_x = CXValues(XKind::Number, "", x);
     ASSERT_TRUE(doc->SetRegion(2, 0, 5, 2));
     l.m_nHPlacement = HPlacement::XValues;
     l.m_dHStart = 20.0;

@@ -2,6 +2,7 @@
 // A window's page drawn directly on one thread, as printing and export draw:
 // what the worker's pages are compared with, pixel for pixel.
 
+#include "doc/SorvDoc.h"
 #include "gfx/PainterDC.h"
 #include "page/PageDraw.h"
 #include "settings/PlotSettings.h"
