@@ -46,8 +46,7 @@ void CRunningTotals::AddRows(double* totals, int first, int last, int from) cons
     for (int q = first; q <= last; ++q) {
         if (std::size_t(q) < m_left.size() && m_left[std::size_t(q)])
             continue;
-        const double* values = &m_doc->m_pData[std::size_t(q) * std::size_t(m_doc->m_nCols) +
-                                              std::size_t(m_nFirstColumn) + std::size_t(from)];
+        const double* values = m_doc->Row(q) + m_nFirstColumn + from;
         for (int c = 0; c < n; ++c)
             totals[c] += values[c];
     }

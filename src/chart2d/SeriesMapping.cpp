@@ -5,7 +5,7 @@
 #include <algorithm>
 
 CSeriesMapping::CSeriesMapping(const CDocSnapshot& doc, const CPageLayout& layout, bool draft)
-    : m_nFirstColumn(doc.m_nX1), m_nPlacement(layout.m_nHPlacement), m_pX(doc->m_x.Values().data()),
+    : m_nFirstColumn(doc.m_nX1), m_nPlacement(layout.m_nHPlacement), m_pX(doc->m_x.Data()),
       m_horizontal(CScaleMap::Horizontal(layout)), m_values(CScaleMap::Values(layout)),
       m_right(CScaleMap::RightValues(layout))
 {
@@ -30,5 +30,5 @@ std::optional<int> CSeriesMapping::ColumnX(const CPageLayout& layout, const CDoc
 {
     if (!PlacesOn(layout, doc))
         return std::nullopt;
-    return ColumnX(layout.m_nHPlacement, CScaleMap::Horizontal(layout), doc->m_x.Values().data(), doc.m_nX1, c);
+    return ColumnX(layout.m_nHPlacement, CScaleMap::Horizontal(layout), doc->m_x.Data(), doc.m_nX1, c);
 }

@@ -59,7 +59,7 @@ void MapRow(const C3DProjection& proj, const CDocSnapshot& doc, int j, const Gri
             std::vector<Corner>& out)
 {
     const double y = proj.ModelY(j);
-    const double* values = &doc->m_pData[std::size_t(j) * std::size_t(doc->m_nCols)];
+    const double* values = doc->Row(j);
     for (std::size_t n = 0; n < out.size(); ++n) {
         const int col = cols.At(from + int(n));
         out[n] = MapCorner(proj, proj.ModelX(col), y, values[col]);
@@ -138,8 +138,8 @@ void DrawCell(CDC& dc, const CellStyle& st, const double (&v)[4], const Corner* 
 void DrawRowOfCells(CDC& dc, const CDocSnapshot& doc, const CellStyle& st, int j0, int j1, const GridLines& cols,
                     int from, const std::vector<Corner>& upper, const std::vector<Corner>& lower)
 {
-    const double* row0 = &doc->m_pData[std::size_t(j0) * std::size_t(doc->m_nCols)];
-    const double* row1 = &doc->m_pData[std::size_t(j1) * std::size_t(doc->m_nCols)];
+    const double* row0 = doc->Row(j0);
+    const double* row1 = doc->Row(j1);
     for (std::size_t i = 0; i + 1 < upper.size(); ++i) {
         const int i0 = cols.At(from + int(i));
         const int i1 = cols.At(from + int(i) + 1);

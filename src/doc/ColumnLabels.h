@@ -1,7 +1,7 @@
 #pragma once
 // The labels of a matrix's columns, kept end to end in one block: a file's
 // first column may give millions of them, which the importer's threads
-// write in place.
+// write in place. Copies share the block, which never changes.
 
 #include <cstddef>
 #include <memory>
@@ -18,7 +18,7 @@ public:
     std::string_view Label(std::size_t c) const;
 
 private:
-    std::unique_ptr<char[]> m_text;
-    std::unique_ptr<std::size_t[]> m_ends;
+    std::shared_ptr<const char[]> m_text;
+    std::shared_ptr<const std::size_t[]> m_ends;
     std::size_t m_count = 0;
 };

@@ -3,21 +3,26 @@
 // per row, the range of its values and what an import found. A document
 // publishes it whole and never changes it after: a reload or an append
 // publishes another, and a drawing keeps the one it began with, shared.
+// Data made by an append may share the storage of the data it extends,
+// whose cells it never writes: the storage has room for more rows, and its
+// rows room for more columns.
 
 #include "doc/ColumnLabels.h"
-#include "doc/LabelArray.h"
 #include "doc/ValueRange.h"
 #include "doc/XValues.h"
 
 #include <cstddef>
 #include <memory>
+#include <string>
 
 class CDocData {
 public:
     int m_nCols = 0;
     int m_nRows = 0;
-    std::unique_ptr<double[]> m_pData;  // m_nRows x m_nCols, row-major
-    LabelArray m_pLabels;               // m_nRows labels, raw bytes
+    std::shared_ptr<double[]> m_pData;       // m_nRows x m_nCols, row-major, rows m_nStride apart
+    std::shared_ptr<std::string[]> m_pLabels;  // m_nRows labels, raw bytes
+    int m_nStride = 0;     // cells from a row to the next: at least m_nCols
+    int m_nRowRoom = 0;    // rows (and labels) the storage has room for: at least m_nRows
     double m_dMin = 0.0;
     double m_dMax = 0.0;
     // TRUE when the whole file is valid UTF-8; labels and title are then UTF-8,
@@ -35,7 +40,10 @@ public:
     bool m_bColumnWise = false;
 
     bool IsEmpty() const { return m_pData == nullptr; }
-    double Value(int row, int col) const { return m_pData[std::size_t(row) * std::size_t(m_nCols) + std::size_t(col)]; }
+    const double* Row(int row) const { return m_pData.get() + std::size_t(row) * std::size_t(m_nStride); }
+    double Value(int row, int col) const { return Row(row)[col]; }
+    // A matrix of rows x cols just as large as it: no room left.
+    void SetShape(int rows, int cols);
     // The range of the finite values as range found them; 0 to 0 when there is none.
     void TakeRange(const ValueRange& range);
 

@@ -399,8 +399,7 @@ void CImporter::Adopt(Plan& plan, bool utf8, CSorvDoc& doc)
         x.emplace(columns.xKind, cell < plan.names.size() ? plan.names[cell] : "", std::move(plan.x));
     }
     auto data = std::make_shared<CDocData>();
-    data->m_nRows = rows;
-    data->m_nCols = cols;
+    data->SetShape(rows, cols);
     data->m_pData = std::move(plan.data);
     data->m_pLabels = std::move(plan.labels);
     data->TakeRange(plan.range);

@@ -1,5 +1,6 @@
 #include "read/RowReader.h"
 
+#include "doc/LabelArray.h"
 #include "doc/SorvDoc.h"
 #include "read/ChunkParser.h"
 #include "read/ReadPass.h"
@@ -161,8 +162,7 @@ bool CRowRead::ReadChunks(std::string_view bytes, CDocData& data)
     for (const ValueRange& r : ranges)
         range.Add(r);
     data.TakeRange(range);
-    data.m_nCols = int(shape.cols);
-    data.m_nRows = int(shape.rows);
+    data.SetShape(int(shape.rows), int(shape.cols));
     data.m_bUtf8 = utf8;
     return true;
 }

@@ -13,8 +13,7 @@ template <class F>
 std::shared_ptr<CDocData> MakeTestData(int rows, int cols, F value)
 {
     auto data = std::make_shared<CDocData>();
-    data->m_nRows = rows;
-    data->m_nCols = cols;
+    data->SetShape(rows, cols);
     data->m_pData = std::make_unique<double[]>(std::size_t(rows) * std::size_t(cols));
     data->m_pLabels = std::make_unique<std::string[]>(std::size_t(rows));
     for (int r = 0; r < rows; ++r) {
