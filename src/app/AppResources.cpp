@@ -67,6 +67,7 @@ const std::map<int, SourceText>& Strings()
         {FileAutoUpdate, QT_TRANSLATE_NOOP3("AppResources", "ﾌｧｲﾙが変わったら自動的に読み込み直す\n自動更新", "")},
         {FileCancelRead, QT_TRANSLATE_NOOP3("AppResources", "ﾌｧｲﾙの読み込みを中止\n中止", "")},
         {SetSeries, QT_TRANSLATE_NOOP3("AppResources", "系列の表示、色、ﾏｰｶｰ、線と右の V 軸を設定\n系列", "")},
+        {ViewFollowLatest, QT_TRANSLATE_NOOP3("AppResources", "範囲を最新の列に保ち、ﾌｧｲﾙが変わるたびに読み込み直す\n最新のﾃﾞｰﾀを追う", "")},
     };
     return strings;
 }
@@ -139,6 +140,8 @@ const std::vector<MenuPopup>& ChartMenu()
           Separator(),
           {ViewBack, QT_TRANSLATE_NOOP("AppResources", "前の範囲に戻る(&B)\tAlt+Left"), {}},
           {ViewForward, QT_TRANSLATE_NOOP("AppResources", "次の範囲に進む(&N)\tAlt+Right"), {}},
+          Separator(),
+          {ViewFollowLatest, QT_TRANSLATE_NOOP("AppResources", "最新のﾃﾞｰﾀを追う(&F)"), {}},
           Separator(),
           {ViewToolbar, QT_TRANSLATE_NOOP("AppResources", "ﾂｰﾙ ﾊﾞｰ(&T)"), {}},
           {ViewStatusBar, QT_TRANSLATE_NOOP("AppResources", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), {}}}},

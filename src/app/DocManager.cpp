@@ -4,6 +4,7 @@
 #include "app/SorvView.h"
 #include "doc/SorvDoc.h"
 #include "page/DocumentAxes.h"
+#include "page/LastColumns.h"
 #include "work/WorkerPool.h"
 
 #include <QFile>
@@ -36,10 +37,15 @@ CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequ
 {
     CSorvDoc* raw = doc.get();
     raw->m_fnUpdateAllViews = [this, raw] {
+        // A region the user chose ends following the latest data.
+        StopFollowing(raw);
         for (CSorvView* view : GetViews(raw))
             view->OnUpdate();
     };
-    m_docs.push_back({std::move(doc), request, CanonicalPath(QFile::decodeName(request.path.c_str())), {}, {}});
+    const QString path = CanonicalPath(QFile::decodeName(request.path.c_str()));
+    m_docs.push_back({std::move(doc), request, path, {}, {}, {}});
+    if (const auto follow = m_followWhenOpened.extract(path); !follow.empty())
+        FollowLatest(raw, follow.mapped());
     return raw;
 }
 
@@ -57,6 +63,7 @@ void CDocManager::ReplaceDocument(CSorvDoc& doc, const CSorvDoc& fresh)
         follow.push_back(AxesFollowing(view->Settings(), doc));
     std::shared_ptr<const CDocData> old = doc.SharedData();
     doc.Publish(fresh.SharedData());
+    KeepFollowing(doc, follow);
     for (std::size_t i = 0; i < views.size(); ++i)
         views[i]->OnReload(follow[i]);
     // The old data may be large: it is freed off the window's thread (or by
@@ -85,6 +92,49 @@ bool CDocManager::IsAutoUpdate(const CSorvDoc* doc) const
     return e && e->watch;
 }
 
+void CDocManager::FollowLatest(CSorvDoc* doc, int columns)
+{
+    Entry* e = FindEntry(doc);
+    if (!e || e->path.isEmpty())
+        return;
+    e->followColumns = columns;
+    SetAutoUpdate(doc, true);
+    ShowLastColumns(*doc, columns);
+    for (CSorvView* view : e->views) {
+        FollowRegion(view->Settings(), *doc);
+        view->OnUpdate();
+    }
+}
+
+void CDocManager::StopFollowing(const CSorvDoc* doc)
+{
+    if (Entry* e = FindEntry(doc))
+        e->followColumns.reset();
+}
+
+bool CDocManager::IsFollowing(const CSorvDoc* doc) const
+{
+    const Entry* e = FindEntry(doc);
+    return e && e->followColumns;
+}
+
+void CDocManager::FollowWhenOpened(const QString& path, int columns)
+{
+    const QString canonical = CanonicalPath(path);
+    if (!canonical.isEmpty())
+        m_followWhenOpened[canonical] = columns;
+}
+
+void CDocManager::KeepFollowing(CSorvDoc& doc, std::vector<CAxesFollow>& follow)
+{
+    const Entry* e = FindEntry(&doc);
+    if (!e || !e->followColumns)
+        return;
+    ShowLastColumns(doc, *e->followColumns);
+    for (CAxesFollow& f : follow)
+        f.h = true;
+}
+
 CDocManager::Entry* CDocManager::FindEntry(const CSorvDoc* doc)
 {
     for (Entry& e : m_docs)
@@ -100,8 +150,11 @@ const CDocManager::Entry* CDocManager::FindEntry(const CSorvDoc* doc) const
 
 void CDocManager::AddView(CSorvDoc* doc, CSorvView* view)
 {
-    if (Entry* e = FindEntry(doc))
-        e->views.push_back(view);
+    Entry* e = FindEntry(doc);
+    if (!e)
+        return;
+    e->views.push_back(view);
+    QObject::connect(view, &CSorvView::zoomedByUser, view, [this, doc] { StopFollowing(doc); });
 }
 
 void CDocManager::RemoveView(CSorvView* view)

@@ -1,19 +1,22 @@
 #pragma once
 // Owns the open documents and knows the chart windows of each, how each was
-// read and whether it follows its file. A document lives while it has a
-// window; closing its last window destroys it.
+// read, whether it follows its file and whether it follows its latest data.
+// A document lives while it has a window; closing its last window destroys it.
 
 #include "read/ReadRequest.h"
 
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CFileWatch;
 class CSorvDoc;
 class CSorvView;
+struct CAxesFollow;
 
 class CDocManager {
 public:
@@ -32,8 +35,9 @@ public:
 
     // The one way a document's data changes after it was opened: doc
     // publishes fresh's data (drawings in flight keep theirs), the views'
-    // axes that were the document's follow its new range and region, and all
-    // of them are drawn again, each keeping its other settings.
+    // axes that were the document's follow its new range and region (its
+    // last columns while it follows its latest data), and all of them are
+    // drawn again, each keeping its other settings.
     void ReplaceDocument(CSorvDoc& doc, const CSorvDoc& fresh);
 
     // Automatic update: the file is watched and onChanged(doc) is called
@@ -41,6 +45,16 @@ public:
     void SetAutoUpdate(CSorvDoc* doc, bool on);
     bool IsAutoUpdate(const CSorvDoc* doc) const;
     std::function<void(CSorvDoc*)> m_fnFileChanged;
+
+    // Following the latest data (a document read from a file): the region
+    // shows the last columns columns (every column for 0) now and after every
+    // new read, the windows' H axes with it, and the file is watched. A zoom
+    // or a region chosen by the user ends it; automatic update stays.
+    void FollowLatest(CSorvDoc* doc, int columns);
+    void StopFollowing(const CSorvDoc* doc);
+    bool IsFollowing(const CSorvDoc* doc) const;
+    // The document read from path next starts following its last columns.
+    void FollowWhenOpened(const QString& path, int columns);
 
     void AddView(CSorvDoc* doc, CSorvView* view);
     // Forgets the view; the document goes with its last view.
@@ -56,9 +70,14 @@ private:
         QString path;   // canonical; empty for standard input
         std::vector<CSorvView*> views;
         std::unique_ptr<CFileWatch> watch;
+        std::optional<int> followColumns;  // following the latest data
     };
     Entry* FindEntry(const CSorvDoc* doc);
     const Entry* FindEntry(const CSorvDoc* doc) const;
+    // After doc took new data: a document that follows its latest data shows
+    // its last columns, and every window's H axis follows them.
+    void KeepFollowing(CSorvDoc& doc, std::vector<CAxesFollow>& follow);
 
     std::vector<Entry> m_docs;
+    std::map<QString, int> m_followWhenOpened;  // canonical paths
 };

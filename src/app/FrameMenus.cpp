@@ -53,7 +53,7 @@ QAction* CFrameMenus::CommandAction(int id, const QString& text)
     action->setData(id);
     action->setStatusTip(CommandPrompt(id));
     action->setCheckable(CSorvView::IsCheckCommand(id) || id == ViewToolbar || id == ViewStatusBar
-                         || id == FileAutoUpdate);
+                         || id == FileAutoUpdate || id == ViewFollowLatest);
     connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
     m_actions.emplace(id, action);
     return action;

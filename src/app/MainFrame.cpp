@@ -55,7 +55,7 @@ bool NeedsChartWindow(int id)
 {
     switch (id) {
     case FileClose: case FilePrint: case FilePrintDirect: case FilePrintPreview: case FileSaveImage: case EditCopy:
-    case FileReload: case FileAutoUpdate:
+    case FileReload: case FileAutoUpdate: case ViewFollowLatest:
     case WindowNew: case WindowArrange: case WindowCascade: case WindowTileHorz: case WindowTileVert:
     case WindowClose:
         return true;
@@ -135,7 +135,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     if (id == FileCancelRead)
         return IsReading();
     // Standard input cannot be read again.
-    if (id == FileReload || id == FileAutoUpdate)
+    if (id == FileReload || id == FileAutoUpdate || id == ViewFollowLatest)
         return view && m_docs.GetRequest(&view->GetDocument())->path != "-";
     return view || !NeedsChartWindow(id);
 }
@@ -150,6 +150,7 @@ void CMainFrame::OnCommand(int id)
     case FileImport: OnFileImport(); break;
     case FileReload: ReloadDocument(&view->GetDocument()); break;
     case FileAutoUpdate: OnAutoUpdate(); break;
+    case ViewFollowLatest: OnFollowLatest(); break;
     case FileCancelRead: m_pReadPane->CancelAll(); break;
     case FileClose: OnFileClose(); break;
     case FilePrintSetup: m_pPrinter->PageSetup(); break;
@@ -185,6 +186,8 @@ bool CMainFrame::IsCommandChecked(int id) const
     const CSorvView* view = GetActiveView();
     if (id == FileAutoUpdate)
         return view && m_docs.IsAutoUpdate(&view->GetDocument());
+    if (id == ViewFollowLatest)
+        return view && m_docs.IsFollowing(&view->GetDocument());
     return view && view->IsCommandChecked(id);
 }
 

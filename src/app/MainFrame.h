@@ -88,6 +88,9 @@ private:
     void OnReadFinished(CDocLoader* loader, bool fromRecentList);
     void OnReloadFinished(CDocLoader* loader, CSorvDoc* doc);
     void OnAutoUpdate();
+    // Follows the latest data with the region's width (every column when the
+    // region is the whole matrix), or stops following.
+    void OnFollowLatest();
     // The first bytes of a regular file, for detection; empty for anything else.
     static std::string FileHead(const QString& path);
     void ShowImportDialog(const QString& path, const std::string& head);

@@ -1,5 +1,6 @@
 // The main window's opening of documents: detection and the import dialog,
-// reading in a worker thread, reload and automatic update.
+// reading in a worker thread, reload, automatic update and following the
+// latest data.
 
 #include "app/MainFrame.h"
 
@@ -14,6 +15,7 @@
 #include "dialogs/ImportDlg.h"
 #include "dialogs/ReadFailureText.h"
 #include "doc/SorvDoc.h"
+#include "page/LastColumns.h"
 #include "read/FileHead.h"
 #include "read/ImportDetect.h"
 
@@ -213,6 +215,15 @@ void CMainFrame::OnAutoUpdate()
 {
     CSorvDoc* doc = &GetActiveView()->GetDocument();
     m_docs.SetAutoUpdate(doc, !m_docs.IsAutoUpdate(doc));
+}
+
+void CMainFrame::OnFollowLatest()
+{
+    CSorvDoc* doc = &GetActiveView()->GetDocument();
+    if (m_docs.IsFollowing(doc))
+        m_docs.StopFollowing(doc);
+    else
+        m_docs.FollowLatest(doc, ColumnsToFollow(*doc));
 }
 
 // ---- the Open and Import commands ----

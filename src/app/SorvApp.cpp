@@ -5,6 +5,7 @@
 #include "app/RecentFileList.h"
 #include "app/Translations.h"
 #include "app/ViewPrinter.h"
+#include "cli/FollowOption.h"
 #include "cli/LanguageOption.h"
 #include "cli/ReadArguments.h"
 #include "gfx/FontSubstitutions.h"
@@ -40,7 +41,7 @@ void TakeOverOldSettings()
 CSorvApp::CSorvApp() = default;
 CSorvApp::~CSorvApp() = default;
 
-void CSorvApp::InitInstance(const QStringList& files, const ReadChoice& read)
+void CSorvApp::InitInstance(const QStringList& files, const ReadChoice& read, std::optional<int> follow)
 {
     Q_INIT_RESOURCE(sorv);
     // ~/.config/Sorv/Sorv.conf
@@ -60,6 +61,8 @@ void CSorvApp::InitInstance(const QStringList& files, const ReadChoice& read)
     // A file that cannot be read is reported; the others still open.
     m_pMainFrame->show();
     for (const QString& file : files) {
+        if (follow)
+            m_pDocManager->FollowWhenOpened(file, *follow);
         if (read.import || read.rows)
             m_pMainFrame->OpenDocument({QFile::encodeName(file).toStdString(), read.import});
         else
@@ -69,12 +72,13 @@ void CSorvApp::InitInstance(const QStringList& files, const ReadChoice& read)
 
 namespace {
 
-// The files named and the reading options; false (the cause reported) on a bad option.
-bool ReadArguments(QStringList args, QStringList& files, ReadChoice& read)
+// The files named, the reading options and --follow; false (the cause
+// reported) on a bad option.
+bool ReadArguments(QStringList args, QStringList& files, ReadChoice& read, std::optional<int>& follow)
 {
     args.removeFirst();
     std::string error;
-    if (ParseViewerArguments(args, files, read, error))
+    if (TakeFollowOption(args, follow, error) && ParseViewerArguments(args, files, read, error))
         return true;
     std::fprintf(stderr, "sorv: %s\n", error.c_str());
     return false;
@@ -96,7 +100,8 @@ int RunViewer(int argc, char** argv)
         raw << QString::fromLocal8Bit(args.rest[std::size_t(i)]);
     QStringList files;
     ReadChoice read;
-    if (!ReadArguments(raw, files, read))
+    std::optional<int> follow;
+    if (!ReadArguments(raw, files, read, follow))
         return 2;
     // Qt sees the program name alone: no file name or option value is ever
     // taken as one of its options (its settings come from its environment).
@@ -109,6 +114,6 @@ int RunViewer(int argc, char** argv)
     const CTranslations translations(args.language, QLocale::system());
 
     CSorvApp theApp;
-    theApp.InitInstance(files, read);
+    theApp.InitInstance(files, read, follow);
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class CDocManager;
 class CMainFrame;
@@ -23,8 +24,8 @@ public:
     // Start-up after the QApplication exists: settings, recent files,
     // documents, main window, show, then the files named on the command line
     // ("-": standard input), read as the reading options ask when they were
-    // given.
-    void InitInstance(const QStringList& files, const ReadChoice& read = {});
+    // given; with follow, each follows its last follow columns (--follow).
+    void InitInstance(const QStringList& files, const ReadChoice& read = {}, std::optional<int> follow = {});
 
     CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     CDocManager& GetDocManager() const { return *m_pDocManager; }

@@ -119,7 +119,7 @@ bool CSorvView::OnCommand(int id)
     case SetAxis:
         RecordZoom();
         repaint = RunAxisCommand(m_settings, HorizontalAxisOf(m_doc, m_settings).time, window());
-        RecordZoom();
+        RecordZoomChange();
         break;
     case SetColor: repaint = RunColorCommand(m_settings, window()); break;
     case SetTitle:
@@ -133,7 +133,7 @@ bool CSorvView::OnCommand(int id)
     case Region:
         RecordZoom();
         RunRegionCommand(m_doc, window());
-        RecordZoom();
+        RecordZoomChange();
         repaint = false;
         break;
     case ViewBack: repaint = StepZoom(m_history.Back()); break;
@@ -160,12 +160,24 @@ void CSorvView::Rotate(double dx, double dy, double dz)
 
 void CSorvView::RecordZoom()
 {
-    m_history.Record(CZoomState::Of(m_doc, m_settings));
+    m_zoomBefore = CZoomState::Of(m_doc, m_settings);
+    m_history.Record(m_zoomBefore);
+}
+
+void CSorvView::RecordZoomChange()
+{
+    const CZoomState state = CZoomState::Of(m_doc, m_settings);
+    m_history.Record(state);
+    if (!(state == m_zoomBefore))
+        emit zoomedByUser();
 }
 
 bool CSorvView::StepZoom(const std::optional<CZoomState>& state)
 {
-    return state && RestoreZoom(*state, m_doc, m_settings);
+    if (!state || !RestoreZoom(*state, m_doc, m_settings))
+        return false;
+    emit zoomedByUser();
+    return true;
 }
 
 void CSorvView::Invalidate()
@@ -260,7 +272,7 @@ bool CSorvView::OnPanKey(const QKeyEvent* event)
     }
     RecordZoom();
     if (PanView2D(m_settings, m_doc, l, x, y)) {
-        RecordZoom();
+        RecordZoomChange();
         Invalidate();
         emit commandDone();
     }
@@ -446,7 +458,7 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     if (m_pan.m_bActive && event->button() == Qt::MiddleButton) {
         PanTo(ClientPoint(event));
         m_pan.m_bActive = false;
-        RecordZoom();
+        RecordZoomChange();
         emit commandDone();
         return;
     }
@@ -473,7 +485,7 @@ void CSorvView::mouseReleaseEvent(QMouseEvent* event)
     const bool changed = m_settings.m_nGraphType == 3
                              ? ZoomByDrag3D(m_doc, l, a, b, l.m_n3DWidth, l.m_nPageHeight)
                              : ZoomByDrag2D(m_settings, m_doc, l, a, b, l.m_nPageHeight, xOnly);
-    RecordZoom();
+    RecordZoomChange();
     if (changed) {
         Invalidate();
         emit commandDone();
@@ -487,7 +499,7 @@ void CSorvView::mouseDoubleClickEvent(QMouseEvent* event)
     EndDrag();
     RecordZoom();
     ResetZoom(m_settings, m_doc);
-    RecordZoom();
+    RecordZoomChange();
     Invalidate();
     emit commandDone();
 }
@@ -514,7 +526,7 @@ void CSorvView::OnWheelStep(bool forward, int x)
         // Each step maps through the page shown, drawn before the last steps or not.
         RecordZoom();
         if (ZoomByWheel2D(m_settings, m_doc, Layout(), x)) {
-            RecordZoom();
+            RecordZoomChange();
             Invalidate();
             emit commandDone();
         }

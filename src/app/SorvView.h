@@ -78,6 +78,9 @@ public:
 signals:
     // A command ran: check marks and enabled states may have changed.
     void commandDone();
+    // The user changed the region or the axes: a zoom, a pan, a dialog, a
+    // step through the history.
+    void zoomedByUser();
     // A page could not be drawn (for want of memory): the message says why.
     void drawFailed(const QString& message);
     // Something the status bar should say about the chart shown.
@@ -126,8 +129,11 @@ private:
     void KeepCursorInside(const QMouseEvent* event);
     // Ends the drag and takes the band off the screen.
     void EndDrag();
-    // Called before and after a change of the region or the axes, which the history keeps.
+    // Called before and after a change of the region or the axes by the
+    // user, which the history keeps; after it, a state other than the one
+    // before tells zoomedByUser.
     void RecordZoom();
+    void RecordZoomChange();
     // Restores a state of the history; returns whether anything changed.
     bool StepZoom(const std::optional<CZoomState>& state);
     void OnWheelStep(bool forward, int x);
@@ -144,6 +150,7 @@ private:
     CPanState m_pan;
     CRotateDrag m_rotate;  // Shift+drag over the 3D chart
     CZoomHistory m_history;
+    CZoomState m_zoomBefore;  // as RecordZoom found it
     // The document's region as this window last followed it.
     int m_nSeenRegion[4] = {};
     int m_nWheelDelta = 0;  // wheel turns not yet a whole step

@@ -2,6 +2,7 @@
 
 #include "cli/BatchOptions.h"
 #include "cli/Export.h"
+#include "cli/FollowOption.h"
 #include "cli/LanguageOption.h"
 #include "cli/ReadArguments.h"
 #include "cli/ReadReport.h"
@@ -195,12 +196,13 @@ int RunCommand(char* program, const BatchOptions& o, CSorvDoc& doc, bool importe
 
 bool IsBatchCommand(int argc, char** argv)
 {
-    // Every long option but --lang and the reading options belongs to the
-    // batch commands, so that an unknown one is reported as a usage error
-    // instead of being opened as a file; after a lone "--" come only file names.
+    // Every long option but --lang, --follow and the reading options belongs
+    // to the batch commands, so that an unknown one is reported as a usage
+    // error instead of being opened as a file; after a lone "--" come only
+    // file names.
     const int end = OptionsEnd(argc, argv);
     for (int i = 1; i < end; ++i) {
-        if (IsLanguageOption(argv[i]) || ReadOptionTakesValue(argv[i]))
+        if (IsLanguageOption(argv[i]) || IsFollowOption(argv[i]) || ReadOptionTakesValue(argv[i]))
             ++i;
         else if (!IsReadOption(argv[i]) && !std::strncmp(argv[i], "--", 2))
             return true;

@@ -1,9 +1,11 @@
 #include "cli/BatchOptions.h"
 
+#include "cli/FollowOption.h"
 #include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
 #include "gfx/TextCodec.h"
 #include "page/DocumentAxes.h"
+#include "page/LastColumns.h"
 #include "settings/Palettes.h"
 #include "settings/FieldRules.h"
 #include "settings/PlotSettings.h"
@@ -62,6 +64,7 @@ public:
     bool Colors(const std::string& value);
     bool Rotate(const std::string& value);
     bool Region(const std::string& value);
+    bool Follow(const std::string& value);
     bool Title(const std::string& value);
     bool Limit(const std::string& value, int CPlotSettings::*member);
     bool Scale(const std::string& value, double CPlotSettings::*member);
@@ -127,6 +130,8 @@ const OptionSpec kOptions[] = {
     {"--print-area", "WxH", "mm, 1..5000; printed layout", false,
      [](OptionReader& r, Value v) { return r.PrintArea(v); }},
     {"--region", "X1,Y1,X2,Y2", "0..2147483647", true, [](OptionReader& r, Value v) { return r.Region(v); }},
+    {"--follow", "N", "the last N columns, 0 for all; the viewer too", true,
+     [](OptionReader& r, Value v) { return r.Follow(v); }},
     {"--vaxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, true); }},
     {"--haxis", "MIN,MAX,STEP", nullptr, false, [](OptionReader& r, Value v) { return r.Axis(v, false); }},
     {"--vlog", nullptr, nullptr, false,
@@ -303,6 +308,20 @@ bool OptionReader::Region(const std::string& value)
              FollowRegion(s, doc);
              return true;
          }});
+    return true;
+}
+
+// The region the window of --follow N shows: the last N columns.
+bool OptionReader::Follow(const std::string& value)
+{
+    int columns = 0;
+    if (!ReadFollowColumns(value, columns, m_error))
+        return false;
+    m_options.changes.push_back({m_option, [columns](CSorvDoc& doc, CPlotSettings& s) {
+                                     ShowLastColumns(doc, columns);
+                                     FollowRegion(s, doc);
+                                     return true;
+                                 }});
     return true;
 }
 
@@ -495,7 +514,7 @@ bool ParseBatchOptions(int argc, char** argv, BatchOptions& o, std::string& erro
 
 const char* BatchUsage()
 {
-    static const std::string usage = "usage: sorv [--lang ja|en] [READING OPTIONS] [FILE ...]\n"
+    static const std::string usage = "usage: sorv [--lang ja|en] [--follow N] [READING OPTIONS] [FILE ...]\n"
                                      "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
                                      "       sorv --info [READING OPTIONS] FILE\n"
                                      "       sorv --dump [READING OPTIONS] FILE\n"

@@ -58,4 +58,6 @@ constexpr int ViewBack = 32841;
 constexpr int ViewForward = 32842;
 // The series of a 2D chart: shown, styled, on which V axis.
 constexpr int SetSeries = 32847;
+// The document's region on its last columns as its file grows.
+constexpr int ViewFollowLatest = 32848;
 }  // namespace CommandId

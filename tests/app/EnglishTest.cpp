@@ -201,7 +201,7 @@ private slots:
                               "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
                               "&1 " + QDir::toNativeSeparators(a), "-", "E&xit", "[&Edit]", "&Copy\tCtrl+C", "[&View]",
                               "S&catter Chart", "&Line Chart", "St&acked Chart", "&3D Chart", "-", "Le&gend", "-",
-                              "Zoom &In\t+", "Zoom &Out\t-", "-", "&Back\tAlt+Left", "&Forward\tAlt+Right", "-",
+                              "Zoom &In\t+", "Zoom &Out\t-", "-", "&Back\tAlt+Left", "&Forward\tAlt+Right", "-", "Follo&w Latest Data", "-",
                               "&Toolbar", "&Status Bar", "[&Settings]", "&Region...", "-", "&Axes...", "&Colors...",
                               "&Line Attributes...", "&Title...", "S&eries...", "-", "3D &View...", "R&otate>", "About X, Forward",
                               "About X, Backward", "About Y, Forward", "About Y, Backward", "About Z, Forward",

@@ -287,6 +287,48 @@ private slots:
         QVERIFY(!m_app->GetDocManager().IsAutoUpdate(&doc));
     }
 
+    // Following the latest data keeps the region's width on the last columns
+    // as the file grows, with automatic update; the user's zoom ends it.
+    void followLatestKeepsTheLastColumnsUntilTheUserZooms()
+    {
+        auto rows = [](int cols) {
+            QByteArray text;
+            for (const char* label : {"a", "b"}) {
+                text += label;
+                for (int c = 0; c < cols; ++c)
+                    text += "," + QByteArray::number(c);
+                text += "\n";
+            }
+            return text;
+        };
+        const QString path = Write("follow.csv", rows(10));
+        Frame()->OpenDocumentFile(path);
+        Settle();
+        CSorvDoc& doc = View()->GetDocument();
+        doc.SetRegion(2, 0, 5, 1);
+        Settle();
+        QVERIFY(!Action(ViewFollowLatest)->isChecked());
+        Action(ViewFollowLatest)->trigger();
+        QVERIFY(Action(ViewFollowLatest)->isChecked());
+        QVERIFY(Action(FileAutoUpdate)->isChecked());
+        QCOMPARE(QList<int>({doc.m_nX1, doc.m_nX2}), QList<int>({6, 9}));
+        Write("follow.csv", rows(14));
+        QTRY_COMPARE_WITH_TIMEOUT(doc->m_nCols, 14, 5000);
+        Settle();
+        QCOMPARE(QList<int>({doc.m_nX1, doc.m_nX2}), QList<int>({10, 13}));
+        QCOMPARE(View()->Settings().m_dHMin, 10.0);
+        QCOMPARE(View()->Settings().m_dHMax, 13.0);
+
+        QTest::mouseDClick(View(), Qt::LeftButton, {}, QPoint(100, 100));
+        Settle();
+        QVERIFY(!Action(ViewFollowLatest)->isChecked());
+        QVERIFY(Action(FileAutoUpdate)->isChecked());
+        Write("follow.csv", rows(16));
+        QTRY_COMPARE_WITH_TIMEOUT(doc->m_nCols, 16, 5000);
+        QCOMPARE(QList<int>({doc.m_nX1, doc.m_nX2}), QList<int>({0, 15}));
+        Frame()->OnCommand(FileAutoUpdate);
+    }
+
     void recentOptionsSurviveTheirText()
     {
         ImportOptions o;

@@ -171,7 +171,7 @@ private slots:
                               "&1 " + QDir::toNativeSeparators(b), "&2 " + QDir::toNativeSeparators(a), "-",
                               "終了(&X)", "[編集(&E)]", "ｺﾋﾟｰ(&C)\tCtrl+C", "[表示(&V)]", "散布図(&D)", "折れ線(&L)",
                               "積層図(&A)", "３Ｄ(&3)", "-", "凡例(&G)", "-", "拡大(&I)\t+", "縮小(&OI)\t-", "-",
-                              "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-",
+                              "前の範囲に戻る(&B)\tAlt+Left", "次の範囲に進む(&N)\tAlt+Right", "-", "最新のﾃﾞｰﾀを追う(&F)", "-",
                               "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
                               "[設定(&S)]", "Region(&R)", "-", "Axis(&A)", "Color(&C)", "Line Attributes(&L)",
                               "Title(&T)", "系列(&E)...", "-", "View(&V)", "Rotate>", "X+", "X-", "Y+", "Y-", "Z+", "Z-", "<",
@@ -367,10 +367,10 @@ private slots:
                 ok ? d->accept() : d->reject();
             });
             ToolbarAction(id)->trigger();
-            return owner == Frame() && view->WaitForPage() ? view->DrawCount() : -1;
+            return owner == Frame() && view->WaitForPage() ? view->ExactDrawCount() : -1;
         };
         QVERIFY(view->WaitForPage());
-        const int base = view->DrawCount();
+        const int base = view->ExactDrawCount();
         QCOMPARE(runAnswered(SetLineAttr, true), base);
         QCOMPARE(runAnswered(SetAxis, false), base);
         QCOMPARE(runAnswered(SetAxis, true), base + 1);
@@ -382,13 +382,13 @@ private slots:
         CSorvView* second = View();
         QVERIFY(second->WaitForPage());
         QVERIFY(view->WaitForPage());
-        const int counts[2] = {view->DrawCount(), second->DrawCount()};
+        const int counts[2] = {view->ExactDrawCount(), second->ExactDrawCount()};
         WhenModal<QDialog>([](QDialog* d) { d->accept(); });
         MenuAction(Region)->trigger();
         QVERIFY(view->WaitForPage());
         QVERIFY(second->WaitForPage());
-        QCOMPARE(view->DrawCount(), counts[0] + 1);
-        QCOMPARE(second->DrawCount(), counts[1] + 1);
+        QCOMPARE(view->ExactDrawCount(), counts[0] + 1);
+        QCOMPARE(second->ExactDrawCount(), counts[1] + 1);
     }
 
     // Every window's H axis follows the document's region, however it changed:

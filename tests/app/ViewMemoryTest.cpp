@@ -86,11 +86,11 @@ int PaintShortOfMemory(CSorvView& view)
     if (message != QStringLiteral("ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。"))
         return NoMessage;
 
-    const int drawn = view.DrawCount();
+    const int drawn = view.ExactDrawCount();
     view.Settings().m_nGraphType = 1;
     view.Invalidate();
     view.WaitForPage();
-    return view.DrawCount() == drawn + 1 && view.Layout().m_nPageWidth == 200 ? Drawn : NotDrawnAgain;
+    return view.ExactDrawCount() == drawn + 1 && view.Layout().m_nPageWidth == 200 ? Drawn : NotDrawnAgain;
 }
 
 // Printing short of memory: a message instead of a page, and the next print

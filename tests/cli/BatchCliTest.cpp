@@ -236,7 +236,7 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_EQ(r.out.toStdString(),
-              "usage: sorv [--lang ja|en] [READING OPTIONS] [FILE ...]\n"
+              "usage: sorv [--lang ja|en] [--follow N] [READING OPTIONS] [FILE ...]\n"
               "       sorv --export OUT [OPTIONS] FILE   (OUT: .png, .svg, .pdf or .ops)\n"
               "       sorv --info [READING OPTIONS] FILE\n"
               "       sorv --dump [READING OPTIONS] FILE\n"
@@ -244,6 +244,7 @@ TEST_F(BatchCli, HelpPrintsTheUsage)
               "options:\n"
               "  --chart scatter|line|stacked|3d   --size WxH (pixels, 1..10000, default 800x600)\n"
               "  --print-area WxH (mm, 1..5000; printed layout)   --region X1,Y1,X2,Y2 (0..2147483647)\n"
+              "  --follow N (the last N columns, 0 for all; the viewer too)\n"
               "  --vaxis MIN,MAX,STEP   --haxis MIN,MAX,STEP   --vlog   --hlog\n"
               "  --vlimit 0..9   --hlimit 0..9   --nice (rounded ticks)   --no-nice\n"
         "  --no-legend   --title TEXT (at most 128 bytes in Shift-JIS)\n"

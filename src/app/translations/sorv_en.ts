@@ -423,6 +423,16 @@ Series</translation>
         <source>系列(&amp;E)...</source>
         <translation>S&amp;eries...</translation>
     </message>
+    <message>
+        <source>範囲を最新の列に保ち、ﾌｧｲﾙが変わるたびに読み込み直す
+最新のﾃﾞｰﾀを追う</source>
+        <translation>Keep the region on the latest columns and read the file again whenever it changes
+Follow Latest Data</translation>
+    </message>
+    <message>
+        <source>最新のﾃﾞｰﾀを追う(&amp;F)</source>
+        <translation>Follo&amp;w Latest Data</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
