@@ -2,6 +2,7 @@
 
 #include "cli/ReadArguments.h"
 #include "doc/SorvDoc.h"
+#include "read/DocAppend.h"
 #include "work/WorkerPool.h"
 
 #include <QFile>
@@ -22,6 +23,12 @@ CDocLoader::~CDocLoader()
     m_task.Wait();
 }
 
+void CDocLoader::AppendTo(std::shared_ptr<const CDocData> old, const ReadMark& mark)
+{
+    m_pOld = std::move(old);
+    m_oldMark = mark;
+}
+
 void CDocLoader::Start()
 {
     m_clock.start();
@@ -34,6 +41,14 @@ void CDocLoader::Read()
 {
     // Memory that runs out ends the read with a failure; nothing leaves the thread.
     try {
+        if (m_pOld) {
+            AppendOutcome appended = AppendToData(m_request.path, *m_pOld, m_oldMark, {.progress = &m_progress});
+            m_pOld.reset();
+            m_outcome.mark = appended.result == AppendOutcome::Result::Appended ? appended.mark : m_oldMark;
+            m_pAppended = std::move(appended.data);
+            if (appended.result != AppendOutcome::Result::ReadWhole)
+                return Finish();
+        }
         auto doc = std::make_unique<CSorvDoc>();
         if (ReadRequestedDocument(m_request, *doc, {.progress = &m_progress}, m_outcome))
             m_pDoc = std::move(doc);
@@ -41,6 +56,11 @@ void CDocLoader::Read()
         m_pDoc.reset();
         m_outcome.failure = {ReadError::NoMemory, "not enough memory to read the file", 0};
     }
+    Finish();
+}
+
+void CDocLoader::Finish()
+{
     QMetaObject::invokeMethod(
         this,
         [this] {

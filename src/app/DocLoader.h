@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CDocData;
 class CSorvDoc;
 
 // The file's name of a request, or what standard input is called.
@@ -24,6 +25,9 @@ public:
     // A read still running is cancelled and waited for.
     ~CDocLoader() override;
 
+    // Before Start: the file changed and may only have grown; its new lines
+    // are read and appended to old when they can be, else the file is read whole.
+    void AppendTo(std::shared_ptr<const CDocData> old, const ReadMark& mark);
     void Start();
     void Cancel() { m_progress.Cancel(); }
     const ReadRequest& Request() const { return m_request; }
@@ -36,6 +40,9 @@ public:
     // After finished(): the document read, null when the read failed (the
     // outcome says why, a cancel included).
     std::unique_ptr<CSorvDoc> TakeDocument();
+    // After finished() of an append: the data with the lines appended, null
+    // when the file was read whole (TakeDocument) or has no new whole line.
+    const std::shared_ptr<const CDocData>& AppendedData() const { return m_pAppended; }
     const ReadOutcome& Outcome() const { return m_outcome; }
 
 signals:
@@ -43,10 +50,15 @@ signals:
 
 private:
     void Read();
+    // Sends finished() on the GUI thread.
+    void Finish();
 
     ReadRequest m_request;
     CReadProgress m_progress;
     std::unique_ptr<CSorvDoc> m_pDoc;
+    std::shared_ptr<const CDocData> m_pOld;   // appended to, when AppendTo was called
+    ReadMark m_oldMark;
+    std::shared_ptr<const CDocData> m_pAppended;
     ReadOutcome m_outcome;
     QElapsedTimer m_clock;
     bool m_bFinished = false;

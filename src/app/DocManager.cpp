@@ -33,7 +33,7 @@ CSorvDoc* CDocManager::FindDocument(const QString& path) const
     return nullptr;
 }
 
-CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request)
+CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request, const ReadMark& mark)
 {
     CSorvDoc* raw = doc.get();
     raw->m_fnUpdateAllViews = [this, raw] {
@@ -43,7 +43,7 @@ CSorvDoc* CDocManager::AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequ
             view->OnUpdate();
     };
     const QString path = CanonicalPath(QFile::decodeName(request.path.c_str()));
-    m_docs.push_back({std::move(doc), request, path, {}, {}, {}});
+    m_docs.push_back({std::move(doc), request, path, {}, {}, {}, mark});
     if (const auto follow = m_followWhenOpened.extract(path); !follow.empty())
         FollowLatest(raw, follow.mapped());
     return raw;
@@ -55,20 +55,28 @@ const ReadRequest* CDocManager::GetRequest(const CSorvDoc* doc) const
     return e ? &e->request : nullptr;
 }
 
-void CDocManager::ReplaceDocument(CSorvDoc& doc, const CSorvDoc& fresh)
+void CDocManager::ReplaceDocument(CSorvDoc& doc, std::shared_ptr<const CDocData> data, const ReadMark& mark)
 {
+    if (Entry* e = FindEntry(&doc))
+        e->mark = mark;
     const std::vector<CSorvView*> views = GetViews(&doc);
     std::vector<CAxesFollow> follow;
     for (CSorvView* view : views)
         follow.push_back(AxesFollowing(view->Settings(), doc));
     std::shared_ptr<const CDocData> old = doc.SharedData();
-    doc.Publish(fresh.SharedData());
+    doc.Publish(std::move(data));
     KeepFollowing(doc, follow);
     for (std::size_t i = 0; i < views.size(); ++i)
         views[i]->OnReload(follow[i]);
     // The old data may be large: it is freed off the window's thread (or by
     // the last drawing that still reads it).
     CWorkerPool::Instance().Post([old = std::move(old)]() mutable { old.reset(); });
+}
+
+const ReadMark* CDocManager::GetMark(const CSorvDoc* doc) const
+{
+    const Entry* e = FindEntry(doc);
+    return e ? &e->mark : nullptr;
 }
 
 void CDocManager::SetAutoUpdate(CSorvDoc* doc, bool on)

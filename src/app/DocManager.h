@@ -14,6 +14,7 @@
 #include <vector>
 
 class CFileWatch;
+class CDocData;
 class CSorvDoc;
 class CSorvView;
 struct CAxesFollow;
@@ -27,18 +28,22 @@ public:
 
     // The open document read from path, if any (never one of standard input).
     CSorvDoc* FindDocument(const QString& path) const;
-    // Takes a document read for request; it lives while it has a window.
-    CSorvDoc* AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request);
+    // Takes a document read for request, mark where the read stopped; it
+    // lives while it has a window.
+    CSorvDoc* AddDocument(std::unique_ptr<CSorvDoc> doc, const ReadRequest& request, const ReadMark& mark = {});
     // How doc was read: its file and the import options.
     const ReadRequest* GetRequest(const CSorvDoc* doc) const;
     bool IsOpen(const CSorvDoc* doc) const { return FindEntry(doc) != nullptr; }
 
     // The one way a document's data changes after it was opened: doc
-    // publishes fresh's data (drawings in flight keep theirs), the views'
-    // axes that were the document's follow its new range and region (its
-    // last columns while it follows its latest data), and all of them are
-    // drawn again, each keeping its other settings.
-    void ReplaceDocument(CSorvDoc& doc, const CSorvDoc& fresh);
+    // publishes data read again or appended to (drawings in flight keep
+    // theirs), the views' axes that were the document's follow its new range
+    // and region (its last columns while it follows its latest data), and all
+    // of them are drawn again, each keeping its other settings. mark is where
+    // the read stopped.
+    void ReplaceDocument(CSorvDoc& doc, std::shared_ptr<const CDocData> data, const ReadMark& mark);
+    // Where the last read of doc's file stopped.
+    const ReadMark* GetMark(const CSorvDoc* doc) const;
 
     // Automatic update: the file is watched and onChanged(doc) is called
     // after it changed.
@@ -71,6 +76,7 @@ private:
         std::vector<CSorvView*> views;
         std::unique_ptr<CFileWatch> watch;
         std::optional<int> followColumns;  // following the latest data
+        ReadMark mark;
     };
     Entry* FindEntry(const CSorvDoc* doc);
     const Entry* FindEntry(const CSorvDoc* doc) const;

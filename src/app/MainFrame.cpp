@@ -86,7 +86,7 @@ CMainFrame::CMainFrame(CDocManager& docs, CRecentFileList& recent, QPrinter& pri
     m_pReadPane = new CReadProgressPane(m_wndStatusBar);
     m_wndStatusBar->addWidget(m_pReadPane);
     connect(m_pReadPane, &CReadProgressPane::idle, this, &CMainFrame::UpdateCommandUI);
-    m_docs.m_fnFileChanged = [this](CSorvDoc* doc) { ReloadDocument(doc); };
+    m_docs.m_fnFileChanged = [this](CSorvDoc* doc) { ReloadDocument(doc, true); };
     m_pMenus->ShowMenus(false);
     UpdateRecentFileMenu();
     UpdateCommandUI();

@@ -47,7 +47,9 @@ public:
     // Reads doc's file again with the options it was opened with; every
     // window of it keeps its settings. A read that fails keeps the data and
     // says why in the status bar.
-    void ReloadDocument(CSorvDoc* doc);
+    // Reads doc's file again: whole, or (append) by the lines it appended
+    // when it only grew.
+    void ReloadDocument(CSorvDoc* doc, bool append = false);
     // True while a file is being read.
     bool IsReading() const;
     CSorvView* GetActiveView() const;
@@ -117,5 +119,5 @@ private:
     std::deque<std::pair<CDocLoader*, bool>> m_opening;
     // The reload in flight of each document, and those to read again after it.
     std::map<CSorvDoc*, CDocLoader*> m_reloads;
-    std::set<CSorvDoc*> m_reloadAgain;
+    std::map<CSorvDoc*, bool> m_reloadAgain;   // read again after the read in flight; by appended lines?
 };

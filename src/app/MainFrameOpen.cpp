@@ -158,7 +158,7 @@ void CMainFrame::OnReadFinished(CDocLoader* loader, bool fromRecentList)
     if (ShowOpenDocument(PathOf(request)))
         return;
     const ReadRequest opened{request.path, outcome.used};
-    CSorvDoc* added = m_docs.AddDocument(std::move(doc), opened);
+    CSorvDoc* added = m_docs.AddDocument(std::move(doc), opened, outcome.mark);
     if (request.path != "-") {
         m_recent.Add(PathOf(request), outcome.used);
         UpdateRecentFileMenu();
@@ -176,16 +176,19 @@ void CMainFrame::ShowReadWarnings(const QString& name, const ReadOutcome& outcom
         m_wndStatusBar->showMessage(name + QStringLiteral(": ") + texts.join(QStringLiteral(" ")));
 }
 
-void CMainFrame::ReloadDocument(CSorvDoc* doc)
+void CMainFrame::ReloadDocument(CSorvDoc* doc, bool append)
 {
     const ReadRequest* request = m_docs.GetRequest(doc);
     if (!request || request->path == "-")
         return;
     if (m_reloads.count(doc)) {
-        m_reloadAgain.insert(doc);
+        const auto again = m_reloadAgain.find(doc);
+        m_reloadAgain[doc] = append && (again == m_reloadAgain.end() || again->second);
         return;
     }
     auto* loader = new CDocLoader(*request, this);
+    if (append)
+        loader->AppendTo(doc->SharedData(), *m_docs.GetMark(doc));
     m_reloads[doc] = loader;
     connect(loader, &CDocLoader::finished, this, [this, loader, doc] { OnReloadFinished(loader, doc); });
     m_pReadPane->Watch(loader);
@@ -198,16 +201,21 @@ void CMainFrame::OnReloadFinished(CDocLoader* loader, CSorvDoc* doc)
     loader->deleteLater();
     m_reloads.erase(doc);
     const QString name = DisplayName(loader->Request());
-    if (std::unique_ptr<CSorvDoc> fresh = loader->TakeDocument()) {
-        m_docs.ReplaceDocument(*doc, *fresh);
+    const ReadOutcome& outcome = loader->Outcome();
+    std::unique_ptr<CSorvDoc> fresh = loader->TakeDocument();
+    if (fresh || loader->AppendedData()) {
+        m_docs.ReplaceDocument(*doc, fresh ? fresh->SharedData() : loader->AppendedData(), outcome.mark);
         m_wndStatusBar->showMessage(tr("%1 を読み込み直しました。").arg(name), kMessageMs);
-        ShowReadWarnings(name, loader->Outcome());
-    } else {
+        ShowReadWarnings(name, outcome);
+    } else if (outcome.failure.code != ReadError::None) {
         m_wndStatusBar->showMessage(
             tr("%1 を読み込み直せません (表示はそのままです): %2").arg(name, ReadFailureText(loader->Outcome().failure)));
     }
-    if (m_reloadAgain.erase(doc))
-        ReloadDocument(doc);
+    if (const auto again = m_reloadAgain.find(doc); again != m_reloadAgain.end()) {
+        const bool append = again->second;
+        m_reloadAgain.erase(again);
+        ReloadDocument(doc, append);
+    }
     UpdateCommandUI();
 }
 

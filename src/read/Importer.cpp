@@ -132,6 +132,7 @@ bool CImporter::Import(std::string_view text, CSorvDoc& doc, const ReadOptions& 
     m_failure = {};
     m_warnings.clear();
     m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
+    m_bAppended = options.appended;
     CReadProgress ownProgress;
     CReadProgress& progress = options.progress ? *options.progress : ownProgress;
     progress.SetBytesIn(text.size());
@@ -237,7 +238,7 @@ bool CImporter::CheckShape(const Plan& plan)
                                              + std::to_string(cols) + " columns (at most " + std::to_string(INT_MAX)
                                              + " cells)", rows, cols);
     }
-    if (rows * cols < 4)
+    if (rows * cols < 4 && !m_bAppended)
         return Fail(ReadError::TooFewCells, "the data has three cells or fewer (at least four are needed)");
     // Checked before allocating: the system would sooner swap than refuse.
     const std::uint64_t bytes = rows * cols * sizeof(double) + rows * sizeof(std::string) + plan.labelBytes

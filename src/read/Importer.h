@@ -62,6 +62,7 @@ private:
     unsigned m_pieces;
     unsigned m_threads;
     std::uint64_t m_nMemoryLimit = 0;   // bytes the matrix and labels may take
+    bool m_bAppended = false;           // reading lines appended to a file read before
     ReadFailure m_failure;
     std::vector<ImportWarning> m_warnings;
 

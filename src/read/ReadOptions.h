@@ -25,4 +25,6 @@ struct ReadOptions {
     std::uint64_t availableMemory = 0;
     // Value conversion; null: ConvertToken (another one only to measure the reader).
     ValueConverter convert = nullptr;
+    // The lines appended to a file read before: a few cells are enough.
+    bool appended = false;
 };

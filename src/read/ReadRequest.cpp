@@ -73,12 +73,19 @@ bool ReadWhole(const std::string& path, std::string_view text, bool detect, CSor
 bool ReadDocument(const ReadRequest& request, CSorvDoc& doc, const ReadOptions& options, ReadOutcome& outcome)
 {
     outcome = {};
-    if (request.import) {
-        CImporter importer(*request.import, 0, options.threads);
-        return TakeOutcome(importer, importer.ImportFile(request.path, doc, options), outcome);
-    }
     CTextSource source;
     const std::uint64_t memory = options.availableMemory ? options.availableMemory : AvailableMemory();
-    return source.Open(request.path, options.progress, memory, outcome.failure)
-           && ReadWhole(request.path, source.Text(), request.detect, doc, options, outcome);
+    if (!source.Open(request.path, options.progress, memory, outcome.failure))
+        return false;
+    bool ok = false;
+    if (request.import) {
+        ok = Import(source.Text(), *request.import, doc, options, outcome);
+        if (ok)
+            doc.SetTitle(DocumentTitle(request.path));
+    } else {
+        ok = ReadWhole(request.path, source.Text(), request.detect, doc, options, outcome);
+    }
+    if (ok && request.path != "-")
+        outcome.mark = MarkAfterRead(source, *doc.SharedData(), outcome.used, outcome.warnings);
+    return ok;
 }

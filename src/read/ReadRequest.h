@@ -5,6 +5,7 @@
 #include "read/ImportOptions.h"
 #include "read/Importer.h"
 #include "read/ReadFailure.h"
+#include "read/ReadMark.h"
 #include "read/ReadOptions.h"
 
 #include <optional>
@@ -30,6 +31,8 @@ struct ReadOutcome {
     bool detected = false;                 // the importer read it with the options detected
     // The default reader refused the text, which the importer reads with these.
     std::optional<ImportOptions> importable;
+    // Where the read stopped, for the lines the file may have appended later.
+    ReadMark mark;
 };
 
 // Reads the request into doc; on failure doc holds no data (or, for an

@@ -50,10 +50,11 @@ std::uint64_t MemoryLimit(const ReadOptions& options)
     return options.availableMemory ? options.availableMemory : AvailableMemory();
 }
 
-bool CheckShape(const Shape& shape, std::uint64_t available, ReadFailure& error)
+bool CheckShape(const Shape& shape, const ReadOptions& options, ReadFailure& error)
 {
     const std::uint64_t cells = CellCount(shape);
-    if (cells < 4) {
+    const std::uint64_t available = MemoryLimit(options);
+    if (cells < (options.appended ? 1 : 4)) {
         error = {ReadError::TooFewCells, kTooFewCells};
         return false;
     }
@@ -143,7 +144,7 @@ bool CRowRead::ReadChunks(std::string_view bytes, CDocData& data)
     DropChunksAfterText(chunks);
     const TextLines lines = JoinCounts(chunks);
     const Shape shape{lines.rows, lines.widest};
-    if (!CheckShape(shape, MemoryLimit(m_options), m_failure) || !Allocate(data, shape.rows, shape.cols))
+    if (!CheckShape(shape, m_options, m_failure) || !Allocate(data, shape.rows, shape.cols))
         return false;
 
     std::vector<ValueRange> ranges(lines.pieces.size());

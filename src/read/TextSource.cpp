@@ -81,6 +81,8 @@ bool CTextSource::Take(int fd, CReadProgress* progress, std::uint64_t memoryLimi
     }
     // A regular file of size 0 may still have bytes (a file of /proc): it is read as a stream.
     if (S_ISREG(st.st_mode) && st.st_size > 0 && Map(fd, std::size_t(st.st_size))) {
+        m_nDevice = std::uint64_t(st.st_dev);
+        m_nInode = std::uint64_t(st.st_ino);
         if (progress)
             progress->SetBytesIn(m_nLength);
         return true;

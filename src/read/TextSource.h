@@ -28,6 +28,10 @@ public:
     std::string_view Text() const { return {m_pBytes + m_nOffset, m_nLength}; }
     // True when the text is a mapped file (which may shrink under the reader).
     bool IsMapped() const { return m_bMappedFile; }
+    // For a mapped file: its device and inode, which tell whether a file of
+    // the same name later is still the same file.
+    std::uint64_t Device() const { return m_nDevice; }
+    std::uint64_t Inode() const { return m_nInode; }
 
 private:
     char* m_pBytes = nullptr;
@@ -35,6 +39,8 @@ private:
     std::size_t m_nOffset = 0;    // where the text starts in the mapping
     std::size_t m_nLength = 0;    // bytes of text
     bool m_bMappedFile = false;
+    std::uint64_t m_nDevice = 0;
+    std::uint64_t m_nInode = 0;
 
     void Release();
     bool Take(int fd, CReadProgress* progress, std::uint64_t memoryLimit, ReadFailure& error);
