@@ -3,6 +3,7 @@
 // that cannot be drawn comes back as a failure; and every chart stops at its
 // next check once its drawing is cancelled.
 
+#include "doc/DocDataAppend.h"
 #include "gfx/GuiTestApp.h"
 #include "gfx/RecordingDC.h"
 #include "page/DocumentAxes.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -102,6 +104,32 @@ struct Announcements {
         return changed.wait_for(lock, std::chrono::minutes(2), [&] { return count >= n; });
     }
 };
+
+// Points appended to the document while a page of it is drawn go into the
+// room of the storage that page reads: the page is the one of the data it
+// began with (a data race here shows under ThreadSanitizer too).
+TEST(PageRenderer, AppendsWhileDrawingLeaveThePageAlone)
+{
+    EnsureGuiApp();
+    auto doc = MakeTestDoc(8, 200000, [](int r, int c) { return std::sin(c * 0.01 + r) * (r + 1); });
+    const auto point = MakeTestData(8, 1, [](int r, int) { return 100.0 + r; });
+    // One append first gives the storage room for the next ones.
+    ValueRange range;
+    doc->Publish(WithColumnsAppended(doc->Data(), KeptPart(doc->Data(), doc->Data().m_nCols, false, true), *point, range));
+    const CDocSnapshot shown = doc->Snapshot();
+    const CPlotSettings s = SettingsFor(*doc, 1);
+    const QImage expected = DirectPage(shown, s, 640, 480, 1.0);
+    CRenderedPage page;
+    std::thread drawing([&] { page = RenderPage({shown, s, 640, 480, 1.0}, false); });
+    for (int i = 0; i < 200; ++i) {
+        auto next = WithColumnsAppended(doc->Data(), {doc->Data().m_nCols, range, 0}, *point, range);
+        ASSERT_EQ(next->m_pData, doc->SharedData()->m_pData);
+        doc->Publish(std::move(next));
+    }
+    drawing.join();
+    EXPECT_TRUE(page.image == expected);
+    EXPECT_EQ(doc->Data().m_nCols, 200201);
+}
 
 // A 3D page long enough to be still in flight when the next request comes.
 std::unique_ptr<CSorvDoc> LargeSurface()

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <QPainter>
 
-inline QImage DirectPage(const CSorvDoc& doc, const CPlotSettings& s, int w, int h, double ratio, bool draft = false,
+inline QImage DirectPage(const CDocSnapshot& doc, const CPlotSettings& s, int w, int h, double ratio, bool draft = false,
                          double minText = 0.0)
 {
     // Sized as the window's page: its device pixels rounded.
