@@ -5,6 +5,7 @@
 #include "doc/XValues.h"
 #include "read/FieldScanner.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,9 +29,14 @@ struct Layout {
     std::size_t offset = 0;       // leading cells of a record that are no values
     std::size_t width = 0;        // values per record
     std::uint64_t records = 0;
+    // Each column a series: the records each row of the matrix has room for
+    // (at least records), so that points appended later need no copy.
+    std::uint64_t room = 0;
 
     std::size_t RecordStride() const { return columns ? 1 : width; }
-    std::size_t ValueStride() const { return columns ? std::size_t(records) : 1; }
+    std::size_t ValueStride() const { return columns ? RowStride() : 1; }
+    // Cells from a row of the matrix to the next.
+    std::size_t RowStride() const { return columns ? std::size_t(std::max(records, room)) : width; }
     std::uint64_t Rows() const { return columns ? width : records; }
     std::uint64_t Cols() const { return columns ? records : width; }
 };

@@ -1,5 +1,6 @@
 #include "read/Importer.h"
 
+#include "doc/GrownRoom.h"
 #include "doc/SorvDoc.h"
 #include "read/ChunkParser.h"
 #include "read/FieldScanner.h"
@@ -36,12 +37,34 @@ constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
 // The pieces meet their values in their own order, but equal values differ
 // at most in the sign of zero: a bound that is zero is the zero that comes
 // first in storage order, as a scan of the matrix would keep.
-ValueRange ZeroFirstInStorage(ValueRange range, const double* data, std::size_t cells)
+ValueRange ZeroFirstInStorage(ValueRange range, const double* data, const Layout& layout)
 {
-    for (double* bound : {&range.min, &range.max})
-        if (*bound == 0)
-            *bound = *std::find(data, data + cells, 0.0);
+    const std::size_t cols = layout.Cols(), stride = layout.RowStride();
+    for (double* bound : {&range.min, &range.max}) {
+        for (std::size_t r = 0; *bound == 0 && r < layout.Rows(); ++r) {
+            const double* row = data + r * stride;
+            if (const double* zero = std::find(row, row + cols, 0.0); zero != row + cols) {
+                *bound = *zero;
+                break;
+            }
+        }
+    }
     return range;
+}
+
+// The matrix of layout, its rows with room for points appended later when
+// each column is a series (without that room when memory will not give it).
+std::unique_ptr<double[]> MakeMatrix(Layout& layout)
+{
+    if (layout.columns) {
+        layout.room = std::min<std::uint64_t>(GrownRoom(layout.records), INT_MAX);
+        try {
+            return std::make_unique_for_overwrite<double[]>(layout.Rows() * layout.RowStride());
+        } catch (const std::bad_alloc&) {
+            layout.room = 0;
+        }
+    }
+    return std::make_unique_for_overwrite<double[]>(layout.Rows() * layout.RowStride());
 }
 
 std::string Lines(std::uint64_t n)
@@ -284,8 +307,7 @@ void CImporter::PrepareOutputs(Plan& plan, Conversion& conversion)
 bool CImporter::Convert(Plan& plan)
 {
     const Layout& layout = plan.layout;
-    const std::size_t cells = layout.Rows() * layout.Cols();
-    plan.data = std::make_unique_for_overwrite<double[]>(cells);
+    plan.data = MakeMatrix(plan.layout);
     Conversion conversion{plan.scanner, layout, plan.widest, m_options.decimalComma};
     conversion.data = plan.data.get();
     conversion.targets = plan.columns.targets ? &*plan.columns.targets : nullptr;
@@ -316,7 +338,7 @@ bool CImporter::Convert(Plan& plan)
     const std::size_t all = plan.layout.Rows() * plan.layout.Cols();
     if (plan.missing == all)
         return Fail(ReadError::NoNumbers, "no cell of the file is a number");
-    plan.range = ZeroFirstInStorage(plan.range, plan.data.get(), all);
+    plan.range = ZeroFirstInStorage(plan.range, plan.data.get(), plan.layout);
     return true;
 }
 
@@ -334,10 +356,11 @@ void CImporter::SettleX(Plan& plan)
     if (!columns.firstDetected || columns.first != FirstColumn::X || Rises(plan.x))
         return;
     Layout& layout = plan.layout;
-    const std::size_t cols = layout.records, cells = layout.width * cols;
-    auto data = std::make_unique_for_overwrite<double[]>(cells + cols);
+    const std::size_t cols = layout.records, stride = layout.RowStride();
+    auto data = std::make_unique_for_overwrite<double[]>((layout.width + 1) * stride);
     std::copy(plan.x.begin(), plan.x.end(), data.get());
-    std::copy(plan.data.get(), plan.data.get() + cells, data.get() + cols);
+    for (std::size_t r = 0; r < layout.width; ++r)
+        std::copy_n(plan.data.get() + r * stride, cols, data.get() + (r + 1) * stride);
     for (const double v : plan.x) {
         plan.missing += v != v;
         plan.range.Add(v);
@@ -401,6 +424,7 @@ void CImporter::Adopt(Plan& plan, bool utf8, CSorvDoc& doc)
     }
     auto data = std::make_shared<CDocData>();
     data->SetShape(rows, cols);
+    data->m_nStride = int(layout.RowStride());
     data->m_pData = std::move(plan.data);
     data->m_pLabels = std::move(plan.labels);
     data->TakeRange(plan.range);

@@ -5,6 +5,7 @@
 #include "doc/SorvDoc.h"
 #include "read/ImportDetect.h"
 #include "read/Importer.h"
+#include "support/TestDoc.h"
 
 #include <gtest/gtest.h>
 
@@ -262,7 +263,7 @@ Outcome ImportWith(const std::string& text, const ImportOptions& options, unsign
     for (std::size_t c = 0; c < doc->m_columnLabels.Count(); ++c)
         o.columnLabels.emplace_back(doc->m_columnLabels.Label(c));
     for (std::size_t i = 0; i < std::size_t(doc->m_nRows) * std::size_t(doc->m_nCols); ++i)
-        o.bits.push_back(std::bit_cast<std::uint64_t>(doc->m_pData[i]));
+        o.bits.push_back(std::bit_cast<std::uint64_t>(CellAt(doc.Data(), i)));
     for (const ImportWarning& w : importer.GetWarnings())
         o.warnings.push_back(w.text);
     return o;
@@ -321,7 +322,7 @@ TEST(ImportRoundTrip, AnyBytesImportOrFailCleanly)
         ASSERT_GE(cells, 4u);
         std::size_t missing = 0;
         for (std::size_t c = 0; c < cells; ++c)
-            missing += std::isnan(doc->m_pData[c]);
+            missing += std::isnan(CellAt(doc.Data(), c));
         EXPECT_EQ(std::size_t(doc->m_nMissing), missing);
         EXPECT_LT(missing, cells);
         EXPECT_TRUE(doc->m_columnLabels.IsEmpty() || doc->m_columnLabels.Count() == std::size_t(doc->m_nCols));

@@ -5,6 +5,7 @@
 #include "read/ImportDetect.h"
 #include "read/Importer.h"
 #include "read/RowReader.h"
+#include "support/TestDoc.h"
 
 #include "support/RepeatText.h"
 
@@ -160,7 +161,7 @@ TEST_P(ImportTable, GivesTheMatrixAndLabels)
     int missing = 0;
     double min = INFINITY, max = -INFINITY;
     for (std::size_t i = 0; i < c.values.size(); ++i) {
-        ExpectCell(doc->m_pData[i], c.values[i], i);
+        ExpectCell(CellAt(doc.Data(), i), c.values[i], i);
         missing += std::isnan(c.values[i]);
         if (!std::isnan(c.values[i])) {
             min = std::min(min, c.values[i]);
@@ -220,7 +221,7 @@ TEST(Import, BadInputSaysWhyAndLeavesTheDocument)
         EXPECT_EQ(importer.GetFailure().text, c.why) << c.text;
         // The document keeps what it had.
         EXPECT_EQ(doc->m_nRows, 2);
-        EXPECT_EQ(doc->m_pData[3], 4);
+        EXPECT_EQ(CellAt(doc.Data(), 3), 4);
     }
 }
 
@@ -268,7 +269,7 @@ TEST(Import, AutomaticDelimiterIsResolved)
         ASSERT_TRUE(importer.Import(c.text, doc)) << c.text;
         EXPECT_EQ(importer.GetOptions().delimiter, c.delimiter) << c.text;
         EXPECT_EQ(doc->m_nCols, 2) << c.text;
-        EXPECT_EQ(doc->m_pData[3], 4) << c.text;
+        EXPECT_EQ(CellAt(doc.Data(), 3), 4) << c.text;
     }
 }
 

@@ -23,6 +23,15 @@
 
 namespace {
 
+// The matrix's cells row by row.
+std::vector<double> Cells(const CDocData& data)
+{
+    std::vector<double> cells;
+    for (int r = 0; r < data.m_nRows; ++r)
+        cells.insert(cells.end(), data.Row(r), data.Row(r) + data.m_nCols);
+    return cells;
+}
+
 const double M = std::nan("");
 
 struct XCase {
@@ -186,7 +195,7 @@ TEST_P(ImportX, GivesSeriesXAndValues)
         EXPECT_EQ(doc->m_x.Kind(), c.kind);
         EXPECT_EQ(doc->m_x.Name(), c.xName);
     }
-    ExpectSame(std::vector<double>(doc->m_pData.get(), doc->m_pData.get() + doc->m_nRows * doc->m_nCols), c.values,
+    ExpectSame(Cells(doc.Data()), c.values,
                "cell");
     ASSERT_EQ(doc->m_columnLabels.Count(), c.columnLabels.size());
     for (std::size_t i = 0; i < c.columnLabels.size(); ++i)

@@ -6,6 +6,7 @@
 #include "read/ReadProgress.h"
 #include "read/RowReader.h"
 #include "read/TextSource.h"
+#include "support/TestDoc.h"
 #include "support/ProcessTempDir.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ void ExpectData(const CSorvDoc& doc)
     ASSERT_EQ(doc->m_nRows, 2);
     ASSERT_EQ(doc->m_nCols, 2);
     EXPECT_EQ(doc->m_pLabels[1], "B");
-    EXPECT_EQ(doc->m_pData[3], 4);
+    EXPECT_EQ(CellAt(doc.Data(), 3), 4);
 }
 
 TEST_F(StreamSource, RegularFileIsMapped)

@@ -8,6 +8,12 @@
 #include <string>
 #include <vector>
 
+// Cell i of data's matrix counted row by row, whatever room its rows have.
+inline double CellAt(const CDocData& data, std::size_t i)
+{
+    return data.Value(int(i / std::size_t(data.m_nCols)), int(i % std::size_t(data.m_nCols)));
+}
+
 // rows x cols data whose cell (r, c) is value(r, c); labels "r0", "r1", ...
 template <class F>
 std::shared_ptr<CDocData> MakeTestData(int rows, int cols, F value)
