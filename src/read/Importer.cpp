@@ -14,7 +14,6 @@
 #include "read/ReadPass.h"
 #include "read/ReadProgress.h"
 #include "read/SystemMemory.h"
-#include "read/TextSource.h"
 #include "read/Utf8.h"
 #include "work/WorkerPool.h"
 
@@ -135,18 +134,6 @@ bool CImporter::Fail(ReadError code, std::string text, std::uint64_t rows, std::
 {
     m_failure = {code, std::move(text), 0, rows, cols};
     return false;
-}
-
-bool CImporter::ImportFile(const std::string& path, CSorvDoc& doc, const ReadOptions& options)
-{
-    m_failure = {};
-    m_warnings.clear();
-    m_nMemoryLimit = options.availableMemory ? options.availableMemory : AvailableMemory();
-    CTextSource source;
-    if (!source.Open(path, options.progress, m_nMemoryLimit, m_failure) || !Import(source.Text(), doc, options))
-        return false;
-    doc.SetTitle(DocumentTitle(path));
-    return true;
 }
 
 bool CImporter::Import(std::string_view text, CSorvDoc& doc, const ReadOptions& options)

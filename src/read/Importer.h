@@ -38,11 +38,6 @@ public:
     // threads threads (0: one per core). The result depends on neither.
     explicit CImporter(const ImportOptions& options, unsigned pieces = 0, unsigned threads = 0);
 
-    // Takes in the file at path ("-": standard input) as the default reader
-    // does (a file mapped, a stream read to its end, the wait for a stream
-    // cancellable through options.progress) and imports it; the document's
-    // title is the file's name. options.threads is not used: the importer's own are.
-    bool ImportFile(const std::string& path, CSorvDoc& doc, const ReadOptions& options = {});
     // Reads the whole text (a file's bytes) into doc, reporting to
     // options.progress and stopping when it is cancelled. On failure doc is
     // left as it was and GetFailure says why.

@@ -63,8 +63,9 @@ TEST_F(ImportFile, ReadsAFileAndAFifoAlike)
 {
     const std::string text = ColumnFile(5);
     CSorvDoc fromFile;
-    CImporter importer(ColumnsWithHeader());
-    ASSERT_TRUE(importer.ImportFile(Write("log.csv", text).string(), fromFile)) << importer.GetFailure().text;
+    ReadOutcome outcome;
+    ASSERT_TRUE(ReadDocument({Write("log.csv", text).string(), ColumnsWithHeader()}, fromFile, {}, outcome))
+        << outcome.failure.text;
     EXPECT_EQ(fromFile.GetTitle(), "log.csv");
     EXPECT_EQ(fromFile->m_nRows, 2);
     EXPECT_EQ(fromFile->m_nCols, 5);
@@ -76,9 +77,9 @@ TEST_F(ImportFile, ReadsAFileAndAFifoAlike)
     std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << text; });
     CReadProgress progress;
     CSorvDoc fromFifo;
-    const bool ok = importer.ImportFile(fifo, fromFifo, {.progress = &progress});
+    const bool ok = ReadDocument({fifo, ColumnsWithHeader()}, fromFifo, {.progress = &progress}, outcome);
     writer.join();
-    ASSERT_TRUE(ok) << importer.GetFailure().text;
+    ASSERT_TRUE(ok) << outcome.failure.text;
     ASSERT_EQ(fromFifo->m_nCols, fromFile->m_nCols);
     for (int c = 0; c < fromFile->m_nCols; ++c)
         EXPECT_EQ(fromFifo->Value(0, c), fromFile->Value(0, c));
@@ -110,9 +111,10 @@ TEST_F(ImportFile, ProgressRisesAndCancelLeavesTheDocument)
         waiting.Cancel();
     });
     CSorvDoc none;
-    EXPECT_FALSE(importer.ImportFile(fifo, none, {.progress = &waiting}));
+    ReadOutcome outcome;
+    EXPECT_FALSE(ReadDocument({fifo, ColumnsWithHeader()}, none, {.progress = &waiting}, outcome));
     canceller.join();
-    EXPECT_EQ(importer.GetFailure().code, ReadError::Cancelled);
+    EXPECT_EQ(outcome.failure.code, ReadError::Cancelled);
     EXPECT_TRUE(none->IsEmpty());
 }
 
