@@ -41,7 +41,11 @@ std::shared_ptr<CDocData> Joined(const CDocData& old, const ReadMark& mark, cons
     if (mark.import && mark.import->columns) {
         if (old.m_x.IsEmpty() != piece.m_x.IsEmpty() || (!old.m_x.IsEmpty() && old.m_x.Kind() != piece.m_x.Kind()))
             return nullptr;
-        return WithColumnsAppended(old, mark.kept, piece, range);
+        std::shared_ptr<CDocData> joined = WithColumnsAppended(old, mark.kept, piece, range);
+        // x that falls from here on may not be x any more: the whole file decides.
+        if (joined && old.m_x.NeverFalls() && !joined->m_x.NeverFalls())
+            return nullptr;
+        return joined;
     }
     // New columns would want x values and column labels that only a whole read gives.
     if (piece.m_nCols > old.m_nCols && (!old.m_x.IsEmpty() || !old.m_columnLabels.IsEmpty()))

@@ -40,10 +40,12 @@ int KeptCount(std::string_view unended, const CDocData& data, const std::optiona
 
 }  // namespace
 
-std::optional<ImportOptions> AppendedLinesOptions(const ImportOptions& used, const CDocData& data)
+std::optional<ImportOptions> AppendedLinesOptions(const ImportOptions& used, const CDocData& data, bool firstFound)
 {
     const bool byName = std::any_of(used.use.begin(), used.use.end(), [](const ColumnPick& p) { return !p.name.empty(); });
-    if (byName || (used.columns && !data.m_columnLabels.IsEmpty()))
+    const bool mayBecomeX = firstFound && used.columns && used.firstColumn == FirstColumn::Data && data.m_nRows > 0
+                            && CXValues(XKind::Number, {}, {data.Row(0), data.Row(0) + data.m_nCols}).NeverFalls();
+    if (byName || mayBecomeX || (used.columns && !data.m_columnLabels.IsEmpty()))
         return std::nullopt;
     ImportOptions o = used;
     o.header = o.detectHeader = false;
@@ -69,7 +71,7 @@ std::shared_ptr<const CDocData> ReadAppendedLines(std::string_view lines, const 
 }
 
 ReadMark MarkAfterRead(const CTextSource& source, const CDocData& data, const std::optional<ImportOptions>& used,
-                       const std::vector<ImportWarning>& warnings)
+                       bool firstFound, const std::vector<ImportWarning>& warnings)
 {
     ReadMark mark;
     const std::string_view text = source.Text();
@@ -80,7 +82,7 @@ ReadMark MarkAfterRead(const CTextSource& source, const CDocData& data, const st
         || lastLineEnd == std::string_view::npos)
         return mark;
     if (used) {
-        mark.import = AppendedLinesOptions(*used, data);
+        mark.import = AppendedLinesOptions(*used, data, firstFound);
         if (!mark.import)
             return mark;
     }

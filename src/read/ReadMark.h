@@ -33,8 +33,10 @@ struct ReadMark {
 
 // The options of an import as the lines appended to its file are read: no
 // header, nothing skipped, the roles found kept; none when appended lines
-// cannot be read alone (columns picked by name, labels of columns).
-std::optional<ImportOptions> AppendedLinesOptions(const ImportOptions& used, const CDocData& data);
+// cannot be read alone (columns picked by name, labels of columns) or could
+// change a role found (firstFound: the first column's was): a first series
+// that never falls may become x when it rises.
+std::optional<ImportOptions> AppendedLinesOptions(const ImportOptions& used, const CDocData& data, bool firstFound);
 
 // Reads lines appended to a file (whole lines) as a mark says; null when
 // they cannot be read alone (a failure, a quote left open).
@@ -42,6 +44,7 @@ std::shared_ptr<const CDocData> ReadAppendedLines(std::string_view lines, const 
                                                   const ReadOptions& options);
 
 // The mark of a whole read of source's text into data, imported with used
-// (else read by the default reader); not appendable for a stream.
+// (else read by the default reader; firstFound: the role of the first column
+// was found in the text); not appendable for a stream.
 ReadMark MarkAfterRead(const CTextSource& source, const CDocData& data, const std::optional<ImportOptions>& used,
-                       const std::vector<ImportWarning>& warnings);
+                       bool firstFound, const std::vector<ImportWarning>& warnings);

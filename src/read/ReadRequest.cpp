@@ -86,6 +86,9 @@ bool ReadDocument(const ReadRequest& request, CSorvDoc& doc, const ReadOptions& 
         ok = ReadWhole(request.path, source.Text(), request.detect, doc, options, outcome);
     }
     if (ok && request.path != "-")
-        outcome.mark = MarkAfterRead(source, *doc.SharedData(), outcome.used, outcome.warnings);
+    {
+        const bool firstFound = !request.import || request.import->firstColumn == FirstColumn::Auto;
+        outcome.mark = MarkAfterRead(source, *doc.SharedData(), outcome.used, firstFound, outcome.warnings);
+    }
     return ok;
 }

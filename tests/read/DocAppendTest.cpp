@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,7 +48,9 @@ void ExpectSameData(const CDocData& a, const CDocData& b, const std::string& wha
     EXPECT_EQ(a.m_dMax, b.m_dMax) << what;
     EXPECT_EQ(a.m_nMissing, b.m_nMissing) << what;
     EXPECT_EQ(a.m_bUtf8, b.m_bUtf8) << what;
-    EXPECT_EQ(a.m_x.Values(), b.m_x.Values()) << what;
+    ASSERT_EQ(a.m_x.Count(), b.m_x.Count()) << what;
+    for (std::size_t c = 0; c < a.m_x.Count(); ++c)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(a.m_x.At(c)), std::bit_cast<std::uint64_t>(b.m_x.At(c))) << what;
     EXPECT_EQ(a.m_x.NeverFalls(), b.m_x.NeverFalls()) << what;
 }
 
@@ -65,8 +68,10 @@ protected:
     {
         std::ofstream(m_path, std::ios::binary | std::ios::out | mode) << text;
     }
-    // A whole read of the file as it is now: its data and mark.
-    std::shared_ptr<const CDocData> ReadWhole(const std::optional<ImportOptions>& import, ReadMark* mark = nullptr)
+    // A whole read of the file as it is now: its data, its mark, and the
+    // options as they were used (with which the file is read again).
+    std::shared_ptr<const CDocData> ReadWhole(const std::optional<ImportOptions>& import, ReadMark* mark = nullptr,
+                                              std::optional<ImportOptions>* used = nullptr)
     {
         CSorvDoc doc;
         ReadOutcome outcome;
@@ -74,6 +79,8 @@ protected:
             return nullptr;
         if (mark)
             *mark = outcome.mark;
+        if (used)
+            *used = outcome.used;
         return doc.SharedData();
     }
 
@@ -81,7 +88,8 @@ protected:
     std::string m_path;
 };
 
-// What is appended, and whether the data then grows by it.
+// What is appended, and whether the data then grows by it as a read again
+// of the whole file (with the options the first read used) would.
 TEST_F(DocAppend, GrowsByTheLinesAppendedAsAWholeReadWould)
 {
     const std::optional<ImportOptions> rows;
@@ -104,14 +112,16 @@ TEST_F(DocAppend, GrowsByTheLinesAppendedAsAWholeReadWould)
          "2026-01-01T00:28:00,3,4\n", Result::Appended},
         {"points, x as found", Columns(FirstColumn::Auto), "t,a,b\n0,1,2\n1,3,4\n", "2,5,6\n", Result::Appended},
         {"points without x", Columns(FirstColumn::Data), "a,b\n1,2\n3,4\n", "5,6\n", Result::Appended},
-        {"points falling x", Columns(FirstColumn::X), "t,a,b\n0,1,1\n5,2,2\n", "3,3,3\n", Result::Appended},
+        // x that falls may not be x any more: the whole file decides.
+        {"points falling x", Columns(FirstColumn::X), "t,a,b\n0,1,1\n5,2,2\n", "3,3,3\n", Result::ReadWhole},
         {"series as lines", ImportOptions{}, "a,1,2,3\nb,4,5,6\n", "c,,8,9\n", Result::Appended},
         {"Shift-JIS after UTF-8", rows, "\xe6\xb8\xa9,1,2\nb,3,4\n", "\x89\xb7,5,6\n", Result::ReadWhole},
     };
     for (const auto& c : cases) {
         Write(c.before);
         ReadMark mark;
-        const std::shared_ptr<const CDocData> old = ReadWhole(c.import, &mark);
+        std::optional<ImportOptions> used;
+        const std::shared_ptr<const CDocData> old = ReadWhole(c.import, &mark, &used);
         ASSERT_TRUE(old) << c.what;
         ASSERT_TRUE(mark.appendable) << c.what;
         Write(c.appended, std::ios::app);
@@ -119,7 +129,7 @@ TEST_F(DocAppend, GrowsByTheLinesAppendedAsAWholeReadWould)
         EXPECT_EQ(appended.result, c.result) << c.what;
         if (appended.result != Result::Appended)
             continue;
-        ExpectSameData(*appended.data, *ReadWhole(c.import), c.what);
+        ExpectSameData(*appended.data, *ReadWhole(used), c.what);
     }
 }
 
@@ -184,6 +194,49 @@ TEST_F(DocAppend, ManyAppendsShareStorageAndLeaveEarlierDataAlone)
         EXPECT_EQ(early->m_dMax, import ? 11.0 : 20.0);
         EXPECT_EQ(import ? early->Value(1, 11) : early->Value(11, 1), import ? -11.0 : 20.0);
     }
+}
+
+// Random lines (numbers, empty and text cells, comments, quotes, line ends
+// of every kind) read whole up to a random point, then by what follows:
+// whenever the append is taken, it is what a read again of the whole file
+// gives.
+TEST_F(DocAppend, RandomLinesAppendedAreTheWholeRead)
+{
+    std::mt19937_64 rng(21);
+    static const char* const cells[] = {"1", "-2.5", "0", "-0", "3e1", "", "x", "\"a,b\"", "NA", "7"};
+    static const char* const ends[] = {"\n", "\n", "\n", "\r\n", "\n#c\n", "\n\n"};
+    const std::optional<ImportOptions> kinds[] = {std::nullopt, Columns(FirstColumn::X), Columns(FirstColumn::Data),
+                                                  Columns(FirstColumn::Auto), ImportOptions{}};
+    int appended = 0;
+    for (int i = 0; i < 1000; ++i) {
+        std::string text = "h0,h1,h2\n";
+        for (int line = 0, lines = 2 + int(rng() % 30); line < lines; ++line) {
+            for (int c = 0, n = 1 + int(rng() % 4); c < n; ++c)
+                text += std::string(c ? "," : "") + (c == 0 && rng() % 3 ? std::to_string(line) : cells[rng() % 10]);
+            text += ends[rng() % std::size(ends)];
+        }
+        const std::size_t kind = rng() % std::size(kinds);
+        const std::optional<ImportOptions>& import = kinds[kind];
+        const std::size_t split = 10 + rng() % (text.size() - 10);
+        Write(text.substr(0, split));
+        ReadMark mark;
+        std::optional<ImportOptions> used;
+        const std::shared_ptr<const CDocData> old = ReadWhole(import, &mark, &used);
+        if (!old || !mark.appendable)
+            continue;
+        Write(text.substr(split), std::ios::app);
+        const AppendOutcome outcome = AppendToData(m_path, *old, mark);
+        if (outcome.result != Result::Appended)
+            continue;
+        ++appended;
+        const std::shared_ptr<const CDocData> whole = ReadWhole(used);
+        ASSERT_TRUE(whole) << "reading " << kind << " of\n" << text;
+        ExpectSameData(*outcome.data, *whole,
+                       "reading " + std::to_string(kind) + ", split at " + std::to_string(split) + " of\n" + text);
+        if (HasFailure())
+            break;
+    }
+    EXPECT_GT(appended, 100);
 }
 
 }  // namespace
