@@ -9,6 +9,7 @@
 // final file by the program given (the same last 100,000 points).
 //     follow_bench BUILD/src/app/sorv [MB] [SECONDS]     (default 1024 60)
 
+#include "ChildProcess.h"
 #include "app/DocManager.h"
 #include "app/MainFrame.h"
 #include "app/SorvApp.h"
@@ -22,10 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -96,27 +94,6 @@ long PeakKb()
         if (line.rfind("VmHWM:", 0) == 0)
             return std::atol(line.c_str() + 6);
     return 0;
-}
-
-// The peak resident memory (kB) of the program run with args.
-long ChildPeakKb(const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage {};
-    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", args[0].c_str());
-        std::exit(1);
-    }
-    return usage.ru_maxrss;
 }
 
 // A write: when it was done and how many lines the file then had.
@@ -230,8 +207,8 @@ int main(int argc, char** argv)
     std::printf("write to picture: median %.0f ms, 90th percentile %.0f ms, largest %.0f ms\n",
                 Percentile(latencies, 0.5), Percentile(latencies, 0.9), Percentile(latencies, 1.0));
     const long peak = PeakKb();
-    const long oneShot = ChildPeakKb({program, "--export", QFile::encodeName(dir.filePath("final.png")).toStdString(),
-                                      "--columns", "--x", "first", "--follow", std::to_string(kPoints), path});
+    const long oneShot = RunChild({program, "--export", QFile::encodeName(dir.filePath("final.png")).toStdString(),
+                                      "--columns", "--x", "first", "--follow", std::to_string(kPoints), path}, false).ru_maxrss;
     std::printf("peak memory: %.0f MB following, %.0f MB a one-shot export of the final file: %.2fx\n", peak / 1024.0,
                 oneShot / 1024.0, double(peak) / double(oneShot));
     return 0;

@@ -7,6 +7,7 @@
 //     info_bench BUILD/src/app/sorv [RUNS]          (default 5)
 
 #include "BenchFiles.h"
+#include "ChildProcess.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -36,26 +37,10 @@ double Seconds(const timeval& t)
 }
 
 // Runs the program with its output thrown away; exits when it fails.
-Times RunChild(const std::vector<std::string>& args)
+Times Run(const std::vector<std::string>& args)
 {
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
     const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage {};
-    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", args[0].c_str());
-        std::exit(1);
-    }
+    const rusage usage = RunChild(args, true);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double user = Seconds(usage.ru_utime), system = Seconds(usage.ru_stime);
     return {wall, user + system, user, system};
@@ -96,14 +81,14 @@ Times Medians(const std::vector<Times>& runs)
 void Compare(const std::string& sorv, const std::string& self, const std::string& path, int runs)
 {
     const std::vector<std::string> info = {sorv, "--info", path}, loop = {self, "--loop", path};
-    RunChild(info);
-    RunChild(loop);
+    Run(info);
+    Run(loop);
     std::printf("%s\n  load average before: %s\n", path.c_str(), LoadAverage().c_str());
     std::vector<Times> infoTimes, loopTimes;
     for (int i = 0; i < runs; ++i) {
         for (int k = 0; k < 2; ++k) {
             const bool infoNow = (i + k) % 2 == 0;
-            const Times t = RunChild(infoNow ? info : loop);
+            const Times t = Run(infoNow ? info : loop);
             (infoNow ? infoTimes : loopTimes).push_back(t);
             PrintRun(infoNow ? "info" : "loop", t);
         }
