@@ -14,7 +14,10 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -105,11 +108,53 @@ struct HAxis {
         });
     }
 
+    // The label of tick and the page x it is centred on; nothing for a tick
+    // off the page or between columns on an axis of columns.
+    std::optional<std::pair<std::string_view, int>> Placed(const AxisTick& tick) const
+    {
+        if (CountsColumns() && tick.value != std::floor(tick.value))
+            return std::nullopt;
+        const auto x = map.ToPage(tick.value);
+        if (!x)
+            return std::nullopt;
+        return std::make_pair(ColumnLabel(tick.value).value_or(tick.label), *x);
+    }
+
+    // Labels from left to right: each one's left end, and where the next may
+    // begin. False for a label that would run into the one before.
+    bool NextLabelFits(std::string_view text, int x, long long& free) const
+    {
+        const long long left = x - (long long)(text.size() * hw * 0.5);
+        if (text.empty() || left < free)
+            return false;
+        free = left + (long long)((text.size() + 1) * hw);
+        return true;
+    }
+
+    bool AllLabelsFit(const TickSet& ticks) const
+    {
+        long long free = LLONG_MIN;
+        for (const AxisTick& tick : ticks.ticks) {
+            const auto placed = Placed(tick);
+            if (placed && !placed->first.empty() && !NextLabelFits(placed->first, placed->second, free))
+                return false;
+        }
+        return true;
+    }
+
+    // The most ticks (up to the usual ten) whose labels all fit beside one
+    // another, so that every grid line is labelled at an even step.
     TickSet RoundTicks() const
     {
         const TickScale scale = h.time ? TickScale::Time : h.log ? TickScale::Log : TickScale::Linear;
         const double low = h.log ? std::pow(10.0, map.Start()) : h.min;
-        return MakeTicks(scale, low, h.max);
+        TickSet ticks;
+        for (const int most : {10, 8, 6, 5, 4, 3, 2}) {
+            ticks = MakeTicks(scale, low, h.max, most);
+            if (AllLabelsFit(ticks))
+                break;
+        }
+        return ticks;
     }
 
     // Every tick a grid line; a label where it does not run into the one
@@ -117,20 +162,14 @@ struct HAxis {
     std::string DrawRound() const
     {
         const TickSet ticks = RoundTicks();
-        long long free = LLONG_MIN;  // where the next label may begin
+        long long free = LLONG_MIN;
         for (const AxisTick& tick : ticks.ticks) {
-            if (CountsColumns() && tick.value != std::floor(tick.value))
+            const auto placed = Placed(tick);
+            if (!placed)
                 continue;
-            const auto x = map.ToPage(tick.value);
-            if (!x)
-                continue;
-            Line(*x);
-            const std::string_view text = ColumnLabel(tick.value).value_or(tick.label);
-            const long long left = *x - (long long)(text.size() * hw * 0.5);
-            if (text.empty() || left < free)
-                continue;
-            Centred(text.data(), int(text.size()), *x);
-            free = left + (long long)((text.size() + 1) * hw);
+            Line(placed->second);
+            if (NextLabelFits(placed->first, placed->second, free))
+                Centred(placed->first.data(), int(placed->first.size()), placed->second);
         }
         return ticks.context;
     }

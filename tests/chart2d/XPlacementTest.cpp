@@ -115,3 +115,31 @@ TEST(XPlacement, ColumnNumbersFollowTheAxis)
     EXPECT_EQ(page.m_nPlotBottom, 24);
     EXPECT_EQ(xs, (std::vector<int>{-230, 80, 390, 700, 1010}));
 }
+
+// A crowded axis takes fewer rounded ticks rather than leaving labels out:
+// on a time axis of 1.8 s in hundredths, at every width, each grid line has
+// its label centred on it.
+TEST(XPlacement, CrowdedAxisLabelsEveryGridLine)
+{
+    const double t0 = SecondsFromCivil({2026, 12, 8, 9, 0, 20});
+    std::vector<double> values, x;
+    for (int i = 0; i <= 180; ++i) {
+        values.push_back(i % 50);
+        x.push_back(t0 + i * 0.01);
+    }
+    for (const int width : {240, 320, 480, 640, 800}) {
+        XChart chart(values, x, true, 1);
+        chart.s.m_bRoundTicks = true;
+        CPageLayout page = MakePage(width, 420);
+        const CRecordingDC dc = DrawChart(chart.doc, chart.s, page);
+        std::vector<int> centres;
+        for (const Op& op : OpsOf(dc.Ops(), OpKind::Text))
+            if (op.text.find(':') != std::string::npos)
+                centres.push_back(op.points[0].x + int(op.text.size() * op.font.width) / 2);
+        const std::vector<int> grid = GridXs(dc, chart.s, page);
+        ASSERT_GE(grid.size(), 2u) << width;
+        ASSERT_EQ(centres.size(), grid.size()) << width;
+        for (std::size_t i = 0; i < grid.size(); ++i)
+            EXPECT_NEAR(centres[i], grid[i], 1) << width;
+    }
+}
