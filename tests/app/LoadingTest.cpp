@@ -327,6 +327,19 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(doc->m_nCols, 16, 5000);
         QCOMPARE(QList<int>({doc.m_nX1, doc.m_nX2}), QList<int>({0, 15}));
         Frame()->OnCommand(FileAutoUpdate);
+
+        // --follow 3: the file named opens on its last 3 columns, followed.
+        Frame()->OnCommand(FileClose);
+        QTRY_COMPARE(m_app->GetDocManager().GetDocumentCount(), 0);
+        m_app->GetDocManager().FollowWhenOpened(path, 3);
+        Frame()->OpenDocumentFile(path);
+        Settle();
+        CSorvDoc& opened = View()->GetDocument();
+        QCOMPARE(QList<int>({opened.m_nX1, opened.m_nX2}), QList<int>({13, 15}));
+        QCOMPARE(View()->Settings().m_dHMin, 13.0);
+        QVERIFY(Action(ViewFollowLatest)->isChecked());
+        QVERIFY(Action(FileAutoUpdate)->isChecked());
+        Frame()->OnCommand(FileAutoUpdate);
     }
 
     void recentOptionsSurviveTheirText()

@@ -1,9 +1,11 @@
 #include "cli/BatchCommand.h"
+#include "cli/FollowOption.h"
 #include "cli/ReadArguments.h"
 #include "support/Argv.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,36 @@ TEST(ReadArguments, ViewerFilesAndOptionsEndAtADoubleDash)
         EXPECT_TRUE(ParseViewerArguments(c.args, files, read, error)) << error;
         EXPECT_EQ(files, c.files) << c.args.join(' ').toStdString();
         EXPECT_EQ(read.import.has_value(), c.imported) << c.args.join(' ').toStdString();
+    }
+}
+
+// The viewer's --follow N: taken out of the arguments before "--", the last
+// one counting; a missing or bad value refused.
+TEST(ReadArguments, ViewerTakesFollow)
+{
+    const struct {
+        QStringList args;
+        bool ok;
+        std::optional<int> columns;
+        QStringList rest;
+    } cases[] = {
+        {{"--follow", "5", "a.csv"}, true, 5, {"a.csv"}},
+        {{"--follow", "5", "--follow", "0", "a.csv"}, true, 0, {"a.csv"}},
+        {{"a.csv", "--", "--follow", "5"}, true, std::nullopt, {"a.csv", "--", "--follow", "5"}},
+        {{"a.csv", "--follow"}, false, std::nullopt, {}},
+        {{"--follow", "-2", "a.csv"}, false, std::nullopt, {}},
+    };
+    for (const auto& c : cases) {
+        QStringList args = c.args;
+        std::optional<int> columns;
+        std::string error;
+        EXPECT_EQ(TakeFollowOption(args, columns, error), c.ok) << c.args.join(' ').toStdString();
+        if (!c.ok) {
+            EXPECT_NE(error.find("--follow"), std::string::npos) << error;
+            continue;
+        }
+        EXPECT_EQ(columns, c.columns) << c.args.join(' ').toStdString();
+        EXPECT_EQ(args, c.rest) << c.args.join(' ').toStdString();
     }
 }
 
