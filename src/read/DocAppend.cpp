@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -15,7 +16,8 @@ using Result = AppendOutcome::Result;
 
 // The lines after the mark's end in text, up to the last line end (empty
 // when none ended), and the bytes before their end. False when the file
-// changed before the mark's end (or shrank while it was looked at).
+// changed before the mark's end (or shrank while it was looked at), or when
+// a NUL among the new bytes ends the text there for the readers.
 bool AppendedLines(std::string_view text, const ReadMark& mark, std::string_view& lines, std::string& tail)
 {
     if (text.size() < mark.end)
@@ -25,6 +27,7 @@ bool AppendedLines(std::string_view text, const ReadMark& mark, std::string_view
         same = text.substr(mark.end - mark.tail.size(), mark.tail.size()) == mark.tail;
         const std::size_t end = text.rfind('\n') + 1;
         lines = end > mark.end ? text.substr(mark.end, end - mark.end) : std::string_view();
+        same = same && std::memchr(text.data() + mark.end, '\0', text.size() - mark.end) == nullptr;
         const std::size_t tailBytes = std::min(end, ReadMark::kTailBytes);
         tail = text.substr(end - tailBytes, tailBytes);
     });
@@ -36,7 +39,7 @@ bool AppendedLines(std::string_view text, const ReadMark& mark, std::string_view
 std::shared_ptr<CDocData> Joined(const CDocData& old, const ReadMark& mark, const CDocData& piece, ValueRange& range)
 {
     // The whole file in UTF-8 or not: lines that are not turn the old labels' encoding.
-    if (old.m_bUtf8 && !piece.m_bUtf8)
+    if (mark.utf8 && !piece.m_bUtf8)
         return nullptr;
     if (mark.import && mark.import->columns) {
         if (old.m_x.IsEmpty() != piece.m_x.IsEmpty() || (!old.m_x.IsEmpty() && old.m_x.Kind() != piece.m_x.Kind()))
@@ -76,7 +79,7 @@ AppendOutcome AppendToData(const std::string& path, const CDocData& old, const R
         outcome.result = Result::Unchanged;
         return outcome;
     }
-    const std::shared_ptr<const CDocData> piece = ReadAppendedLines(lines, mark.import, options);
+    const std::shared_ptr<const CDocData> piece = ReadAppendedLines(lines, mark.import, mark.crlf, options);
     ValueRange range;
     std::shared_ptr<CDocData> joined = piece ? Joined(old, mark, *piece, range) : nullptr;
     if (!joined)
@@ -87,6 +90,7 @@ AppendOutcome AppendToData(const std::string& path, const CDocData& old, const R
     outcome.mark.tail = std::move(tail);
     outcome.mark.kept = {mark.import && mark.import->columns ? joined->m_nCols : joined->m_nRows, range,
                          joined->m_nMissing};
+    joined->m_bUtf8 = mark.utf8;
     outcome.data = std::move(joined);
     return outcome;
 }

@@ -26,9 +26,9 @@ std::size_t FirstLineEnd(std::string_view text, bool cellsRead)
 
 } // namespace
 
-ImportBody ImportBody::Of(std::string_view text, int skip, char comment)
+ImportBody ImportBody::Of(std::string_view text, int skip, char comment, bool fileStart)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
+    if (fileStart && text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     ImportBody body;
     body.text = text.data();

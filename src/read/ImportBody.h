@@ -18,8 +18,9 @@ struct ImportBody {
 
     // The first line end of the text decides how all its lines end; skip
     // lines are passed over, and so are the quotes of a first line skipped
-    // or beginning with comment.
-    static ImportBody Of(std::string_view text, int skip, char comment);
+    // or beginning with comment. A byte-order mark is one only at the start
+    // of a file (fileStart), not of lines appended to it.
+    static ImportBody Of(std::string_view text, int skip, char comment, bool fileStart = true);
 
     // The 1-based line number of the line that p lies in.
     long long LineOf(const char* p) const;

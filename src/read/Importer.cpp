@@ -163,7 +163,7 @@ bool CImporter::ImportText(std::string_view text, CReadPass& pass, CSorvDoc& doc
         return Fail(ReadError::Empty, "the file is empty");
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
         return Fail(ReadError::Utf16, "the file is UTF-16 text: save it as UTF-8 or Shift-JIS");
-    const ImportBody body = ImportBody::Of(text, m_options.skip, m_options.comment);
+    const ImportBody body = ImportBody::Of(text, m_options.skip, m_options.comment, !m_bAppended);
     if (m_options.delimiter == ImportDelimiter::Auto)
         m_options.delimiter = DetectDelimiter(body, m_options.comment);
     if (m_options.detectHeader)

@@ -27,6 +27,8 @@ struct ReadMark {
     std::string tail;                      // the bytes before end, at most kTailBytes
     std::optional<ImportOptions> import;   // appended lines imported with these, else the default reader's
     KeptData kept;                         // the data's rows (columns) that whole lines gave
+    bool utf8 = false;                     // the bytes up to end are valid UTF-8
+    bool crlf = false;                     // an import's lines end in CR LF (the first line decided)
 
     static constexpr std::size_t kTailBytes = 64;
 };
@@ -39,9 +41,10 @@ struct ReadMark {
 std::optional<ImportOptions> AppendedLinesOptions(const ImportOptions& used, const CDocData& data, bool firstFound);
 
 // Reads lines appended to a file (whole lines) as a mark says; null when
-// they cannot be read alone (a failure, a quote left open).
+// they cannot be read alone (a failure, a quote left open, an import's line
+// ends other than the file's: crlf).
 std::shared_ptr<const CDocData> ReadAppendedLines(std::string_view lines, const std::optional<ImportOptions>& import,
-                                                  const ReadOptions& options);
+                                                  bool crlf, const ReadOptions& options);
 
 // The mark of a whole read of source's text into data, imported with used
 // (else read by the default reader; firstFound: the role of the first column

@@ -134,7 +134,8 @@ bool CRowRead::ReadChunks(std::string_view bytes, CDocData& data)
     CReadPass pass(bytes.data(), end, m_options.threads, m_progress);
     std::vector<TextChunk> chunks;
     const bool split = pass.Guard([&] {
-        SplitText(bytes.data() + (HasByteOrderMark(bytes) ? 3 : 0), end, m_options.chunkBytes, chunks);
+        const bool mark = !m_options.appended && HasByteOrderMark(bytes);
+        SplitText(bytes.data() + (mark ? 3 : 0), end, m_options.chunkBytes, chunks);
     });
     if (!split || !pass.Run(chunks.size(), [&](std::size_t i) { CountChunk(chunks[i], m_progress); })) {
         m_failure = pass.Failure();
