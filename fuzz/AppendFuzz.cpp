@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     CSorvDoc first;
     ReadOutcome outcome;
     const ReadRequest request{FilePath(), imported ? std::optional(options) : std::nullopt};
-    if (!ReadDocument(request, first, {.threads = 1}, outcome) || !outcome.mark.appendable)
+    if (!ReadDocument(request, first, {.threads = 1, .markEnd = true}, outcome) || !outcome.mark.appendable)
         return 0;
     const CDocSnapshot before = first.Snapshot();
     std::vector<double> cells;

@@ -50,7 +50,7 @@ void CDocLoader::Read()
                 return Finish();
         }
         auto doc = std::make_unique<CSorvDoc>();
-        if (ReadRequestedDocument(m_request, *doc, {.progress = &m_progress}, m_outcome))
+        if (ReadRequestedDocument(m_request, *doc, {.progress = &m_progress, .markEnd = true}, m_outcome))
             m_pDoc = std::move(doc);
     } catch (const std::bad_alloc&) {
         m_pDoc.reset();

@@ -27,4 +27,7 @@ struct ReadOptions {
     ValueConverter convert = nullptr;
     // The lines appended to a file read before: a few cells are enough.
     bool appended = false;
+    // Leave the mark of where the read stopped (ReadOutcome::mark), for a
+    // window that may follow the file; a command line has no use for it.
+    bool markEnd = false;
 };

@@ -81,7 +81,7 @@ protected:
     {
         CSorvDoc doc;
         ReadOutcome outcome;
-        if (!ReadDocument({m_path, import}, doc, {}, outcome))
+        if (!ReadDocument({m_path, import}, doc, {.markEnd = true}, outcome))
             return nullptr;
         if (mark)
             *mark = outcome.mark;
