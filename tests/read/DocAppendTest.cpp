@@ -33,6 +33,13 @@ ImportOptions Columns(FirstColumn first)
     return o;
 }
 
+ImportOptions SeriesAsLines()
+{
+    ImportOptions o;
+    o.delimiter = ImportDelimiter::Comma;
+    return o;
+}
+
 ImportOptions WithoutComments(ImportOptions o)
 {
     o.comment = '\0';
@@ -124,8 +131,16 @@ TEST_F(DocAppend, GrowsByTheLinesAppendedAsAWholeReadWould)
         {"points without x", Columns(FirstColumn::Data), "a,b\n1,2\n3,4\n", "5,6\n", Result::Appended},
         // x that falls may not be x any more: the whole file decides.
         {"points falling x", Columns(FirstColumn::X), "t,a,b\n0,1,1\n5,2,2\n", "3,3,3\n", Result::ReadWhole},
-        {"series as lines", ImportOptions{}, "a,1,2,3\nb,4,5,6\n", "c,,8,9\n", Result::Appended},
+        {"series as lines", SeriesAsLines(), "a,1,2,3\nb,4,5,6\n", "c,,8,9\n", Result::Appended},
         {"Shift-JIS after UTF-8", rows, "\xe6\xb8\xa9,1,2\nb,3,4\n", "\x89\xb7,5,6\n", Result::ReadWhole},
+        {"a character cut with the last line", rows, "a,1,2,3\n\xe6\xb8", "\xa9,4,5,6\n", Result::Appended},
+        {"a NUL, where the text ends", rows, "a,1,2,3\nb,4,5,6\n", std::string("c,7\0,8\n", 8), Result::ReadWhole},
+        {"a byte-order mark in the middle", SeriesAsLines(), "a,1,2\nb,3,4\n", "\xEF\xBB\xBF" "c,5,6\n",
+         Result::Appended},
+        {"a CR before the first new line end", WithoutComments(Columns(FirstColumn::Data)), "a,b\n1,2\n3,4\n",
+         "5,6\r7\n8,9\n", Result::ReadWhole},
+        {"a new line that begins with the comment character", Columns(FirstColumn::Data), "a,b\n1,2\n3,4\n",
+         "#5,6\n", Result::ReadWhole},
     };
     for (const auto& c : cases) {
         Write(c.before);
