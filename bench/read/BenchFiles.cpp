@@ -15,8 +15,6 @@
 #include <cstring>
 #include <random>
 
-namespace {
-
 std::FILE* OpenOrDie(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "w");
@@ -27,26 +25,12 @@ std::FILE* OpenOrDie(const std::string& path)
     return f;
 }
 
-// Values of 6 or 7 significant digits over several magnitudes and both
-// signs, one after the other.
-class CValueText {
-public:
-    // Appends ',' and the next value to line.
-    void Append(std::string& line)
-    {
-        const double v = m_mantissa(m_rng) * std::pow(10.0, m_exponent(m_rng)) * (m_sign(m_rng) == 0 ? -1 : 1);
-        char text[32];
-        line += ',';
-        line.append(text, std::to_chars(text, text + sizeof text, v, std::chars_format::general, m_digits(m_rng)).ptr);
-    }
-
-private:
-    std::mt19937_64 m_rng{20261207};
-    std::uniform_real_distribution<double> m_mantissa{1.0, 10.0};
-    std::uniform_int_distribution<int> m_exponent{-3, 4}, m_digits{6, 7}, m_sign{0, 3};
-};
-
-} // namespace
+std::string CValueText::Next()
+{
+    const double v = m_mantissa(m_rng) * std::pow(10.0, m_exponent(m_rng)) * (m_sign(m_rng) == 0 ? -1 : 1);
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, v, std::chars_format::general, m_digits(m_rng)).ptr};
+}
 
 long long FileSize(const std::string& path)
 {

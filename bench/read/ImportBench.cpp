@@ -3,6 +3,8 @@
 // in the row format (10 lines of a label and the values), in the same run,
 // each from its mapped file; and the peak memory of one import.
 
+#include "BenchFiles.h"
+
 #include "doc/SorvDoc.h"
 #include "read/ImportDetect.h"
 #include "read/Importer.h"
@@ -12,15 +14,12 @@
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -31,35 +30,14 @@ constexpr int kSeries = 10;
 const std::string kColumnPath = std::string(SORV_BENCH_DIR) + "/import-bench-columns.csv";
 const std::string kRowPath = std::string(SORV_BENCH_DIR) + "/import-bench-rows.csv";
 
-long long FileSize(const std::string& path)
-{
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 ? (long long)st.st_size : -1;
-}
-
-std::FILE* OpenOrDie(const std::string& path)
-{
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (!f) {
-        std::perror(path.c_str());
-        std::exit(1);
-    }
-    return f;
-}
-
 // Values of 6 or 7 significant digits over several magnitudes and both
 // signs, as texts; series s, record r at s * kRecords + r.
 std::vector<std::string> GenerateValues()
 {
-    std::mt19937_64 rng(20261207);
-    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-    std::uniform_int_distribution<int> exponent(-3, 4), digits(6, 7), sign(0, 3);
+    CValueText text;
     std::vector<std::string> values(std::size_t(kSeries) * kRecords);
-    char buf[32];
-    for (std::string& v : values) {
-        const double x = mantissa(rng) * std::pow(10.0, exponent(rng)) * (sign(rng) == 0 ? -1 : 1);
-        v.assign(buf, std::size_t(std::snprintf(buf, sizeof buf, "%.*g", digits(rng), x)));
-    }
+    for (std::string& v : values)
+        v = text.Next();
     return values;
 }
 

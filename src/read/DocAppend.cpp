@@ -6,7 +6,6 @@
 #include "read/TextSource.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <limits>
 

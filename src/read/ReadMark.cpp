@@ -42,15 +42,15 @@ int LinesRead(const CDocData& data, bool columnWise)
     return columnWise ? data.m_nCols : data.m_nRows;
 }
 
-// What data keeps of its own before lines are appended: all but what the
-// unended line at its end gave, which comes again whole; nothing (-1) when
-// that cannot be told.
 // Whether row of data has a value in its first cols columns.
 bool HasValue(const CDocData& data, int row, int cols)
 {
     return std::any_of(data.Row(row), data.Row(row) + cols, [](double v) { return !std::isnan(v); });
 }
 
+// What data keeps of its own before lines are appended: all but what the
+// unended line at its end gave, which comes again whole; nothing (-1) when
+// that cannot be told.
 int KeptCount(std::string_view unended, const CDocData& data, const std::optional<ImportOptions>& import, bool crlf)
 {
     const bool columnWise = import && import->columns;
@@ -137,15 +137,15 @@ ReadMark MarkAfterRead(const CTextSource& source, const CDocData& data, const st
             return mark;
     }
     mark.end = lastLineEnd + 1;
-    const int kept = KeptCount(text.substr(mark.end), data, mark.import, mark.crlf);
-    if (kept < 0)
-        return mark;
-    const bool columnWise = mark.import && mark.import->columns;
-    const bool whole = kept == LinesRead(data, columnWise);
+    const bool whole = mark.end == text.size();
     // A row taken as x may be the line not yet ended; the shape of the table,
     // which tells a comment from a line of data, may be its shape.
     if (!whole && used && (used->xRow >= 0 || used->comment != '\0'))
         return mark;
+    const int kept = KeptCount(text.substr(mark.end), data, mark.import, mark.crlf);
+    if (kept < 0)
+        return mark;
+    const bool columnWise = mark.import && mark.import->columns;
     if (whole && (data.m_dMin != 0.0 || data.m_dMax != 0.0)) {
         mark.kept = {kept, {data.m_dMin, data.m_dMax}, data.m_nMissing};
     } else {
