@@ -6,6 +6,9 @@
 //   point (the stacked chart's takes most of a minute: one run);
 // - the printed line chart of the same document as a PDF at 600 dpi, reduced
 //   at the printer's dots, against every point (counter "bytes": its size);
+// - the preview's page of the scatter, line and stacked charts on A4 for a
+//   1200 dpi printer, as the worker draws it, against what is left to the
+//   GUI thread;
 // - the 3D chart of 2000 x 2000 values (model 3) at 800 x 600 in two bands,
 //   one a thread, against one thread.
 // The chart code alone on a surface that draws nothing is the floor of both.
@@ -19,6 +22,7 @@
 #include "support/TestDoc.h"
 #include "page/DocumentAxes.h"
 #include "page/PageDraw.h"
+#include "page/PageRenderer.h"
 #include "page/PrintedPage.h"
 #include "settings/PlotSettings.h"
 
@@ -26,6 +30,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -145,7 +150,7 @@ qint64 PrintLineChart(bool fast)
     CPlotSettings s = Settings(LineDoc(), 1);
     QPainter painter(&pdf);
     if (fast) {
-        DrawPrintedPage(painter, 600 / 25.4, 200, 287, LineDoc(), s, kWidth, kHeight);
+        DrawPrintedPage(painter, {600 / 25.4, pdf.width(), pdf.height(), 200, 287}, LineDoc(), s, kWidth, kHeight);
     } else {
         CPainterDC dc(painter, 600 / 25.4);
         dc.m_bPrinting = true;
@@ -165,6 +170,43 @@ void PrintedLineChart1M_Pdf(benchmark::State& state, bool fast)
 }
 BENCHMARK_CAPTURE(PrintedLineChart1M_Pdf, Reduced, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PrintedLineChart1M_Pdf, EveryPoint, false)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The preview's page on A4 for the viewer's printer (1200 dpi), as its worker
+// draws it: recorded, or an image at 300 dpi when the recording is too long.
+CRenderedPage PreviewPage(int type)
+{
+    CPageRequest request{LineDoc(), Settings(LineDoc(), type), kWidth, kHeight};
+    request.printed = CPrintGeometry{1200 / 25.4, 9583, 13699, 202, 289};
+    request.printedImageDotsPerMm = 300 / 25.4;
+    return RenderPage(request, false);
+}
+
+void BM_PreviewPage1M(benchmark::State& state)
+{
+    CRenderedPage page;
+    for (auto _ : state)
+        page = PreviewPage(int(state.range(0)));
+    state.counters["image"] = !page.image.isNull();
+    state.counters["recorded_bytes"] = double(page.picture.size());
+}
+BENCHMARK(BM_PreviewPage1M)->ArgName("chart")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// What is left to the GUI thread: the page put into the preview's own recording.
+void BM_PreviewPage1M_Show(benchmark::State& state)
+{
+    const CRenderedPage page = PreviewPage(int(state.range(0)));
+    for (auto _ : state) {
+        QPicture preview;
+        QPainter painter(&preview);
+        if (page.image.isNull())
+            PlayPrintedPage(painter, page.picture);
+        else
+            painter.drawImage(QPointF(0, 0), page.image);
+        painter.end();
+        benchmark::DoNotOptimize(preview.size());
+    }
+}
+BENCHMARK(BM_PreviewPage1M_Show)->ArgName("chart")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_Surface2000_OneThread(benchmark::State& state)
 {

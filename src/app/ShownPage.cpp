@@ -11,9 +11,6 @@ namespace {
 constexpr long long kDraftAfterMs = 100;
 // Before the first exact page: the cells of a region that take about that long.
 constexpr long long kDraftCells = 2000000;
-// How often the status of a page being drawn is told, and after how long with its progress.
-constexpr int kWatchMs = 250;
-constexpr int kProgressAfterMs = 1000;
 
 QString FailureText(const CRenderedPage& page)
 {

@@ -18,6 +18,10 @@ class QRect;
 class CShownPage : public QObject {
     Q_OBJECT
 public:
+    // How often the status of a page being drawn is told, and after how long with its progress.
+    static constexpr int kWatchMs = 250;
+    static constexpr int kProgressAfterMs = 1000;
+
     explicit CShownPage(QObject* parent = nullptr);
 
     // The state changed: the next Ensure requests a new page.

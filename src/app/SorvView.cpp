@@ -38,10 +38,13 @@ CSorvView::CSorvView(CSorvDoc& doc, QWidget* parent) : QWidget(parent), m_doc(do
     SeeRegion();
     connect(&m_page, &CShownPage::pageShown, this, qOverload<>(&QWidget::update));
     connect(&m_page, &CShownPage::drawFailed, this, &CSorvView::drawFailed);
-    connect(&m_page, &CShownPage::drawing, this, [this](int percent) {
-        emit drawingState(percent < 0 ? tr("描画中") : tr("描画中 %1%").arg(percent));
-    });
+    connect(&m_page, &CShownPage::drawing, this, [this](int percent) { emit drawingState(DrawingText(percent)); });
     connect(&m_page, &CShownPage::drawingDone, this, [this] { emit drawingState({}); });
+}
+
+QString CSorvView::DrawingText(int percent)
+{
+    return percent < 0 ? tr("描画中") : tr("描画中 %1%").arg(percent);
 }
 
 bool CSorvView::HandlesCommand(int id)

@@ -49,6 +49,10 @@ public:
     const CPageLayout& Layout() const { return m_page.Layout(); }
     const CDragState& Drag() const { return m_drag; }
 
+    // What the status says while an exact page is drawn (percent: how far,
+    // or -1 before that is told).
+    static QString DrawingText(int percent);
+
     // TRUE when id is one of the commands this window answers.
     static bool HandlesCommand(int id);
     static bool IsCheckCommand(int id);

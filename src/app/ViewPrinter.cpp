@@ -1,9 +1,9 @@
 #include "app/ViewPrinter.h"
 
+#include "app/PrintPreview.h"
 #include "app/SorvView.h"
 #include "dialogs/PageSetupDlg.h"
 #include "doc/SorvDoc.h"
-#include "page/PrintedPage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,15 +31,14 @@ QSize PrintableArea(const QPrinter& printer)
 // Returns what went wrong, in words; nothing when the page was drawn.
 QString PrintPage(QPrinter& printer, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
+    const CPrintGeometry g = PrintGeometry(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return CViewPrinter::tr("印刷できませんでした。");
     bool drawn = true;
     try {
         // The painter's origin is the printable area's top-left corner.
-        const QSize area = PrintableArea(printer);
-        DrawPrintedPage(painter, printer.resolution() / 25.4, area.width(), area.height(), doc, s, clientWidth,
-                        clientHeight);
+        DrawPrintedPage(painter, g, doc, s, clientWidth, clientHeight);
     } catch (const std::bad_alloc&) {
         drawn = false;
     }
@@ -65,6 +64,12 @@ QList<QPageSize> PaperSizes(const QPrinter& printer)
 }
 
 }  // namespace
+
+CPrintGeometry PrintGeometry(const QPrinter& printer)
+{
+    const QSize area = PrintableArea(printer);
+    return {printer.resolution() / 25.4, printer.width(), printer.height(), area.width(), area.height()};
+}
 
 CViewPrinter::CViewPrinter(QPrinter& printer, QWidget* parent) : QObject(parent), m_printer(printer), m_pParent(parent) {}
 
@@ -125,11 +130,7 @@ void CViewPrinter::Preview(CSorvView* view)
     auto* preview = new QPrintPreviewDialog(&m_printer, m_pParent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(tr("印刷ﾌﾟﾚﾋﾞｭｰ"));
-    QPointer<CSorvView> target(view);
-    connect(preview, &QPrintPreviewDialog::paintRequested, this, [this, target](QPrinter* printer) {
-        if (target)
-            PrintNow(target, *printer);
-    });
+    new CPrintPreview(*preview, *view, [this](const CSorvView& target, QPrinter& printer) { PrintNow(&target, printer); });
     if (m_pParent)
         preview->resize(m_pParent->size() * 0.9);
     preview->open();

@@ -2,6 +2,8 @@
 // Printing of chart windows on the application's one printer: print with or
 // without the dialog, print preview, and the page set-up.
 
+#include "page/PrintedPage.h"
+
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -9,6 +11,10 @@
 class CSorvView;
 class QPrinter;
 class QWidget;
+
+// The geometry of the printer's page: its resolution, its page in dots and
+// the printable area.
+CPrintGeometry PrintGeometry(const QPrinter& printer);
 
 class CViewPrinter : public QObject {
     Q_OBJECT

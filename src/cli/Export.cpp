@@ -59,8 +59,8 @@ bool WritePdf(QIODevice& out, const CDocSnapshot& doc, const CPlotSettings& s, c
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    DrawPrintedPage(painter, kPdfResolution / 25.4, page.areaWidthMm, page.areaHeightMm, doc, s, page.clientWidth,
-                    page.clientHeight);
+    DrawPrintedPage(painter, {kPdfResolution / 25.4, pdf.width(), pdf.height(), page.areaWidthMm, page.areaHeightMm},
+                    doc, s, page.clientWidth, page.clientHeight);
     return painter.end();
 }
 

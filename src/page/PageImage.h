@@ -2,26 +2,13 @@
 // The screen page drawn into an image: what a chart window shows, and what is
 // saved, copied or exported from it, pixel for pixel.
 
+#include "page/PageControl.h"
 #include "settings/PageLayout.h"
-#include "work/CancelToken.h"
 
 #include <QImage>
 
-#include <atomic>
-#include <optional>
-
 class CDocSnapshot;
 struct CPlotSettings;
-
-// How a window's worker draws a page: the flag that abandons it (the
-// drawing stops early and leaves the image unfinished), where its progress
-// goes (thousandths), and whether a draft will do (a 3D surface from a
-// coarser grid, 2D series from every few columns).
-struct CPageControl {
-    std::optional<CCancelToken> cancel;
-    std::atomic<int>* progress = nullptr;
-    bool draft = false;
-};
 
 struct CPageImage {
     QImage image;  // null when the size has no pixels

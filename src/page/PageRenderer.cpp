@@ -6,16 +6,57 @@
 #include <new>
 #include <utility>
 
+namespace {
+
+// A recording longer than this (a dense scatter chart's markers, a large 3D
+// surface's cells) would take long to play on the GUI thread, and then again
+// at every paint of the preview: such a page comes as an image.
+constexpr qint64 kLongestPlayedPage = 8 << 20;
+
+// Scatter markers and 3D cells are recorded one by one where they show: with
+// this many cells in the region the recording is surely too long.
+constexpr long long kSurelyLongCells = 1000000;
+
+bool SurelyLong(const CPageRequest& request)
+{
+    const CDocSnapshot& doc = request.doc;
+    const int type = request.settings.m_nGraphType;
+    return (type == 0 || type == 3) && doc.RegionInMatrix() &&
+           (long long)(doc.m_nX2 - doc.m_nX1 + 1) * (doc.m_nY2 - doc.m_nY1 + 1) > kSurelyLongCells;
+}
+
+void DrawPrinted(const CPageRequest& request, CRenderedPage& page, const std::optional<CCancelToken>& cancel,
+                 std::atomic<int>* progress)
+{
+    const CPrintGeometry& g = *request.printed;
+    const bool record = !SurelyLong(request);
+    if (record) {
+        page.picture = RecordPrintedPage(g, request.doc, request.settings, request.clientWidth, request.clientHeight,
+                                         {cancel, progress});
+        if (page.picture.size() <= kLongestPlayedPage || (cancel && cancel->IsCancelled()))
+            return;
+        page.picture = QPicture();
+    }
+    // After a recording its progress stays where it came.
+    page.image = DrawPrintedImage(g, request.printedImageDotsPerMm, request.doc, request.settings, request.clientWidth,
+                                  request.clientHeight, {cancel, record ? nullptr : progress});
+}
+
+}  // namespace
+
 CRenderedPage RenderPage(const CPageRequest& request, bool draft, std::optional<CCancelToken> cancel,
                          std::atomic<int>* progress)
 {
     CRenderedPage page;
     page.draft = draft;
-    const QSize size = (QSizeF(request.clientWidth, request.clientHeight) * request.ratio).toSize();
-    // A window without area shows no page.
-    if (size.isEmpty())
-        return page;
     try {
+        if (request.printed) {
+            DrawPrinted(request, page, cancel, progress);
+            return page;
+        }
+        // A window without area shows no page.
+        if ((QSizeF(request.clientWidth, request.clientHeight) * request.ratio).toSize().isEmpty())
+            return page;
         CPageImage drawn = DrawPageImage(request.doc, request.settings, request.clientWidth, request.clientHeight,
                                          request.ratio, request.minText, {std::move(cancel), progress, draft});
         page.image = std::move(drawn.image);

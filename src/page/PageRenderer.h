@@ -10,12 +10,14 @@
 // are requests.
 
 #include "doc/DocSnapshot.h"
+#include "page/PrintedPage.h"
 #include "settings/PageLayout.h"
 #include "settings/PlotSettings.h"
 #include "work/CancelToken.h"
 #include "work/WorkerPool.h"
 
 #include <QImage>
+#include <QPicture>
 
 #include <atomic>
 #include <condition_variable>
@@ -33,19 +35,25 @@ struct CPageRequest {
     bool draft = false;  // a draft only (while the 3D chart is turned)
     bool draftFirst = false;  // a draft, then the exact page
     double minText = 0.0;  // the least height of the text in client pixels
+    // The printed page of a device of this geometry instead of the screen
+    // page: recorded for the device, or drawn into an image at
+    // printedImageDotsPerMm when the recording would take long to play.
+    std::optional<CPrintGeometry> printed = std::nullopt;
+    double printedImageDotsPerMm = 0.0;
 };
 
 struct CRenderedPage {
     long long serial = 0;  // the request it answers
     bool draft = false;
     QImage image;  // null when the draw failed
+    QPicture picture;  // the printed page when recorded
     CPageLayout layout;
     bool noMemory = false;  // the draw failed for want of memory
     std::string error;      // why the draw failed; empty when it did not
 };
 
-// The page of request drawn into a new image (a draft when draft): in bands
-// for the 3D chart, stopping early when cancel is cancelled, its progress in
+// The page of request drawn into a new image (a draft when draft), or the
+// printed page when asked for: in bands for the 3D chart on the screen, stopping early when cancel is cancelled, its progress in
 // thousandths in progress. Failures come back in the page.
 CRenderedPage RenderPage(const CPageRequest& request, bool draft, std::optional<CCancelToken> cancel = {},
                          std::atomic<int>* progress = nullptr);

@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPainter>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
@@ -548,6 +550,45 @@ private slots:
         QCOMPARE(t.layout().m_nPlotRight, 780);
         t.Drag({ColumnX(1), ClientY(24 + 16 * 5)}, {{ColumnX(4) + 5, ClientY(24 + 16 * 20)}});
         QCOMPARE(Snapshot(t.settings(), *t.doc), (Ranges{5.0, 20.0, t.settings().m_dVStep, 1.0, 4.0, 1, 0, 4, 3}));
+    }
+
+    // The preview's page is drawn by a worker: the preview opens on a blank
+    // page saying 描画中, then shows what drawing on its printer shows, and
+    // prints as printing does.
+    void previewPageIsDrawnOffTheGuiThread()
+    {
+        Setup t;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        CViewPrinter(printer, nullptr).Preview(&t.view());
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        QVERIFY(preview);
+        auto* shown = preview->findChild<QPrintPreviewWidget*>();
+        QCOMPARE(preview->findChild<QStatusBar*>()->currentMessage(), QString("描画中"));
+
+        // The preview's pages belong to its printer: the other has one of its own.
+        QPrinter same(QPrinter::HighResolution);
+        same.setOutputFormat(QPrinter::PdfFormat);
+        QPrintPreviewWidget drawn(&same);
+        connect(&drawn, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {
+            QPainter painter(p);
+            DrawPrintedPage(painter, PrintGeometry(*p), t.view().GetDocument(), t.settings(), kWidth, kHeight);
+        });
+        drawn.resize(shown->size());
+        drawn.show();
+        shown->fitInView();
+        drawn.fitInView();
+        const auto image = [](QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        const QImage expected = image(&drawn);
+        QVERIFY(image(shown) != expected);
+        QTRY_COMPARE(image(shown), expected);
+        QCOMPARE(preview->findChild<QStatusBar*>()->currentMessage(), QString());
+        // Its print button prints on the printer itself.
+        QTemporaryDir dir;
+        printer.setOutputFileName(dir.filePath("page.pdf"));
+        shown->print();
+        QVERIFY(QFileInfo(dir.filePath("page.pdf")).size() > 100);
+        preview->close();
     }
 };
 

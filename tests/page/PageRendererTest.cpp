@@ -48,6 +48,31 @@ TEST(PageRenderer, WorkerPageIsTheDirectPage)
     }
 }
 
+// A preview's printed page comes as the printer's recording, unless that is
+// too long to play at once: then as an image at the resolution asked for.
+TEST(PageRenderer, PrintedPageComesRecordedOrAsAnImage)
+{
+    EnsureGuiApp();
+    const CPrintGeometry printer{1200 / 25.4, 9583, 13699, 202, 289};
+    const struct {
+        int series, points;
+        bool image;
+    } cases[] = {{3, 200, false}, {10, 100000, true}};
+    for (const auto& c : cases) {
+        const auto doc = MakeTestDoc(c.series, c.points, [](int r, int i) { return r * 10.0 + (i * 7919) % 101; });
+        CPageRequest request{*doc, SettingsFor(*doc, 0), 800, 600};
+        request.printed = printer;
+        request.printedImageDotsPerMm = 100 / 25.4;
+        const CRenderedPage page = RenderPage(request, false);
+        ASSERT_TRUE(page.error.empty()) << page.error;
+        EXPECT_EQ(page.image.isNull(), !c.image) << c.points;
+        EXPECT_EQ(page.picture.isNull(), c.image) << c.points;
+        if (c.image) {
+            EXPECT_EQ(page.image.width(), 799);
+        }
+    }
+}
+
 // The 3D page is drawn in stripes on several threads: every model, whose
 // cells change pen, brush or both, at whole and fractional pixel ratios, with
 // and without the value scale (the colour bar's rows, the ticks).

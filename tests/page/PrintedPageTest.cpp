@@ -51,7 +51,9 @@ CPlotSettings Chart(int type, int lineWidth)
 void DrawPrinted(QPainter& painter, double dotsPerMm, const CPlotSettings& s, bool everyPoint)
 {
     if (!everyPoint) {
-        DrawPrintedPage(painter, dotsPerMm, kAreaWidthMm, kAreaHeightMm, DenseDoc(), s, 800, 600);
+        const QPaintDevice& device = *painter.device();
+        DrawPrintedPage(painter, {dotsPerMm, device.width(), device.height(), kAreaWidthMm, kAreaHeightMm}, DenseDoc(),
+                        s, 800, 600);
         return;
     }
     CPainterDC dc(painter, dotsPerMm);
@@ -61,15 +63,24 @@ void DrawPrinted(QPainter& painter, double dotsPerMm, const CPlotSettings& s, bo
     DrawPage(dc, DenseDoc(), s, 800, 600);
 }
 
-// The printed page on an image of a printer's dpi.
-QImage Printed(const CPlotSettings& s, double dpi, bool everyPoint)
+// A white image of the printable area at a printer's dpi, which it carries.
+QImage PrinterImage(double dpi)
 {
     EnsureGuiApp();
     const double dotsPerMm = dpi / 25.4;
     QImage image(int(kAreaWidthMm * dotsPerMm), int(kAreaHeightMm * dotsPerMm), QImage::Format_RGB32);
+    image.setDotsPerMeterX(int(std::lround(dotsPerMm * 1000)));
+    image.setDotsPerMeterY(image.dotsPerMeterX());
     image.fill(Qt::white);
+    return image;
+}
+
+// The printed page on an image of a printer's dpi.
+QImage Printed(const CPlotSettings& s, double dpi, bool everyPoint)
+{
+    QImage image = PrinterImage(dpi);
     QPainter painter(&image);
-    DrawPrinted(painter, dotsPerMm, s, everyPoint);
+    DrawPrinted(painter, dpi / 25.4, s, everyPoint);
     painter.end();
     return image;
 }
@@ -84,6 +95,20 @@ TEST(PrintedPage, IsTheSameAtThePrintersResolution)
             const CPlotSettings s = Chart(type, lineWidth);
             EXPECT_TRUE(Printed(s, dpi, false) == Printed(s, dpi, true));
         }
+    }
+}
+
+// A preview's page is the printed page drawn into an image of a lower
+// resolution: the page a printer of that resolution gets.
+TEST(PrintedPage, PreviewImageIsThePageAtItsResolution)
+{
+    for (int type : {0, 1, 2, 3}) {
+        SCOPED_TRACE("chart " + std::to_string(type));
+        const CPlotSettings s = Chart(type, 1);
+        const QImage expected = Printed(s, 300.0, false);
+        const CPrintGeometry printer{1200 / 25.4, expected.width() * 4, expected.height() * 4, kAreaWidthMm,
+                                     kAreaHeightMm};
+        EXPECT_TRUE(DrawPrintedImage(printer, 300 / 25.4, DenseDoc(), s, 800, 600) == expected);
     }
 }
 
