@@ -5,13 +5,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 namespace {
 
-// Reads a block onto head; false at the end of the file or on an error.
-bool ReadBlock(int fd, std::string& head, std::size_t& lineEnds)
+// Reads a block onto head, counting its line ends and keeping where the last
+// one is; false at the end of the file or on an error. Only the new block is
+// looked at: a first line of megabytes is read in one pass.
+bool ReadBlock(int fd, std::string& head, std::size_t& lineEnds, std::size_t& last)
 {
     char block[1 << 16];
     ssize_t n;
@@ -20,8 +21,13 @@ bool ReadBlock(int fd, std::string& head, std::size_t& lineEnds)
     while (n < 0 && errno == EINTR);
     if (n <= 0)
         return false;
+    for (ssize_t i = 0; i < n; ++i) {
+        if (block[i] == '\n' || block[i] == '\r') {
+            ++lineEnds;
+            last = head.size() + std::size_t(i);
+        }
+    }
     head.append(block, std::size_t(n));
-    lineEnds += std::size_t(std::count_if(block, block + n, [](char c) { return c == '\n' || c == '\r'; }));
     return true;
 }
 
@@ -36,10 +42,9 @@ std::string ReadFileHead(const std::string& path)
     std::size_t lineEnds = 0, last = std::string::npos;
     bool whole = false;
     while (head.size() < kHeadLimit && (last == std::string::npos || last < kDetectionWindow || lineEnds < kHeadLines)) {
-        whole = !ReadBlock(fd, head, lineEnds);
+        whole = !ReadBlock(fd, head, lineEnds, last);
         if (whole)
             break;
-        last = head.find_last_of("\r\n");
     }
     close(fd);
     if (!whole && last != std::string::npos)

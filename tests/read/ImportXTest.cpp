@@ -298,6 +298,15 @@ TEST(FileHead, EndsAtALineEnd)
     EXPECT_EQ(head.back(), '\n');
     EXPECT_EQ(ReadFileHead(shortPath), "a,1\nb,2");
     EXPECT_EQ(ReadFileHead((dir / "none.csv").string()), "");
+    // Lines longer than the head's limit: the head is the limit's blocks, cut
+    // at the last line end in them.
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        const std::string line(kHeadLimit / 2 + 100, '1');
+        for (int i = 0; i < 3; ++i)
+            out << line << '\n';
+    }
+    EXPECT_EQ(ReadFileHead(path).size(), kHeadLimit / 2 + 101);
     std::filesystem::remove_all(dir);
 }
 
