@@ -96,13 +96,13 @@ void CViewPrinter::PrepareOutput(const CSorvView* view)
 
 // The printed page has a layout of its own; the window keeps the one of its
 // last screen paint, which the mouse relies on.
-void CViewPrinter::PrintNow(const CSorvView* view, QPrinter& printer)
+void CViewPrinter::PrintNow(const CSorvView& view, QPrinter& printer, QWidget* parent)
 {
-    const QString failure = PrintPage(printer, view->GetDocument(), view->Settings(), view->width(), view->height());
+    const QString failure = PrintPage(printer, view.GetDocument(), view.Settings(), view.width(), view.height());
     if (failure.isEmpty())
         return;
     // Not a modal loop of its own: this may run inside the preview's paint.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sorv"), failure, QMessageBox::Ok, m_pParent);
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sorv"), failure, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -111,7 +111,7 @@ void CViewPrinter::Print(CSorvView* view, bool withDialog)
 {
     PrepareOutput(view);
     if (!withDialog) {
-        PrintNow(view, m_printer);
+        PrintNow(*view, m_printer, m_pParent);
         return;
     }
     auto* dialog = new QPrintDialog(&m_printer, m_pParent);
@@ -130,7 +130,10 @@ void CViewPrinter::Preview(CSorvView* view)
     auto* preview = new QPrintPreviewDialog(&m_printer, m_pParent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(tr("印刷ﾌﾟﾚﾋﾞｭｰ"));
-    new CPrintPreview(*preview, *view, [this](const CSorvView& target, QPrinter& printer) { PrintNow(&target, printer); });
+    // The preview may outlive this object (it lives as long as its parent).
+    new CPrintPreview(*preview, *view, [parent = QPointer<QWidget>(m_pParent)](const CSorvView& target, QPrinter& printer) {
+        PrintNow(target, printer, parent);
+    });
     if (m_pParent)
         preview->resize(m_pParent->size() * 0.9);
     preview->open();

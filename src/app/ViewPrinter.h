@@ -33,8 +33,8 @@ public:
 
 private:
     void PrepareOutput(const CSorvView* view);
-    // Prints one page; tells the user when it could not.
-    void PrintNow(const CSorvView* view, QPrinter& printer);
+    // Prints one page; tells the user (over parent) when it could not.
+    static void PrintNow(const CSorvView& view, QPrinter& printer, QWidget* parent);
 
     QPrinter& m_printer;
     QWidget* m_pParent;
