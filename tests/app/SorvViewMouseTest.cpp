@@ -558,37 +558,83 @@ private slots:
     void previewPageIsDrawnOffTheGuiThread()
     {
         Setup t;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        CViewPrinter(printer, nullptr).Preview(&t.view());
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        QVERIFY(preview);
-        auto* shown = preview->findChild<QPrintPreviewWidget*>();
-        QCOMPARE(preview->findChild<QStatusBar*>()->currentMessage(), QString("描画中"));
-
-        // The preview's pages belong to its printer: the other has one of its own.
-        QPrinter same(QPrinter::HighResolution);
-        same.setOutputFormat(QPrinter::PdfFormat);
-        QPrintPreviewWidget drawn(&same);
-        connect(&drawn, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) {
-            QPainter painter(p);
-            DrawPrintedPage(painter, PrintGeometry(*p), t.view().GetDocument(), t.settings(), kWidth, kHeight);
-        });
-        drawn.resize(shown->size());
-        drawn.show();
-        shown->fitInView();
-        drawn.fitInView();
-        const auto image = [](QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); };
-        const QImage expected = image(&drawn);
-        QVERIFY(image(shown) != expected);
-        QTRY_COMPARE(image(shown), expected);
-        QCOMPARE(preview->findChild<QStatusBar*>()->currentMessage(), QString());
+        PreviewBeside p(t.view(), QPrinter::HighResolution);
+        QCOMPARE(p.Status(), QString("描画中"));
+        const QImage expected = Grab(p.drawn);
+        QVERIFY(Grab(*p.shown) != expected);
+        QTRY_COMPARE(Grab(*p.shown), expected);
+        QCOMPARE(p.Status(), QString());
         // Its print button prints on the printer itself.
         QTemporaryDir dir;
-        printer.setOutputFileName(dir.filePath("page.pdf"));
-        shown->print();
+        p.printer.setOutputFileName(dir.filePath("page.pdf"));
+        p.shown->print();
         QVERIFY(QFileInfo(dir.filePath("page.pdf")).size() > 100);
-        preview->close();
+    }
+
+    // A page of a million markers comes as an image of the page, where the
+    // page drawn on the printer would be; a zoom only scales it again.
+    void densePreviewPageIsAnImageInPlace()
+    {
+        const auto doc = MakeTestDoc(2, 600001, [](int r, int c) { return r * 5.0 + (c * 37) % 101 * 0.01; });
+        CSorvView view(*doc);
+        view.resize(kWidth, kHeight);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view) && view.WaitForPage());
+        PreviewBeside p(view, QPrinter::ScreenResolution);
+        QTRY_COMPARE_WITH_TIMEOUT(p.Status(), QString(), 20000);
+        const QRect expected = DarkBox(Grab(p.drawn));
+        QVERIFY(expected.width() > 100);
+        const QRect shown = DarkBox(Grab(*p.shown));
+        QVERIFY2((shown.topLeft() - expected.topLeft()).manhattanLength() <= 2 &&
+                     (shown.bottomRight() - expected.bottomRight()).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2 %3x%4").arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
+        p.shown->zoomIn();
+        QCOMPARE(p.Status(), QString());
+    }
+
+private:
+    // A chart window's preview on a PDF printer, and beside it Qt's preview of
+    // the page drawn on a printer of its own (a preview's pages belong to its
+    // printer), both fitted to one size.
+    struct PreviewBeside {
+        QPrinter printer;
+        QPrinter same;
+        QPrintPreviewDialog* dialog = nullptr;
+        QPrintPreviewWidget* shown = nullptr;
+        QPrintPreviewWidget drawn;
+
+        PreviewBeside(CSorvView& view, QPrinter::PrinterMode mode) : printer(mode), same(mode), drawn(&same)
+        {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            same.setOutputFormat(QPrinter::PdfFormat);
+            CViewPrinter(printer, nullptr).Preview(&view);
+            dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            shown = dialog->findChild<QPrintPreviewWidget*>();
+            connect(&drawn, &QPrintPreviewWidget::paintRequested, [&view](QPrinter* p) {
+                QPainter painter(p);
+                DrawPrintedPage(painter, PrintGeometry(*p), view.GetDocument(), view.Settings(), view.width(),
+                                view.height());
+            });
+            drawn.resize(shown->size());
+            drawn.show();
+            shown->fitInView();
+            drawn.fitInView();
+        }
+        ~PreviewBeside() { dialog->close(); }
+        QString Status() const { return dialog->findChild<QStatusBar*>()->currentMessage(); }
+    };
+
+    static QImage Grab(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // Where the dark pixels of an image are.
+    static QRect DarkBox(const QImage& image)
+    {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 100)
+                    box |= QRect(x, y, 1, 1);
+        return box;
     }
 };
 
