@@ -14,6 +14,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,10 +25,13 @@ bool IsPreview(QPrinter& printer)
     return engine && engine->type() == QPaintEngine::Picture;
 }
 
-// The resolution of a page's image: the printer's, up to 300 dpi.
+// The resolution of a page's image: the printer's, up to 300 dpi, and less
+// on paper so large that the image would pass 32 million pixels.
 double ImageDotsPerMm(const CPrintGeometry& g)
 {
-    return std::min(g.dotsPerMm, 300 / 25.4);
+    constexpr double kLargestImage = 32e6;
+    const double pixelsAtOneDotPerMm = double(g.deviceWidth) * g.deviceHeight / (g.dotsPerMm * g.dotsPerMm);
+    return std::min({g.dotsPerMm, 300 / 25.4, std::sqrt(kLargestImage / std::max(pixelsAtOneDotPerMm, 1.0))});
 }
 
 }  // namespace
@@ -60,10 +64,22 @@ void CPrintPreview::PaintRequested(QPrinter& printer)
     }
     const CPrintGeometry g = PrintGeometry(printer);
     QPainter painter(&printer);
-    if (m_drawn == g)
+    if (m_drawn == g) {
         ShowPage(painter, g);
-    else if (m_requested != g)
+        // Back to the page drawn: one asked for since will not be shown.
+        if (m_requested != g)
+            Forget();
+    } else if (m_requested != g) {
         Request(g);
+    }
+}
+
+void CPrintPreview::Forget()
+{
+    m_requested = m_drawn;
+    m_nRequested = -1;
+    m_watch.stop();
+    m_pStatus->clearMessage();
 }
 
 void CPrintPreview::ShowPage(QPainter& painter, const CPrintGeometry& g) const
@@ -96,7 +112,8 @@ void CPrintPreview::ZoomChanged()
 }
 
 // Averaged down to twice the dots shown, where the preview's own scaling
-// leaves thin lines out.
+// leaves thin lines out; kept while it has two to three times those dots (a
+// fitted preview's zoom changes with every step of a resize).
 bool CPrintPreview::ScaleForZoom()
 {
     if (m_pageImage.isNull())
@@ -104,7 +121,8 @@ bool CPrintPreview::ScaleForZoom()
     const double shown = m_pWidget->zoomFactor() * m_pWidget->logicalDpiX() * m_pWidget->devicePixelRatioF() / 25.4;
     const double ratio = std::min(2 * shown / ImageDotsPerMm(*m_drawn), 1.0);
     const QSize size = (QSizeF(m_pageImage.size()) * ratio).toSize().expandedTo({1, 1});
-    if (size == m_shownImage.size())
+    const int kept = m_shownImage.width();
+    if (kept >= size.width() && 2 * kept <= 3 * size.width())
         return false;
     m_shownImage = ratio == 1.0 ? m_pageImage
                                 : m_pageImage.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -117,9 +135,10 @@ void CPrintPreview::TakePage()
     if (!page || page->serial != m_nRequested)
         return;
     m_watch.stop();
-    if (page->noMemory || !page->error.empty()) {
-        m_pStatus->showMessage(page->noMemory ? CViewPrinter::tr("ﾒﾓﾘが足りないため印刷できません。")
-                                              : CViewPrinter::tr("印刷できませんでした。"));
+    if (!page->error.empty()) {
+        // The next paint of the preview asks again.
+        m_requested.reset();
+        m_pStatus->showMessage(CShownPage::FailureText(*page));
         return;
     }
     m_pStatus->clearMessage();

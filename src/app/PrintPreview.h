@@ -45,6 +45,8 @@ private:
     void ShowPage(QPainter& painter, const CPrintGeometry& g) const;
     // Asks the worker for the page on a printer of geometry g.
     void Request(const CPrintGeometry& g);
+    // Leaves the page asked for unshown: the one drawn is the printer's again.
+    void Forget();
     // A page shown as an image is averaged down again for a new zoom.
     void ZoomChanged();
     // The image of the page averaged down for the preview's zoom: false when

@@ -12,14 +12,14 @@ constexpr long long kDraftAfterMs = 100;
 // Before the first exact page: the cells of a region that take about that long.
 constexpr long long kDraftCells = 2000000;
 
-QString FailureText(const CRenderedPage& page)
+}  // namespace
+
+QString CShownPage::FailureText(const CRenderedPage& page)
 {
     if (page.noMemory)
-        return CShownPage::tr("ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。");
-    return CShownPage::tr("ｸﾞﾗﾌを描けませんでした (%1)。").arg(QString::fromStdString(page.error));
+        return tr("ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。");
+    return tr("ｸﾞﾗﾌを描けませんでした (%1)。").arg(QString::fromStdString(page.error));
 }
-
-}  // namespace
 
 // The worker announces a finished page from its own thread; it is taken on the
 // window's. A call still queued when this object goes is dropped with it.
@@ -55,9 +55,7 @@ bool CShownPage::ExpectSlow(const CDocSnapshot& doc, const CPlotSettings& s) con
     const long long last = m_renderer.LastExactMs();
     if (last >= 0)
         return last > kDraftAfterMs;
-    if (!doc.RegionInMatrix())
-        return false;
-    return (long long)(doc.m_nX2 - doc.m_nX1 + 1) * (doc.m_nY2 - doc.m_nY1 + 1) > kDraftCells;
+    return doc.RegionCells() > kDraftCells;
 }
 
 void CShownPage::WatchDrawing()

@@ -24,6 +24,9 @@ public:
 
     explicit CShownPage(QObject* parent = nullptr);
 
+    // What the user is told of a page that could not be drawn.
+    static QString FailureText(const CRenderedPage& page);
+
     // The state changed: the next Ensure requests a new page.
     void Invalidate() { m_bRequested = false; }
     // Requests the page of doc and s for a client area of client (device

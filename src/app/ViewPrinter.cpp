@@ -26,19 +26,17 @@ QSize PrintableArea(const QPrinter& printer)
     return {int(area.width()), int(area.height())};
 }
 
-// Draws the chart window's page on a printer (or the preview's printer), on
-// the paper, in the orientation and within the margins of its page set-up.
+// Draws the chart window's page on a printer, on the paper, in the orientation and within the margins of its page set-up.
 // Returns what went wrong, in words; nothing when the page was drawn.
 QString PrintPage(QPrinter& printer, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
-    const CPrintGeometry g = PrintGeometry(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return CViewPrinter::tr("印刷できませんでした。");
     bool drawn = true;
     try {
         // The painter's origin is the printable area's top-left corner.
-        DrawPrintedPage(painter, g, doc, s, clientWidth, clientHeight);
+        DrawPrintedPage(painter, PrintGeometry(printer), doc, s, clientWidth, clientHeight);
     } catch (const std::bad_alloc&) {
         drawn = false;
     }
@@ -101,7 +99,7 @@ void CViewPrinter::PrintNow(const CSorvView& view, QPrinter& printer, QWidget* p
     const QString failure = PrintPage(printer, view.GetDocument(), view.Settings(), view.width(), view.height());
     if (failure.isEmpty())
         return;
-    // Not a modal loop of its own: this may run inside the preview's paint.
+    // Not a modal loop of its own: this may run inside the preview's print.
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sorv"), failure, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

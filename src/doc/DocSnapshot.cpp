@@ -2,6 +2,11 @@
 
 CDocSnapshot::CDocSnapshot() : m_pShared(std::make_shared<const CDocData>()) {}
 
+long long CDocSnapshot::RegionCells() const
+{
+    return RegionInMatrix() ? (long long)(m_nX2 - m_nX1 + 1) * (m_nY2 - m_nY1 + 1) : 0;
+}
+
 bool CDocSnapshot::RegionInMatrix() const
 {
     const CDocData& d = *m_pShared;

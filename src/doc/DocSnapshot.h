@@ -26,6 +26,8 @@ public:
     // TRUE when there is a matrix and the region is a rectangle of at least one
     // cell inside it: only then may a chart walk the region.
     bool RegionInMatrix() const;
+    // The cells of the region when it lies in the matrix; 0 otherwise.
+    long long RegionCells() const;
 
 protected:
     std::shared_ptr<const CDocData> m_pShared;  // never null

@@ -8,38 +8,46 @@
 
 namespace {
 
-// A recording longer than this (a dense scatter chart's markers, a large 3D
-// surface's cells) would take long to play on the GUI thread, and then again
-// at every paint of the preview: such a page comes as an image.
+// A recording longer than this would take long to play on the GUI thread,
+// and then again at every paint of the preview: such a page comes as an image.
 constexpr qint64 kLongestPlayedPage = 8 << 20;
 
-// Scatter markers and 3D cells are recorded one by one where they show: with
-// this many cells in the region the recording is surely too long.
-constexpr long long kSurelyLongCells = 1000000;
+// Scatter markers and 3D cells are recorded one by one where they show, in
+// about a hundred bytes each: with this many cells in the region the
+// recording is surely too long.
+constexpr long long kSurelyLongCells = 100000;
 
 bool SurelyLong(const CPageRequest& request)
 {
-    const CDocSnapshot& doc = request.doc;
     const int type = request.settings.m_nGraphType;
-    return (type == 0 || type == 3) && doc.RegionInMatrix() &&
-           (long long)(doc.m_nX2 - doc.m_nX1 + 1) * (doc.m_nY2 - doc.m_nY1 + 1) > kSurelyLongCells;
+    return (type == 0 || type == 3) && request.doc.RegionCells() > kSurelyLongCells;
+}
+
+// The page recorded, unless that is long (or cannot be had for want of memory).
+QPicture Recorded(const CPageRequest& request, const CPageControl& control)
+{
+    try {
+        QPicture page = RecordPrintedPage(*request.printed, request.doc, request.settings, request.clientWidth,
+                                          request.clientHeight, control);
+        if (page.size() <= kLongestPlayedPage)
+            return page;
+    } catch (const std::bad_alloc&) {
+    }
+    return QPicture();
 }
 
 void DrawPrinted(const CPageRequest& request, CRenderedPage& page, const std::optional<CCancelToken>& cancel,
                  std::atomic<int>* progress)
 {
-    const CPrintGeometry& g = *request.printed;
-    const bool record = !SurelyLong(request);
-    if (record) {
-        page.picture = RecordPrintedPage(g, request.doc, request.settings, request.clientWidth, request.clientHeight,
-                                         {cancel, progress});
-        if (page.picture.size() <= kLongestPlayedPage || (cancel && cancel->IsCancelled()))
+    if (!SurelyLong(request)) {
+        page.picture = Recorded(request, {cancel, progress});
+        if (!page.picture.isNull() || (cancel && cancel->IsCancelled()))
             return;
-        page.picture = QPicture();
+        if (progress)
+            *progress = 0;
     }
-    // After a recording its progress stays where it came.
-    page.image = DrawPrintedImage(g, request.printedImageDotsPerMm, request.doc, request.settings, request.clientWidth,
-                                  request.clientHeight, {cancel, record ? nullptr : progress});
+    page.image = DrawPrintedImage(*request.printed, request.printedImageDotsPerMm, request.doc, request.settings,
+                                  request.clientWidth, request.clientHeight, {cancel, progress});
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ struct CPageRequest {
 struct CRenderedPage {
     long long serial = 0;  // the request it answers
     bool draft = false;
-    QImage image;  // null when the draw failed
+    QImage image;      // null when the draw failed or the page was recorded
     QPicture picture;  // the printed page when recorded
     CPageLayout layout;
     bool noMemory = false;  // the draw failed for want of memory
@@ -53,8 +53,9 @@ struct CRenderedPage {
 };
 
 // The page of request drawn into a new image (a draft when draft), or the
-// printed page when asked for: in bands for the 3D chart on the screen, stopping early when cancel is cancelled, its progress in
-// thousandths in progress. Failures come back in the page.
+// printed page when asked for: in bands for the 3D chart, stopping early when
+// cancel is cancelled, its progress in thousandths in progress. Failures come
+// back in the page.
 CRenderedPage RenderPage(const CPageRequest& request, bool draft, std::optional<CCancelToken> cancel = {},
                          std::atomic<int>* progress = nullptr);
 

@@ -24,7 +24,8 @@ struct CPrintGeometry {
 // The printed page on a painter whose origin is the printable area's top-left
 // corner, on a device of geometry g. The client rectangle is fitted to the
 // area, in 0.1 mm, with its frame. Lines, markers and bands are reduced at the
-// device's resolution, as on a screen: the page printed is the same.
+// device's resolution, as on a screen: the page printed is the same. The
+// control's flag and progress are followed; a printed page is never a draft.
 void DrawPrintedPage(QPainter& painter, const CPrintGeometry& g, const CDocSnapshot& doc, const CPlotSettings& s,
                      int clientWidth, int clientHeight, const CPageControl& control = {});
 

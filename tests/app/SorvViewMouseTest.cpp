@@ -620,7 +620,8 @@ private:
             shown->fitInView();
             drawn.fitInView();
         }
-        ~PreviewBeside() { dialog->close(); }
+        // The dialog goes before the printer it paints on.
+        ~PreviewBeside() { delete dialog; }
         QString Status() const { return dialog->findChild<QStatusBar*>()->currentMessage(); }
     };
 
