@@ -44,11 +44,10 @@ public:
     void OpenDocument(const ReadRequest& request, bool fromRecentList = false);
     // Offers the import dialog for path whatever it holds.
     void ImportDocumentFile(const QString& path);
-    // Reads doc's file again with the options it was opened with; every
-    // window of it keeps its settings. A read that fails keeps the data and
-    // says why in the status bar.
-    // Reads doc's file again: whole, or (append) by the lines it appended
-    // when it only grew.
+    // Reads doc's file again with the options it was opened with: whole, or
+    // (append) by the lines it appended when it only grew. Every window of it
+    // keeps its settings; a read that fails keeps the data and says why in
+    // the status bar.
     void ReloadDocument(CSorvDoc* doc, bool append = false);
     // True while a file is being read.
     bool IsReading() const;

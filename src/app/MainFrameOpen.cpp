@@ -209,7 +209,7 @@ void CMainFrame::OnReloadFinished(CDocLoader* loader, CSorvDoc* doc)
         ShowReadWarnings(name, outcome);
     } else if (outcome.failure.code != ReadError::None) {
         m_wndStatusBar->showMessage(
-            tr("%1 を読み込み直せません (表示はそのままです): %2").arg(name, ReadFailureText(loader->Outcome().failure)));
+            tr("%1 を読み込み直せません (表示はそのままです): %2").arg(name, ReadFailureText(outcome.failure)));
     }
     if (const auto again = m_reloadAgain.find(doc); again != m_reloadAgain.end()) {
         const bool append = again->second;

@@ -152,6 +152,5 @@ void CPrintPreview::TakePage()
 
 void CPrintPreview::WatchDrawing()
 {
-    const bool late = m_sinceRequest.elapsed() >= CShownPage::kProgressAfterMs;
-    m_pStatus->showMessage(CSorvView::DrawingText(late ? m_renderer.Progress() / 10 : -1));
+    m_pStatus->showMessage(CSorvView::DrawingText(CShownPage::PercentToTell(m_sinceRequest, m_renderer)));
 }

@@ -11,6 +11,7 @@ namespace {
 constexpr long long kDraftAfterMs = 100;
 // Before the first exact page: the cells of a region that take about that long.
 constexpr long long kDraftCells = 2000000;
+constexpr int kProgressAfterMs = 1000;
 
 }  // namespace
 
@@ -19,6 +20,11 @@ QString CShownPage::FailureText(const CRenderedPage& page)
     if (page.noMemory)
         return tr("ﾒﾓﾘが足りないため、ｸﾞﾗﾌを描けませんでした。");
     return tr("ｸﾞﾗﾌを描けませんでした (%1)。").arg(QString::fromStdString(page.error));
+}
+
+int CShownPage::PercentToTell(const QElapsedTimer& since, const CPageRenderer& renderer)
+{
+    return since.elapsed() >= kProgressAfterMs ? renderer.Progress() / 10 : -1;
 }
 
 // The worker announces a finished page from its own thread; it is taken on the
@@ -65,7 +71,7 @@ void CShownPage::WatchDrawing()
         emit drawingDone();
         return;
     }
-    emit drawing(m_sinceRequest.elapsed() >= kProgressAfterMs ? m_renderer.Progress() / 10 : -1);
+    emit drawing(PercentToTell(m_sinceRequest, m_renderer));
 }
 
 bool CShownPage::SetTurning(bool on)

@@ -18,9 +18,11 @@ class QRect;
 class CShownPage : public QObject {
     Q_OBJECT
 public:
-    // How often the status of a page being drawn is told, and after how long with its progress.
+    // How often the status of a page being drawn is told.
     static constexpr int kWatchMs = 250;
-    static constexpr int kProgressAfterMs = 1000;
+    // How far renderer's exact page has come in percent, told once it has
+    // been drawn for longer than a second (since its request); -1 before.
+    static int PercentToTell(const QElapsedTimer& since, const CPageRenderer& renderer);
 
     explicit CShownPage(QObject* parent = nullptr);
 

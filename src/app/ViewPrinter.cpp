@@ -26,7 +26,8 @@ QSize PrintableArea(const QPrinter& printer)
     return {int(area.width()), int(area.height())};
 }
 
-// Draws the chart window's page on a printer, on the paper, in the orientation and within the margins of its page set-up.
+// Draws the chart window's page on a printer, on the paper, in the
+// orientation and within the margins of its page set-up.
 // Returns what went wrong, in words; nothing when the page was drawn.
 QString PrintPage(QPrinter& printer, const CDocSnapshot& doc, const CPlotSettings& s, int clientWidth, int clientHeight)
 {
@@ -129,9 +130,9 @@ void CViewPrinter::Preview(CSorvView* view)
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(tr("印刷ﾌﾟﾚﾋﾞｭｰ"));
     // The preview may outlive this object (it lives as long as its parent).
-    new CPrintPreview(*preview, *view, [parent = QPointer<QWidget>(m_pParent)](const CSorvView& target, QPrinter& printer) {
-        PrintNow(target, printer, parent);
-    });
+    const QPointer<QWidget> parent(m_pParent);
+    new CPrintPreview(*preview, *view,
+                      [parent](const CSorvView& target, QPrinter& printer) { PrintNow(target, printer, parent); });
     if (m_pParent)
         preview->resize(m_pParent->size() * 0.9);
     preview->open();

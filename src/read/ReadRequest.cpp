@@ -85,8 +85,7 @@ bool ReadDocument(const ReadRequest& request, CSorvDoc& doc, const ReadOptions& 
     } else {
         ok = ReadWhole(request.path, source.Text(), request.detect, doc, options, outcome);
     }
-    if (ok && options.markEnd && request.path != "-")
-    {
+    if (ok && options.markEnd && request.path != "-") {
         const bool firstFound = !request.import || request.import->firstColumn == FirstColumn::Auto;
         outcome.mark = MarkAfterRead(source, *doc.SharedData(), outcome.used, firstFound, outcome.warnings);
     }
